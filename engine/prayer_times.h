@@ -1,0 +1,54 @@
+// The sun's position for a day and the six prayer times derived from it, with the rules that take
+// over where the real latitude gives no usable day or night.
+//
+// Angles are radians, times decimal hours of the zone's clock (13.5 = 13:30), heights metres.
+#pragma once
+
+struct PrayerParameters {
+    double safetyHours;         // hours added to noon, afternoon, sunset and (ordinary rule) dawn
+    double longitudeRad;        // radians, east positive
+    double latitudeRad;         // radians, north positive
+    double westHeight;          // metres, for the sunset-side horizon correction
+    double eastHeight;          // metres, for the sunrise-side horizon correction
+    double zoneHours;           // hours east of Greenwich
+    double fajrDepression;      // radians below the horizon at dawn
+    double asrShadowFactor;     // added to the noon shadow ratio for the afternoon time
+    double substituteLatitude;  // radians; magnitude used where the real latitude has no usable day
+    double ishaInterval;        // hours from sunset to the evening prayer
+};
+
+// Decimal hours of the zone's clock, not wrapped into 0-24.
+struct PrayerTimes {
+    double dawn;
+    double sunrise;
+    double noon;
+    double afternoon;
+    double sunset;
+    double evening;
+};
+
+struct SunDay {
+    double rise;         // hours of the zone's clock; not a number when the sun does not set
+    double transit;      // hours of the zone's clock
+    double set;          // hours of the zone's clock
+    double declination;  // radians
+    bool noSunrise;      // the sun stays below -0.833333 degrees all day
+};
+
+// The fixed method values the timetable uses, for a place in degrees and a zone in hours.
+PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, double zoneHours);
+
+SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitudeRad,
+                double zoneHours);
+
+// Newton's method on E - e sin E = M: mean anomaly M (radians) and eccentricity e give the
+// eccentric anomaly E (radians).
+double solveKepler(double meanAnomalyRad, double eccentricity);
+
+// Declination (radians) of the sun at ecliptic longitude lambda (radians), with a fixed obliquity.
+double solarDeclination(double eclipticLongitudeRad);
+
+// Dawn's share of the night at the substitute latitude on the given date.
+double dawnFraction(int year, int month, int day, const PrayerParameters& parameters);
+
+PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParameters& parameters);
