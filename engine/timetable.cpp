@@ -1,0 +1,97 @@
+#include "timetable.h"
+
+#include "calendar.h"
+#include "prayer_times.h"
+
+#include <cmath>
+
+namespace {
+
+// Five-line header; "\r\n" because the file is CR LF text on every platform that writes it.
+const char headerRule[] =
+    "-------------------------------------------------------------------------\r\n";
+const char headerPrayerNames[] =
+    "              Fajr     SHorwwQ    DHuhr     `ASr      MaGHrib  `ISHaa'\r\n";
+const char headerColumnTitles[] =
+    "Date Day      Dawn     Sunrise    Noon    Afternoon   Sunset   Evening\r\n";
+
+// Times beyond this many hours cannot come from the engine; they are printed as a blank time.
+constexpr double largestPrintableHours = 1.0e6;
+
+int monthLength(int year, int month)
+{
+    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
+}
+
+}  // namespace
+
+void formatClockTime(char* buffer, std::size_t size, double hours)
+{
+    if (size == 0)
+        return;
+    if (!(std::fabs(hours) < largestPrintableHours)) {
+        std::snprintf(buffer, size, "--:--");
+        return;
+    }
+    const int h = static_cast<int>(hours);  // toward zero
+    int m = static_cast<int>((hours - h) * 60.0);
+    if (m < 0)
+        m = -m;
+    std::snprintf(buffer, size, "%02d:%02d", h, m);
+}
+
+void writeClockTime(std::FILE* file, double hours)
+{
+    char text[clockTimeBufferSize];
+    formatClockTime(text, sizeof text, hours);
+    std::fprintf(file, "%s     ", text);
+}
+
+void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg,
+                      int year, int month, int firstDay, int dayCount)
+{
+    if (month < 1 || month > 12)
+        return;  // no such month: an empty file rather than a read outside the name table
+    if (dayCount <= 0) {
+        firstDay = 1;
+        dayCount = monthLength(year, month);
+    }
+
+    std::fprintf(file, "               Praying times for a month: %s  %d\r\n",
+                 gregorianMonthNames[month - 1], year);
+    std::fputs(headerRule, file);
+    std::fputs(headerPrayerNames, file);
+    std::fputs(headerColumnTitles, file);
+    std::fputs(headerRule, file);
+
+    const PrayerParameters parameters = timetableParameters(latitudeDeg, longitudeDeg, zoneHours);
+    int y = year;
+    int m = month;
+    int d = firstDay - 1;
+    for (int i = 0; i < dayCount; ++i) {
+        d += 1;
+        normalizeGregorianDate(y, m, d);
+        const int weekday = weekdayOfDayNumber(static_cast<int>(julianDay(y, m, d + 0.5)));
+        const PrayerTimes times = computePrayerTimes(y, m, d, parameters);
+        std::fprintf(file, "%2d   %3s      ", d, weekdayAbbreviations[weekday]);
+        writeClockTime(file, times.dawn);
+        writeClockTime(file, times.sunrise);
+        writeClockTime(file, times.noon);
+        writeClockTime(file, times.afternoon);
+        writeClockTime(file, times.sunset);
+        writeClockTime(file, times.evening);
+        std::fputs("\r\n", file);
+    }
+}
+
+bool writeTimetable(const char* path, double zoneHours, double longitudeDeg, double latitudeDeg,
+                    int year, int month, int firstDay, int dayCount)
+{
+    std::FILE* file = std::fopen(path, "wb");
+    if (!file)
+        return false;
+    writeTimetableTo(file, zoneHours, longitudeDeg, latitudeDeg, year, month, firstDay, dayCount);
+    // A full disk shows up here: report it rather than leave a cut table behind as a success.
+    const bool written = !std::ferror(file);
+    return std::fclose(file) == 0 && written;
+}
