@@ -1,0 +1,56 @@
+// Speed of the engine: one day's prayer times, and one month's table written to a file.
+#include "calendar.h"
+#include "prayer_times.h"
+#include "timetable.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+// One day at a time through a year, so every call sees a fresh date as the timetable does.
+void computeOneDay(benchmark::State& state, double latitudeDeg)
+{
+    const PrayerParameters parameters = timetableParameters(latitudeDeg, 15.59, 1.0);
+    int year = 2026;
+    int month = 1;
+    int day = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(computePrayerTimes(year, month, day, parameters));
+        day += 1;
+        normalizeGregorianDate(year, month, day);
+    }
+}
+
+void BM_ComputePrayerTimes_Zagreb(benchmark::State& state) { computeOneDay(state, 45.49); }
+void BM_ComputePrayerTimes_Oslo(benchmark::State& state) { computeOneDay(state, 59.91); }
+void BM_ComputePrayerTimes_Tromso(benchmark::State& state) { computeOneDay(state, 69.65); }
+
+void BM_WriteTimetableMonth(benchmark::State& state)
+{
+    char folder[] = "/tmp/selvara-bench-XXXXXX";
+    if (!mkdtemp(folder)) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const std::string path = std::string(folder) + "/PrayingTimes.txt";
+    for (auto _ : state) {
+        if (!writeTimetable(path.c_str(), 1.0, 15.59, 45.49, 2026, 1, 0, 0)) {
+            state.SkipWithError("cannot write the table");
+            break;
+        }
+    }
+    std::remove(path.c_str());
+    rmdir(folder);
+}
+
+}  // namespace
+
+BENCHMARK(BM_ComputePrayerTimes_Zagreb);
+BENCHMARK(BM_ComputePrayerTimes_Oslo);
+BENCHMARK(BM_ComputePrayerTimes_Tromso);
+BENCHMARK(BM_WriteTimetableMonth);
