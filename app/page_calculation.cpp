@@ -1,0 +1,161 @@
+// The calculation page: the place, the month and the year; writes the month's timetable.
+#include "app.h"
+#include "local_clock.h"
+#include "resource.h"
+#include "settings.h"
+#include "timetable.h"
+
+#include <commctrl.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+static const int monthCount = 12;
+static const int yearChoiceCount = 20;     // this year and the 19 following
+static const int shownCoordinateChars = 5; // "45.49", "-33.8", "120.1"
+static const int coordinateFieldChars = 9; // characters read back from a coordinate field
+static const int townFieldChars = 99;      // characters read back from the town field
+static const int timetableTabIndex = 1;
+
+// Today's date, taken when the page is created.
+static SYSTEMTIME today;
+
+static void addListItem(HWND list, int number, LPARAM itemData) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", number);
+    const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    if (index >= 0) {
+        SendMessageA(list, CB_SETITEMDATA, index, itemData);
+    }
+}
+
+// A coordinate as its first five characters of "%f".
+static void showCoordinate(HWND page, int controlId, double degrees) {
+    char text[shownCoordinateChars + 1];
+    std::snprintf(text, sizeof text, "%f", degrees);
+    SetDlgItemTextA(page, controlId, text);
+}
+
+static void showTimeZone(HWND page) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(Settings.timeZone));
+    SetDlgItemTextA(page, IDC_TIME_ZONE, text);
+}
+
+static BOOL initialisePage(HWND page) {
+    placePage(page);
+    readLocalTime(&today);
+
+    HWND months = GetDlgItem(page, IDC_MONTH);
+    for (int month = 1; month <= monthCount; ++month) {
+        addListItem(months, month, month - 1);
+    }
+    SendMessageA(months, CB_SETCURSEL, today.wMonth - 1, 0);
+
+    HWND years = GetDlgItem(page, IDC_YEAR);
+    for (int offset = 0; offset < yearChoiceCount; ++offset) {
+        addListItem(years, today.wYear + offset, offset);
+    }
+    SendMessageA(years, CB_SETCURSEL, 0, 0);
+
+    CheckDlgButton(page, IDC_DAYLIGHT, Settings.daylightChanges != 0 ? BST_CHECKED : BST_UNCHECKED);
+    showCoordinate(page, IDC_LATITUDE, Settings.latitude);
+    showCoordinate(page, IDC_LONGITUDE, Settings.longitude);
+    showTimeZone(page);
+    SetDlgItemTextA(page, IDC_TOWN, Settings.townName);
+    return TRUE;
+}
+
+static void takeZoneFromSystem(HWND page) {
+    TIME_ZONE_INFORMATION information;
+    const DWORD timeZoneId = readTimeZoneInformation(&information);
+    if (timeZoneId == TIME_ZONE_ID_INVALID) {
+        MessageBoxA(page, "Can get time zone", productCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
+    Settings.timeZone = zoneHoursFromTimeZone(timeZoneId, information);
+    showTimeZone(page);
+}
+
+static double readCoordinate(HWND page, int controlId) {
+    char text[coordinateFieldChars + 1] = {};
+    GetDlgItemTextA(page, controlId, text, sizeof text);
+    return std::strtod(text, nullptr);
+}
+
+// The zone field as a whole number; text that is not a number gives 0, and a number beyond the
+// range of the field is held at its nearest end.
+static int readTimeZone(HWND page) {
+    char text[32] = {};
+    GetDlgItemTextA(page, IDC_TIME_ZONE, text, sizeof text);
+    const long value = std::strtol(text, nullptr, 10);
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    if (value < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+static LPARAM selectedItemData(HWND page, int controlId) {
+    HWND list = GetDlgItem(page, controlId);
+    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    if (index < 0) {
+        return 0;
+    }
+    return SendMessageA(list, CB_GETITEMDATA, index, 0);
+}
+
+static void createPrayingTimes(HWND page) {
+    Settings.latitude = readCoordinate(page, IDC_LATITUDE);
+    Settings.longitude = readCoordinate(page, IDC_LONGITUDE);
+    Settings.timeZone = readTimeZone(page);
+    GetDlgItemTextA(page, IDC_TOWN, Settings.townName, townFieldChars + 1);
+    Settings.daylightChanges = IsDlgButtonChecked(page, IDC_DAYLIGHT) == BST_CHECKED ? 1 : 0;
+
+    const int month = static_cast<int>(selectedItemData(page, IDC_MONTH)) + 1;
+    const int year = today.wYear + static_cast<int>(selectedItemData(page, IDC_YEAR));
+
+    if (!writeTimetable(timetablePath, static_cast<double>(Settings.timeZone), Settings.longitude,
+                        Settings.latitude, year, month, today.wDay, 0)) {
+        char message[pathBufferSize + 64];
+        std::snprintf(message, sizeof message, "Can not open file: %s", timetablePath);
+        MessageBoxA(page, message, productCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
+
+    // Bring the timetable forward. This destroys this page: nothing of it is touched afterwards.
+    SendMessageA(GetDlgItem(mainWindow, IDC_TABS), TCM_SETCURSEL, timetableTabIndex, 0);
+    showSelectedPage(mainWindow);
+}
+
+static BOOL onCommand(HWND page, WORD commandId) {
+    switch (commandId) {
+    case IDC_GET_ZONE:
+        takeZoneFromSystem(page);
+        return TRUE;
+    case IDC_CREATE:
+        createPrayingTimes(page);
+        return TRUE;
+    case IDCANCEL:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK calculationPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return initialisePage(page);
+    case WM_COMMAND:
+        return onCommand(page, LOWORD(wParam));
+    case WM_CLOSE:
+        PostMessageA(page, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}

@@ -1,0 +1,40 @@
+// Resource identifiers of the main program, read by the C++ compiler and by windres.
+//
+// Dialog templates are looked up by name, so their identifiers are the names themselves.
+#pragma once
+
+// Strings
+#define IDS_PRODUCT_CAPTION 44581
+
+// Icons (the application icon has the lowest number, so the shell shows it for the .exe)
+#define IDI_APPICON 1
+#define IDI_TAB_CALCULATE 11
+#define IDI_TAB_TEXT 12
+#define IDI_TAB_CALENDAR 13
+#define IDI_TAB_ANIMATION 14
+#define IDI_TAB_AUTHOR 15
+
+// Main window
+#define IDD_PT "IDD_PT"
+#define IDC_TABS 80
+
+// Calculation page
+#define IDD_PT_OPTIONS "IDD_PT_OPTIONS"
+#define IDC_LATITUDE 100
+#define IDC_LONGITUDE 101
+#define IDC_MONTH 102
+#define IDC_YEAR 103
+#define IDC_TOWN 104
+#define IDC_GET_ZONE 105
+#define IDC_TIME_ZONE 106
+#define IDC_DAYLIGHT 107
+#define IDC_CREATE 108
+
+// Timetable page
+#define IDD_PT_TEXT "IDD_PT_TEXT"
+#define IDC_TIMETABLE_TEXT 99
+
+// Pages whose contents come later
+#define IDD_PT_CALENDAR "IDD_PT_CALENDAR"
+#define IDD_PT_ANIMATION "IDD_PT_ANIMATION"
+#define IDD_PT_AUTHOR "IDD_PT_AUTHOR"

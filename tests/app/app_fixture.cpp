@@ -1,0 +1,211 @@
+#include "app_fixture.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void fixedLocalTime(SYSTEMTIME* localTime) {
+    std::memset(localTime, 0, sizeof *localTime);
+    localTime->wYear = fixedYear;
+    localTime->wMonth = fixedMonth;
+    localTime->wDay = fixedDay;
+    localTime->wHour = 12;
+}
+
+void removeTree(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            const std::string child = path + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                removeTree(child);
+            } else {
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+std::string readFileBytes(const std::string& path) {
+    std::string bytes;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return bytes;
+    }
+    char buffer[4096];
+    size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, count);
+    }
+    std::fclose(file);
+    return bytes;
+}
+
+void writeFileBytes(const std::string& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+std::string windowText(HWND window) {
+    const int length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+std::string dialogItemText(HWND dialog, int controlId) {
+    return windowText(GetDlgItem(dialog, controlId));
+}
+
+MessageBoxWatcher::MessageBoxWatcher() {
+    thread_ = CreateThread(nullptr, 0, watch, this, 0, nullptr);
+}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+    result();
+}
+
+MessageBoxSeen MessageBoxWatcher::result() {
+    if (thread_ != nullptr) {
+        WaitForSingleObject(thread_, 10000);
+        CloseHandle(thread_);
+        thread_ = nullptr;
+    }
+    return seen_;
+}
+
+struct StaticTexts {
+    std::string joined;
+};
+
+static BOOL CALLBACK collectStaticText(HWND child, LPARAM data) {
+    char className[32] = {};
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") == 0) {
+        const std::string text = windowText(child);
+        if (!text.empty()) {
+            reinterpret_cast<StaticTexts*>(data)->joined += text;
+        }
+    }
+    return TRUE;
+}
+
+DWORD WINAPI MessageBoxWatcher::watch(void* self) {
+    MessageBoxWatcher* watcher = static_cast<MessageBoxWatcher*>(self);
+    const DWORD process = GetCurrentProcessId();
+    for (int attempt = 0; attempt < 300; ++attempt) {
+        HWND box = nullptr;
+        while ((box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(box, &owner);
+            if (owner == process && IsWindowVisible(box)) {
+                break;
+            }
+        }
+        if (box != nullptr) {
+            watcher->seen_.shown = true;
+            watcher->seen_.caption = windowText(box);
+            StaticTexts texts;
+            EnumChildWindows(box, collectStaticText, reinterpret_cast<LPARAM>(&texts));
+            watcher->seen_.text = texts.joined;
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            return 0;
+        }
+        Sleep(10);
+    }
+    return 0;
+}
+
+void MainWindowTest::SetUp() {
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(sizeof current, current);
+    char name[64];
+    std::snprintf(name, sizeof name, "\\app_test_%lu_%s", GetCurrentProcessId(),
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    directory = std::string(current) + name;
+    removeTree(directory);
+    ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr)) << directory;
+
+    std::snprintf(programDirectory, sizeof programDirectory, "%s", directory.c_str());
+    formTimetablePath();
+    Settings = defaultSettings();
+    readLocalTime = fixedLocalTime;
+
+    static bool started = false;
+    if (!started) {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        loadProductCaption(GetModuleHandleA(nullptr));
+        ASSERT_TRUE(registerMainWindowClass(GetModuleHandleA(nullptr)));
+        started = true;
+    }
+}
+
+void MainWindowTest::TearDown() {
+    if (window != nullptr && IsWindow(window)) {
+        DestroyWindow(window);
+    }
+    pumpMessages();
+    window = nullptr;
+    currentPage = nullptr;
+    removeTree(directory);
+}
+
+void MainWindowTest::createMainWindow() {
+    // Modeless, so that the test keeps control; the template, class and procedure are the real
+    // ones, and EndDialog on closing hides the window instead of ending a modal loop.
+    window = CreateDialogParamA(GetModuleHandleA(nullptr), IDD_PT, nullptr, mainWindowProc, 0);
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_SHOW);
+    pumpMessages();
+    ASSERT_EQ(mainWindow, window);
+    ASSERT_NE(currentPage, nullptr);
+}
+
+void MainWindowTest::closeMainWindow() {
+    SendMessageA(window, WM_CLOSE, 0, 0);
+    pumpMessages();
+}
+
+int MainWindowTest::selectedTab() const {
+    return static_cast<int>(SendMessageA(tabs(), TCM_GETCURSEL, 0, 0));
+}
+
+void MainWindowTest::selectTab(int index) {
+    SendMessageA(tabs(), TCM_SETCURSEL, index, 0);
+    NMHDR header = {tabs(), IDC_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(window, WM_NOTIFY, IDC_TABS, reinterpret_cast<LPARAM>(&header));
+    pumpMessages();
+}
+
+void MainWindowTest::pressButton(int controlId) {
+    HWND page = currentPage;
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, controlId)));
+    pumpMessages();
+}
+
+void MainWindowTest::setField(int controlId, const char* text) {
+    SetDlgItemTextA(currentPage, controlId, text);
+}
+
+void MainWindowTest::pumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}

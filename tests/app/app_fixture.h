@@ -1,0 +1,67 @@
+// In-process fixture for the main window: the real resources, a scratch program directory, a
+// fixed "today" and time zone, and helpers that drive the window with messages.
+#pragma once
+
+#include "app.h"
+#include "local_clock.h"
+#include "resource.h"
+#include "settings.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// The date every page sees in these tests.
+constexpr WORD fixedYear = 2026;
+constexpr WORD fixedMonth = 6;
+constexpr WORD fixedDay = 15;
+
+std::string readFileBytes(const std::string& path);
+void writeFileBytes(const std::string& path, const std::string& bytes);
+std::string windowText(HWND window);
+std::string dialogItemText(HWND dialog, int controlId);
+
+// What a message box showed, closed by a watcher thread with OK.
+struct MessageBoxSeen {
+    bool shown = false;
+    std::string caption;
+    std::string text;
+};
+
+// Starts watching for a message box of this process before an action that may show one.
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher();
+    ~MessageBoxWatcher();
+    MessageBoxSeen result();  // waits for the watcher (at most a few seconds)
+
+private:
+    static DWORD WINAPI watch(void* self);
+    HANDLE thread_;
+    MessageBoxSeen seen_;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void createMainWindow();
+    void closeMainWindow();  // WM_CLOSE, as the close box sends it
+    HWND tabs() const { return GetDlgItem(window, IDC_TABS); }
+    int selectedTab() const;
+    void selectTab(int index);  // as a click would: selection, then TCN_SELCHANGE to the window
+    void pressButton(int controlId);
+    void setField(int controlId, const char* text);
+    std::string field(int controlId) const { return dialogItemText(currentPage, controlId); }
+    void pumpMessages();
+
+    std::string settingsPath() const { return directory + "\\praytime.cfg"; }
+
+    std::string directory;  // the scratch program directory (a Windows path)
+    HWND window = nullptr;
+};

@@ -1,0 +1,97 @@
+// Command-line helper for the scripts in tools/: measures how long a dialog program takes to show
+// its window, and drives a running selvara.exe for screenshots.
+//
+//   selvara_drive startup-time <program.exe> <window class> <runs>
+//   selvara_drive wait-window                 (waits for selvara's main window)
+//   selvara_drive create-timetable            (presses "Create Praying Times", waits for tab 1)
+//   selvara_drive close
+#include "resource.h"
+#include "window_driver.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+static const int timeoutMs = 30000;
+
+static int startupTime(const char* exe, const char* className, int runs) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> millis;
+    for (int run = 0; run < runs; ++run) {
+        RunningProgram program;
+        LARGE_INTEGER start, shown;
+        QueryPerformanceCounter(&start);
+        if (!startProgram(hostPathToWindows(exe), "", program)) {
+            std::fprintf(stderr, "cannot start %s\n", exe);
+            return 1;
+        }
+        program.window = waitForProgramWindow(program.process.dwProcessId, className, 0, timeoutMs);
+        QueryPerformanceCounter(&shown);
+        if (program.window == nullptr) {
+            std::fprintf(stderr, "no window of class %s\n", className);
+            releaseProgram(program);
+            return 1;
+        }
+        const double ms = 1000.0 * (shown.QuadPart - start.QuadPart) / frequency.QuadPart;
+        millis.push_back(ms);
+        std::printf("run %d: %.1f ms\n", run + 1, ms);
+        closeProgram(program, timeoutMs);
+        releaseProgram(program);
+    }
+    std::sort(millis.begin(), millis.end());
+    const size_t n = millis.size();
+    const double median = n % 2 ? millis[n / 2] : (millis[n / 2 - 1] + millis[n / 2]) / 2;
+    std::printf("median: %.1f ms over %zu runs (min %.1f, max %.1f)\n", median, n, millis.front(),
+                millis.back());
+    return 0;
+}
+
+static HWND waitMainWindow() {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND window = findAnyWindow("Selvara");
+        if (window != nullptr && GetDlgItem(window, IDC_TABS) != nullptr) {
+            return window;
+        }
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) {
+            return nullptr;
+        }
+        Sleep(20);
+    }
+}
+
+int main(int argc, char** argv) {
+    if (argc >= 5 && std::strcmp(argv[1], "startup-time") == 0) {
+        return startupTime(argv[2], argv[3], std::atoi(argv[4]));
+    }
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: selvara_drive startup-time|wait-window|create-timetable|close\n");
+        return 2;
+    }
+    HWND window = waitMainWindow();
+    if (window == nullptr) {
+        std::fprintf(stderr, "selvara's window did not appear\n");
+        return 1;
+    }
+    HWND tabs = GetDlgItem(window, IDC_TABS);
+    if (std::strcmp(argv[1], "wait-window") == 0) {
+        return waitForPage(tabs, IDC_CREATE, timeoutMs) != nullptr ? 0 : 1;
+    }
+    if (std::strcmp(argv[1], "create-timetable") == 0) {
+        HWND page = waitForPage(tabs, IDC_CREATE, timeoutMs);
+        if (page == nullptr) {
+            return 1;
+        }
+        clickRemoteButton(page, IDC_CREATE);
+        return waitForPage(tabs, IDC_TIMETABLE_TEXT, timeoutMs) != nullptr ? 0 : 1;
+    }
+    if (std::strcmp(argv[1], "close") == 0) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    std::fprintf(stderr, "unknown command %s\n", argv[1]);
+    return 2;
+}

@@ -1,0 +1,144 @@
+// End to end: the real selvara.exe in its own process, driven as a user would.
+#include "resource.h"
+#include "settings.h"
+#include "timetable.h"
+#include "window_driver.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const int windowTimeoutMs = 20000;
+
+std::string readFile(const std::string& path) {
+    std::string bytes;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return bytes;
+    }
+    char buffer[4096];
+    size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, count);
+    }
+    std::fclose(file);
+    return bytes;
+}
+
+class SelvaraProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char current[MAX_PATH];
+        GetCurrentDirectoryA(sizeof current, current);
+        char name[64];
+        std::snprintf(name, sizeof name, "\\selvara_run_%lu", GetCurrentProcessId());
+        directory = std::string(current) + name;
+        CreateDirectoryA(directory.c_str(), nullptr);
+        DeleteFileA((directory + "\\praytime.cfg").c_str());
+        DeleteFileA((directory + "\\PrayingTimes.txt").c_str());
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE,
+                      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Selvara");
+    }
+    void TearDown() override {
+        releaseProgram(program);
+        DeleteFileA((directory + "\\praytime.cfg").c_str());
+        DeleteFileA((directory + "\\PrayingTimes.txt").c_str());
+        DeleteFileA((directory + "\\expected.txt").c_str());
+        RemoveDirectoryA(directory.c_str());
+    }
+
+    std::string directory;
+    RunningProgram program;
+};
+
+TEST_F(SelvaraProcess, TypeAPlaceCreateTheTimetableReadItAndClose) {
+    const std::string exe = hostPathToWindows(SELVARA_EXE);
+    ASSERT_TRUE(startProgram(exe, directory, program)) << exe;
+    WaitForInputIdle(program.process.hProcess, windowTimeoutMs);
+    program.window =
+        waitForProgramWindow(program.process.dwProcessId, "Selvara", IDC_TABS, windowTimeoutMs);
+    ASSERT_NE(program.window, nullptr) << "main window of selvara.exe";
+    HWND tabs = GetDlgItem(program.window, IDC_TABS);
+    HWND page = waitForPage(tabs, IDC_CREATE, windowTimeoutMs);
+    ASSERT_NE(page, nullptr);
+
+    EXPECT_EQ(remoteText(GetDlgItem(page, IDC_LATITUDE)), "45.49");
+    EXPECT_EQ(remoteText(GetDlgItem(page, IDC_TOWN)), "Zagreb");
+
+    setRemoteText(GetDlgItem(page, IDC_LATITUDE), "21.42");
+    setRemoteText(GetDlgItem(page, IDC_LONGITUDE), "39.83");
+    setRemoteText(GetDlgItem(page, IDC_TOWN), "Makkah");
+    setRemoteText(GetDlgItem(page, IDC_TIME_ZONE), "3");
+    SendMessageA(GetDlgItem(page, IDC_MONTH), CB_SETCURSEL, 2, 0);  // March
+    SendMessageA(GetDlgItem(page, IDC_YEAR), CB_SETCURSEL, 1, 0);   // next year
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    clickRemoteButton(page, IDC_CREATE);
+
+    HWND textPage = waitForPage(tabs, IDC_TIMETABLE_TEXT, windowTimeoutMs);
+    ASSERT_NE(textPage, nullptr) << "the timetable page comes forward";
+    EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 1);
+    const std::string shown = remoteText(GetDlgItem(textPage, IDC_TIMETABLE_TEXT));
+
+    const std::string expectedPath = directory + "\\expected.txt";
+    ASSERT_TRUE(writeTimetable(expectedPath.c_str(), 3.0, 39.83, 21.42, today.wYear + 1, 3, 1, 0));
+    const std::string expected = readFile(expectedPath);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(readFile(directory + "\\PrayingTimes.txt"), expected);
+
+    // Back to the calculation page: the stored place is shown.
+    SendMessageA(tabs, TCM_SETCURFOCUS, 0, 0);
+    page = waitForPage(tabs, IDC_CREATE, windowTimeoutMs);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(remoteText(GetDlgItem(page, IDC_TOWN)), "Makkah");
+
+    EXPECT_EQ(closeProgram(program, windowTimeoutMs), 0);
+    const std::string settings = readFile(directory + "\\praytime.cfg");
+    ASSERT_EQ(settings.size(), 280u);
+    SettingsRecord saved = defaultSettings();
+    decodeSettings(reinterpret_cast<const unsigned char*>(settings.data()), settings.size(), saved);
+    EXPECT_EQ(saved.latitude, 21.42);
+    EXPECT_EQ(saved.longitude, 39.83);
+    EXPECT_STREQ(saved.townName, "Makkah");
+    EXPECT_EQ(saved.timeZone, 3);
+}
+
+TEST_F(SelvaraProcess, EscapeInAFieldClosesAndSaves) {
+    const std::string exe = hostPathToWindows(SELVARA_EXE);
+    ASSERT_TRUE(startProgram(exe, directory, program));
+    program.window =
+        waitForProgramWindow(program.process.dwProcessId, "Selvara", IDC_TABS, windowTimeoutMs);
+    ASSERT_NE(program.window, nullptr);
+    HWND page = waitForPage(GetDlgItem(program.window, IDC_TABS), IDC_CREATE, windowTimeoutMs);
+    ASSERT_NE(page, nullptr);
+    // The key goes through the program's own modal loop, as a typed key would.
+    PostMessageA(GetDlgItem(page, IDC_TOWN), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    ASSERT_EQ(WaitForSingleObject(program.process.hProcess, windowTimeoutMs), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(program.process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    const std::string settings = readFile(directory + "\\praytime.cfg");
+    ASSERT_EQ(settings.size(), 280u);
+    EXPECT_EQ(settings.substr(16, 7), std::string("Zagreb\0", 7));
+    EXPECT_EQ(settings.substr(276), std::string("\x01\0\0\0", 4));
+}
+
+TEST_F(SelvaraProcess, EndingTheProcessOtherwiseSavesNothing) {
+    const std::string exe = hostPathToWindows(SELVARA_EXE);
+    ASSERT_TRUE(startProgram(exe, directory, program));
+    program.window =
+        waitForProgramWindow(program.process.dwProcessId, "Selvara", IDC_TABS, windowTimeoutMs);
+    ASSERT_NE(program.window, nullptr);
+    TerminateProcess(program.process.hProcess, 3);
+    WaitForSingleObject(program.process.hProcess, windowTimeoutMs);
+    EXPECT_EQ(GetFileAttributesA((directory + "\\praytime.cfg").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace

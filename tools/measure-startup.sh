@@ -1,0 +1,26 @@
+#!/bin/bash
+# Size of selvara.exe and its start-up time under Wine (process creation to the main window
+# being visible, median of N runs, default 15), beside the same figures for a minimal dialog
+# program built the same way (static MinGW-w64, windres resources, one modal dialog).
+#
+#   tools/measure-startup.sh [runs]
+set -u
+source "$(dirname "$0")/selvara-display.sh"
+runs="${1:-15}"
+
+build_targets selvara minimal_dialog selvara_drive || { echo "build failed" >&2; exit 1; }
+run_dir="$build/run-measure"
+rm -rf "$run_dir"
+mkdir -p "$run_dir"
+cp -f "$(built_program selvara.exe)" "$(built_program minimal_dialog.exe)" "$run_dir/"
+drive="$(built_program selvara_drive.exe)"
+
+use_display || exit 1
+cd "$run_dir" || exit 1
+for program in selvara.exe:Selvara minimal_dialog.exe:MinimalDialog; do
+    exe="${program%%:*}"
+    echo "== $exe: $(stat -c %s "$exe") bytes"
+    # One unmeasured start warms the Wine server and the file cache.
+    "${wine_run[@]}" "$drive" startup-time "$run_dir/$exe" "${program##*:}" 1 >/dev/null
+    "${wine_run[@]}" "$drive" startup-time "$run_dir/$exe" "${program##*:}" "$runs"
+done

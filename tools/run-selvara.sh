@@ -1,0 +1,35 @@
+#!/bin/bash
+# Builds selvara.exe and runs it under Wine from a folder holding it and its data files
+# (<build>/run-selvara). With a usable DISPLAY the window opens there and the script waits until it
+# is closed. Without one, the program runs on a private Xvfb: a screenshot of its window is saved
+# to the file named by the first argument (default <build>/selvara-window.png), then it is closed.
+#
+#   tools/run-selvara.sh [screenshot.png]        SELVARA_BUILD_DIR picks the build folder.
+set -u
+source "$(dirname "$0")/selvara-display.sh"
+
+build_targets selvara selvara_drive || { echo "build failed" >&2; exit 1; }
+run_dir="$build/run-selvara"
+mkdir -p "$run_dir"
+cp -f "$(built_program selvara.exe)" "$run_dir/"
+data="$(built_program panim.dat)"
+[ -n "$data" ] && cp -f "$data" "$run_dir/"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    cd "$run_dir" && exec "${wine_run[@]}" ./selvara.exe
+fi
+
+shot="${1:-$build/selvara-window.png}"
+use_display force-xvfb || exit 1
+(cd "$run_dir" && "${wine_run[@]}" ./selvara.exe) &
+program_pid=$!
+drive="$(built_program selvara_drive.exe)"
+if ! "${wine_run[@]}" "$drive" wait-window; then
+    echo "selvara's window did not appear" >&2
+    kill "$program_pid" 2>/dev/null
+    exit 1
+fi
+sleep 0.5
+screenshot "$shot" && echo "screenshot of the window: $shot"
+"${wine_run[@]}" "$drive" close
+wait "$program_pid"

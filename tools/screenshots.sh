@@ -1,0 +1,26 @@
+#!/bin/bash
+# Makes the documentation's pictures of the main window on a private Xvfb:
+#   docs/calculation-page.png  the first run's calculation page
+#   docs/timetable-page.png    the timetable page after "Create Praying Times"
+set -u
+source "$(dirname "$0")/selvara-display.sh"
+
+build_targets selvara selvara_drive || { echo "build failed" >&2; exit 1; }
+run_dir="$build/run-screenshots"
+rm -rf "$run_dir"
+mkdir -p "$run_dir"
+cp -f "$(built_program selvara.exe)" "$run_dir/"
+drive="$(built_program selvara_drive.exe)"
+
+use_display force-xvfb || exit 1
+(cd "$run_dir" && "${wine_run[@]}" ./selvara.exe) &
+program_pid=$!
+"${wine_run[@]}" "$drive" wait-window || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/calculation-page.png" || exit 1
+"${wine_run[@]}" "$drive" create-timetable || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/timetable-page.png" || exit 1
+"${wine_run[@]}" "$drive" close
+wait "$program_pid"
+echo "wrote docs/calculation-page.png and docs/timetable-page.png"
