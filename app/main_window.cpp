@@ -1,6 +1,8 @@
 // The main window: a modal dialog with one tab control; exactly one page exists at a time.
 #include "app.h"
 #include "dispatch.h"
+#include "page_author.h"
+#include "page_calendar.h"
 #include "resource.h"
 #include "settings.h"
 
@@ -20,9 +22,9 @@ struct TabPage {
 static const TabPage tabPages[tabCount] = {
     {"Praying times calculation", IDI_TAB_CALCULATE, IDD_PT_OPTIONS, calculationPageProc},
     {"Praying times view", IDI_TAB_TEXT, IDD_PT_TEXT, timetablePageProc},
-    {"Hijri / Gregorian calendar", IDI_TAB_CALENDAR, IDD_PT_CALENDAR, placeholderPageProc},
+    {"Hijri / Gregorian calendar", IDI_TAB_CALENDAR, IDD_PT_CALENDAR, calendarPageProc},
     {"Praying animation", IDI_TAB_ANIMATION, IDD_PT_ANIMATION, placeholderPageProc},
-    {"Author", IDI_TAB_AUTHOR, IDD_PT_AUTHOR, placeholderPageProc},
+    {"Author", IDI_TAB_AUTHOR, IDD_PT_AUTHOR, authorPageProc},
 };
 
 static const int tabIconSizePx = 16;

@@ -34,7 +34,21 @@
 #define IDD_PT_TEXT "IDD_PT_TEXT"
 #define IDC_TIMETABLE_TEXT 99
 
-// Pages whose contents come later
+// Calendar page
 #define IDD_PT_CALENDAR "IDD_PT_CALENDAR"
-#define IDD_PT_ANIMATION "IDD_PT_ANIMATION"
+#define IDC_GREGORIAN_YEAR 200
+#define IDC_HIJRI_YEAR 201
+#define IDC_CALENDAR_GREGORIAN 202
+#define IDC_CALENDAR_HIJRI 203
+#define IDC_MONTH_TITLE_FIRST 220   // 220-231: titles of months 1-12
+#define IDC_MONTH_CELL_FIRST 240    // 240-251: cells of months 1-12
+
+// Author page
 #define IDD_PT_AUTHOR "IDD_PT_AUTHOR"
+#define IDC_PRODUCT_LIST 400
+#define IDC_AUTHOR_SITE 401
+#define IDC_AUTHOR_DOWNLOADS 402
+#define IDC_AUTHOR_RESOURCES 403
+
+// Pages whose contents come later
+#define IDD_PT_ANIMATION "IDD_PT_ANIMATION"

@@ -2,6 +2,8 @@
 # Makes the documentation's pictures of the main window on a private Xvfb:
 #   docs/calculation-page.png  the first run's calculation page
 #   docs/timetable-page.png    the timetable page after "Create Praying Times"
+#   docs/calendar-page.png     the calendar page (Hijri year, as at every start)
+#   docs/author-page.png       the author page
 set -u
 source "$(dirname "$0")/selvara-display.sh"
 
@@ -21,6 +23,12 @@ screenshot "$repo/docs/calculation-page.png" || exit 1
 "${wine_run[@]}" "$drive" create-timetable || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/timetable-page.png" || exit 1
+"${wine_run[@]}" "$drive" show-tab 2 201 || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/calendar-page.png" || exit 1
+"${wine_run[@]}" "$drive" show-tab 4 400 || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/author-page.png" || exit 1
 "${wine_run[@]}" "$drive" close
 wait "$program_pid"
-echo "wrote docs/calculation-page.png and docs/timetable-page.png"
+echo "wrote docs/calculation-page.png, timetable-page.png, calendar-page.png and author-page.png"

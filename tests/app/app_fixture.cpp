@@ -10,6 +10,7 @@ void fixedLocalTime(SYSTEMTIME* localTime) {
     localTime->wYear = fixedYear;
     localTime->wMonth = fixedMonth;
     localTime->wDay = fixedDay;
+    localTime->wDayOfWeek = fixedDayOfWeek;
     localTime->wHour = 12;
 }
 

@@ -19,6 +19,7 @@
 constexpr WORD fixedYear = 2026;
 constexpr WORD fixedMonth = 6;
 constexpr WORD fixedDay = 15;
+constexpr WORD fixedDayOfWeek = 1;  // a Monday
 
 std::string readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);

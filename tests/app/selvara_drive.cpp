@@ -4,9 +4,12 @@
 //   selvara_drive startup-time <program.exe> <window class> <runs>
 //   selvara_drive wait-window                 (waits for selvara's main window)
 //   selvara_drive create-timetable            (presses "Create Praying Times", waits for tab 1)
+//   selvara_drive show-tab <index> <control id>   (selects a tab, waits for its page's control)
 //   selvara_drive close
 #include "resource.h"
 #include "window_driver.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -68,7 +71,7 @@ int main(int argc, char** argv) {
         return startupTime(argv[2], argv[3], std::atoi(argv[4]));
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: selvara_drive startup-time|wait-window|create-timetable|close\n");
+        std::fprintf(stderr, "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|close\n");
         return 2;
     }
     HWND window = waitMainWindow();
@@ -87,6 +90,12 @@ int main(int argc, char** argv) {
         }
         clickRemoteButton(page, IDC_CREATE);
         return waitForPage(tabs, IDC_TIMETABLE_TEXT, timeoutMs) != nullptr ? 0 : 1;
+    }
+    if (argc >= 4 && std::strcmp(argv[1], "show-tab") == 0) {
+        // TCM_SETCURFOCUS notifies the tab control's parent inside selvara's own process, which a
+        // WM_NOTIFY sent from here could not do.
+        SendMessageA(tabs, TCM_SETCURFOCUS, std::atoi(argv[2]), 0);
+        return waitForPage(tabs, std::atoi(argv[3]), timeoutMs) != nullptr ? 0 : 1;
     }
     if (std::strcmp(argv[1], "close") == 0) {
         PostMessageA(window, WM_CLOSE, 0, 0);

@@ -1,0 +1,239 @@
+// The calendar page: twelve owner-drawn month cells with fixed pixel geometry, in the shared font
+// and colours of the main window, for the current Hijri or Gregorian year.
+#include "page_calendar.h"
+
+#include "app.h"
+#include "local_clock.h"
+#include "resource.h"
+
+#include <cstdio>
+#include <cstring>
+
+int calendarMode = hijriCalendarMode;
+GregorianDate todayGregorian;
+HijriDate todayHijri;
+bool todayHijriKnown;
+int gregorianMonthStart[13];
+
+// Cell geometry in pixels of the cell's client area.
+static const int headerHeightPx = 17;
+static const int columnWidthPx = 18;
+static const int gridColumnLines = 6;   // x = 18 ... 108
+static const int gridRowStepPx = 15;
+static const int gridRowLines = 6;      // y = 15 ... 90
+static const int headLettersY = 2;
+static const int headLetterX = 6;
+static const int wednesdayHeadX = 58;   // the fourth letter sits two pixels left of its column
+static const int dayRows = 6;
+static const int dayRowHeightPx = 12;
+static const int dayRowOffsetPx = 6;
+
+static const int monthsPerYear = 12;
+static const char unknownHijriYear[] = "----";
+
+static int gregorianLength(int month) {
+    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(todayGregorian.year) : 0);
+}
+
+static int stepWeekday(int weekday, int days) {
+    const int stepped = (weekday + days) % 7;
+    return stepped < 0 ? stepped + 7 : stepped;
+}
+
+void computeMonthStarts(int todayWeekday) {
+    int weekday = stepWeekday(todayWeekday, -(todayGregorian.day - 1));
+    for (int m = todayGregorian.month - 1; m >= 1; --m) {
+        weekday = stepWeekday(weekday, -gregorianLength(m));
+    }
+    gregorianMonthStart[1] = weekday;
+    for (int j = 1; j < monthsPerYear; ++j) {
+        weekday = stepWeekday(weekday, gregorianLength(j));
+        gregorianMonthStart[j + 1] = weekday;
+    }
+}
+
+void refreshCalendar(HWND page, bool initialising) {
+    CheckRadioButton(page, IDC_CALENDAR_GREGORIAN, IDC_CALENDAR_HIJRI,
+                     IDC_CALENDAR_GREGORIAN + calendarMode);
+    for (int m = 1; m <= monthsPerYear; ++m) {
+        const char* name = calendarMode == hijriCalendarMode ? hijriMonthNames[m - 1]
+                                                             : gregorianMonthNames[m - 1];
+        SetDlgItemTextA(page, IDC_MONTH_TITLE_FIRST + m - 1, name);
+    }
+    char year[16];
+    if (todayHijriKnown) {
+        std::snprintf(year, sizeof year, "%d", todayHijri.year);
+    } else {
+        std::snprintf(year, sizeof year, "%s", unknownHijriYear);
+    }
+    SetDlgItemTextA(page, IDC_HIJRI_YEAR, year);
+    std::snprintf(year, sizeof year, "%d", todayGregorian.year);
+    SetDlgItemTextA(page, IDC_GREGORIAN_YEAR, year);
+    if (!initialising) {
+        for (int i = 0; i < monthsPerYear; ++i) {
+            drawMonthCell(GetDlgItem(page, IDC_MONTH_CELL_FIRST + i), nullptr, i + 1);
+        }
+    }
+}
+
+void drawLine(HDC dc, int x, int y, int dx, int dy, COLORREF colour, int widthPx) {
+    HPEN pen = CreatePen(PS_SOLID, widthPx, colour);
+    if (pen == nullptr) {
+        return;
+    }
+    HGDIOBJ previousPen = SelectObject(dc, pen);
+    const int previousMix = SetROP2(dc, R2_COPYPEN);
+    MoveToEx(dc, x, y, nullptr);
+    LineTo(dc, x + dx, y + dy);
+    SetROP2(dc, previousMix);
+    SelectObject(dc, previousPen);
+    DeleteObject(pen);
+}
+
+// The days of month m in the mode shown, and the weekday of its first day.
+static void monthFacts(int month, int& days, int& firstWeekday) {
+    if (calendarMode == hijriCalendarMode) {
+        // Outside the table the month has no length: header and grid, no numbers.
+        days = todayHijriKnown ? hijriMonthLength(todayHijri.year, month) : 0;
+        firstWeekday = days > 0 ? weekdayOfDayNumber(static_cast<int>(
+                                      hijriToDayNumber(todayHijri.year, month, 1)))
+                                : 0;
+    } else {
+        days = gregorianLength(month);
+        firstWeekday = gregorianMonthStart[month];
+    }
+}
+
+static bool isTodaysMonth(int month) {
+    if (calendarMode == hijriCalendarMode) {
+        return todayHijriKnown && todayHijri.month == month;
+    }
+    return todayGregorian.month == month;
+}
+
+static bool isToday(int month, int day) {
+    if (calendarMode == hijriCalendarMode) {
+        return todayHijriKnown && todayHijri.month == month && todayHijri.day == day;
+    }
+    return todayGregorian.month == month && todayGregorian.day == day;
+}
+
+void drawMonthCell(HWND cell, HDC dc, int month) {
+    if (month < 1 || month > monthsPerYear) {
+        return;
+    }
+    HDC ownDc = nullptr;
+    if (dc == nullptr) {
+        ownDc = GetDC(cell);
+        if (ownDc == nullptr) {
+            return;
+        }
+        dc = ownDc;
+    }
+    RECT client;
+    GetClientRect(cell, &client);
+    const int widthPx = client.right;
+    const int heightPx = client.bottom;
+
+    int days;
+    int firstWeekday;
+    monthFacts(month, days, firstWeekday);
+
+    const RECT header = {0, 0, widthPx, headerHeightPx};
+    FillRect(dc, &header, isTodaysMonth(month) ? currentMonthBrush : otherMonthBrush);
+    const RECT body = {0, headerHeightPx, widthPx, heightPx};
+    FillRect(dc, &body, lightBrush);
+
+    for (int i = 1; i <= gridColumnLines; ++i) {
+        drawLine(dc, columnWidthPx * i, 0, 0, heightPx, menuColour, 1);
+    }
+    for (int i = 1; i <= gridRowLines; ++i) {
+        drawLine(dc, 0, gridRowStepPx * i, widthPx, 0, menuColour, 1);
+    }
+
+    HGDIOBJ previousFont = SelectObject(dc, smallFont);
+    const int previousBkMode = SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, highlightColour);
+    for (int i = 0; i < 7; ++i) {
+        const int x = i == 3 ? wednesdayHeadX : headLetterX + columnWidthPx * i;
+        TextOutA(dc, x, headLettersY, &weekdayInitials[i], 1);
+    }
+
+    SetTextColor(dc, darkShadowColour);
+    int day = 1;
+    for (int row = 1; row <= dayRows && day <= days; ++row) {
+        for (int column = row == 1 ? firstWeekday : 0; column < 7 && day <= days; ++column) {
+            char number[8];
+            const int length = std::snprintf(number, sizeof number, "%d", day);
+            const bool today = isToday(month, day);
+            if (today) {
+                SetTextColor(dc, todayColour);
+            }
+            TextOutA(dc, columnWidthPx * column + 7 - 2 * length,
+                     dayRowHeightPx * row + dayRowOffsetPx, number, length);
+            if (today) {
+                SetTextColor(dc, darkShadowColour);
+            }
+            ++day;
+        }
+    }
+
+    SetBkMode(dc, previousBkMode);
+    SelectObject(dc, previousFont);
+    if (ownDc != nullptr) {
+        ReleaseDC(cell, ownDc);
+    }
+}
+
+static void initialise(HWND page) {
+    placePage(page);
+    SYSTEMTIME now;
+    readLocalTime(&now);
+    todayGregorian.year = now.wYear;
+    todayGregorian.month = now.wMonth;
+    todayGregorian.day = now.wDay;
+    computeMonthStarts(now.wDayOfWeek);
+    normalizeGregorianDate(todayGregorian.year, todayGregorian.month, todayGregorian.day);
+    int weekday;
+    todayHijriKnown = gregorianToHijri(todayGregorian.year, todayGregorian.month,
+                                       todayGregorian.day, todayHijri.year, todayHijri.month,
+                                       todayHijri.day, weekday);
+    refreshCalendar(page, true);
+}
+
+INT_PTR CALLBACK calendarPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        initialise(page);
+        return TRUE;
+    case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        drawMonthCell(item->hwndItem, item->hDC,
+                      static_cast<int>(item->CtlID) - IDC_MONTH_CELL_FIRST + 1);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_CALENDAR_GREGORIAN:
+            calendarMode = gregorianCalendarMode;
+            refreshCalendar(page, false);
+            return TRUE;
+        case IDC_CALENDAR_HIJRI:
+            calendarMode = hijriCalendarMode;
+            refreshCalendar(page, false);
+            return TRUE;
+        case IDCANCEL:
+            calendarMode = IsDlgButtonChecked(page, IDC_CALENDAR_HIJRI) == BST_CHECKED
+                               ? hijriCalendarMode
+                               : gregorianCalendarMode;
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    case WM_CLOSE:
+        PostMessageA(page, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
