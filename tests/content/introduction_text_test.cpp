@@ -1,0 +1,71 @@
+// The introduction text shown when the animation page opens: the resource
+// the build makes from animation/content/islam.txt.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "string_table_reader.h"
+
+namespace {
+
+const std::string kResourcePath = std::string(SELVARA_DATA_DIR) + "/islam.txt";
+const std::string kSourcePath = std::string(SELVARA_CONTENT_DIR) + "/islam.txt";
+
+std::string withoutCarriageReturns(std::string s) {
+    std::string out;
+    for (char c : s) {
+        if (c != '\r') out += c;
+    }
+    return out;
+}
+
+TEST(IntroductionText, HasCrLfLineEndsAndNoNul) {
+    bool opened = false;
+    const std::string text = readWholeFile(kResourcePath, &opened);
+    ASSERT_TRUE(opened) << kResourcePath;
+    EXPECT_GT(text.size(), 17000u);
+    EXPECT_LT(text.size(), 24000u);
+    EXPECT_EQ(text.find('\0'), std::string::npos);
+    int lineEnds = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\n') {
+            ++lineEnds;
+            EXPECT_TRUE(i > 0 && text[i - 1] == '\r') << "bare LF at " << i;
+        } else if (c == '\r') {
+            EXPECT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "bare CR at " << i;
+        } else {
+            EXPECT_TRUE(c >= 0x20 && c < 0x7F) << "byte " << int(c) << " at " << i;
+        }
+    }
+    EXPECT_GT(lineEnds, 200);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+}
+
+TEST(IntroductionText, IsTheSourceTextWithConvertedLineEnds) {
+    bool sourceOpened = false, resourceOpened = false;
+    const std::string source = readWholeFile(kSourcePath, &sourceOpened);
+    const std::string resource = readWholeFile(kResourcePath, &resourceOpened);
+    ASSERT_TRUE(sourceOpened && resourceOpened);
+    EXPECT_EQ(withoutCarriageReturns(resource), withoutCarriageReturns(source));
+}
+
+// It covers what the page and its prayer list rely on, in the words the
+// recitation strings use.
+TEST(IntroductionText, CoversThePrayersAndTheStepsOfTheAnimation) {
+    const std::string text = readWholeFile(kResourcePath);
+    const char* required[] = {
+        "Fajr", "Zuhr", "Asr", "Maghrib", "Isha", "Witr", "Friday", "Eid", "funeral",
+        "ablution", "Qibla", "intention", "call to prayer", "Iqamah",
+        "Allah u Akbar", "Subhanaka Allah humma", "Bismillah i rrahman i erraheem",
+        "Subhana rabbiya al azeem", "Samia Allah u liman hamidah", "Rabbana wa laka al hamd",
+        "Subhana rubbiyal a'ala", "Rabbi eghfir lee wa rhamnee", "Attahiyat u lil Allah",
+        "Allah umma salli", "Assalam u a'laikum wa rahmatu Allah", "Re / Start", "Pause",
+        "Apply delay time",
+    };
+    for (const char* words : required) {
+        EXPECT_NE(text.find(words), std::string::npos) << words;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,19 @@
+// Reads the STRINGTABLE entries of a resource script: lines of the form
+//   <number>, "<text>"
+// between BEGIN and END. Escapes \r \n \t \\ \" and doubled quotes are decoded.
+#pragma once
+
+#include <map>
+#include <string>
+
+struct StringTableRead {
+    bool opened = false;
+    std::map<int, std::string> strings;  // id -> decoded text
+    int duplicateIds = 0;
+    int malformedLines = 0;
+};
+
+StringTableRead readStringTable(const std::string& path);
+
+// Whole file as bytes; empty when it cannot be read.
+std::string readWholeFile(const std::string& path, bool* opened = nullptr);
