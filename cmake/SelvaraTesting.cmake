@@ -1,3 +1,7 @@
+# Tests of both flavours. In the Windows flavour every test program is a .exe that ctest starts through
+# CMAKE_CROSSCOMPILING_EMULATOR (Wine, see cmake/SelvaraWindows.cmake and tools/wine/wine-run), which
+# is why every test has a timeout and cases are discovered only when the tests run.
+#
 # GoogleTest from the Debian source package, built with the project's own flags in both flavours.
 set(SELVARA_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
 if(BUILD_TESTING)
@@ -13,12 +17,15 @@ endif()
 # tests run, never at build time, so a Windows build never has to start Wine. GUI tests share one
 # lock so that only one of them drives windows at a time.
 function(selvara_add_gtest name)
+  if(NOT BUILD_TESTING)
+    return()
+  endif()
   cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS;RESOURCES" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
   add_executable(${name} ${T_SOURCES} ${T_RESOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main ${SELVARA_WIN32_SYSTEM_LIBS})
   set(props TIMEOUT ${T_TIMEOUT})
   if(T_GUI)
     list(APPEND props RESOURCE_LOCK selvara_gui)
