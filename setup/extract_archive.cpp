@@ -1,0 +1,175 @@
+// extractArchive: unpacks the setup archive on the copy page (see extract_archive.h).
+//
+// The decompressed record stream is checked whole (four records, complete, with names that stay
+// inside the installation directory) before the first file is written, so a damaged or hostile
+// archive writes nothing and ends like a failed decompression.
+#include "extract_archive.h"
+
+#include "gunzip.h"
+#include "progress_bar.h"
+#include "record_stream.h"
+#include "resource.h"
+#include "wizard_state.h"
+
+#include <cstdio>
+#include <cstring>
+
+constexpr int tempPathChars = 260;
+static char tempDirectory[tempPathChars + 1];
+static int recordCounter = 0;
+static int cancelFlag = 0;
+static HWND copyPageWindow = nullptr;
+
+void cancelExtraction() {
+    cancelFlag = 1;
+}
+
+static void setStatus(const char* text) {
+    SetDlgItemTextA(copyPageWindow, IDC_COPY_STATUS, text);
+}
+
+static void chooseTempDirectory() {
+    std::memset(tempDirectory, 0, sizeof tempDirectory);
+    const DWORD chars = GetTempPathA(tempPathChars, tempDirectory);
+    if (chars == 0 || chars > tempPathChars) {
+        lstrcpynA(tempDirectory, startupDirectory, sizeof tempDirectory);
+    }
+    const size_t length = std::strlen(tempDirectory);
+    if (length > 0 && tempDirectory[length - 1] == '\\') {
+        tempDirectory[length - 1] = '\0';
+    }
+}
+
+// The archive resource into the compressed file; false if the resource or the file fails.
+static bool writeArchiveResource(const char* compressedPath) {
+    HMODULE module = archiveModule != nullptr ? archiveModule : programInstance;
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(RCDATA_SETUP_ARCHIVE),
+                                MAKEINTRESOURCEA(10));   // RT_RCDATA
+    HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (bytes == nullptr) {
+        return false;
+    }
+    const DWORD size = SizeofResource(module, found);
+    std::FILE* file = std::fopen(compressedPath, "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    if (size > 0) {
+        std::fwrite(bytes, 1, size, file);
+    }
+    std::fclose(file);
+    return true;
+}
+
+// Creates every directory named by the record name's prefixes that end at a backslash.
+static void createRecordDirectories(const char* name) {
+    char directory[setupPathBytes];
+    for (size_t i = 1; name[i] != '\0'; ++i) {
+        if (name[i] != '\\') {
+            continue;
+        }
+        const int written = std::snprintf(directory, sizeof directory, "%s\\%.*s",
+                                          wizard.installDirectory, static_cast<int>(i), name);
+        if (written > 0 && static_cast<size_t>(written) < sizeof directory) {
+            CreateDirectoryA(directory, nullptr);
+        }
+    }
+}
+
+// Handles messages waiting for the thread, so that Cancel can arrive between records.
+static void drainMessages() {
+    MSG message;
+    while (cancelFlag == 0 && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageA(copyPageWindow, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+// One record: name, directories, status line, progress, data into its file. False when the
+// stream breaks off (which the scan has excluded) or memory runs out.
+static bool extractRecord(std::FILE* stream) {
+    ArchiveRecordHeader header;
+    if (readRecordHeader(stream, header) != recordStreamOk) {
+        return false;
+    }
+    createRecordDirectories(header.name);
+    char outputPath[setupPathBytes];
+    const int written = std::snprintf(outputPath, sizeof outputPath, "%s\\%s",
+                                      wizard.installDirectory, header.name);
+    const bool pathFits = written > 0 && static_cast<size_t>(written) < sizeof outputPath;
+    setStatus(outputPath);
+    progressStep();
+
+    HGLOBAL block = GlobalAlloc(GPTR, header.dataBytes > 0 ? header.dataBytes : 1);
+    if (block == nullptr) {
+        return false;
+    }
+    BYTE* data = static_cast<BYTE*>(static_cast<void*>(block));
+    const size_t read = std::fread(data, 1, header.dataBytes, stream);
+    if (read == header.dataBytes && pathFits) {
+        std::FILE* output = std::fopen(outputPath, "wb");
+        if (output != nullptr) {
+            if (header.dataBytes > 0) {
+                std::fwrite(data, 1, header.dataBytes, output);
+            }
+            std::fclose(output);
+        }
+    }
+    GlobalFree(block);
+    return read == header.dataBytes;
+}
+
+void extractArchive(HWND copyPage) {
+    copyPageWindow = copyPage;
+    chooseTempDirectory();
+    recordCounter = 0;
+    cancelFlag = 0;
+    progressBegin(GetDlgItem(copyPage, IDC_COPY_PROGRESS), archiveRecordCount, progressStyleFill);
+    progressStep();
+    setStatus("Preparing to decompress setup files");
+
+    char compressedPath[setupPathBytes];
+    char decompressedPath[setupPathBytes];
+    std::snprintf(compressedPath, sizeof compressedPath, "%s\\filesdata.gz", tempDirectory);
+    std::snprintf(decompressedPath, sizeof decompressedPath, "%s\\filesdata.dat", tempDirectory);
+    if (!writeArchiveResource(compressedPath)) {
+        cancelFlag = 1;
+    }
+    if (cancelFlag == 0) {
+        setStatus("Decompressing setup files");
+        if (!gunzipFile(decompressedPath, compressedPath)) {
+            cancelFlag = 1;
+        }
+    }
+    std::FILE* stream = cancelFlag == 0 ? std::fopen(decompressedPath, "rb") : nullptr;
+    if (stream != nullptr && scanRecordStream(stream) != recordStreamOk) {
+        std::fclose(stream);
+        stream = nullptr;
+    }
+    if (stream == nullptr) {
+        MessageBoxA(copyPage, "Can't decompress setup files", nullptr, MB_OK | MB_ICONERROR);
+        cancelFlag = 1;
+    } else {
+        while (cancelFlag == 0 && recordCounter < archiveRecordCount) {
+            if (!extractRecord(stream)) {
+                MessageBoxA(copyPage, "Can't decompress setup files", nullptr,
+                            MB_OK | MB_ICONERROR);
+                cancelFlag = 1;
+                break;
+            }
+            recordCounter += 1;
+            if (cancelFlag == 0) {
+                drainMessages();
+            }
+        }
+        std::fclose(stream);
+    }
+    setStatus("Deleting temproary files");
+    DeleteFileA(compressedPath);
+    DeleteFileA(decompressedPath);
+    progressEnd();
+    EndDialog(copyPage, cancelFlag);
+}

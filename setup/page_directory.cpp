@@ -1,0 +1,95 @@
+// The directory page: where to install, with the browser, the free-space check and the question
+// about an existing directory.
+#include "dispatch.h"
+#include "resource.h"
+#include "wizard_pages.h"
+#include "wizard_state.h"
+
+static void showInstallDirectory(HWND page) {
+    composeInstallDirectory(wizard.installDirectory, sizeof wizard.installDirectory);
+    SetDlgItemTextA(page, IDC_DIR_INSTALL_DIRECTORY, wizard.installDirectory);
+}
+
+static LRESULT onInitDialog(HWND page, UINT, WPARAM, LPARAM) {
+    enumerateDrives();
+    lstrcpynA(wizard.directoryName, defaultDirectoryName, sizeof wizard.directoryName);
+    showInstallDirectory(page);
+    return TRUE;
+}
+
+static LRESULT onPaint(HWND page, UINT, WPARAM, LPARAM) {
+    return paintBanner(page);
+}
+
+static LRESULT onControlColour(HWND, UINT, WPARAM wParam, LPARAM) {
+    return colourPageControl(reinterpret_cast<HDC>(wParam));
+}
+
+static LRESULT onNext(HWND page, WORD, WORD, HWND) {
+    if (wizard.directoryName[0] == '\0') {
+        MessageBoxA(page, "You were forgoten to select an directory", setupCaption,
+                    MB_OK | MB_ICONWARNING);
+        SetFocus(GetDlgItem(page, IDC_DIR_INSTALL_DIRECTORY));
+        return TRUE;
+    }
+    if (wizard.freeSpaceKB < requiredSpaceKB) {
+        MessageBoxA(page, notEnoughSpaceText, setupCaption, MB_YESNO | MB_ICONERROR);
+        return TRUE;
+    }
+    composeInstallDirectory(wizard.installDirectory, sizeof wizard.installDirectory);
+    if (CreateDirectoryA(wizard.installDirectory, nullptr)) {
+        EndDialog(page, 0);
+        return TRUE;
+    }
+    if (MessageBoxA(page,
+                    "Directory allready exsist. Continue with the instalation ?\n\nNOTES: Click on "
+                    "the YES button if this is previous installation of this software, otherwise "
+                    "click on the NO button and select another installation directory.",
+                    setupCaption, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        EndDialog(page, 0);
+    }
+    return TRUE;
+}
+
+static LRESULT onCancel(HWND page, WORD, WORD, HWND) {
+    if (confirmCancelSetup(page)) {
+        EndDialog(page, 1);
+    }
+    return TRUE;
+}
+
+static LRESULT onBrowse(HWND page, WORD, WORD, HWND) {
+    showDirectoryBrowser(page);
+    showInstallDirectory(page);
+    return TRUE;
+}
+
+static const CommandEntry directoryCommandEntries[] = {
+    {IDOK, onNext},
+    {IDCANCEL, onCancel},
+    {IDC_DIR_BROWSE, onBrowse},
+};
+static const CommandMap directoryCommands = {entryCount(directoryCommandEntries),
+                                             directoryCommandEntries, fallbackReturnZero};
+
+static LRESULT onCommand(HWND page, UINT, WPARAM wParam, LPARAM lParam) {
+    return dispatchCommandMap(directoryCommands, page, wParam, lParam);
+}
+
+static const MessageEntry directoryMessageEntries[] = {
+    {WM_INITDIALOG, onInitDialog},
+    {WM_PAINT, onPaint},
+    {WM_CTLCOLOREDIT, onControlColour},
+    {WM_CTLCOLORSTATIC, onControlColour},
+    {WM_COMMAND, onCommand},
+};
+static const MessageMap directoryMessages = {entryCount(directoryMessageEntries),
+                                             directoryMessageEntries, fallbackReturnZero};
+
+static INT_PTR CALLBACK directoryProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    return dispatchMessageMap(directoryMessages, page, message, wParam, lParam);
+}
+
+INT_PTR showDirectoryPage(HWND owner) {
+    return DialogBoxParamA(programInstance, IDD_DIR, owner, directoryProc, 0);
+}

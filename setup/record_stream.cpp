@@ -1,0 +1,130 @@
+// Reading and writing the record stream of the setup archive (see record_stream.h).
+#include "record_stream.h"
+
+#include <cstring>
+
+static bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+bool isSafeRecordName(const char* name, size_t nameBytes) {
+    if (name == nullptr || nameBytes == 0 || nameBytes > recordNameMaxBytes) {
+        return false;
+    }
+    if (isSeparator(name[0])) {
+        return false;
+    }
+    size_t elementStart = 0;
+    for (size_t i = 0; i <= nameBytes; ++i) {
+        if (i < nameBytes) {
+            const char c = name[i];
+            if (c == '\0' || c == ':') {
+                return false;
+            }
+            if (!isSeparator(c)) {
+                continue;
+            }
+        }
+        const size_t elementBytes = i - elementStart;
+        if (elementBytes == 0) {
+            return false;   // "a\\\\b" or a trailing separator
+        }
+        if (elementBytes == 1 && name[elementStart] == '.') {
+            return false;
+        }
+        if (elementBytes == 2 && name[elementStart] == '.' && name[elementStart + 1] == '.') {
+            return false;
+        }
+        elementStart = i + 1;
+    }
+    return true;
+}
+
+RecordStreamStatus readRecordHeader(std::FILE* stream, ArchiveRecordHeader& header) {
+    std::memset(header.name, 0, sizeof header.name);
+    header.nameBytes = 0;
+    header.dataBytes = 0;
+    const int lengthByte = std::fgetc(stream);
+    if (lengthByte == EOF) {
+        return recordStreamTooFewRecords;
+    }
+    const size_t nameBytes = static_cast<size_t>(lengthByte);
+    header.nameBytes = nameBytes;
+    if (nameBytes > 0 && std::fread(header.name, 1, nameBytes, stream) != nameBytes) {
+        return recordStreamTruncated;
+    }
+    uint8_t size[recordSizeFieldBytes];
+    if (std::fread(size, 1, sizeof size, stream) != sizeof size) {
+        return recordStreamTruncated;
+    }
+    header.dataBytes = static_cast<uint32_t>(size[0]) | static_cast<uint32_t>(size[1]) << 8 |
+                       static_cast<uint32_t>(size[2]) << 16 | static_cast<uint32_t>(size[3]) << 24;
+    return recordStreamOk;
+}
+
+RecordStreamStatus scanRecordStream(std::FILE* stream) {
+    if (std::fseek(stream, 0, SEEK_END) != 0) {
+        return recordStreamUnreadable;
+    }
+    const long streamBytes = std::ftell(stream);
+    if (streamBytes < 0 || std::fseek(stream, 0, SEEK_SET) != 0) {
+        return recordStreamUnreadable;
+    }
+    RecordStreamStatus status = recordStreamOk;
+    for (int record = 0; record < archiveRecordCount && status == recordStreamOk; ++record) {
+        ArchiveRecordHeader header;
+        status = readRecordHeader(stream, header);
+        if (status != recordStreamOk) {
+            break;
+        }
+        const long dataStart = std::ftell(stream);
+        if (dataStart < 0) {
+            status = recordStreamUnreadable;
+            break;
+        }
+        if (!isSafeRecordName(header.name, header.nameBytes)) {
+            status = recordStreamUnsafeName;
+            break;
+        }
+        if (header.dataBytes > static_cast<uint64_t>(streamBytes - dataStart)) {
+            status = recordStreamTruncated;
+            break;
+        }
+        if (std::fseek(stream, dataStart + static_cast<long>(header.dataBytes), SEEK_SET) != 0) {
+            status = recordStreamUnreadable;
+        }
+    }
+    if (std::fseek(stream, 0, SEEK_SET) != 0 && status == recordStreamOk) {
+        status = recordStreamUnreadable;
+    }
+    return status;
+}
+
+bool appendRecord(std::vector<uint8_t>& stream, const char* name, const uint8_t* data,
+                  size_t dataBytes) {
+    const size_t nameBytes = std::strlen(name);
+    if (!isSafeRecordName(name, nameBytes) || dataBytes > 0xFFFFFFFFu) {
+        return false;
+    }
+    stream.push_back(static_cast<uint8_t>(nameBytes));
+    stream.insert(stream.end(), name, name + nameBytes);
+    const uint32_t size = static_cast<uint32_t>(dataBytes);
+    for (int shift = 0; shift < 32; shift += 8) {
+        stream.push_back(static_cast<uint8_t>(size >> shift));
+    }
+    if (dataBytes > 0) {
+        stream.insert(stream.end(), data, data + dataBytes);
+    }
+    return true;
+}
+
+const char* recordStreamStatusText(RecordStreamStatus status) {
+    switch (status) {
+    case recordStreamOk: return "ok";
+    case recordStreamTruncated: return "the stream ends inside a record";
+    case recordStreamUnsafeName: return "a record name is empty, absolute or leaves its folder";
+    case recordStreamTooFewRecords: return "the stream holds fewer records than expected";
+    case recordStreamUnreadable: return "the stream cannot be read";
+    }
+    return "unknown";
+}

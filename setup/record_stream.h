@@ -1,0 +1,56 @@
+// The installer's record stream: the decompressed content of the setup archive.
+//
+// Records follow each other with no header, padding or trailer:
+//   name length  1 byte, unsigned (N)
+//   name         N bytes, ANSI, no terminating zero, backslash between directory names
+//   size         4 bytes, unsigned, little-endian
+//   data         size bytes
+// The installer reads exactly archiveRecordCount records. Portable code: the packer (a build-host
+// program) writes streams with it and the installer reads them with it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+constexpr int archiveRecordCount = 4;
+constexpr size_t recordNameBufferBytes = 260;   // the installer's name buffer
+constexpr size_t recordNameMaxBytes = 255;      // what one length byte can hold
+constexpr size_t recordSizeFieldBytes = 4;
+
+struct ArchiveRecordHeader {
+    char name[recordNameBufferBytes];   // zero-terminated
+    size_t nameBytes;                   // as stored, 0 to recordNameMaxBytes
+    uint32_t dataBytes;
+};
+
+enum RecordStreamStatus {
+    recordStreamOk = 0,
+    recordStreamTruncated,      // the stream ends inside a record, or a size runs past its end
+    recordStreamUnsafeName,     // empty, absolute, with a drive, a ".." element or a zero byte
+    recordStreamTooFewRecords,  // ends cleanly before archiveRecordCount records
+    recordStreamUnreadable,     // the stream's length cannot be determined
+};
+
+// True when the name may be joined to the installation directory: not empty, no zero byte, no
+// drive or colon, not starting with a separator, no empty, "." or ".." element. '/' counts as a
+// separator here because the file system treats it as one.
+bool isSafeRecordName(const char* name, size_t nameBytes);
+
+// Reads the name length, the name (into a buffer cleared first) and the size at the stream's
+// position. Does not check the name. Returns recordStreamOk, recordStreamTooFewRecords when the
+// stream ends exactly before the record, or recordStreamTruncated.
+RecordStreamStatus readRecordHeader(std::FILE* stream, ArchiveRecordHeader& header);
+
+// Checks the whole stream before anything is written: the first archiveRecordCount records exist
+// completely and carry safe names. Bytes after them are ignored. On return the stream stands at
+// its start again.
+RecordStreamStatus scanRecordStream(std::FILE* stream);
+
+// Appends one record to a stream held in memory (the packer). False when the name is unsafe or
+// longer than recordNameMaxBytes, or the data does not fit a 32-bit size.
+bool appendRecord(std::vector<uint8_t>& stream, const char* name, const uint8_t* data,
+                  size_t dataBytes);
+
+const char* recordStreamStatusText(RecordStreamStatus status);

@@ -1,0 +1,214 @@
+// The copy page in this process: the real archive resource unpacked byte for byte, cancel while
+// the third record is written, and damaged or hostile archives (given to the page through the
+// archive-module seam) refused without a byte written.
+#include "dialog_driver.h"
+#include "in_process.h"
+#include "install_checks.h"
+#include "progress_bar.h"
+#include "record_stream.h"
+#include "resource.h"
+#include "wizard_pages.h"
+#include "wizard_state.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const archiveNames[4] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
+
+std::string tempFile(const char* name) {
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    return std::string(temp) + name;
+}
+
+class CopyPage : public ::testing::Test {
+public:
+    static const std::string missingArchive;
+
+protected:
+    void SetUp() override {
+        programInstance = GetModuleHandleA(nullptr);
+        archiveModule = nullptr;
+        folder = makeScratchFolder("selvara-copy");
+        lstrcpynA(wizard.installDirectory, folder.c_str(), sizeof wizard.installDirectory);
+    }
+    void TearDown() override {
+        archiveModule = nullptr;
+        if (dataModule != nullptr) FreeLibrary(dataModule);
+        if (!modulePath.empty()) DeleteFileA(modulePath.c_str());
+        removeScratchFolder(folder);
+        RemoveDirectoryA("C:\\selvara-escaped");
+    }
+
+    // A copy of a small program with `archive` as its archive resource, loaded as data.
+    // Without a resource when `archive` is missingArchive.
+    void useArchive(const std::string& archive) {
+        modulePath = tempFile("selvara-archive-module.exe");
+        ASSERT_TRUE(CopyFileA(hostPathToWindows(UNINSTALL_EXE).c_str(), modulePath.c_str(), FALSE));
+        if (archive != missingArchive) {
+            addArchiveResource(archive);
+        }
+        dataModule = LoadLibraryExA(modulePath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(dataModule, nullptr);
+        archiveModule = dataModule;
+    }
+    void addArchiveResource(const std::string& archive) {
+        HANDLE update = BeginUpdateResourceA(modulePath.c_str(), FALSE);
+        ASSERT_NE(update, nullptr);
+        ASSERT_TRUE(UpdateResourceA(update, MAKEINTRESOURCEA(10), MAKEINTRESOURCEA(RCDATA_SETUP_ARCHIVE),
+                                    MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                                    const_cast<char*>(archive.data()),
+                                    static_cast<DWORD>(archive.size())));
+        ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
+    }
+
+    std::string folder;
+    std::string modulePath;
+    HMODULE dataModule = nullptr;
+};
+
+const std::string CopyPage::missingArchive = "(no archive resource)";
+
+std::string gzipped(const std::vector<uint8_t>& stream) {
+    const std::string path = tempFile("selvara-test-stream.gz");
+    gzFile out = gzopen(path.c_str(), "wb");
+    if (!stream.empty()) gzwrite(out, stream.data(), static_cast<unsigned>(stream.size()));
+    gzclose(out);
+    const std::string bytes = readWholeFile(path);
+    DeleteFileA(path.c_str());
+    return bytes;
+}
+
+void appendRaw(std::vector<uint8_t>& stream, const std::string& name, uint32_t sizeField,
+               size_t dataBytes) {
+    stream.push_back(static_cast<uint8_t>(name.size()));
+    stream.insert(stream.end(), name.begin(), name.end());
+    for (int shift = 0; shift < 32; shift += 8) stream.push_back(static_cast<uint8_t>(sizeField >> shift));
+    stream.insert(stream.end(), dataBytes, uint8_t{'x'});
+}
+
+TEST_F(CopyPage, UnpacksTheFourRecordsByteForByteAndDeletesTheTemporaryFiles) {
+    EXPECT_EQ(showCopyPage(nullptr), 0);
+    const char* sources[4] = {SELVARA_EXE, PANIM_DAT, README_WRI, UNINSTALL_EXE};
+    for (int i = 0; i < 4; ++i) {
+        const std::string installed = readWholeFile(folder + "\\" + archiveNames[i]);
+        EXPECT_FALSE(installed.empty()) << archiveNames[i];
+        EXPECT_TRUE(installed == readWholeFile(hostPathToWindows(sources[i]))) << archiveNames[i];
+    }
+    EXPECT_EQ(filesIn(folder).size(), 4u);
+    EXPECT_FALSE(fileExists(tempFile("filesdata.gz")));
+    EXPECT_FALSE(fileExists(tempFile("filesdata.dat")));
+    EXPECT_EQ(progressArithmetic().labelStep, 5) << "the labels 25, 50, 75 and 100 were drawn";
+    EXPECT_GE(progressArithmetic().fillRightPx, progressArithmetic().widthPx - 1);
+    EXPECT_GT(progressArithmetic().widthPx, 0);
+}
+
+// Cancel pressed while the third record is written: its status line is the cue.
+LRESULT CALLBACK cancelAtThirdRecord(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SETTEXT &&
+        GetDlgCtrlID(call->hwnd) == IDC_COPY_STATUS && call->lParam != 0) {
+        const char* text = reinterpret_cast<const char*>(call->lParam);
+        const size_t length = std::strlen(text);
+        if (length > 11 && std::strcmp(text + length - 11, "\\readme.wri") == 0) {
+            PostMessageA(GetParent(call->hwnd), WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(CopyPage, CancelDuringTheThirdRecordCompletesItAndStops) {
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, cancelAtThirdRecord, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    const INT_PTR result = showCopyPage(nullptr);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(result, 1);
+    EXPECT_TRUE(fileExists(folder + "\\selvara.exe"));
+    EXPECT_TRUE(fileExists(folder + "\\panim.dat"));
+    EXPECT_EQ(readWholeFile(folder + "\\readme.wri"), readWholeFile(hostPathToWindows(README_WRI)))
+        << "the third file is completed";
+    EXPECT_FALSE(fileExists(folder + "\\uninstall.exe")) << "the fourth is not written";
+    EXPECT_FALSE(fileExists(tempFile("filesdata.gz")));
+    EXPECT_FALSE(fileExists(tempFile("filesdata.dat")));
+}
+
+TEST_F(CopyPage, NestedRecordNamesCreateTheirDirectoriesAndEmptyRecordsGiveEmptyFiles) {
+    std::vector<uint8_t> stream;
+    appendRecord(stream, "one.txt", reinterpret_cast<const uint8_t*>("1"), 1);
+    appendRecord(stream, "sub\\deeper\\two.txt", reinterpret_cast<const uint8_t*>("22"), 2);
+    appendRecord(stream, "sub\\three.txt", nullptr, 0);
+    appendRecord(stream, "four.txt", reinterpret_cast<const uint8_t*>("4444"), 4);
+    useArchive(gzipped(stream));
+    EXPECT_EQ(showCopyPage(nullptr), 0);
+    EXPECT_EQ(readWholeFile(folder + "\\one.txt"), "1");
+    EXPECT_EQ(readWholeFile(folder + "\\sub\\deeper\\two.txt"), "22");
+    EXPECT_TRUE(fileExists(folder + "\\sub\\three.txt"));
+    EXPECT_EQ(readWholeFile(folder + "\\sub\\three.txt"), "");
+    EXPECT_EQ(readWholeFile(folder + "\\four.txt"), "4444");
+}
+
+struct HostileCase {
+    const char* what;
+    std::string archive;
+};
+
+std::vector<HostileCase> hostileCases() {
+    std::vector<HostileCase> cases;
+    auto four = [](const std::string& badName, int position) {
+        std::vector<uint8_t> stream;
+        for (int i = 0; i < 4; ++i) appendRaw(stream, i == position ? badName : "ok" + std::to_string(i), 3, 3);
+        return stream;
+    };
+    cases.push_back({"parent folder name", gzipped(four("..\\selvara-escaped\\x.exe", 1))});
+    cases.push_back({"drive name", gzipped(four("C:\\selvara-escaped.txt", 0))});
+    cases.push_back({"absolute name", gzipped(four("\\selvara-escaped.txt", 3))});
+    cases.push_back({"empty name", gzipped(four("", 2))});
+    std::vector<uint8_t> three;
+    for (int i = 0; i < 3; ++i) appendRaw(three, "f" + std::to_string(i), 1, 1);
+    cases.push_back({"three records", gzipped(three)});
+    std::vector<uint8_t> huge;
+    appendRaw(huge, "a", 1, 1);
+    appendRaw(huge, "b", 0xFFFFFFF0u, 10);
+    appendRaw(huge, "c", 1, 1);
+    appendRaw(huge, "d", 1, 1);
+    cases.push_back({"huge size", gzipped(huge)});
+    std::vector<uint8_t> whole;
+    for (int i = 0; i < 4; ++i) appendRaw(whole, "w" + std::to_string(i), 50, 50);
+    std::vector<uint8_t> cut(whole.begin(), whole.end() - 20);
+    cases.push_back({"stream ends inside a record", gzipped(cut)});
+    const std::string gz = gzipped(whole);
+    cases.push_back({"truncated gzip member", gz.substr(0, gz.size() / 2)});
+    cases.push_back({"not compressed at all", std::string("plain text, no archive")});
+    cases.push_back({"no archive resource", CopyPage::missingArchive});
+    cases.push_back({"a single byte", std::string("\x1f", 1)});
+    return cases;
+}
+
+TEST_F(CopyPage, DamagedOrHostileArchivesAreRefusedWithoutWritingAnything) {
+    for (const HostileCase& hostile : hostileCases()) {
+        SCOPED_TRACE(hostile.what);
+        useArchive(hostile.archive);
+        MessageBoxAnswerer answers{IDOK, {}, {}};
+        EXPECT_EQ(runAnsweringMessageBoxes([] { return showCopyPage(nullptr); }, answers), 1);
+        ASSERT_FALSE(answers.texts.empty());
+        EXPECT_EQ(answers.texts.back(), "Can't decompress setup files");
+        EXPECT_EQ(answers.captions.back(), "Error");
+        EXPECT_TRUE(filesIn(folder).empty());
+        EXPECT_FALSE(directoryExists("C:\\selvara-escaped"));
+        EXPECT_FALSE(fileExists("C:\\selvara-escaped.txt"));
+        EXPECT_FALSE(fileExists(tempFile("filesdata.gz")));
+        EXPECT_FALSE(fileExists(tempFile("filesdata.dat")));
+        archiveModule = nullptr;
+        FreeLibrary(dataModule);
+        dataModule = nullptr;
+        DeleteFileA(modulePath.c_str());
+    }
+}
+
+}  // namespace

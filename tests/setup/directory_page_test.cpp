@@ -1,0 +1,246 @@
+// The directory page and its browser in this process, with the free space given through its
+// seam: 2999 units block, 3000 proceed; a drive root as base folder; the up entry; a 100th
+// character in the name box.
+#include "dialog_driver.h"
+#include "in_process.h"
+#include "install_checks.h"
+#include "resource.h"
+#include "wizard_pages.h"
+#include "wizard_state.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::atomic<DWORD> freeUnits(0);
+
+// 1000-byte clusters, so that the free clusters are the free units.
+BOOL WINAPI fakeFreeSpace(LPCSTR, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector,
+                          LPDWORD freeClusters, LPDWORD totalClusters) {
+    *sectorsPerCluster = 1;
+    *bytesPerSector = 1000;
+    *freeClusters = freeUnits;
+    *totalClusters = 1000000;
+    return TRUE;
+}
+
+const DWORD thisProcess = GetCurrentProcessId();
+
+class DirectoryPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        programInstance = GetModuleHandleA(nullptr);
+        diskFreeSpaceQuery = fakeFreeSpace;
+        GetCurrentDirectoryA(sizeof savedDirectory, savedDirectory);
+        lstrcpynA(startupDirectory, "C:", sizeof startupDirectory);
+    }
+    void TearDown() override {
+        SetCurrentDirectoryA(savedDirectory);
+        diskFreeSpaceQuery = GetDiskFreeSpaceA;
+        for (const std::string& folder : scratch) removeScratchFolder(folder);
+    }
+    char savedDirectory[MAX_PATH] = "";
+    std::vector<std::string> scratch;
+};
+
+std::vector<std::string> listItems(HWND list) {
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[260] = "";
+        LVITEMA request = {};
+        request.pszText = text;
+        request.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&request));
+        items.push_back(text);
+    }
+    return items;
+}
+
+// A double click on an item, as the list view reports it to the dialog.
+void doubleClickItem(HWND dialog, int listId, int item) {
+    HWND list = GetDlgItem(dialog, listId);
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
+    NMITEMACTIVATE notify = {};
+    notify.hdr.hwndFrom = list;
+    notify.hdr.idFrom = static_cast<UINT_PTR>(listId);
+    notify.hdr.code = NM_DBLCLK;
+    notify.iItem = item;
+    SendMessageA(dialog, WM_NOTIFY, listId, reinterpret_cast<LPARAM>(&notify));
+}
+
+int indexOf(const std::vector<std::string>& items, const std::string& text) {
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == text) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+TEST_F(DirectoryPage, FreeSpaceOf2999BlocksAnd3000ProceedsOnADriveRoot) {
+    const std::string name = "selvara-space-" + std::to_string(thisProcess);
+    const std::string directory = "C:\\" + name;
+    scratch.push_back(directory);
+    freeUnits = 2999;
+    std::vector<std::string> seen;
+    const INT_PTR result = runDriven([] { return showDirectoryPage(nullptr); }, [&] {
+        HWND page = waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
+        ASSERT_NE(page, nullptr);
+        seen.push_back(windowText(GetDlgItem(page, IDC_DIR_INSTALL_DIRECTORY)));
+        pressButton(page, IDOK);
+        MessageBoxSeen box = answerNextMessageBox(thisProcess, IDYES);
+        seen.push_back(box.text + "|" + box.caption);
+        EXPECT_TRUE(IsWindowVisible(page)) << "Next is blocked";
+
+        pressButton(page, IDC_DIR_BROWSE);
+        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+        ASSERT_NE(browser, nullptr);
+        seen.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_FREE_SPACE)));
+        EXPECT_TRUE(chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\"));
+        typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), name);
+        pressButton(browser, IDOK);
+        box = answerNextMessageBox(thisProcess, IDNO);
+        seen.push_back(box.text + "|" + box.caption);
+        EXPECT_TRUE(IsWindowVisible(browser)) << "OK is blocked";
+
+        freeUnits = 3000;
+        EXPECT_TRUE(chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\"));
+        seen.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_FREE_SPACE)));
+        pressButton(browser, IDOK);
+        EXPECT_TRUE(waitForWindowGone(browser));
+        Sleep(50);
+        seen.push_back(windowText(GetDlgItem(page, IDC_DIR_INSTALL_DIRECTORY)));
+        pressButton(page, IDOK);
+    });
+    EXPECT_EQ(result, 0);
+    const std::string noSpace =
+        "You do not have enough Free disk space on this drive for installation. Change the drive "
+        "or remove some other program-s to free more disk space.";
+    char windows[MAX_PATH] = "";
+    GetWindowsDirectoryA(windows, sizeof windows);
+    const std::vector<std::string> expected = {
+        std::string(1, windows[0]) + ":\\Program files\\Selvara",
+        noSpace + "|Selvara - Setup",
+        " Available: 2999 KB, Required: 3000 KB",
+        noSpace + "|Error",
+        " Available: 3000 KB, Required: 3000 KB",
+        directory,
+    };
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(std::string(wizard.installDirectory), directory) << "no doubled backslash";
+    EXPECT_TRUE(directoryExists(directory));
+}
+
+TEST_F(DirectoryPage, ExistingDirectoryIsAskedAboutEachTime) {
+    const std::string directory = makeScratchFolder("selvara-exists");
+    scratch.push_back(directory);
+    freeUnits = 5000;
+    std::vector<std::string> questions;
+    const INT_PTR result = runDriven([] { return showDirectoryPage(nullptr); }, [&] {
+        HWND page = waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
+        ASSERT_NE(page, nullptr);
+        pressButton(page, IDC_DIR_BROWSE);
+        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+        ASSERT_NE(browser, nullptr);
+        chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\");
+        typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), directory.substr(3));
+        pressButton(browser, IDOK);
+        waitForWindowGone(browser);
+        for (int button : {IDNO, IDYES}) {
+            pressButton(page, IDOK);
+            questions.push_back(answerNextMessageBox(thisProcess, button).text);
+        }
+    });
+    EXPECT_EQ(result, 0);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0], questions[1]);
+    EXPECT_EQ(questions[0],
+              "Directory allready exsist. Continue with the instalation ?\n\nNOTES: Click on the "
+              "YES button if this is previous installation of this software, otherwise click on "
+              "the NO button and select another installation directory.");
+}
+
+TEST_F(DirectoryPage, AHundredthCharacterRestoresThePreviousNameAndBeeps) {
+    freeUnits = 5000;
+    enumerateDrives();
+    lstrcpynA(wizard.directoryName, "Selvara", sizeof wizard.directoryName);
+    const std::string ninetyNine(99, 'n');
+    std::string afterTyping;
+    runDriven([] { return showDirectoryBrowser(nullptr); }, [&] {
+        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+        ASSERT_NE(browser, nullptr);
+        HWND edit = GetDlgItem(browser, IDC_BROWSE_NAME);
+        typeInto(edit, ninetyNine);
+        EXPECT_EQ(std::string(wizard.directoryName), ninetyNine);
+        typeInto(edit, "X", false);
+        afterTyping = windowText(edit);
+        pressButton(browser, IDCANCEL);
+    });
+    EXPECT_EQ(afterTyping, ninetyNine);
+    EXPECT_EQ(std::string(wizard.directoryName), ninetyNine);
+}
+
+TEST_F(DirectoryPage, EmptyNameIsRefusedByTheBrowser) {
+    freeUnits = 5000;
+    enumerateDrives();
+    lstrcpynA(wizard.directoryName, "Selvara", sizeof wizard.directoryName);
+    std::string warning;
+    runDriven([] { return showDirectoryBrowser(nullptr); }, [&] {
+        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+        ASSERT_NE(browser, nullptr);
+        typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), "");
+        pressButton(browser, IDOK);
+        const MessageBoxSeen box = answerNextMessageBox(thisProcess, IDOK);
+        warning = box.text + "|" + box.caption;
+        typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), "Selvara");
+        pressButton(browser, IDOK);
+    });
+    EXPECT_EQ(warning, "You forget to select a directory|Warning");
+}
+
+TEST_F(DirectoryPage, UpEntryClimbsToTheDriveRootWhereItDisappears) {
+    freeUnits = 5000;
+    enumerateDrives();
+    lstrcpynA(wizard.directoryName, "Selvara", sizeof wizard.directoryName);
+    const std::string outer = makeScratchFolder("selvara-up");
+    scratch.push_back(outer);
+    CreateDirectoryA((outer + "\\inner").c_str(), nullptr);
+    lstrcpynA(wizard.baseFolder, (outer + "\\inner").c_str(), sizeof wizard.baseFolder);
+    std::vector<std::string> inner, middle, root, back;
+    std::vector<std::string> results;
+    runDriven([] { return showDirectoryBrowser(nullptr); }, [&] {
+        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+        ASSERT_NE(browser, nullptr);
+        HWND list = GetDlgItem(browser, IDC_BROWSE_FOLDERS);
+        inner = listItems(list);
+        results.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_RESULT)));
+        doubleClickItem(browser, IDC_BROWSE_FOLDERS, 0);
+        middle = listItems(list);
+        results.push_back(wizard.baseFolder);
+        doubleClickItem(browser, IDC_BROWSE_FOLDERS, 0);
+        root = listItems(list);
+        results.push_back(wizard.baseFolder);
+        results.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_RESULT)));
+        doubleClickItem(browser, IDC_BROWSE_FOLDERS, indexOf(root, outer.substr(3)));
+        back = listItems(list);
+        results.push_back(wizard.baseFolder);
+        pressButton(browser, IDCANCEL);
+    });
+    EXPECT_EQ(inner, (std::vector<std::string>{"........", "Selvara"}));
+    EXPECT_EQ(middle, (std::vector<std::string>{"........", "inner", "Selvara"}));
+    ASSERT_FALSE(root.empty());
+    EXPECT_NE(root[0], "........") << "no up entry at a drive root";
+    EXPECT_NE(indexOf(root, outer.substr(3)), -1);
+    EXPECT_EQ(back, middle);
+    EXPECT_EQ(results, (std::vector<std::string>{outer + "\\inner\\Selvara", outer, "C:\\",
+                                                 "C:\\Selvara", outer}));
+}
+
+}  // namespace

@@ -1,0 +1,256 @@
+// The record stream of the setup archive: what the packer writes, the installer reads back; every
+// malformed stream is refused before a byte is written.
+#include "record_stream.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<uint8_t> bytesOf(const std::string& text) {
+    return std::vector<uint8_t>(text.begin(), text.end());
+}
+
+// A temporary file holding the bytes, positioned at its start; closed by the caller.
+std::FILE* streamOf(const std::vector<uint8_t>& bytes) {
+    std::FILE* file = std::tmpfile();
+    if (file == nullptr) {
+        return nullptr;
+    }
+    if (!bytes.empty()) {
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+    }
+    std::rewind(file);
+    return file;
+}
+
+RecordStreamStatus scanBytes(const std::vector<uint8_t>& bytes) {
+    std::FILE* file = streamOf(bytes);
+    if (file == nullptr) {
+        ADD_FAILURE() << "tmpfile";
+        return recordStreamUnreadable;
+    }
+    const RecordStreamStatus status = scanRecordStream(file);
+    std::fclose(file);
+    return status;
+}
+
+// The four records of a shipped archive, with small contents.
+std::vector<uint8_t> fourRecordStream() {
+    std::vector<uint8_t> stream;
+    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri",
+                                             "uninstall.exe"};
+    for (int i = 0; i < archiveRecordCount; ++i) {
+        const std::vector<uint8_t> data = bytesOf(std::string("content of ") + names[i]);
+        EXPECT_TRUE(appendRecord(stream, names[i], data.data(), data.size()));
+    }
+    return stream;
+}
+
+// A record written by hand, so that the writer's own checks do not stop hostile names.
+void appendRaw(std::vector<uint8_t>& stream, const std::string& name, uint32_t sizeField,
+               size_t dataBytes) {
+    stream.push_back(static_cast<uint8_t>(name.size()));
+    stream.insert(stream.end(), name.begin(), name.end());
+    for (int shift = 0; shift < 32; shift += 8) {
+        stream.push_back(static_cast<uint8_t>(sizeField >> shift));
+    }
+    stream.insert(stream.end(), dataBytes, uint8_t{0x5A});
+}
+
+TEST(RecordStream, WriterProducesTheDocumentedLayoutByteForByte) {
+    std::vector<uint8_t> stream;
+    const uint8_t data[3] = {0x01, 0x02, 0xFF};
+    ASSERT_TRUE(appendRecord(stream, "a\\b.txt", data, sizeof data));
+    const std::vector<uint8_t> expected = {7,    'a',  '\\', 'b',  '.',  't',  'x', 't',
+                                           0x03, 0x00, 0x00, 0x00, 0x01, 0x02, 0xFF};
+    EXPECT_EQ(stream, expected);
+}
+
+TEST(RecordStream, RoundTripOfFourRecordsThroughTheReader) {
+    const std::vector<uint8_t> stream = fourRecordStream();
+    std::FILE* file = streamOf(stream);
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(scanRecordStream(file), recordStreamOk);
+    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri",
+                                             "uninstall.exe"};
+    for (int i = 0; i < archiveRecordCount; ++i) {
+        ArchiveRecordHeader header;
+        ASSERT_EQ(readRecordHeader(file, header), recordStreamOk);
+        EXPECT_STREQ(header.name, names[i]);
+        EXPECT_EQ(header.nameBytes, std::strlen(names[i]));
+        std::string data(header.dataBytes, '\0');
+        ASSERT_EQ(std::fread(&data[0], 1, data.size(), file), data.size());
+        EXPECT_EQ(data, std::string("content of ") + names[i]);
+    }
+    ArchiveRecordHeader after;
+    EXPECT_EQ(readRecordHeader(file, after), recordStreamTooFewRecords);
+    std::fclose(file);
+}
+
+TEST(RecordStream, EmptyDataAndNamesOfTheFullLengthAreKept) {
+    std::vector<uint8_t> stream;
+    const std::string longName(recordNameMaxBytes, 'n');
+    ASSERT_TRUE(appendRecord(stream, longName.c_str(), nullptr, 0));
+    ASSERT_TRUE(appendRecord(stream, "empty.dat", nullptr, 0));
+    ASSERT_TRUE(appendRecord(stream, "sub\\deeper\\file.bin", nullptr, 0));
+    ASSERT_TRUE(appendRecord(stream, "z", nullptr, 0));
+    EXPECT_EQ(scanBytes(stream), recordStreamOk);
+    std::FILE* file = streamOf(stream);
+    ArchiveRecordHeader header;
+    ASSERT_EQ(readRecordHeader(file, header), recordStreamOk);
+    EXPECT_EQ(std::string(header.name), longName);
+    EXPECT_EQ(header.name[recordNameMaxBytes], '\0');
+    EXPECT_EQ(header.dataBytes, 0u);
+    std::fclose(file);
+    EXPECT_FALSE(appendRecord(stream, (longName + "x").c_str(), nullptr, 0));
+}
+
+TEST(RecordStream, BytesAfterTheFourthRecordAreIgnored) {
+    std::vector<uint8_t> stream = fourRecordStream();
+    appendRaw(stream, "..\\fifth", 1000000, 3);
+    EXPECT_EQ(scanBytes(stream), recordStreamOk);
+}
+
+TEST(RecordStreamHostile, EveryTruncationOfAValidStreamIsRefused) {
+    const std::vector<uint8_t> stream = fourRecordStream();
+    for (size_t length = 0; length < stream.size(); ++length) {
+        const std::vector<uint8_t> cut(stream.begin(), stream.begin() + length);
+        const RecordStreamStatus status = scanBytes(cut);
+        EXPECT_TRUE(status == recordStreamTruncated || status == recordStreamTooFewRecords)
+            << "prefix of " << length << " bytes gave " << recordStreamStatusText(status);
+    }
+}
+
+TEST(RecordStreamHostile, FewerThanFourRecordsAreRefused) {
+    for (int count = 0; count < archiveRecordCount; ++count) {
+        std::vector<uint8_t> stream;
+        for (int i = 0; i < count; ++i) {
+            appendRaw(stream, "file" + std::to_string(i), 2, 2);
+        }
+        EXPECT_EQ(scanBytes(stream), recordStreamTooFewRecords) << count << " records";
+    }
+}
+
+TEST(RecordStreamHostile, AHugeSizeIsRefusedWithoutReadingIt) {
+    for (uint32_t size : {0xFFFFFFFFu, 0x80000000u, 0x7FFFFFFFu, 11u}) {
+        std::vector<uint8_t> stream;
+        appendRaw(stream, "selvara.exe", 4, 4);
+        appendRaw(stream, "panim.dat", size, 10);
+        appendRaw(stream, "readme.wri", 0, 0);
+        appendRaw(stream, "uninstall.exe", 0, 0);
+        EXPECT_EQ(scanBytes(stream), recordStreamTruncated) << "size " << size;
+    }
+}
+
+TEST(RecordStreamHostile, NamesThatLeaveTheInstallationDirectoryAreRefused) {
+    const std::string unsafe[] = {
+        "",           "..",          "..\\x.exe", "a\\..\\..\\x", "a\\..",    "\\windows\\x.dll",
+        "/etc/x",     "C:\\x.exe",   "C:x.exe",   "x:",           "a\\\\b",   "dir\\",
+        ".",          "a\\.\\b",     "../x",      "a/../x",       "\\\\server\\share\\x",
+        std::string("a\0b", 3),
+    };
+    for (const std::string& name : unsafe) {
+        EXPECT_FALSE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
+        for (int position = 0; position < archiveRecordCount; ++position) {
+            std::vector<uint8_t> stream;
+            for (int i = 0; i < archiveRecordCount; ++i) {
+                appendRaw(stream, i == position ? name : "f" + std::to_string(i), 1, 1);
+            }
+            EXPECT_EQ(scanBytes(stream), recordStreamUnsafeName)
+                << "[" << name << "] as record " << position;
+        }
+        std::vector<uint8_t> refused;
+        if (name.find('\0') == std::string::npos) {
+            EXPECT_FALSE(appendRecord(refused, name.c_str(), nullptr, 0)) << "[" << name << "]";
+        }
+    }
+    const std::string safe[] = {"selvara.exe", "sub\\file.txt", "a\\b\\c.d", "..x", "x..",
+                                "...", "a.b.c", "name with blanks.txt"};
+    for (const std::string& name : safe) {
+        EXPECT_TRUE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
+    }
+}
+
+#ifdef PACKER_PROGRAM
+// The packer as the build runs it: its output is one gzip member with no file name and a zero
+// modification time, whose content reads back as the four records in the order given.
+TEST(Packer, PacksFourFilesThatReadBackInOrder) {
+    const std::string folder = ::testing::TempDir();
+    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri",
+                                             "uninstall.exe"};
+    std::string contents[archiveRecordCount];
+    std::string command = std::string(PACKER_PROGRAM) + " " + folder + "packed.gz";
+    for (int i = 0; i < archiveRecordCount; ++i) {
+        contents[i].assign(1000 + 7919 * i, '\0');
+        for (size_t k = 0; k < contents[i].size(); ++k) {
+            contents[i][k] = static_cast<char>((k * 31 + i) % 251);
+        }
+        const std::string path = folder + "packer_input_" + std::to_string(i);
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(contents[i].data(), 1, contents[i].size(), file);
+        std::fclose(file);
+        command += std::string(" ") + names[i] + "=" + path;
+    }
+    command += " > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+    std::FILE* packed = std::fopen((folder + "packed.gz").c_str(), "rb");
+    ASSERT_NE(packed, nullptr);
+    uint8_t header[10] = {};
+    ASSERT_EQ(std::fread(header, 1, sizeof header, packed), sizeof header);
+    std::fclose(packed);
+    EXPECT_EQ(header[0], 0x1F);
+    EXPECT_EQ(header[1], 0x8B);
+    EXPECT_EQ(header[2], 8) << "deflate";
+    EXPECT_EQ(header[3], 0) << "no file name, comment or extra field";
+    EXPECT_EQ(header[4] | header[5] | header[6] | header[7], 0) << "modification time 0";
+
+    gzFile in = gzopen((folder + "packed.gz").c_str(), "rb");
+    ASSERT_NE(in, nullptr);
+    std::vector<uint8_t> stream;
+    uint8_t buffer[16384];
+    int count;
+    while ((count = gzread(in, buffer, sizeof buffer)) > 0) {
+        stream.insert(stream.end(), buffer, buffer + count);
+    }
+    EXPECT_EQ(count, 0);
+    gzclose(in);
+
+    std::FILE* file = streamOf(stream);
+    ASSERT_EQ(scanRecordStream(file), recordStreamOk);
+    for (int i = 0; i < archiveRecordCount; ++i) {
+        ArchiveRecordHeader record;
+        ASSERT_EQ(readRecordHeader(file, record), recordStreamOk);
+        EXPECT_STREQ(record.name, names[i]);
+        std::string data(record.dataBytes, '\0');
+        ASSERT_EQ(std::fread(&data[0], 1, data.size(), file), data.size());
+        EXPECT_EQ(data, contents[i]) << names[i];
+    }
+    EXPECT_EQ(std::fgetc(file), EOF);
+    std::fclose(file);
+    for (int i = 0; i < archiveRecordCount; ++i) {
+        std::remove((folder + "packer_input_" + std::to_string(i)).c_str());
+    }
+    std::remove((folder + "packed.gz").c_str());
+}
+
+TEST(Packer, RefusesAnUnsafeNameAndAMissingFile) {
+    const std::string folder = ::testing::TempDir();
+    const std::string out = folder + "refused.gz";
+    std::string command = std::string(PACKER_PROGRAM) + " " + out + " ..\\\\x=/dev/null 2>/dev/null";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    command = std::string(PACKER_PROGRAM) + " " + out + " x=" + folder + "no-such-file 2>/dev/null";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    std::remove(out.c_str());
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,128 @@
+// The shortcut page and its browser in this process: the group made in a subfolder chosen in
+// the browser, "Scdir" naming it; Cancel in the browser restoring the folder; the up entry
+// offered only while the folder is longer than 21 characters.
+#include "dialog_driver.h"
+#include "in_process.h"
+#include "install_checks.h"
+#include "registry_contract.h"
+#include "resource.h"
+#include "wizard_pages.h"
+#include "wizard_state.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const DWORD thisProcess = GetCurrentProcessId();
+
+std::vector<std::string> listItems(HWND list) {
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[260] = "";
+        LVITEMA request = {};
+        request.pszText = text;
+        request.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&request));
+        items.push_back(text);
+    }
+    return items;
+}
+
+void doubleClickItem(HWND dialog, int listId, int item) {
+    HWND list = GetDlgItem(dialog, listId);
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
+    NMHDR notify = {list, static_cast<UINT_PTR>(listId), static_cast<UINT>(NM_DBLCLK)};
+    SendMessageA(dialog, WM_NOTIFY, listId, reinterpret_cast<LPARAM>(&notify));
+}
+
+int indexOf(const std::vector<std::string>& items, const std::string& text) {
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == text) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+class ShortcutPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        programInstance = GetModuleHandleA(nullptr);
+        deleteProductKeysForTest();
+        programs = shellFolder(commonProgramsValueName);
+        ASSERT_FALSE(programs.empty());
+        subName = "SelvaraTestSub-" + std::to_string(thisProcess);
+        sub = programs + "\\" + subName;
+        CreateDirectoryA(sub.c_str(), nullptr);
+        lstrcpynA(wizard.installDirectory, "C:\\Selvara-nowhere", sizeof wizard.installDirectory);
+        lstrcpynA(wizard.directoryName, "Selvara", sizeof wizard.directoryName);
+    }
+    void TearDown() override {
+        removeScratchFolder(sub);
+        deleteProductKeysForTest();
+    }
+    std::string programs, sub, subName;
+};
+
+TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
+    std::vector<std::string> items;
+    std::string shown;
+    const INT_PTR result = runDriven([] { return showShortcutPage(nullptr); }, [&] {
+        HWND page = waitForDialogWithControl(thisProcess, IDC_SHORTCUT_DESKTOP);
+        ASSERT_NE(page, nullptr);
+        pressButton(page, IDC_SHORTCUT_BROWSE);
+        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_SHORTCUT_FOLDERS);
+        ASSERT_NE(browser, nullptr);
+        items = listItems(GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS));
+        doubleClickItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, indexOf(items, subName));
+        pressButton(browser, IDOK);
+        waitForWindowGone(browser);
+        Sleep(50);
+        shown = windowText(GetDlgItem(page, IDC_SHORTCUT_FOLDER));
+        pressButton(page, IDOK);
+    });
+    EXPECT_EQ(result, 0);
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items[0], "........") << "Programs is deeper than 21 characters";
+    EXPECT_NE(indexOf(items, subName), -1);
+    EXPECT_EQ(shown, sub + "\\Selvara");
+    const std::string group = sub + "\\Selvara";
+    EXPECT_EQ(registryText(uninstallKey, "Scdir"), group);
+    EXPECT_EQ(std::string(wizard.folderToOpen), group);
+    EXPECT_EQ(shortcutTarget(group + "\\Selvara.lnk"), "C:\\Selvara-nowhere\\selvara.exe");
+    EXPECT_EQ(shortcutTarget(group + "\\Uninstall.lnk"), "C:\\Selvara-nowhere\\uninstall.exe");
+    EXPECT_EQ(shortcutTarget(group + "\\Readme.lnk"), "C:\\Selvara-nowhere\\Readme.wri");
+}
+
+TEST_F(ShortcutPage, BrowserCancelRestoresAndTheUpEntryStopsAt21Characters) {
+    lstrcpynA(wizard.startMenuFolder, programs.c_str(), sizeof wizard.startMenuFolder);
+    std::vector<std::string> folders;
+    std::vector<bool> upShown;
+    runDriven([] { return showShortcutBrowser(nullptr); }, [&] {
+        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_SHORTCUT_FOLDERS);
+        ASSERT_NE(browser, nullptr);
+        HWND list = GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS);
+        for (int climb = 0; climb < 8; ++climb) {
+            const std::vector<std::string> items = listItems(list);
+            upShown.push_back(!items.empty() && items[0] == "........");
+            folders.push_back(wizard.startMenuFolder);
+            if (!upShown.back()) break;
+            doubleClickItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, 0);
+        }
+        pressButton(browser, IDCANCEL);
+    });
+    EXPECT_EQ(std::string(wizard.startMenuFolder), programs) << "Cancel restores the folder";
+    ASSERT_GE(folders.size(), 2u);
+    for (size_t i = 0; i < folders.size(); ++i) {
+        EXPECT_EQ(upShown[i], folders[i].size() > 21) << folders[i];
+    }
+    EXPECT_EQ(folders.back(), "C:\\ProgramData");
+}
+
+}  // namespace
