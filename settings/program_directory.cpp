@@ -1,14 +1,13 @@
 #include "program_directory.h"
 
+#include "registry_contract.h"
 #include "settings.h"
 
 #include <windows.h>
 
 #include <cstring>
 
-static const char appPathsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Selvara";
-static const char appPathsDirectoryValue[] = "Path";
-static const DWORD registryValueBufferSize = 512;
+static const DWORD registryValueBufferSize = registryTextBytes;
 
 bool findProgramDirectory(char* directory, size_t directorySize) {
     HKEY key;
@@ -21,7 +20,7 @@ bool findProgramDirectory(char* directory, size_t directorySize) {
     std::memset(value, 0, sizeof value);
     DWORD valueSize = registryValueBufferSize;
     const LONG status =
-        RegQueryValueExA(key, appPathsDirectoryValue, nullptr, nullptr,
+        RegQueryValueExA(key, pathValueName, nullptr, nullptr,
                          reinterpret_cast<BYTE*>(value), &valueSize);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS) {
