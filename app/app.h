@@ -57,4 +57,4 @@ HFONT createUiFont(int weight, int width, int height, BYTE characterSet, const c
 // Page procedures.
 INT_PTR CALLBACK calculationPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK timetablePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK placeholderPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK animationPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);

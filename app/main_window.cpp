@@ -23,7 +23,7 @@ static const TabPage tabPages[tabCount] = {
     {"Praying times calculation", IDI_TAB_CALCULATE, IDD_PT_OPTIONS, calculationPageProc},
     {"Praying times view", IDI_TAB_TEXT, IDD_PT_TEXT, timetablePageProc},
     {"Hijri / Gregorian calendar", IDI_TAB_CALENDAR, IDD_PT_CALENDAR, calendarPageProc},
-    {"Praying animation", IDI_TAB_ANIMATION, IDD_PT_ANIMATION, placeholderPageProc},
+    {"Praying animation", IDI_TAB_ANIMATION, IDD_PT_ANIMATION, animationPageProc},
     {"Author", IDI_TAB_AUTHOR, IDD_PT_AUTHOR, authorPageProc},
 };
 

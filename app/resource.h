@@ -50,5 +50,26 @@
 #define IDC_AUTHOR_DOWNLOADS 402
 #define IDC_AUTHOR_RESOURCES 403
 
-// Pages whose contents come later
+// Animation page
 #define IDD_PT_ANIMATION "IDD_PT_ANIMATION"
+#define IDC_PRAYER_LIST 300
+#define IDC_ANIMATION_PICTURE 301
+#define IDC_RECITATION_TEXT 302
+#define IDC_MEANING_TEXT 303
+#define IDC_RESTART 304
+#define IDC_PAUSE 305
+#define IDC_PERIOD 306
+#define IDC_APPLY_PERIOD 307
+
+// Animation texts and data. The recitation of a moment is string n (1000-1017), its meaning string
+// n + 1000; strings 1018 and 2018 exist but are never shown. The palette and the introduction text
+// are raw data looked up by name.
+#define IDS_RECITATION_FIRST 1000
+#define IDS_RECITATION_LAST 1017
+#define IDS_MEANING_OFFSET 1000
+// In the resource script the two names stand bare (a quoted name there would run into the file
+// name that follows it).
+#ifndef RC_INVOKED
+#define RCDATA_PALETTE "RCDATA_PALETTE"
+#define RCDATA_ISLAM "RCDATA_ISLAM"
+#endif

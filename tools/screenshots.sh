@@ -4,6 +4,7 @@
 #   docs/timetable-page.png    the timetable page after "Create Praying Times"
 #   docs/calendar-page.png     the calendar page (Hijri year, as at every start)
 #   docs/author-page.png       the author page
+#   docs/animation-page.png    the animation page in the middle of a prayer
 set -u
 source "$(dirname "$0")/selvara-display.sh"
 
@@ -12,6 +13,9 @@ run_dir="$build/run-screenshots"
 rm -rf "$run_dir"
 mkdir -p "$run_dir"
 cp -f "$(built_program selvara.exe)" "$run_dir/"
+data="$(built_program panim.dat)"
+[ -n "$data" ] || { echo "panim.dat was not built" >&2; exit 1; }
+cp -f "$data" "$run_dir/"
 drive="$(built_program selvara_drive.exe)"
 
 use_display force-xvfb || exit 1
@@ -29,6 +33,11 @@ screenshot "$repo/docs/calendar-page.png" || exit 1
 "${wine_run[@]}" "$drive" show-tab 4 400 || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/author-page.png" || exit 1
+# Row 0 (Fajr, obligatory) at the default 100 ms: after about 8.5 s the figure holds the bow of
+# the first unit, the man's and the woman's detail pictures show the folded hands.
+"${wine_run[@]}" "$drive" show-tab 3 300 || { kill "$program_pid"; exit 1; }
+"${wine_run[@]}" "$drive" play-prayer 0 8500 || { kill "$program_pid"; exit 1; }
+screenshot "$repo/docs/animation-page.png" || exit 1
 "${wine_run[@]}" "$drive" close
 wait "$program_pid"
-echo "wrote docs/calculation-page.png, timetable-page.png, calendar-page.png and author-page.png"
+echo "wrote docs/calculation-page.png, timetable-page.png, calendar-page.png, author-page.png and animation-page.png"

@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, NoSelectionOrMissingTemplateShowsNoPage) {
     createMainWindow();
     selectTab(-1);
     EXPECT_EQ(currentPage, nullptr);
-    EXPECT_EQ(createPageFromTemplate(tabs(), "IDD_NO_SUCH_PAGE", placeholderPageProc), nullptr);
+    EXPECT_EQ(createPageFromTemplate(tabs(), "IDD_NO_SUCH_PAGE", timetablePageProc), nullptr);
     selectTab(1);
     EXPECT_NE(currentPage, nullptr) << "the window goes on working";
 }

@@ -5,6 +5,7 @@
 //   selvara_drive wait-window                 (waits for selvara's main window)
 //   selvara_drive create-timetable            (presses "Create Praying Times", waits for tab 1)
 //   selvara_drive show-tab <index> <control id>   (selects a tab, waits for its page's control)
+//   selvara_drive play-prayer <row> <ms>   (on the animation page: picks a prayer, lets it play)
 //   selvara_drive close
 #include "resource.h"
 #include "window_driver.h"
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
         return startupTime(argv[2], argv[3], std::atoi(argv[4]));
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|close\n");
+        std::fprintf(stderr, "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|close\n");
         return 2;
     }
     HWND window = waitMainWindow();
@@ -96,6 +97,19 @@ int main(int argc, char** argv) {
         // WM_NOTIFY sent from here could not do.
         SendMessageA(tabs, TCM_SETCURFOCUS, std::atoi(argv[2]), 0);
         return waitForPage(tabs, std::atoi(argv[3]), timeoutMs) != nullptr ? 0 : 1;
+    }
+    if (argc >= 4 && std::strcmp(argv[1], "play-prayer") == 0) {
+        // As picking a row in the list does: the selection, then CBN_SELENDOK to the page.
+        HWND page = waitForPage(tabs, IDC_PRAYER_LIST, timeoutMs);
+        if (page == nullptr) {
+            return 1;
+        }
+        HWND list = GetDlgItem(page, IDC_PRAYER_LIST);
+        SendMessageA(list, CB_SETCURSEL, std::atoi(argv[2]), 0);
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_PRAYER_LIST, CBN_SELENDOK),
+                     reinterpret_cast<LPARAM>(list));
+        Sleep(static_cast<DWORD>(std::atoi(argv[3])));
+        return 0;
     }
     if (std::strcmp(argv[1], "close") == 0) {
         PostMessageA(window, WM_CLOSE, 0, 0);
