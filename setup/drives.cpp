@@ -2,6 +2,7 @@
 #include "wizard_pages.h"
 #include "wizard_state.h"
 
+#include <cstdio>
 #include <cstring>
 
 static void upperCase(char* text) {
@@ -46,7 +47,8 @@ void enumerateDrives() {
         wizard.selectedDrive = d;
         char windowsDirectory[setupPathBytes] = "";
         GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
-        wsprintfA(wizard.baseFolder, "%c:\\Program files", windowsDirectory[0]);
+        std::snprintf(wizard.baseFolder, sizeof wizard.baseFolder, "%c:\\Program files",
+                      windowsDirectory[0]);
         if (!SetCurrentDirectoryA(wizard.baseFolder)) {
             lstrcpynA(wizard.baseFolder, wizard.drives[d], sizeof wizard.baseFolder);
         }
