@@ -34,15 +34,29 @@ double arcSin(double u)
     return std::atan2(u, std::sqrt((1.0 + u) * (1.0 - u)));
 }
 
-// Reduces an angle in degrees into 0-360: a value of exactly 0 or 360 stays as it is.
+}  // namespace
+
+// Gives what subtracting 360 while the angle exceeds 360, then adding 360 while it is below 0,
+// gives: a value in (0, 360] from above, [0, 360) from below, exactly 0 and 360 unchanged. Each
+// of those steps is exact in binary floating point, and so is fmod, so one fmod gives the same
+// bits without a loop that grows with the distance from the epoch.
 double reduceDegrees(double angleDeg)
 {
-    while (angleDeg > 360.0)
-        angleDeg -= 360.0;
-    while (angleDeg < 0.0)
-        angleDeg += 360.0;
+    if (angleDeg > 360.0) {
+        angleDeg = std::fmod(angleDeg, 360.0);
+        if (angleDeg == 0.0)
+            angleDeg = 360.0;  // the subtraction stops at 360, not at 0
+    } else if (angleDeg < 0.0) {
+        angleDeg = std::fmod(angleDeg, 360.0);
+        if (angleDeg < 0.0)
+            angleDeg += 360.0;
+        else
+            angleDeg = 0.0;  // an exact multiple ends at +0
+    }
     return angleDeg;
 }
+
+namespace {
 
 // The substitute latitude carries the sign of the real one; a latitude of 0 counts as north.
 double signedSubstituteLatitude(const PrayerParameters& parameters)
@@ -210,21 +224,16 @@ PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParamet
     const double dawnArgument = (std::sin(-parameters.fajrDepression) - ss) / cc;
     const double ordinaryDawn = sun.transit - arcCos(dawnArgument) * hoursPerRadian -
                                 riseCorrectionHours + parameters.safetyHours;
-    bool useNightShare;
-    double solsticeShare = 0.0;
-    const int solsticeMonth = realLatitudeRad >= 0.0 ? 6 : 12;
-    if (std::fabs(realLatitudeRad) < highLatitudeRad) {
-        useNightShare = !(std::fabs(dawnArgument) <= 1.0);
-        if (useNightShare)
-            solsticeShare = dawnFraction(year, solsticeMonth, 21, parameters);
-    } else {
-        solsticeShare = dawnFraction(year, solsticeMonth, 21, parameters);
-        useNightShare =
-            std::fabs(dawnArgument) > 0.45 + 1.3369 * parameters.fajrDepression;
-    }
+    const bool useNightShare =
+        std::fabs(realLatitudeRad) < highLatitudeRad
+            ? !(std::fabs(dawnArgument) <= 1.0)
+            : std::fabs(dawnArgument) > 0.45 + 1.3369 * parameters.fajrDepression;
     if (useNightShare) {
+        // The solstice's share is a pure function of the year and place: worked out only when used.
+        const int solsticeMonth = realLatitudeRad >= 0.0 ? 6 : 12;
+        const double share = dawnFraction(year, solsticeMonth, 21, parameters);
         const double nightHours = 24.0 - sun.set + sun.rise;
-        times.dawn = sun.rise - solsticeShare * nightHours;
+        times.dawn = sun.rise - share * nightHours;
     } else {
         times.dawn = ordinaryDawn;
     }

@@ -35,6 +35,10 @@ struct SunDay {
     bool noSunrise;      // the sun stays below -0.833333 degrees all day
 };
 
+// Reduces an angle in degrees into 0-360 as repeated subtraction (while above 360) and then
+// addition (while below 0) of 360 would: exactly 0 and 360 stay as they are.
+double reduceDegrees(double angleDeg);
+
 // The fixed method values the timetable uses, for a place in degrees and a zone in hours.
 PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, double zoneHours);
 

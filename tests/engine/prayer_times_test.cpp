@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -90,6 +91,35 @@ TEST(PrayerTimes, SunPositionAndPathFlags)
         EXPECT_NEAR(e - 0.0167 * std::sin(e), m, 1e-12);
     }
     EXPECT_DOUBLE_EQ(solarDeclination(0.0), 0.0);
+}
+
+// The reduction of the mean longitude and anomaly gives, bit for bit, what subtracting and adding
+// 360 one step at a time gives, including exact multiples, over thousands of years either way.
+TEST(PrayerTimes, AngleReductionMatchesStepwiseSubtraction)
+{
+    auto stepwise = [](double angleDeg) {
+        while (angleDeg > 360.0)
+            angleDeg -= 360.0;
+        while (angleDeg < 0.0)
+            angleDeg += 360.0;
+        return angleDeg;
+    };
+    const double exact[] = {0.0, 360.0, 720.0, -360.0, -720.0, 1080.0, 359.99999999999994,
+                            360.00000000000006, -1e-300, 1e-300, -0.1, 3600.5, -3600.5};
+    for (double angle : exact) {
+        const double expected = stepwise(angle);
+        const double actual = reduceDegrees(angle);
+        EXPECT_EQ(std::memcmp(&expected, &actual, sizeof expected), 0) << angle;
+    }
+    // Mean longitudes and anomalies from 8,000 years before to 8,000 years after the epoch.
+    for (double t = -80.0; t <= 80.0; t += 0.0137) {
+        for (double angle : {279.6966778 + 36000.76892 * t + 0.0003025 * t * t,
+                             358.47583 + 35999.04975 * t - 0.00015 * t * t}) {
+            const double expected = stepwise(angle);
+            const double actual = reduceDegrees(angle);
+            ASSERT_EQ(std::memcmp(&expected, &actual, sizeof expected), 0) << angle;
+        }
+    }
 }
 
 TEST(PrayerTimes, EveningIsAlwaysTheIntervalAfterSunset)
