@@ -47,3 +47,23 @@ function(selvara_add_win32_program name)
   endif()
   target_link_libraries(${name} PRIVATE ${P_LIBS} ${SELVARA_WIN32_SYSTEM_LIBS})
 endfunction()
+
+# Build-time generators (icons, artwork, the archive packer) run on the build host, so in this
+# flavour they are compiled with the host's C++ compiler rather than the cross compiler:
+#
+#   selvara_add_host_tool(<name> SOURCES a.cpp ... [DEPENDS header ...] [ARGS -Idir ... -lz])
+#
+# writes ${CMAKE_CURRENT_BINARY_DIR}/<name> and sets <name>_program to its path in the caller's
+# scope; a custom command that lists ${<name>_program} in DEPENDS rebuilds it when a source changes.
+find_program(SELVARA_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
+function(selvara_add_host_tool name)
+  cmake_parse_arguments(H "" "" "SOURCES;DEPENDS;ARGS" ${ARGN})
+  set(program ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  add_custom_command(
+    OUTPUT ${program}
+    COMMAND ${SELVARA_HOST_CXX} -std=c++17 -O2 -o ${program} ${H_SOURCES} ${H_ARGS}
+    DEPENDS ${H_SOURCES} ${H_DEPENDS}
+    COMMENT "Building ${name} for the build host"
+    VERBATIM)
+  set(${name}_program ${program} PARENT_SCOPE)
+endfunction()
