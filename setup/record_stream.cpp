@@ -29,10 +29,13 @@ bool isSafeRecordName(const char* name, size_t nameBytes) {
         if (elementBytes == 0) {
             return false;   // "a\\\\b" or a trailing separator
         }
-        if (elementBytes == 1 && name[elementStart] == '.') {
-            return false;
+        // ".", "..", and anything else made only of dots and spaces: Windows drops trailing dots
+        // and spaces from a path element, so ".. " or "..." could still climb out of the folder.
+        bool onlyDotsAndSpaces = true;
+        for (size_t j = elementStart; j < i; ++j) {
+            onlyDotsAndSpaces = onlyDotsAndSpaces && (name[j] == '.' || name[j] == ' ');
         }
-        if (elementBytes == 2 && name[elementStart] == '.' && name[elementStart + 1] == '.') {
+        if (onlyDotsAndSpaces) {
             return false;
         }
         elementStart = i + 1;

@@ -155,6 +155,8 @@ TEST(RecordStreamHostile, NamesThatLeaveTheInstallationDirectoryAreRefused) {
         "/etc/x",     "C:\\x.exe",   "C:x.exe",   "x:",           "a\\\\b",   "dir\\",
         ".",          "a\\.\\b",     "../x",      "a/../x",       "\\\\server\\share\\x",
         std::string("a\0b", 3),
+        // Windows drops trailing dots and spaces from a path element: ".. " would climb out.
+        ".. ",        "...",         ". ",        " ",            "a\\.. \\..\\x",
     };
     for (const std::string& name : unsafe) {
         EXPECT_FALSE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
@@ -172,7 +174,7 @@ TEST(RecordStreamHostile, NamesThatLeaveTheInstallationDirectoryAreRefused) {
         }
     }
     const std::string safe[] = {"selvara.exe", "sub\\file.txt", "a\\b\\c.d", "..x", "x..",
-                                "...", "a.b.c", "name with blanks.txt"};
+                                ".x.", "a.b.c", "name with blanks.txt"};
     for (const std::string& name : safe) {
         EXPECT_TRUE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
     }
