@@ -13,8 +13,9 @@ packages=(
     g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
     # running the .exe files: Wine (64-bit only), its fonts, a virtual display
     wine wine64 fonts-wine xvfb xauth
-    # screenshots of the virtual display (import -window root)
-    imagemagick
+    # screenshots of the virtual display (import -window root), and xdpyinfo to tell whether the
+    # user's own display can be used
+    imagemagick x11-utils
 )
 
 missing=()
