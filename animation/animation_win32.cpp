@@ -97,8 +97,8 @@ bool createFrameBuffer() {
     void* bits = nullptr;
     HBITMAP bitmap = nullptr;
     if (dc != nullptr) {
-        bitmap = CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(info), DIB_RGB_COLORS,
-                                  &bits, nullptr, 0);
+        bitmap = CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(info), DIB_RGB_COLORS, &bits,
+                                  nullptr, 0);
         ReleaseDC(mainWindow, dc);
     }
     GlobalUnlock(frameBufferInfo);

@@ -11,8 +11,8 @@ uint8_t* frameBufferPixels = nullptr;
 namespace {
 
 int32_t readInt32LittleEndian(const uint8_t* bytes) {
-    const uint32_t value = uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 |
-                           uint32_t{bytes[3]} << 24;
+    const uint32_t value =
+        uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 | uint32_t{bytes[3]} << 24;
     return static_cast<int32_t>(value);
 }
 

@@ -19,7 +19,7 @@ constexpr int frameRecordHeaderBytes = 8;
 // screen), frameBufferRowBytes bytes per row.
 constexpr int32_t frameBufferWidth = 600;
 constexpr int32_t frameBufferHeight = 120;
-constexpr int32_t frameBufferImageBytes = frameBufferWidth * frameBufferHeight;   // 72,000
+constexpr int32_t frameBufferImageBytes = frameBufferWidth * frameBufferHeight;     // 72,000
 constexpr int32_t frameBufferRowBytes = frameBufferImageBytes / frameBufferHeight;  // 600
 
 // Largest pixel block one record may declare: 4 MiB (a 2048 x 2048 picture). A record declaring a

@@ -20,7 +20,8 @@ void putUint32(uint8_t* at, uint32_t value) {
 
 }  // namespace
 
-bool decodePaletteRecords(const uint8_t* data, size_t sizeBytes, PaletteColour (&colours)[paletteEntryCount]) {
+bool decodePaletteRecords(const uint8_t* data, size_t sizeBytes,
+                          PaletteColour (&colours)[paletteEntryCount]) {
     if (!data || sizeBytes < paletteResourceBytes)
         return false;
     for (int i = 0; i < paletteEntryCount; ++i) {
@@ -42,7 +43,8 @@ void writeColourTable(const PaletteColour (&colours)[paletteEntryCount], uint8_t
     }
 }
 
-void writeLogicalPalette(const PaletteColour (&colours)[paletteEntryCount], uint8_t entryFlags, uint8_t* block) {
+void writeLogicalPalette(const PaletteColour (&colours)[paletteEntryCount], uint8_t entryFlags,
+                         uint8_t* block) {
     putUint16(block, logicalPaletteVersion);
     putUint16(block + 2, paletteEntryCount);
     for (int i = 0; i < paletteEntryCount; ++i) {
@@ -62,8 +64,8 @@ void writeFrameBufferHeader(uint8_t* header) {
     putUint16(header + 14, bitsPerPixel);
     putUint32(header + 16, uncompressedRgb);
     putUint32(header + 20, frameBufferImageBytes);
-    putUint32(header + 24, 0);                 // horizontal resolution
-    putUint32(header + 28, 0);                 // vertical resolution
+    putUint32(header + 24, 0);                  // horizontal resolution
+    putUint32(header + 28, 0);                  // vertical resolution
     putUint32(header + 32, paletteEntryCount);  // colours used
-    putUint32(header + 36, 0);                 // colours important
+    putUint32(header + 36, 0);                  // colours important
 }

@@ -14,14 +14,14 @@ constexpr size_t paletteResourceBytes = paletteEntryCount * paletteRecordBytes; 
 // Frame buffer information block: the 40-byte bitmap header followed by the colour table of 256
 // entries of (blue, green, red, 0).
 constexpr size_t bitmapHeaderBytes = 40;
-constexpr size_t colourTableBytes = paletteEntryCount * 4;                        // 1,024
-constexpr size_t frameBufferInfoBytes = bitmapHeaderBytes + colourTableBytes;     // 1,064
+constexpr size_t colourTableBytes = paletteEntryCount * 4;                     // 1,024
+constexpr size_t frameBufferInfoBytes = bitmapHeaderBytes + colourTableBytes;  // 1,064
 
 // Logical palette block: version and entry count (16-bit each), then 256 entries of
 // (red, green, blue, flags). The block is allocated with room for one spare entry, as the
 // platform's record already counts one entry in its own size.
 constexpr uint16_t logicalPaletteVersion = 0x300;
-constexpr size_t logicalPaletteBytes = 8 + colourTableBytes;                      // 1,032
+constexpr size_t logicalPaletteBytes = 8 + colourTableBytes;  // 1,032
 
 struct PaletteColour {
     uint8_t red;
@@ -39,7 +39,8 @@ void writeColourTable(const PaletteColour (&colours)[paletteEntryCount], uint8_t
 
 // Fills a zero-filled block of logicalPaletteBytes: version 0x300, 256 entries, entry i =
 // (red, green, blue, entryFlags).
-void writeLogicalPalette(const PaletteColour (&colours)[paletteEntryCount], uint8_t entryFlags, uint8_t* block);
+void writeLogicalPalette(const PaletteColour (&colours)[paletteEntryCount], uint8_t entryFlags,
+                         uint8_t* block);
 
 // Writes the 40-byte little-endian header of the frame buffer bitmap: 600 x +120 (bottom-up),
 // one plane, 8 bits per pixel, uncompressed, image size 72,000, 256 colours used.

@@ -28,21 +28,21 @@ constexpr int32_t stepSupplication = 10;
 constexpr int32_t stepLowerHandsAtEnd = 11;
 
 // Figure pictures.
-constexpr int32_t pictureStanding = 0;        // 0-4: standing down to kneeling
+constexpr int32_t pictureStanding = 0;  // 0-4: standing down to kneeling
 constexpr int32_t pictureHalfRisen = 3;
 constexpr int32_t pictureKneeling = 4;
-constexpr int32_t pictureBowStart = 5;        // 5-9: standing into the bow
+constexpr int32_t pictureBowStart = 5;  // 5-9: standing into the bow
 constexpr int32_t pictureBowDeepest = 9;
-constexpr int32_t pictureSitting = 10;        // 10-17: sitting into the prostration
+constexpr int32_t pictureSitting = 10;  // 10-17: sitting into the prostration
 constexpr int32_t pictureSittingLow = 11;
 constexpr int32_t pictureProstration = 17;
-constexpr int32_t pictureHandsLowest = 18;    // 18-24: raising the hands
+constexpr int32_t pictureHandsLowest = 18;  // 18-24: raising the hands
 constexpr int32_t pictureHandsHighest = 24;
 constexpr int32_t pictureGreetingRight = 34;  // 34-35: second head turn
 constexpr int32_t pictureGreetingRightHeld = 35;
-constexpr int32_t pictureGreetingLeft = 36;   // 36-37: first head turn
+constexpr int32_t pictureGreetingLeft = 36;  // 36-37: first head turn
 constexpr int32_t pictureGreetingLeftHeld = 37;
-constexpr int32_t pictureSupplication = 38;   // 38-43: closing supplication
+constexpr int32_t pictureSupplication = 38;  // 38-43: closing supplication
 constexpr int32_t pictureSupplicationFirst = 39;
 constexpr int32_t pictureSupplicationTurn = 40;
 constexpr int32_t pictureSupplicationLast = 43;
@@ -234,8 +234,8 @@ void prostrationAndSitting(AnimationState& s) {
         s.waitTicks = holdSitting;
         setDetailPictures(s, manSitting, womanSitting);
         s.firstTextId = textTestimony;
-        const bool testimonyAlone = (threeUnit && units == 2) ||
-                                    (!threeUnit && units == 3 && row != 6 && row != 10);
+        const bool testimonyAlone =
+            (threeUnit && units == 2) || (!threeUnit && units == 3 && row != 6 && row != 10);
         s.textCount = testimonyAlone ? 1 : 2;
         s.step = units == 1 ? stepLastSitting : stepStandUp;
         return;
@@ -366,19 +366,19 @@ void rewindAnimation(AnimationState& state) {
 
 void advanceAnimationState(AnimationState& state) {
     switch (state.step) {
-    case stepRaiseHands: raiseHands(state); break;
-    case stepLowerHands: lowerHands(state); break;
-    case stepKneel: kneel(state); break;
-    case stepStandUp: standUp(state); break;
-    case stepProstrate: prostrate(state); break;
-    case stepProstrationAndSitting: prostrationAndSitting(state); break;
-    case stepBow: bow(state); break;
-    case stepRiseFromBow: riseFromBow(state); break;
-    case stepLastSitting: lastSitting(state); break;
-    case stepSecondGreeting: secondGreeting(state); break;
-    case stepSupplication: supplication(state); break;
-    case stepLowerHandsAtEnd: lowerHandsAtEnd(state); break;
-    default: break;  // finished, or an unknown step: nothing changes
+        case stepRaiseHands: raiseHands(state); break;
+        case stepLowerHands: lowerHands(state); break;
+        case stepKneel: kneel(state); break;
+        case stepStandUp: standUp(state); break;
+        case stepProstrate: prostrate(state); break;
+        case stepProstrationAndSitting: prostrationAndSitting(state); break;
+        case stepBow: bow(state); break;
+        case stepRiseFromBow: riseFromBow(state); break;
+        case stepLastSitting: lastSitting(state); break;
+        case stepSecondGreeting: secondGreeting(state); break;
+        case stepSupplication: supplication(state); break;
+        case stepLowerHandsAtEnd: lowerHandsAtEnd(state); break;
+        default: break;  // finished, or an unknown step: nothing changes
     }
 }
 

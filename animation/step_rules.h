@@ -21,9 +21,9 @@ struct AnimationState {
     int32_t textCount;          // number of consecutive string ids from firstTextId
     int32_t shownTextId;        // firstTextId of the texts now in the two text boxes
     // The last three belong to the page; the step rules never touch them.
-    int32_t playTimer;          // id of the running playback timer; 0 = stopped
-    int32_t periodMs;           // timer period in milliseconds, 10-1000
-    int32_t drawing;            // 1 while a draw is in progress
+    int32_t playTimer;  // id of the running playback timer; 0 = stopped
+    int32_t periodMs;   // timer period in milliseconds, 10-1000
+    int32_t drawing;    // 1 while a draw is in progress
 };
 
 constexpr int32_t animationFinishedStep = 100;

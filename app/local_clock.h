@@ -7,8 +7,8 @@
 typedef void (*LocalTimeSource)(SYSTEMTIME* localTime);
 typedef DWORD (*TimeZoneSource)(TIME_ZONE_INFORMATION* information);
 
-extern LocalTimeSource readLocalTime;            // GetLocalTime by default
-extern TimeZoneSource readTimeZoneInformation;   // GetTimeZoneInformation by default
+extern LocalTimeSource readLocalTime;           // GetLocalTime by default
+extern TimeZoneSource readTimeZoneInformation;  // GetTimeZoneInformation by default
 
 // Whole hours east of Greenwich of the local clock now, from what GetTimeZoneInformation
 // returned: -(Bias + DaylightBias) / 60 in daylight time, -(Bias + StandardBias) / 60

@@ -55,8 +55,7 @@ void showSelectedPage(HWND window) {
         currentPage = nullptr;
     }
     if (index >= 0 && index < tabCount) {
-        currentPage = createPageFromTemplate(tabs, tabPages[index].templateName,
-                                             tabPages[index].procedure);
+        currentPage = createPageFromTemplate(tabs, tabPages[index].templateName, tabPages[index].procedure);
     }
 }
 
@@ -81,11 +80,10 @@ static void fillTabs(HWND tabs) {
     SendMessageA(tabs, TCM_SETITEMSIZE, tabItemSize, tabItemSize);
 
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    HIMAGELIST images =
-        ImageList_Create(tabIconSizePx, tabIconSizePx, ILC_COLOR32 | ILC_MASK, 4, 0);
+    HIMAGELIST images = ImageList_Create(tabIconSizePx, tabIconSizePx, ILC_COLOR32 | ILC_MASK, 4, 0);
     for (const TabPage& page : tabPages) {
-        HICON icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(page.iconId),
-                                                   IMAGE_ICON, tabIconSizePx, tabIconSizePx, 0));
+        HICON icon = static_cast<HICON>(
+            LoadImageA(instance, MAKEINTRESOURCEA(page.iconId), IMAGE_ICON, tabIconSizePx, tabIconSizePx, 0));
         // A missing icon still takes its slot, so that image index = tab index.
         ImageList_AddIcon(images, icon);
         if (icon != nullptr) {

@@ -245,59 +245,47 @@ static void onInitDialog(HWND page) {
 
 static BOOL onCommand(HWND page, int controlId, int notification) {
     switch (controlId) {
-    case IDC_PRAYER_LIST:
-        if (notification == CBN_SELENDOK) {
-            const LRESULT selection = SendDlgItemMessageA(page, IDC_PRAYER_LIST, CB_GETCURSEL, 0, 0);
-            if (selection == CB_ERR) {
-                animationState.selectedRow = 0;
-            } else {
-                animationState.selectedRow = static_cast<int32_t>(selection);
-                restartAnimation(page);
+        case IDC_PRAYER_LIST:
+            if (notification == CBN_SELENDOK) {
+                const LRESULT selection = SendDlgItemMessageA(page, IDC_PRAYER_LIST, CB_GETCURSEL, 0, 0);
+                if (selection == CB_ERR) {
+                    animationState.selectedRow = 0;
+                } else {
+                    animationState.selectedRow = static_cast<int32_t>(selection);
+                    restartAnimation(page);
+                }
             }
-        }
-        return TRUE;
-    case IDC_RESTART:
-        restartAnimation(page);
-        return FALSE;
-    case IDC_PAUSE:
-        togglePause(page);
-        return TRUE;
-    case IDC_APPLY_PERIOD:
-        applyPeriod(page);
-        return TRUE;
-    default:  // the picture, the two boxes, the period edit, and ids of other pages
-        return FALSE;
+            return TRUE;
+        case IDC_RESTART: restartAnimation(page); return FALSE;
+        case IDC_PAUSE: togglePause(page); return TRUE;
+        case IDC_APPLY_PERIOD: applyPeriod(page); return TRUE;
+        default:  // the picture, the two boxes, the period edit, and ids of other pages
+            return FALSE;
     }
 }
 
 INT_PTR CALLBACK animationPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        onInitDialog(page);
-        return TRUE;
-    case WM_COMMAND:
-        return onCommand(page, LOWORD(wParam), HIWORD(wParam));
-    case WM_TIMER:
-        if (wParam == animationTimerId) {
-            drawAnimation(page, nullptr, true);
+        case WM_INITDIALOG: onInitDialog(page); return TRUE;
+        case WM_COMMAND: return onCommand(page, LOWORD(wParam), HIWORD(wParam));
+        case WM_TIMER:
+            if (wParam == animationTimerId) {
+                drawAnimation(page, nullptr, true);
+            }
+            return TRUE;
+        case WM_DRAWITEM: {
+            const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item != nullptr && item->CtlID == IDC_ANIMATION_PICTURE) {
+                drawAnimation(page, item->hDC, false);
+            }
+            return TRUE;
         }
-        return TRUE;
-    case WM_DRAWITEM: {
-        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item != nullptr && item->CtlID == IDC_ANIMATION_PICTURE) {
-            drawAnimation(page, item->hDC, false);
-        }
-        return TRUE;
-    }
-    case WM_CLOSE:
-        PostMessageA(page, WM_COMMAND, IDCANCEL, 0);
-        return TRUE;
-    case WM_DESTROY:
-        // The timer dies with the window: record playback as stopped, so that the pause button
-        // resumes at the first press when the page is opened again. Not reported as handled.
-        animationState.playTimer = 0;
-        return FALSE;
-    default:
-        return FALSE;
+        case WM_CLOSE: PostMessageA(page, WM_COMMAND, IDCANCEL, 0); return TRUE;
+        case WM_DESTROY:
+            // The timer dies with the window: record playback as stopped, so that the pause button
+            // resumes at the first press when the page is opened again. Not reported as handled.
+            animationState.playTimer = 0;
+            return FALSE;
+        default: return FALSE;
     }
 }

@@ -39,8 +39,8 @@ static const int listIconSizePx = 16;
 // Browsers tried by name, in order, before the system's own choice for web addresses.
 static const char* const browsers[] = {"Iexplore.exe", "Netscape.exe"};
 
-static HINSTANCE systemShellOpen(HWND owner, const char* verb, const char* file,
-                                 const char* parameters, const char* directory, int show) {
+static HINSTANCE systemShellOpen(HWND owner, const char* verb, const char* file, const char* parameters,
+                                 const char* directory, int show) {
     return ShellExecuteA(owner, verb, file, parameters, directory, show);
 }
 
@@ -65,9 +65,8 @@ bool fillProductList(HWND listView) {
         MessageBoxA(mainWindow, "Can't create image list", nullptr, MB_OK | MB_ICONERROR);
         return false;
     }
-    HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                               MAKEINTRESOURCEA(IDI_APPICON), IMAGE_ICON,
-                                               listIconSizePx, listIconSizePx, 0));
+    HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APPICON),
+                                               IMAGE_ICON, listIconSizePx, listIconSizePx, 0));
     const int iconIndex = icon != nullptr ? ImageList_AddIcon(images, icon) : -1;
     SendMessageA(listView, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
     if (icon != nullptr) {
@@ -91,16 +90,16 @@ bool fillProductList(HWND listView) {
 void openLink(HWND page, const char* address) {
     bool opened = false;
     for (const char* browser : browsers) {
-        if (shellSucceeded(shellOpen(mainWindow, "open", browser, address, programDirectory,
-                                     SW_SHOWNORMAL))) {
+        if (shellSucceeded(
+                shellOpen(mainWindow, "open", browser, address, programDirectory, SW_SHOWNORMAL))) {
             opened = true;
             break;
         }
     }
     // Current systems have neither classic browser: let the system open the address itself.
     if (!opened) {
-        opened = shellSucceeded(
-            shellOpen(mainWindow, "open", address, nullptr, programDirectory, SW_SHOWNORMAL));
+        opened =
+            shellSucceeded(shellOpen(mainWindow, "open", address, nullptr, programDirectory, SW_SHOWNORMAL));
     }
     if (!opened) {
         MessageBoxA(page, "Error while opening Netscape.exe or Iexplore.exe", nullptr, MB_OK);
@@ -112,22 +111,19 @@ void openLink(HWND page, const char* address) {
 
 INT_PTR CALLBACK authorPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        placePage(page);
-        fillProductList(GetDlgItem(page, IDC_PRODUCT_LIST));
-        return TRUE;
-    case WM_COMMAND:
-        for (const Link& link : links) {
-            if (LOWORD(wParam) == link.commandId) {
-                openLink(page, link.address);
-                return TRUE;
+        case WM_INITDIALOG:
+            placePage(page);
+            fillProductList(GetDlgItem(page, IDC_PRODUCT_LIST));
+            return TRUE;
+        case WM_COMMAND:
+            for (const Link& link : links) {
+                if (LOWORD(wParam) == link.commandId) {
+                    openLink(page, link.address);
+                    return TRUE;
+                }
             }
-        }
-        return LOWORD(wParam) == IDCANCEL ? TRUE : FALSE;
-    case WM_CLOSE:
-        PostMessageA(page, WM_COMMAND, IDCANCEL, 0);
-        return TRUE;
-    default:
-        return FALSE;
+            return LOWORD(wParam) == IDCANCEL ? TRUE : FALSE;
+        case WM_CLOSE: PostMessageA(page, WM_COMMAND, IDCANCEL, 0); return TRUE;
+        default: return FALSE;
     }
 }

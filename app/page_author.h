@@ -10,8 +10,8 @@ constexpr int productTextSize = 192;
 extern const char productList[productListRows][productTextSize];
 
 // The shell call openLink makes; tests replace it so that no browser is ever started.
-typedef HINSTANCE (*ShellOpenFunction)(HWND owner, const char* verb, const char* file,
-                                       const char* parameters, const char* directory, int show);
+typedef HINSTANCE (*ShellOpenFunction)(HWND owner, const char* verb, const char* file, const char* parameters,
+                                       const char* directory, int show);
 extern ShellOpenFunction shellOpen;  // ShellExecuteA by default
 
 // The column, the program icon and the nine rows. False when no image list could be made.

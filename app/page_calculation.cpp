@@ -12,10 +12,10 @@
 #include <cstdlib>
 
 static const int monthCount = 12;
-static const int yearChoiceCount = 20;     // this year and the 19 following
-static const int shownCoordinateChars = 5; // "45.49", "-33.8", "120.1"
-static const int coordinateFieldChars = 9; // characters read back from a coordinate field
-static const int townFieldChars = 99;      // characters read back from the town field
+static const int yearChoiceCount = 20;      // this year and the 19 following
+static const int shownCoordinateChars = 5;  // "45.49", "-33.8", "120.1"
+static const int coordinateFieldChars = 9;  // characters read back from a coordinate field
+static const int townFieldChars = 99;       // characters read back from the town field
 static const int timetableTabIndex = 1;
 
 // Today's date, taken when the page is created.
@@ -133,29 +133,18 @@ static void createPrayingTimes(HWND page) {
 
 static BOOL onCommand(HWND page, WORD commandId) {
     switch (commandId) {
-    case IDC_GET_ZONE:
-        takeZoneFromSystem(page);
-        return TRUE;
-    case IDC_CREATE:
-        createPrayingTimes(page);
-        return TRUE;
-    case IDCANCEL:
-        return TRUE;
-    default:
-        return FALSE;
+        case IDC_GET_ZONE: takeZoneFromSystem(page); return TRUE;
+        case IDC_CREATE: createPrayingTimes(page); return TRUE;
+        case IDCANCEL: return TRUE;
+        default: return FALSE;
     }
 }
 
 INT_PTR CALLBACK calculationPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        return initialisePage(page);
-    case WM_COMMAND:
-        return onCommand(page, LOWORD(wParam));
-    case WM_CLOSE:
-        PostMessageA(page, WM_COMMAND, IDCANCEL, 0);
-        return TRUE;
-    default:
-        return FALSE;
+        case WM_INITDIALOG: return initialisePage(page);
+        case WM_COMMAND: return onCommand(page, LOWORD(wParam));
+        case WM_CLOSE: PostMessageA(page, WM_COMMAND, IDCANCEL, 0); return TRUE;
+        default: return FALSE;
     }
 }

@@ -18,12 +18,12 @@ int gregorianMonthStart[13];
 // Cell geometry in pixels of the cell's client area.
 static const int headerHeightPx = 17;
 static const int columnWidthPx = 18;
-static const int gridColumnLines = 6;   // x = 18 ... 108
+static const int gridColumnLines = 6;  // x = 18 ... 108
 static const int gridRowStepPx = 15;
-static const int gridRowLines = 6;      // y = 15 ... 90
+static const int gridRowLines = 6;  // y = 15 ... 90
 static const int headLettersY = 2;
 static const int headLetterX = 6;
-static const int wednesdayHeadX = 58;   // the fourth letter sits two pixels left of its column
+static const int wednesdayHeadX = 58;  // the fourth letter sits two pixels left of its column
 static const int dayRows = 6;
 static const int dayRowHeightPx = 12;
 static const int dayRowOffsetPx = 6;
@@ -53,11 +53,10 @@ void computeMonthStarts(int todayWeekday) {
 }
 
 void refreshCalendar(HWND page, bool initialising) {
-    CheckRadioButton(page, IDC_CALENDAR_GREGORIAN, IDC_CALENDAR_HIJRI,
-                     IDC_CALENDAR_GREGORIAN + calendarMode);
+    CheckRadioButton(page, IDC_CALENDAR_GREGORIAN, IDC_CALENDAR_HIJRI, IDC_CALENDAR_GREGORIAN + calendarMode);
     for (int m = 1; m <= monthsPerYear; ++m) {
-        const char* name = calendarMode == hijriCalendarMode ? hijriMonthNames[m - 1]
-                                                             : gregorianMonthNames[m - 1];
+        const char* name =
+            calendarMode == hijriCalendarMode ? hijriMonthNames[m - 1] : gregorianMonthNames[m - 1];
         SetDlgItemTextA(page, IDC_MONTH_TITLE_FIRST + m - 1, name);
     }
     char year[16];
@@ -95,9 +94,8 @@ static void monthFacts(int month, int& days, int& firstWeekday) {
     if (calendarMode == hijriCalendarMode) {
         // Outside the table the month has no length: header and grid, no numbers.
         days = todayHijriKnown ? hijriMonthLength(todayHijri.year, month) : 0;
-        firstWeekday = days > 0 ? weekdayOfDayNumber(static_cast<int>(
-                                      hijriToDayNumber(todayHijri.year, month, 1)))
-                                : 0;
+        firstWeekday =
+            days > 0 ? weekdayOfDayNumber(static_cast<int>(hijriToDayNumber(todayHijri.year, month, 1))) : 0;
     } else {
         days = gregorianLength(month);
         firstWeekday = gregorianMonthStart[month];
@@ -169,8 +167,8 @@ void drawMonthCell(HWND cell, HDC dc, int month) {
             if (today) {
                 SetTextColor(dc, todayColour);
             }
-            TextOutA(dc, columnWidthPx * column + 7 - 2 * length,
-                     dayRowHeightPx * row + dayRowOffsetPx, number, length);
+            TextOutA(dc, columnWidthPx * column + 7 - 2 * length, dayRowHeightPx * row + dayRowOffsetPx,
+                     number, length);
             if (today) {
                 SetTextColor(dc, darkShadowColour);
             }
@@ -195,45 +193,38 @@ static void initialise(HWND page) {
     computeMonthStarts(now.wDayOfWeek);
     normalizeGregorianDate(todayGregorian.year, todayGregorian.month, todayGregorian.day);
     int weekday;
-    todayHijriKnown = gregorianToHijri(todayGregorian.year, todayGregorian.month,
-                                       todayGregorian.day, todayHijri.year, todayHijri.month,
-                                       todayHijri.day, weekday);
+    todayHijriKnown = gregorianToHijri(todayGregorian.year, todayGregorian.month, todayGregorian.day,
+                                       todayHijri.year, todayHijri.month, todayHijri.day, weekday);
     refreshCalendar(page, true);
 }
 
 INT_PTR CALLBACK calendarPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        initialise(page);
-        return TRUE;
-    case WM_DRAWITEM: {
-        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        drawMonthCell(item->hwndItem, item->hDC,
-                      static_cast<int>(item->CtlID) - IDC_MONTH_CELL_FIRST + 1);
-        return TRUE;
-    }
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDC_CALENDAR_GREGORIAN:
-            calendarMode = gregorianCalendarMode;
-            refreshCalendar(page, false);
+        case WM_INITDIALOG: initialise(page); return TRUE;
+        case WM_DRAWITEM: {
+            const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            drawMonthCell(item->hwndItem, item->hDC,
+                          static_cast<int>(item->CtlID) - IDC_MONTH_CELL_FIRST + 1);
             return TRUE;
-        case IDC_CALENDAR_HIJRI:
-            calendarMode = hijriCalendarMode;
-            refreshCalendar(page, false);
-            return TRUE;
-        case IDCANCEL:
-            calendarMode = IsDlgButtonChecked(page, IDC_CALENDAR_HIJRI) == BST_CHECKED
-                               ? hijriCalendarMode
-                               : gregorianCalendarMode;
-            return TRUE;
-        default:
-            return FALSE;
         }
-    case WM_CLOSE:
-        PostMessageA(page, WM_COMMAND, IDCANCEL, 0);
-        return TRUE;
-    default:
-        return FALSE;
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case IDC_CALENDAR_GREGORIAN:
+                    calendarMode = gregorianCalendarMode;
+                    refreshCalendar(page, false);
+                    return TRUE;
+                case IDC_CALENDAR_HIJRI:
+                    calendarMode = hijriCalendarMode;
+                    refreshCalendar(page, false);
+                    return TRUE;
+                case IDCANCEL:
+                    calendarMode = IsDlgButtonChecked(page, IDC_CALENDAR_HIJRI) == BST_CHECKED
+                                       ? hijriCalendarMode
+                                       : gregorianCalendarMode;
+                    return TRUE;
+                default: return FALSE;
+            }
+        case WM_CLOSE: PostMessageA(page, WM_COMMAND, IDCANCEL, 0); return TRUE;
+        default: return FALSE;
     }
 }

@@ -6,7 +6,10 @@
 #include "calendar.h"
 #include "hijri.h"
 
-enum CalendarMode { gregorianCalendarMode = 0, hijriCalendarMode = 1 };
+enum CalendarMode {
+    gregorianCalendarMode = 0,
+    hijriCalendarMode = 1
+};
 
 // The mode shown; outlives the page, Hijri when the program starts. Not saved.
 extern int calendarMode;
@@ -14,7 +17,7 @@ extern int calendarMode;
 // Filled each time the page initialises.
 extern GregorianDate todayGregorian;
 extern HijriDate todayHijri;
-extern bool todayHijriKnown;      // false when today lies outside the Hijri table
+extern bool todayHijriKnown;         // false when today lies outside the Hijri table
 extern int gregorianMonthStart[13];  // index 1-12: weekday of the first of each month
 
 // Weekday of the first of every month of todayGregorian's year, counted back and forth from

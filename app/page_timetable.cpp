@@ -26,8 +26,7 @@ static const size_t textBlockSlackBytes = 10;
 // Returns FALSE after a successful load and TRUE where it stopped early.
 static BOOL initialisePage(HWND page) {
     HWND text = GetDlgItem(page, IDC_TIMETABLE_TEXT);
-    SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FIXED_FONT)),
-                 TRUE);
+    SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FIXED_FONT)), TRUE);
     placePage(page);
 
     const long size = timetableFileSize();
@@ -52,14 +51,9 @@ static BOOL initialisePage(HWND page) {
 
 INT_PTR CALLBACK timetablePageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        return initialisePage(page);
-    case WM_COMMAND:
-        return LOWORD(wParam) == IDCANCEL ? TRUE : FALSE;
-    case WM_CLOSE:
-        PostMessageA(page, WM_COMMAND, IDCANCEL, 0);
-        return TRUE;
-    default:
-        return FALSE;
+        case WM_INITDIALOG: return initialisePage(page);
+        case WM_COMMAND: return LOWORD(wParam) == IDCANCEL ? TRUE : FALSE;
+        case WM_CLOSE: PostMessageA(page, WM_COMMAND, IDCANCEL, 0); return TRUE;
+        default: return FALSE;
     }
 }

@@ -40,8 +40,8 @@
 #define IDC_HIJRI_YEAR 201
 #define IDC_CALENDAR_GREGORIAN 202
 #define IDC_CALENDAR_HIJRI 203
-#define IDC_MONTH_TITLE_FIRST 220   // 220-231: titles of months 1-12
-#define IDC_MONTH_CELL_FIRST 240    // 240-251: cells of months 1-12
+#define IDC_MONTH_TITLE_FIRST 220  // 220-231: titles of months 1-12
+#define IDC_MONTH_CELL_FIRST 240   // 240-251: cells of months 1-12
 
 // Author page
 #define IDD_PT_AUTHOR "IDD_PT_AUTHOR"

@@ -17,14 +17,13 @@ static const int pageLeftPx = 12;
 static const int pageTopPx = 28;
 
 void placePage(HWND page) {
-    SetWindowPos(page, nullptr, pageLeftPx, pageTopPx, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(page, nullptr, pageLeftPx, pageTopPx, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HFONT createUiFont(int weight, int width, int height, BYTE characterSet, const char* faceName) {
-    return CreateFontA(height, width, 0, 0, weight, FALSE, FALSE, FALSE, characterSet,
-                       OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY,
-                       VARIABLE_PITCH | FF_SWISS, faceName != nullptr ? faceName : "");
+    return CreateFontA(height, width, 0, 0, weight, FALSE, FALSE, FALSE, characterSet, OUT_STROKE_PRECIS,
+                       CLIP_STROKE_PRECIS, DRAFT_QUALITY, VARIABLE_PITCH | FF_SWISS,
+                       faceName != nullptr ? faceName : "");
 }
 
 void refreshSystemColours() {

@@ -3,18 +3,14 @@
 LRESULT applyDispatchFallback(DispatchFallback fallback, HWND window, UINT message, WPARAM wParam,
                               LPARAM lParam) {
     switch (fallback) {
-    case fallbackDefWindowProc:
-        return DefWindowProcA(window, message, wParam, lParam);
-    case fallbackDefDialogProc:
-        return DefDlgProcA(window, message, wParam, lParam);
-    case fallbackReturnZero:
-    default:
-        return 0;
+        case fallbackDefWindowProc: return DefWindowProcA(window, message, wParam, lParam);
+        case fallbackDefDialogProc: return DefDlgProcA(window, message, wParam, lParam);
+        case fallbackReturnZero:
+        default: return 0;
     }
 }
 
-LRESULT dispatchMessageMap(const MessageMap& table, HWND window, UINT message, WPARAM wParam,
-                           LPARAM lParam) {
+LRESULT dispatchMessageMap(const MessageMap& table, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     for (size_t i = 0; i < table.count; ++i) {
         if (table.entries[i].message == message) {
             return table.entries[i].handler(window, message, wParam, lParam);

@@ -11,16 +11,15 @@
 
 // What happens to a message that no entry of the table handles.
 enum DispatchFallback {
-    fallbackReturnZero = 0,      // return 0 (a dialog procedure: "not handled")
-    fallbackDefWindowProc = 1,   // DefWindowProcA
-    fallbackDefDialogProc = 2,   // DefDlgProcA
+    fallbackReturnZero = 0,     // return 0 (a dialog procedure: "not handled")
+    fallbackDefWindowProc = 1,  // DefWindowProcA
+    fallbackDefDialogProc = 2,  // DefDlgProcA
 };
 
 typedef LRESULT (*MessageHandler)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // commandId is the low word of WM_COMMAND's wParam, notificationCode the high word.
-typedef LRESULT (*CommandHandler)(HWND window, WORD commandId, WORD notificationCode,
-                                  HWND control);
+typedef LRESULT (*CommandHandler)(HWND window, WORD commandId, WORD notificationCode, HWND control);
 
 struct MessageEntry {
     UINT message;
@@ -52,8 +51,7 @@ constexpr size_t entryCount(const Entry (&)[count]) {
     return count;
 }
 
-LRESULT dispatchMessageMap(const MessageMap& table, HWND window, UINT message, WPARAM wParam,
-                           LPARAM lParam);
+LRESULT dispatchMessageMap(const MessageMap& table, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 LRESULT dispatchCommandMap(const CommandMap& table, HWND window, WPARAM wParam, LPARAM lParam);
 

@@ -8,8 +8,7 @@ const char appPathsParentKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\
 const char uninstallParentKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const char appPathsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Selvara";
 const char uninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Selvara";
-const char shellFoldersKey[] =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char shellFoldersKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 const char pathValueName[] = "Path";
 const char displayNameValueName[] = "DisplayName";
@@ -28,15 +27,15 @@ static void setText(HKEY key, const char* valueName, const char* text) {
 // opens the product's subkey. NULL when either fails.
 static HKEY createProductKey(const char* parentKey) {
     HKEY parent = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, parentKey, 0,
-                      KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY, &parent) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, parentKey, 0, KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY,
+                      &parent) != ERROR_SUCCESS) {
         return nullptr;
     }
     HKEY product = nullptr;
     DWORD disposition = 0;
     char noClass[1] = "";
-    if (RegCreateKeyExA(parent, productName, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, &product, &disposition) != ERROR_SUCCESS) {
+    if (RegCreateKeyExA(parent, productName, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                        &product, &disposition) != ERROR_SUCCESS) {
         product = nullptr;
     }
     RegCloseKey(parent);
@@ -53,8 +52,7 @@ void registerAppPath(const char* installDirectory) {
     RegCloseKey(key);
 }
 
-void registerUninstall(const char* installDirectory, const char* uninstallCommand,
-                       const char* groupFolder) {
+void registerUninstall(const char* installDirectory, const char* uninstallCommand, const char* groupFolder) {
     HKEY key = createProductKey(uninstallParentKey);
     if (key == nullptr) {
         return;
@@ -70,8 +68,8 @@ bool readRegistryText(HKEY key, const char* valueName, char* out, size_t outByte
     char buffer[registryTextBytes + 1];
     std::memset(buffer, 0, sizeof buffer);
     DWORD bytes = registryTextBytes;
-    if (RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
-                         &bytes) != ERROR_SUCCESS) {
+    if (RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &bytes) !=
+        ERROR_SUCCESS) {
         return false;
     }
     lstrcpynA(out, buffer, static_cast<int>(outBytes));

@@ -7,12 +7,12 @@
 
 #include <cstddef>
 
-extern const char productName[];            // "Selvara": subkey, default value, display name
-extern const char appPathsParentKey[];      // ...\CurrentVersion\App Paths
-extern const char uninstallParentKey[];     // ...\CurrentVersion\Uninstall
-extern const char appPathsKey[];            // App Paths\Selvara
-extern const char uninstallKey[];           // Uninstall\Selvara
-extern const char shellFoldersKey[];        // ...\Explorer\Shell Folders (read only)
+extern const char productName[];         // "Selvara": subkey, default value, display name
+extern const char appPathsParentKey[];   // ...\CurrentVersion\App Paths
+extern const char uninstallParentKey[];  // ...\CurrentVersion\Uninstall
+extern const char appPathsKey[];         // App Paths\Selvara
+extern const char uninstallKey[];        // Uninstall\Selvara
+extern const char shellFoldersKey[];     // ...\Explorer\Shell Folders (read only)
 
 extern const char pathValueName[];             // App Paths: the installation directory
 extern const char displayNameValueName[];      // Uninstall: "Selvara"
@@ -28,8 +28,7 @@ constexpr size_t registryTextBytes = 512;
 void registerAppPath(const char* installDirectory);
 
 // Writes the Uninstall key: "DisplayName", "UninstallString", "Scdir", "Progdir", in that order.
-void registerUninstall(const char* installDirectory, const char* uninstallCommand,
-                       const char* groupFolder);
+void registerUninstall(const char* installDirectory, const char* uninstallCommand, const char* groupFolder);
 
 // One all-users shell folder ("Common Programs", "Common Desktop") without a trailing backslash.
 // Returns 1 and fills `out` (always terminated) on success, 0 when it is missing or empty.

@@ -4,16 +4,15 @@
 
 const int16_t gregorianMonthDays[14] = {31, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 31};
 
-const char gregorianMonthNames[12][50] = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+const char gregorianMonthNames[12][50] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
 
 const char weekdayAbbreviations[7][30] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 
 const char weekdayInitials[8] = "SMTWTFS";
 
-double julianDay(int year, int month, double day)
-{
+double julianDay(int year, int month, double day) {
     int y = year;
     int m = month;
     if (m <= 2) {
@@ -26,8 +25,7 @@ double julianDay(int year, int month, double day)
     return std::trunc(365.25 * (y + 4716)) + std::trunc(30.6001 * (m + 1)) + day + b - 1524.5;
 }
 
-void julianDayToGregorian(double julianDayValue, int& year, int& month, int& day)
-{
+void julianDayToGregorian(double julianDayValue, int& year, int& month, int& day) {
     const int z = static_cast<int>(std::floor(julianDayValue + 0.5));
     const int alpha = static_cast<int>((z - 1867216.25) / 36524.25);
     const int a = z + 1 + alpha - alpha / 4;
@@ -40,13 +38,11 @@ void julianDayToGregorian(double julianDayValue, int& year, int& month, int& day
     year = month > 2 ? cy - 4716 : cy - 4715;
 }
 
-int isLeapYear(int year)
-{
+int isLeapYear(int year) {
     return ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0) ? 1 : 0;
 }
 
-void normalizeGregorianDate(int& year, int& month, int& day)
-{
+void normalizeGregorianDate(int& year, int& month, int& day) {
     if (month <= 0) {
         month += 12;
         year -= 1;
@@ -86,8 +82,7 @@ void normalizeGregorianDate(int& year, int& month, int& day)
     }
 }
 
-int weekdayOfDayNumber(int dayNumber)
-{
+int weekdayOfDayNumber(int dayNumber) {
     // Kept in 0-6 for day numbers before the epoch too, so it can always index a weekday table.
     const int weekday = (dayNumber + 1) % 7;
     return weekday < 0 ? weekday + 7 : weekday;

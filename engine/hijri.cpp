@@ -12,9 +12,8 @@ const int32_t hijriYearTable[lastTableHijriYear - firstTableHijriYear + 1] = {
 };
 
 const char hijriMonthNames[12][50] = {
-    "MuHarram",  "Safar",          "Raby` al-awal", "Raby` al-THaany",
-    "Jumaada al-awal", "Jumaada al-THaany", "Rajab", "SHa`baan",
-    "RamaDHaan", "SHawwal",        "Thw al-Qi`dah", "Thw al-Hijjah",
+    "MuHarram", "Safar",    "Raby` al-awal", "Raby` al-THaany", "Jumaada al-awal", "Jumaada al-THaany",
+    "Rajab",    "SHa`baan", "RamaDHaan",     "SHawwal",         "Thw al-Qi`dah",   "Thw al-Hijjah",
 };
 
 namespace {
@@ -27,38 +26,31 @@ constexpr double meanLunationDays = 29.530589;
 constexpr int32_t arithmeticYearWord = 0x3555;
 constexpr int monthsPerYear = 12;
 
-bool isTableYear(int year)
-{
+bool isTableYear(int year) {
     return year >= firstTableHijriYear && year <= lastTableHijriYear;
 }
 
-int32_t yearWord(int year)
-{
+int32_t yearWord(int year) {
     return isTableYear(year) ? hijriYearTable[year - firstTableHijriYear] : arithmeticYearWord;
 }
 
-int lengthFromWord(int32_t word, int month)
-{
+int lengthFromWord(int32_t word, int month) {
     return (word >> (month - 1)) & 1 ? 30 : 29;
 }
 
 }  // namespace
 
-int hijriMonthLength(int year, int month)
-{
+int hijriMonthLength(int year, int month) {
     if (!isTableYear(year) || month < 1 || month > monthsPerYear)
         return 0;
     return lengthFromWord(yearWord(year), month);
 }
 
-double meanHijriDayNumber(int year, int month, int day)
-{
-    return hijriEpochDayNumber + (year - 1) * meanHijriYearDays + (month - 1) * meanLunationDays +
-           day - 1;
+double meanHijriDayNumber(int year, int month, int day) {
+    return hijriEpochDayNumber + (year - 1) * meanHijriYearDays + (month - 1) * meanLunationDays + day - 1;
 }
 
-double hijriToDayNumber(int year, int month, int day)
-{
+double hijriToDayNumber(int year, int month, int day) {
     const int32_t word = yearWord(year);
     const int startCorrection = word / 4096;
     double dayNumber = std::trunc(meanHijriDayNumber(year, 1, 1)) + startCorrection - 3;
@@ -67,16 +59,14 @@ double hijriToDayNumber(int year, int month, int day)
     return dayNumber + day - 1;
 }
 
-int floorRemainder(double a, double b)
-{
+int floorRemainder(double a, double b) {
     int q = static_cast<int>(a / b);
     if (q < 0)
         q -= 1;
     return static_cast<int>(a - q * b);
 }
 
-void meanHijriDate(double dayNumber, int& year, int& month, int& day)
-{
+void meanHijriDate(double dayNumber, int& year, int& month, int& day) {
     const double x = dayNumber - hijriEpochDayNumber;
     const int r = floorRemainder(x, meanHijriYearDays);
     year = static_cast<int>((x - r) / meanHijriYearDays + 1);
@@ -93,8 +83,7 @@ void meanHijriDate(double dayNumber, int& year, int& month, int& day)
 }
 
 void hijriMonthStart(int hijriYear, int hijriMonth, int& gregorianYear, int& gregorianMonth,
-                     int& gregorianDay, int& weekday)
-{
+                     int& gregorianDay, int& weekday) {
     if (hijriYear < firstTableHijriYear)
         hijriYear = firstTableHijriYear;
     if (hijriYear > lastTableHijriYear)
@@ -109,11 +98,9 @@ void hijriMonthStart(int hijriYear, int hijriMonth, int& gregorianYear, int& gre
 }
 
 bool gregorianToHijri(int gregorianYear, int gregorianMonth, int gregorianDay, int& hijriYear,
-                      int& hijriMonth, int& hijriDay, int& weekday)
-{
+                      int& hijriMonth, int& hijriDay, int& weekday) {
     const double dayNumber = julianDay(gregorianYear, gregorianMonth, gregorianDay + 0.5);
-    weekday = static_cast<int>(std::trunc(julianDay(gregorianYear, gregorianMonth, gregorianDay) +
-                                          2.0)) % 7;
+    weekday = static_cast<int>(std::trunc(julianDay(gregorianYear, gregorianMonth, gregorianDay) + 2.0)) % 7;
     if (weekday < 0)
         weekday += 7;
 

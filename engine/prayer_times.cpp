@@ -24,13 +24,11 @@ constexpr double asrFallbackHours = 3.5;
 
 // arccos and arcsin through atan2, so an argument beyond +-1 yields not-a-number rather than a
 // clamped angle; callers test the argument where a rule depends on it.
-double arcCos(double x)
-{
+double arcCos(double x) {
     return std::atan2(std::sqrt((1.0 + x) * (1.0 - x)), x);
 }
 
-double arcSin(double u)
-{
+double arcSin(double u) {
     return std::atan2(u, std::sqrt((1.0 + u) * (1.0 - u)));
 }
 
@@ -40,8 +38,7 @@ double arcSin(double u)
 // gives: a value in (0, 360] from above, [0, 360) from below, exactly 0 and 360 unchanged. Each
 // of those steps is exact in binary floating point, and so is fmod, so one fmod gives the same
 // bits without a loop that grows with the distance from the epoch.
-double reduceDegrees(double angleDeg)
-{
+double reduceDegrees(double angleDeg) {
     if (angleDeg > 360.0) {
         angleDeg = std::fmod(angleDeg, 360.0);
         if (angleDeg == 0.0)
@@ -59,16 +56,14 @@ double reduceDegrees(double angleDeg)
 namespace {
 
 // The substitute latitude carries the sign of the real one; a latitude of 0 counts as north.
-double signedSubstituteLatitude(const PrayerParameters& parameters)
-{
+double signedSubstituteLatitude(const PrayerParameters& parameters) {
     const double magnitude = std::fabs(parameters.substituteLatitude);
     return parameters.latitudeRad < 0.0 ? -magnitude : magnitude;
 }
 
 }  // namespace
 
-PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, double zoneHours)
-{
+PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, double zoneHours) {
     PrayerParameters parameters;
     parameters.safetyHours = 0.016388;
     parameters.longitudeRad = longitudeDeg * radiansPerDegree;
@@ -83,8 +78,7 @@ PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, do
     return parameters;
 }
 
-double solveKepler(double meanAnomalyRad, double eccentricity)
-{
+double solveKepler(double meanAnomalyRad, double eccentricity) {
     double e = meanAnomalyRad;
     double residual;
     do {
@@ -94,17 +88,14 @@ double solveKepler(double meanAnomalyRad, double eccentricity)
     return e;
 }
 
-double solarDeclination(double eclipticLongitudeRad)
-{
+double solarDeclination(double eclipticLongitudeRad) {
     // A fixed obliquity, converted with the 9-digit factor on purpose.
     const double obliquityRad = 23.441884 * 0.017453292;
     const double s = std::sin(eclipticLongitudeRad) * std::sin(obliquityRad);
     return std::atan2(s, std::sqrt((1.0 + s) * (1.0 - s)));
 }
 
-SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitudeRad,
-                double zoneHours)
-{
+SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitudeRad, double zoneHours) {
     const double j0 = julianDay(year, month, day);
     // Julian centuries from day number 2451545 to local midnight of the date.
     const double t = (j0 - zoneHours / 24.0 - 2451545.0) / 36525.0;
@@ -114,8 +105,7 @@ SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitu
     const double meanLongitudeRad =
         reduceDegrees(279.6966778 + 36000.76892 * t + 0.0003025 * t2) * radiansPerDegree;
     const double meanAnomalyRad =
-        reduceDegrees(358.47583 + 35999.04975 * t - 0.00015 * t2 - 0.0000033 * t3) *
-        radiansPerDegree;
+        reduceDegrees(358.47583 + 35999.04975 * t - 0.00015 * t2 - 0.0000033 * t3) * radiansPerDegree;
     const double e = 0.01675104 - 0.0000418 * t - 0.000000126 * t2;
     const double obliquityRad =
         (23.452294 - 0.0130125 * t - 0.00000164 * t2 + 0.000000503 * t3) * radiansPerDegree;
@@ -125,9 +115,9 @@ SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitu
     const double l = meanLongitudeRad;
     const double m = meanAnomalyRad;
     const double equationOfTimeHours =
-        hoursPerRadian * (y * std::sin(2.0 * l) - 2.0 * e * std::sin(m) +
-                          4.0 * e * y * std::sin(m) * std::cos(2.0 * l) -
-                          0.5 * y * y * std::sin(4.0 * l) - 1.25 * e * e * std::sin(2.0 * m));
+        hoursPerRadian *
+        (y * std::sin(2.0 * l) - 2.0 * e * std::sin(m) + 4.0 * e * y * std::sin(m) * std::cos(2.0 * l) -
+         0.5 * y * y * std::sin(4.0 * l) - 1.25 * e * e * std::sin(2.0 * m));
 
     const double eccentricAnomalyRad = solveKepler(m, e);
     const double trueAnomalyRad =
@@ -151,26 +141,22 @@ SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitu
     return sun;
 }
 
-double dawnFraction(int year, int month, int day, const PrayerParameters& parameters)
-{
+double dawnFraction(int year, int month, int day, const PrayerParameters& parameters) {
     const double latitudeRad = signedSubstituteLatitude(parameters);
-    const SunDay sun =
-        sunTimes(year, month, day, parameters.longitudeRad, latitudeRad, parameters.zoneHours);
+    const SunDay sun = sunTimes(year, month, day, parameters.longitudeRad, latitudeRad, parameters.zoneHours);
     const double ss = std::sin(latitudeRad) * std::sin(sun.declination);
     const double cc = std::cos(latitudeRad) * std::cos(sun.declination);
     const double nightHours = 24.0 - sun.set + sun.rise;
-    const double dawnHours =
-        sun.transit - arcCos((std::sin(-parameters.fajrDepression) - ss) / cc) * hoursPerRadian -
-        parameters.safetyHours;
+    const double dawnHours = sun.transit -
+                             arcCos((std::sin(-parameters.fajrDepression) - ss) / cc) * hoursPerRadian -
+                             parameters.safetyHours;
     return (sun.rise - dawnHours) / nightHours;
 }
 
-PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParameters& parameters)
-{
+PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParameters& parameters) {
     const double realLatitudeRad = parameters.latitudeRad;
     double latitudeRad = realLatitudeRad;
-    SunDay sun = sunTimes(year, month, day, parameters.longitudeRad, latitudeRad,
-                          parameters.zoneHours);
+    SunDay sun = sunTimes(year, month, day, parameters.longitudeRad, latitudeRad, parameters.zoneHours);
     double ss = std::sin(latitudeRad) * std::sin(sun.declination);
     double cc = std::cos(latitudeRad) * std::cos(sun.declination);
 
@@ -193,8 +179,7 @@ PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParamet
     const double dayLengthHours = std::fabs(sun.set - sun.rise);
     if (sun.noSunrise || dayLengthHours <= shortestDayHours || !(dayLengthHours < longestDayHours)) {
         latitudeRad = signedSubstituteLatitude(parameters);
-        sun = sunTimes(year, month, day, parameters.longitudeRad, latitudeRad,
-                       parameters.zoneHours);
+        sun = sunTimes(year, month, day, parameters.longitudeRad, latitudeRad, parameters.zoneHours);
         ss = std::sin(latitudeRad) * std::sin(sun.declination);
         cc = std::cos(latitudeRad) * std::cos(sun.declination);
     }
@@ -222,12 +207,11 @@ PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParamet
     // sun comes close to, or never reaches, the dawn depression; below 48 degrees only when it
     // never reaches it (the ordinary rule would give no time at all).
     const double dawnArgument = (std::sin(-parameters.fajrDepression) - ss) / cc;
-    const double ordinaryDawn = sun.transit - arcCos(dawnArgument) * hoursPerRadian -
-                                riseCorrectionHours + parameters.safetyHours;
-    const bool useNightShare =
-        std::fabs(realLatitudeRad) < highLatitudeRad
-            ? !(std::fabs(dawnArgument) <= 1.0)
-            : std::fabs(dawnArgument) > 0.45 + 1.3369 * parameters.fajrDepression;
+    const double ordinaryDawn =
+        sun.transit - arcCos(dawnArgument) * hoursPerRadian - riseCorrectionHours + parameters.safetyHours;
+    const bool useNightShare = std::fabs(realLatitudeRad) < highLatitudeRad
+                                   ? !(std::fabs(dawnArgument) <= 1.0)
+                                   : std::fabs(dawnArgument) > 0.45 + 1.3369 * parameters.fajrDepression;
     if (useNightShare) {
         // The solstice's share is a pure function of the year and place: worked out only when used.
         const int solsticeMonth = realLatitudeRad >= 0.0 ? 6 : 12;

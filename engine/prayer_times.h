@@ -42,8 +42,7 @@ double reduceDegrees(double angleDeg);
 // The fixed method values the timetable uses, for a place in degrees and a zone in hours.
 PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, double zoneHours);
 
-SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitudeRad,
-                double zoneHours);
+SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitudeRad, double zoneHours);
 
 // Newton's method on E - e sin E = M: mean anomaly M (radians) and eccentricity e give the
 // eccentric anomaly E (radians).

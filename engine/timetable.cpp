@@ -8,25 +8,21 @@
 namespace {
 
 // Five-line header; "\r\n" because the file is CR LF text on every platform that writes it.
-const char headerRule[] =
-    "-------------------------------------------------------------------------\r\n";
-const char headerPrayerNames[] =
-    "              Fajr     SHorwwQ    DHuhr     `ASr      MaGHrib  `ISHaa'\r\n";
+const char headerRule[] = "-------------------------------------------------------------------------\r\n";
+const char headerPrayerNames[] = "              Fajr     SHorwwQ    DHuhr     `ASr      MaGHrib  `ISHaa'\r\n";
 const char headerColumnTitles[] =
     "Date Day      Dawn     Sunrise    Noon    Afternoon   Sunset   Evening\r\n";
 
 // Times beyond this many hours cannot come from the engine; they are printed as a blank time.
 constexpr double largestPrintableHours = 1.0e6;
 
-int monthLength(int year, int month)
-{
+int monthLength(int year, int month) {
     return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
 }
 
 }  // namespace
 
-void formatClockTime(char* buffer, std::size_t size, double hours)
-{
+void formatClockTime(char* buffer, std::size_t size, double hours) {
     if (size == 0)
         return;
     if (!(std::fabs(hours) < largestPrintableHours)) {
@@ -40,16 +36,14 @@ void formatClockTime(char* buffer, std::size_t size, double hours)
     std::snprintf(buffer, size, "%02d:%02d", h, m);
 }
 
-void writeClockTime(std::FILE* file, double hours)
-{
+void writeClockTime(std::FILE* file, double hours) {
     char text[clockTimeBufferSize];
     formatClockTime(text, sizeof text, hours);
     std::fprintf(file, "%s     ", text);
 }
 
-void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg,
-                      int year, int month, int firstDay, int dayCount)
-{
+void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
+                      int month, int firstDay, int dayCount) {
     if (month < 1 || month > 12)
         return;  // no such month: an empty file rather than a read outside the name table
     if (dayCount <= 0) {
@@ -57,8 +51,8 @@ void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, do
         dayCount = monthLength(year, month);
     }
 
-    std::fprintf(file, "               Praying times for a month: %s  %d\r\n",
-                 gregorianMonthNames[month - 1], year);
+    std::fprintf(file, "               Praying times for a month: %s  %d\r\n", gregorianMonthNames[month - 1],
+                 year);
     std::fputs(headerRule, file);
     std::fputs(headerPrayerNames, file);
     std::fputs(headerColumnTitles, file);
@@ -84,9 +78,8 @@ void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, do
     }
 }
 
-bool writeTimetable(const char* path, double zoneHours, double longitudeDeg, double latitudeDeg,
-                    int year, int month, int firstDay, int dayCount)
-{
+bool writeTimetable(const char* path, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
+                    int month, int firstDay, int dayCount) {
     std::FILE* file = std::fopen(path, "wb");
     if (!file)
         return false;

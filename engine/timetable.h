@@ -20,10 +20,10 @@ void writeClockTime(std::FILE* file, double hours);
 // Writes the timetable to an open stream (opened in binary mode: the line ends are written as
 // CR LF here). dayCount = 0 writes the whole month from day 1; a positive dayCount writes that
 // many consecutive days from firstDay, carrying into the following months.
-void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg,
-                      int year, int month, int firstDay, int dayCount);
+void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
+                      int month, int firstDay, int dayCount);
 
 // Creates or replaces the file at path with the timetable. Returns false when the file cannot be
 // opened (nothing is written anywhere) or could not be written completely; the caller reports it.
-bool writeTimetable(const char* path, double zoneHours, double longitudeDeg, double latitudeDeg,
-                    int year, int month, int firstDay, int dayCount);
+bool writeTimetable(const char* path, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
+                    int month, int firstDay, int dayCount);

@@ -20,8 +20,7 @@ bool findProgramDirectory(char* directory, size_t directorySize) {
     std::memset(value, 0, sizeof value);
     DWORD valueSize = registryValueBufferSize;
     const LONG status =
-        RegQueryValueExA(key, pathValueName, nullptr, nullptr,
-                         reinterpret_cast<BYTE*>(value), &valueSize);
+        RegQueryValueExA(key, pathValueName, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &valueSize);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS) {
         return false;

@@ -6,22 +6,22 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr size_t pathBufferSize = 260;       // programDirectory, timetablePath
-constexpr size_t townNameSize = 260;         // the town field, terminator included
-constexpr size_t settingsFileSize = 280;     // praytime.cfg
+constexpr size_t pathBufferSize = 260;    // programDirectory, timetablePath
+constexpr size_t townNameSize = 260;      // the town field, terminator included
+constexpr size_t settingsFileSize = 280;  // praytime.cfg
 
 // Byte offsets of the fields in praytime.cfg (little-endian numbers).
-constexpr size_t settingsLatitudeOffset = 0;     // binary64
-constexpr size_t settingsLongitudeOffset = 8;    // binary64
-constexpr size_t settingsTownNameOffset = 16;    // 260 bytes of text
-constexpr size_t settingsTimeZoneOffset = 276;   // signed 32-bit
+constexpr size_t settingsLatitudeOffset = 0;    // binary64
+constexpr size_t settingsLongitudeOffset = 8;   // binary64
+constexpr size_t settingsTownNameOffset = 16;   // 260 bytes of text
+constexpr size_t settingsTimeZoneOffset = 276;  // signed 32-bit
 
 struct SettingsRecord {
-    double latitude;               // degrees, north positive, as typed
-    double longitude;              // degrees, east positive, as typed
-    char townName[townNameSize];   // NUL-terminated
-    int32_t timeZone;              // whole hours east of Greenwich
-    int32_t daylightChanges;       // 0 or 1; never stored in the file
+    double latitude;              // degrees, north positive, as typed
+    double longitude;             // degrees, east positive, as typed
+    char townName[townNameSize];  // NUL-terminated
+    int32_t timeZone;             // whole hours east of Greenwich
+    int32_t daylightChanges;      // 0 or 1; never stored in the file
 };
 
 // The values of a first run.

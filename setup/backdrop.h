@@ -6,13 +6,13 @@
 struct BackdropState {
     int screenWidthPx;
     int screenHeightPx;
-    int colourBits;               // installer only (BITSPIXEL)
+    int colourBits;  // installer only (BITSPIXEL)
     HBITMAP bitmap;
-    HPALETTE palette;             // 8-bit pictures only
-    BITMAPINFO* header;           // 40-byte header and 256-entry colour table, kept for the process
-    BYTE* pixels;                 // pixel buffer (snapshot) or the section's bits (gradient)
+    HPALETTE palette;    // 8-bit pictures only
+    BITMAPINFO* header;  // 40-byte header and 256-entry colour table, kept for the process
+    BYTE* pixels;        // pixel buffer (snapshot) or the section's bits (gradient)
     HFONT titleFont;
-    bool titlePending;            // uninstaller: the title is drawn at the first paint
+    bool titlePending;  // uninstaller: the title is drawn at the first paint
 };
 
 extern BackdropState backdrop;

@@ -83,7 +83,8 @@ void buildSnapshotBackdrop(HWND window, const char* title) {
     HDC memoryDc = CreateCompatibleDC(displayDc);
     backdrop.bitmap = CreateCompatibleBitmap(displayDc, widthPx, heightPx);
     if (memoryDc == nullptr || backdrop.bitmap == nullptr) {
-        if (memoryDc != nullptr) DeleteDC(memoryDc);
+        if (memoryDc != nullptr)
+            DeleteDC(memoryDc);
         DeleteDC(displayDc);
         return;
     }
@@ -94,8 +95,7 @@ void buildSnapshotBackdrop(HWND window, const char* title) {
     backdrop.header = static_cast<BITMAPINFO*>(LocalAlloc(LPTR, backdropHeaderBlockBytes));
     if (backdrop.header != nullptr) {
         BITMAPINFOHEADER& h = backdrop.header->bmiHeader;
-        const int bits = backdrop.colourBits > paletteColourBits ? trueColourBits
-                                                                  : paletteColourBits;
+        const int bits = backdrop.colourBits > paletteColourBits ? trueColourBits : paletteColourBits;
         h.biSize = sizeof(BITMAPINFOHEADER);
         h.biWidth = widthPx;
         h.biHeight = heightPx;

@@ -14,7 +14,7 @@ static const BackgroundParameters* activeParameters = nullptr;
 static char className[32] = "";
 
 constexpr int startupDirectoryMaxChars = 500;
-constexpr int rootPathChars = 3;   // "C:\"
+constexpr int rootPathChars = 3;  // "C:\"
 
 HBITMAP backdropBitmap() {
     return backdrop.bitmap;
@@ -24,7 +24,7 @@ static void rememberStartupDirectory() {
     std::memset(startupDirectory, 0, sizeof startupDirectory);
     GetCurrentDirectoryA(startupDirectoryMaxChars, startupDirectory);
     if (std::strlen(startupDirectory) < rootPathChars + 1) {
-        startupDirectory[2] = '\0';   // "C:\" becomes "C:"
+        startupDirectory[2] = '\0';  // "C:\" becomes "C:"
     }
 }
 
@@ -39,9 +39,9 @@ static LRESULT onCreate(HWND window, UINT, WPARAM, LPARAM) {
     ReleaseDC(window, dc);
 
     if (p.backdrop == backdropDimmedSnapshot) {
-        backdrop.titleFont = CreateFontA(72, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                         DEFAULT_CHARSET, OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS,
-                                         DRAFT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial Black");
+        backdrop.titleFont =
+            CreateFontA(72, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_STROKE_PRECIS,
+                        CLIP_STROKE_PRECIS, DRAFT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial Black");
         buildSnapshotBackdrop(window, p.paintedTitle);
         SetWindowPos(window, nullptr, 0, 0, backdrop.screenWidthPx, backdrop.screenHeightPx,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -51,9 +51,9 @@ static LRESULT onCreate(HWND window, UINT, WPARAM, LPARAM) {
                      SWP_NOACTIVATE);
         buildGradientBackdrop(window);
         backdrop.titlePending = true;
-        backdrop.titleFont = CreateFontA(42, 20, 0, 0, FW_HEAVY, FALSE, FALSE, FALSE,
-                                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                         PROOF_QUALITY, FF_ROMAN, "");
+        backdrop.titleFont =
+            CreateFontA(42, 20, 0, 0, FW_HEAVY, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FF_ROMAN, "");
     }
     PostMessageA(window, WM_COMMAND, p.startCommand, 0);
     return 0;
@@ -70,8 +70,7 @@ static void paintBackdrop(HDC paintDc) {
     }
     HGDIOBJ oldBitmap = SelectObject(memoryDc, backdrop.bitmap);
     SetStretchBltMode(paintDc, COLORONCOLOR);
-    BitBlt(paintDc, 0, 0, backdrop.screenWidthPx, backdrop.screenHeightPx, memoryDc, 0, 0,
-           SRCCOPY);
+    BitBlt(paintDc, 0, 0, backdrop.screenWidthPx, backdrop.screenHeightPx, memoryDc, 0, 0, SRCCOPY);
     SelectObject(memoryDc, oldBitmap);
     if (backdrop.palette != nullptr) {
         SelectPalette(memoryDc, oldMemoryPalette, TRUE);
@@ -107,11 +106,11 @@ static LRESULT onStartCommand(HWND window, WORD commandId, WORD, HWND) {
 }
 
 static const CommandEntry backgroundCommandEntries[] = {
-    {4444, onStartCommand},   // installer's start command
-    {4443, onStartCommand},   // uninstaller's start command
+    {4444, onStartCommand},  // installer's start command
+    {4443, onStartCommand},  // uninstaller's start command
 };
-static const CommandMap backgroundCommands = {entryCount(backgroundCommandEntries),
-                                              backgroundCommandEntries, fallbackDefWindowProc};
+static const CommandMap backgroundCommands = {entryCount(backgroundCommandEntries), backgroundCommandEntries,
+                                              fallbackDefWindowProc};
 
 static LRESULT onCommand(HWND window, UINT, WPARAM wParam, LPARAM lParam) {
     return dispatchCommandMap(backgroundCommands, window, wParam, lParam);
@@ -123,11 +122,10 @@ static const MessageEntry backgroundMessageEntries[] = {
     {WM_DESTROY, onDestroy},
     {WM_PAINT, onPaint},
 };
-static const MessageMap backgroundMessages = {entryCount(backgroundMessageEntries),
-                                              backgroundMessageEntries, fallbackDefWindowProc};
+static const MessageMap backgroundMessages = {entryCount(backgroundMessageEntries), backgroundMessageEntries,
+                                              fallbackDefWindowProc};
 
-static LRESULT CALLBACK backgroundWindowProc(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
+static LRESULT CALLBACK backgroundWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return dispatchMessageMap(backgroundMessages, window, message, wParam, lParam);
 }
 
@@ -152,8 +150,8 @@ int runBackgroundProgram(HINSTANCE instance, const BackgroundParameters& paramet
     if (RegisterClassA(&windowClass) == 0 && RegisterClassA(&windowClass) == 0) {
         return 0;
     }
-    HWND window = CreateWindowExA(0, className, className, parameters.windowStyle, 0, 0, 0, 0,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(0, className, className, parameters.windowStyle, 0, 0, 0, 0, nullptr,
+                                  nullptr, instance, nullptr);
     if (window == nullptr) {
         return 0;
     }

@@ -9,20 +9,20 @@
 #include <cstddef>
 
 enum BackdropKind {
-    backdropDimmedSnapshot,   // installer: the screen as it was, every other pixel black
-    backdropBlueGradient,     // uninstaller: bright blue at the bottom, darker upwards
+    backdropDimmedSnapshot,  // installer: the screen as it was, every other pixel black
+    backdropBlueGradient,    // uninstaller: bright blue at the bottom, darker upwards
 };
 
 struct BackgroundParameters {
-    UINT classStringId;        // string resource holding the class name and window title
-    int classNameChars;        // buffer the class name is read into
+    UINT classStringId;  // string resource holding the class name and window title
+    int classNameChars;  // buffer the class name is read into
     WORD classIconId;
     DWORD windowStyle;
     bool topmost;
     WORD startCommand;
     BackdropKind backdrop;
     const char* paintedTitle;
-    void (*runFlow)(HWND window);   // the start command's handler
+    void (*runFlow)(HWND window);  // the start command's handler
 };
 
 constexpr size_t setupPathBytes = 512;

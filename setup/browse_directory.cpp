@@ -92,8 +92,7 @@ static LRESULT onNotify(HWND dialog, UINT, WPARAM, LPARAM lParam) {
     }
     const int item = static_cast<int>(
         SendMessageA(header->hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    enterListItem(header->hwndFrom, item, wizard.baseFolder, sizeof wizard.baseFolder,
-                  folderListDirectory);
+    enterListItem(header->hwndFrom, item, wizard.baseFolder, sizeof wizard.baseFolder, folderListDirectory);
     refill(dialog);
     return 0;
 }

@@ -23,8 +23,7 @@ static LRESULT onInitDialog(HWND dialog, UINT, WPARAM, LPARAM) {
 
 static LRESULT onNotify(HWND dialog, UINT, WPARAM, LPARAM lParam) {
     const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->idFrom != IDC_BROWSE_SHORTCUT_FOLDERS ||
-        header->code != static_cast<UINT>(NM_DBLCLK)) {
+    if (header->idFrom != IDC_BROWSE_SHORTCUT_FOLDERS || header->code != static_cast<UINT>(NM_DBLCLK)) {
         return 0;
     }
     const int item = static_cast<int>(

@@ -27,7 +27,7 @@ void enumerateDrives() {
             continue;
         }
         if (entryChar == 0) {
-            break;   // the second zero ends the list
+            break;  // the second zero ends the list
         }
         entry[entryChar] = '\0';
         upperCase(entry);
@@ -47,8 +47,7 @@ void enumerateDrives() {
         wizard.selectedDrive = d;
         char windowsDirectory[setupPathBytes] = "";
         GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
-        std::snprintf(wizard.baseFolder, sizeof wizard.baseFolder, "%c:\\Program files",
-                      windowsDirectory[0]);
+        std::snprintf(wizard.baseFolder, sizeof wizard.baseFolder, "%c:\\Program files", windowsDirectory[0]);
         if (!SetCurrentDirectoryA(wizard.baseFolder)) {
             lstrcpynA(wizard.baseFolder, wizard.drives[d], sizeof wizard.baseFolder);
         }
@@ -60,8 +59,8 @@ void enumerateDrives() {
 void computeFreeSpace(int driveIndex) {
     DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
     if (driveIndex < 0 || driveIndex >= wizard.driveCount ||
-        !diskFreeSpaceQuery(wizard.drives[driveIndex], &sectorsPerCluster, &bytesPerSector,
-                            &freeClusters, &totalClusters)) {
+        !diskFreeSpaceQuery(wizard.drives[driveIndex], &sectorsPerCluster, &bytesPerSector, &freeClusters,
+                            &totalClusters)) {
         wizard.freeSpaceKB = 0;
         return;
     }

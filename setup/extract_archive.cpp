@@ -44,7 +44,7 @@ static void chooseTempDirectory() {
 static bool writeArchiveResource(const char* compressedPath) {
     HMODULE module = archiveModule != nullptr ? archiveModule : programInstance;
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(RCDATA_SETUP_ARCHIVE),
-                                MAKEINTRESOURCEA(10));   // RT_RCDATA
+                                MAKEINTRESOURCEA(10));  // RT_RCDATA
     HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (bytes == nullptr) {
@@ -69,8 +69,8 @@ static void createRecordDirectories(const char* name) {
         if (name[i] != '\\') {
             continue;
         }
-        const int written = std::snprintf(directory, sizeof directory, "%s\\%.*s",
-                                          wizard.installDirectory, static_cast<int>(i), name);
+        const int written = std::snprintf(directory, sizeof directory, "%s\\%.*s", wizard.installDirectory,
+                                          static_cast<int>(i), name);
         if (written > 0 && static_cast<size_t>(written) < sizeof directory) {
             CreateDirectoryA(directory, nullptr);
         }
@@ -97,8 +97,8 @@ static bool extractRecord(std::FILE* stream) {
     }
     createRecordDirectories(header.name);
     char outputPath[setupPathBytes];
-    const int written = std::snprintf(outputPath, sizeof outputPath, "%s\\%s",
-                                      wizard.installDirectory, header.name);
+    const int written =
+        std::snprintf(outputPath, sizeof outputPath, "%s\\%s", wizard.installDirectory, header.name);
     const bool pathFits = written > 0 && static_cast<size_t>(written) < sizeof outputPath;
     setStatus(outputPath);
     progressStep();
@@ -155,8 +155,7 @@ void extractArchive(HWND copyPage) {
     } else {
         while (cancelFlag == 0 && recordCounter < archiveRecordCount) {
             if (!extractRecord(stream)) {
-                MessageBoxA(copyPage, "Can't decompress setup files", nullptr,
-                            MB_OK | MB_ICONERROR);
+                MessageBoxA(copyPage, "Can't decompress setup files", nullptr, MB_OK | MB_ICONERROR);
                 cancelFlag = 1;
                 break;
             }

@@ -11,8 +11,8 @@
 const char productGroupName[] = "Selvara";
 
 struct GroupShortcut {
-    const char* linkFormat;     // with the group folder
-    const char* targetFormat;   // with the installation directory
+    const char* linkFormat;    // with the group folder
+    const char* targetFormat;  // with the installation directory
     const char* description;
 };
 
@@ -36,17 +36,14 @@ void finishInstallation(HWND shortcutPage) {
 
     registerAppPath(wizard.installDirectory);
     char uninstallCommand[setupPathBytes];
-    formatPath(uninstallCommand, sizeof uninstallCommand, "%s\\uninstall.exe",
-               wizard.installDirectory);
+    formatPath(uninstallCommand, sizeof uninstallCommand, "%s\\uninstall.exe", wizard.installDirectory);
     registerUninstall(wizard.installDirectory, uninstallCommand, groupFolder);
 
     char target[setupPathBytes];
     char link[setupPathBytes];
-    wizard.desktopShortcut =
-        IsDlgButtonChecked(shortcutPage, IDC_SHORTCUT_DESKTOP) == BST_CHECKED;
+    wizard.desktopShortcut = IsDlgButtonChecked(shortcutPage, IDC_SHORTCUT_DESKTOP) == BST_CHECKED;
     char desktop[setupPathBytes];
-    if (wizard.desktopShortcut &&
-        readShellFolder(desktop, sizeof desktop, commonDesktopValueName) &&
+    if (wizard.desktopShortcut && readShellFolder(desktop, sizeof desktop, commonDesktopValueName) &&
         formatPath(link, sizeof link, "%s\\Selvara.lnk", desktop) &&
         formatPath(target, sizeof target, "%s\\selvara.exe", wizard.installDirectory)) {
         createShortcut(target, link, "Selvara");

@@ -18,21 +18,18 @@ void setUpBrowserImages(HWND list) {
     if (wizard.browserImages == nullptr) {
         wizard.browserImages =
             ImageList_Create(iconSidePx, iconSidePx, ILC_MASK | ILC_COLOR32, browserImageCount, 0);
-        const int ids[browserImageCount] = {IDI_BROWSE_FOLDER, IDI_BROWSE_UP,
-                                            IDI_BROWSE_NEW_DIRECTORY};
-        int* indices[browserImageCount] = {&wizard.folderImage, &wizard.upImage,
-                                           &wizard.newDirectoryImage};
+        const int ids[browserImageCount] = {IDI_BROWSE_FOLDER, IDI_BROWSE_UP, IDI_BROWSE_NEW_DIRECTORY};
+        int* indices[browserImageCount] = {&wizard.folderImage, &wizard.upImage, &wizard.newDirectoryImage};
         for (int i = 0; i < browserImageCount; ++i) {
-            HICON icon = static_cast<HICON>(LoadImageA(programInstance, MAKEINTRESOURCEA(ids[i]),
-                                                       IMAGE_ICON, iconSidePx, iconSidePx, 0));
+            HICON icon = static_cast<HICON>(
+                LoadImageA(programInstance, MAKEINTRESOURCEA(ids[i]), IMAGE_ICON, iconSidePx, iconSidePx, 0));
             *indices[i] = ImageList_AddIcon(wizard.browserImages, icon);
             if (icon != nullptr) {
                 DestroyIcon(icon);
             }
         }
     }
-    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL,
-                 reinterpret_cast<LPARAM>(wizard.browserImages));
+    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(wizard.browserImages));
 }
 
 static void insertItem(HWND list, int index, const char* text, int image) {
@@ -53,8 +50,7 @@ static void appendText(char* folder, size_t folderBytes, const char* text) {
     }
 }
 
-void fillFolderList(HWND dialog, HWND list, char* folder, size_t folderBytes,
-                    FolderListMode mode) {
+void fillFolderList(HWND dialog, HWND list, char* folder, size_t folderBytes, FolderListMode mode) {
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     const size_t length = std::strlen(folder);
     int index = 0;
@@ -68,12 +64,11 @@ void fillFolderList(HWND dialog, HWND list, char* folder, size_t folderBytes,
     appendText(folder, folderBytes, withBackslash ? "\\*.*" : "*.*");
 
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileExA(folder, FindExInfoStandard, &found,
-                                     FindExSearchLimitToDirectories, nullptr, 0);
+    HANDLE search =
+        FindFirstFileExA(folder, FindExInfoStandard, &found, FindExSearchLimitToDirectories, nullptr, 0);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-                found.cFileName[0] != '.') {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && found.cFileName[0] != '.') {
                 insertItem(list, index, found.cFileName, wizard.folderImage);
                 index += 1;
             }
@@ -85,10 +80,8 @@ void fillFolderList(HWND dialog, HWND list, char* folder, size_t folderBytes,
     folder[length] = '\0';
 
     char display[setupPathBytes];
-    std::snprintf(display, sizeof display, "%s%s%s", folder, withBackslash ? "\\" : "",
-                  wizard.directoryName);
-    SetDlgItemTextA(dialog, mode == folderListDirectory ? IDC_BROWSE_RESULT
-                                                        : IDC_BROWSE_SHORTCUT_RESULT,
+    std::snprintf(display, sizeof display, "%s%s%s", folder, withBackslash ? "\\" : "", wizard.directoryName);
+    SetDlgItemTextA(dialog, mode == folderListDirectory ? IDC_BROWSE_RESULT : IDC_BROWSE_SHORTCUT_RESULT,
                     display);
 }
 
@@ -120,6 +113,6 @@ void enterListItem(HWND list, int item, char* folder, size_t folderBytes, Folder
     if (mode == folderListShortcut || position > 2) {
         *lastBackslash = '\0';
     } else {
-        lastBackslash[1] = '\0';   // keep the drive root's backslash
+        lastBackslash[1] = '\0';  // keep the drive root's backslash
     }
 }

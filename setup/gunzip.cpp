@@ -48,8 +48,7 @@ bool gunzipFile(const char* destinationPath, const char* sourcePath) {
         if (count == 0) {
             break;
         }
-        if (std::fwrite(buffer, 1, static_cast<size_t>(count), destination) !=
-            static_cast<size_t>(count)) {
+        if (std::fwrite(buffer, 1, static_cast<size_t>(count), destination) != static_cast<size_t>(count)) {
             reportFailure("failed fwrite");
             std::fclose(destination);
             gzclose(source);

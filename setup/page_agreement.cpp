@@ -35,8 +35,8 @@ static const CommandEntry agreementCommandEntries[] = {
     {IDOK, onAgree},
     {IDCANCEL, onCancel},
 };
-static const CommandMap agreementCommands = {entryCount(agreementCommandEntries),
-                                             agreementCommandEntries, fallbackReturnZero};
+static const CommandMap agreementCommands = {entryCount(agreementCommandEntries), agreementCommandEntries,
+                                             fallbackReturnZero};
 
 static LRESULT onCommand(HWND page, UINT, WPARAM wParam, LPARAM lParam) {
     return dispatchCommandMap(agreementCommands, page, wParam, lParam);
@@ -47,8 +47,8 @@ static const MessageEntry agreementMessageEntries[] = {
     {WM_PAINT, onPaint},
     {WM_COMMAND, onCommand},
 };
-static const MessageMap agreementMessages = {entryCount(agreementMessageEntries),
-                                             agreementMessageEntries, fallbackReturnZero};
+static const MessageMap agreementMessages = {entryCount(agreementMessageEntries), agreementMessageEntries,
+                                             fallbackReturnZero};
 
 static INT_PTR CALLBACK agreementProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     return dispatchMessageMap(agreementMessages, page, message, wParam, lParam);

@@ -27,8 +27,7 @@ static LRESULT onControlColour(HWND, UINT, WPARAM wParam, LPARAM) {
 
 static LRESULT onNext(HWND page, WORD, WORD, HWND) {
     if (wizard.directoryName[0] == '\0') {
-        MessageBoxA(page, "You were forgoten to select an directory", setupCaption,
-                    MB_OK | MB_ICONWARNING);
+        MessageBoxA(page, "You were forgoten to select an directory", setupCaption, MB_OK | MB_ICONWARNING);
         SetFocus(GetDlgItem(page, IDC_DIR_INSTALL_DIRECTORY));
         return TRUE;
     }
@@ -65,26 +64,30 @@ static LRESULT onBrowse(HWND page, WORD, WORD, HWND) {
 }
 
 static const CommandEntry directoryCommandEntries[] = {
+    // clang-format off
     {IDOK, onNext},
     {IDCANCEL, onCancel},
     {IDC_DIR_BROWSE, onBrowse},
+    // clang-format on
 };
-static const CommandMap directoryCommands = {entryCount(directoryCommandEntries),
-                                             directoryCommandEntries, fallbackReturnZero};
+static const CommandMap directoryCommands = {entryCount(directoryCommandEntries), directoryCommandEntries,
+                                             fallbackReturnZero};
 
 static LRESULT onCommand(HWND page, UINT, WPARAM wParam, LPARAM lParam) {
     return dispatchCommandMap(directoryCommands, page, wParam, lParam);
 }
 
 static const MessageEntry directoryMessageEntries[] = {
+    // clang-format off
     {WM_INITDIALOG, onInitDialog},
     {WM_PAINT, onPaint},
     {WM_CTLCOLOREDIT, onControlColour},
     {WM_CTLCOLORSTATIC, onControlColour},
     {WM_COMMAND, onCommand},
+    // clang-format on
 };
-static const MessageMap directoryMessages = {entryCount(directoryMessageEntries),
-                                             directoryMessageEntries, fallbackReturnZero};
+static const MessageMap directoryMessages = {entryCount(directoryMessageEntries), directoryMessageEntries,
+                                             fallbackReturnZero};
 
 static INT_PTR CALLBACK directoryProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     return dispatchMessageMap(directoryMessages, page, message, wParam, lParam);

@@ -10,8 +10,7 @@
 
 static LRESULT onInitDialog(HWND page, UINT, WPARAM, LPARAM) {
     wizard.startMenuFolder[0] = '\0';
-    if (!readShellFolder(wizard.startMenuFolder, sizeof wizard.startMenuFolder,
-                         commonProgramsValueName)) {
+    if (!readShellFolder(wizard.startMenuFolder, sizeof wizard.startMenuFolder, commonProgramsValueName)) {
         lstrcpynA(wizard.startMenuFolder, "C:", sizeof wizard.startMenuFolder);
     }
     SetDlgItemTextA(page, IDC_SHORTCUT_FOLDER, wizard.startMenuFolder);
@@ -40,34 +39,38 @@ static LRESULT onFinish(HWND page, WORD, WORD, HWND) {
 }
 
 static LRESULT onCancel(HWND page, WORD, WORD, HWND) {
-    if (MessageBoxA(page, "Cancel creating the shortcuts?", "Confirmation",
-                    MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    if (MessageBoxA(page, "Cancel creating the shortcuts?", "Confirmation", MB_YESNO | MB_ICONQUESTION) ==
+        IDYES) {
         EndDialog(page, 1);
     }
     return TRUE;
 }
 
 static const CommandEntry shortcutCommandEntries[] = {
+    // clang-format off
     {IDOK, onFinish},
     {IDCANCEL, onCancel},
     {IDC_SHORTCUT_BROWSE, onBrowse},
+    // clang-format on
 };
-static const CommandMap shortcutCommands = {entryCount(shortcutCommandEntries),
-                                            shortcutCommandEntries, fallbackReturnZero};
+static const CommandMap shortcutCommands = {entryCount(shortcutCommandEntries), shortcutCommandEntries,
+                                            fallbackReturnZero};
 
 static LRESULT onCommand(HWND page, UINT, WPARAM wParam, LPARAM lParam) {
     return dispatchCommandMap(shortcutCommands, page, wParam, lParam);
 }
 
 static const MessageEntry shortcutMessageEntries[] = {
+    // clang-format off
     {WM_INITDIALOG, onInitDialog},
     {WM_PAINT, onPaint},
     {WM_CTLCOLOREDIT, onControlColour},
     {WM_CTLCOLORSTATIC, onControlColour},
     {WM_COMMAND, onCommand},
+    // clang-format on
 };
-static const MessageMap shortcutMessages = {entryCount(shortcutMessageEntries),
-                                            shortcutMessageEntries, fallbackReturnZero};
+static const MessageMap shortcutMessages = {entryCount(shortcutMessageEntries), shortcutMessageEntries,
+                                            fallbackReturnZero};
 
 static INT_PTR CALLBACK shortcutProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     return dispatchMessageMap(shortcutMessages, page, message, wParam, lParam);

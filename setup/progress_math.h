@@ -5,18 +5,18 @@
 #pragma once
 
 constexpr int progressFractionDigits = 4;
-constexpr int progressLabelSteps = 4;   // the labels "25" "50" "75" "100"
+constexpr int progressLabelSteps = 4;  // the labels "25" "50" "75" "100"
 constexpr int progressTopPx = 2;
 constexpr int progressBottomPx = 18;
 
 struct ProgressArithmetic {
-    int widthPx;                                    // client width W of the control
-    int steps;                                      // the divisor given to the start
-    int increment[progressFractionDigits + 1];      // D0 . D1 D2 D3 D4 of W / steps
-    int accumulated[progressFractionDigits + 1];    // A0 . A1 A2 A3 A4
-    int fillRightPx;                                // copy page: right edge of the blue fill
-    int columnLeftPx;                               // uninstaller: the one-pixel column to paint
-    int labelStep;                                  // S, 1 to progressLabelSteps + 1
+    int widthPx;                                  // client width W of the control
+    int steps;                                    // the divisor given to the start
+    int increment[progressFractionDigits + 1];    // D0 . D1 D2 D3 D4 of W / steps
+    int accumulated[progressFractionDigits + 1];  // A0 . A1 A2 A3 A4
+    int fillRightPx;                              // copy page: right edge of the blue fill
+    int columnLeftPx;                             // uninstaller: the one-pixel column to paint
+    int labelStep;                                // S, 1 to progressLabelSteps + 1
 };
 
 void progressArithmeticStart(ProgressArithmetic& state, int widthPx, int steps);

@@ -27,7 +27,7 @@ bool isSafeRecordName(const char* name, size_t nameBytes) {
         }
         const size_t elementBytes = i - elementStart;
         if (elementBytes == 0) {
-            return false;   // "a\\\\b" or a trailing separator
+            return false;  // "a\\\\b" or a trailing separator
         }
         // ".", "..", and anything else made only of dots and spaces: Windows drops trailing dots
         // and spaces from a path element, so ".. " or "..." could still climb out of the folder.
@@ -103,8 +103,7 @@ RecordStreamStatus scanRecordStream(std::FILE* stream) {
     return status;
 }
 
-bool appendRecord(std::vector<uint8_t>& stream, const char* name, const uint8_t* data,
-                  size_t dataBytes) {
+bool appendRecord(std::vector<uint8_t>& stream, const char* name, const uint8_t* data, size_t dataBytes) {
     const size_t nameBytes = std::strlen(name);
     if (!isSafeRecordName(name, nameBytes) || dataBytes > 0xFFFFFFFFu) {
         return false;
@@ -123,11 +122,11 @@ bool appendRecord(std::vector<uint8_t>& stream, const char* name, const uint8_t*
 
 const char* recordStreamStatusText(RecordStreamStatus status) {
     switch (status) {
-    case recordStreamOk: return "ok";
-    case recordStreamTruncated: return "the stream ends inside a record";
-    case recordStreamUnsafeName: return "a record name is empty, absolute or leaves its folder";
-    case recordStreamTooFewRecords: return "the stream holds fewer records than expected";
-    case recordStreamUnreadable: return "the stream cannot be read";
+        case recordStreamOk: return "ok";
+        case recordStreamTruncated: return "the stream ends inside a record";
+        case recordStreamUnsafeName: return "a record name is empty, absolute or leaves its folder";
+        case recordStreamTooFewRecords: return "the stream holds fewer records than expected";
+        case recordStreamUnreadable: return "the stream cannot be read";
     }
     return "unknown";
 }

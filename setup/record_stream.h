@@ -15,13 +15,13 @@
 #include <vector>
 
 constexpr int archiveRecordCount = 4;
-constexpr size_t recordNameBufferBytes = 260;   // the installer's name buffer
-constexpr size_t recordNameMaxBytes = 255;      // what one length byte can hold
+constexpr size_t recordNameBufferBytes = 260;  // the installer's name buffer
+constexpr size_t recordNameMaxBytes = 255;     // what one length byte can hold
 constexpr size_t recordSizeFieldBytes = 4;
 
 struct ArchiveRecordHeader {
-    char name[recordNameBufferBytes];   // zero-terminated
-    size_t nameBytes;                   // as stored, 0 to recordNameMaxBytes
+    char name[recordNameBufferBytes];  // zero-terminated
+    size_t nameBytes;                  // as stored, 0 to recordNameMaxBytes
     uint32_t dataBytes;
 };
 
@@ -50,7 +50,6 @@ RecordStreamStatus scanRecordStream(std::FILE* stream);
 
 // Appends one record to a stream held in memory (the packer). False when the name is unsafe or
 // longer than recordNameMaxBytes, or the data does not fit a 32-bit size.
-bool appendRecord(std::vector<uint8_t>& stream, const char* name, const uint8_t* data,
-                  size_t dataBytes);
+bool appendRecord(std::vector<uint8_t>& stream, const char* name, const uint8_t* data, size_t dataBytes);
 
 const char* recordStreamStatusText(RecordStreamStatus status);

@@ -8,9 +8,8 @@
 constexpr int setupClassNameChars = 20;
 
 static const BackgroundParameters setupBackground = {
-    IDS_SETUP_CLASS,         setupClassNameChars, IDI_SETUP,
-    WS_POPUP | WS_VISIBLE,   false,               CMD_START_SETUP,
-    backdropDimmedSnapshot,  "Selvara - Setup",   runWizard,
+    IDS_SETUP_CLASS,        setupClassNameChars, IDI_SETUP, WS_POPUP | WS_VISIBLE, false, CMD_START_SETUP,
+    backdropDimmedSnapshot, "Selvara - Setup",   runWizard,
 };
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

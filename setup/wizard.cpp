@@ -8,8 +8,7 @@ static const char contactAddress[] = "selvara@example.org";
 
 void runWizard(HWND backgroundWindow) {
     const bool completed = showAgreementPage(backgroundWindow) == 0 &&
-                           showDirectoryPage(backgroundWindow) == 0 &&
-                           showCopyPage(backgroundWindow) == 0;
+                           showDirectoryPage(backgroundWindow) == 0 && showCopyPage(backgroundWindow) == 0;
     if (completed) {
         showShortcutPage(backgroundWindow);
         char text[128];
@@ -21,8 +20,7 @@ void runWizard(HWND backgroundWindow) {
     } else {
         char text[256];
         std::snprintf(text, sizeof text,
-                      "Setup was canceled. Any notes or errors you can send on my email: %s",
-                      contactAddress);
+                      "Setup was canceled. Any notes or errors you can send on my email: %s", contactAddress);
         MessageBoxA(backgroundWindow, text, setupCaption, MB_OK | MB_ICONWARNING);
     }
     DestroyWindow(backgroundWindow);

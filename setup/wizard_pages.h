@@ -21,7 +21,10 @@ void enumerateDrives();
 void computeFreeSpace(int driveIndex);
 
 // Folder lists of both browsers (folder_list.cpp). The folder is extended and restored in place.
-enum FolderListMode { folderListDirectory = 0, folderListShortcut = 1 };
+enum FolderListMode {
+    folderListDirectory = 0,
+    folderListShortcut = 1
+};
 void setUpBrowserImages(HWND list);
 void fillFolderList(HWND dialog, HWND list, char* folder, size_t folderBytes, FolderListMode mode);
 // Item `item` of the list double-clicked: the folder goes into it or, for the up entry, up.

@@ -8,22 +8,22 @@
 #include "background_window.h"
 
 constexpr int driveStringChars = 100;
-constexpr int driveEntryBytes = 5;                  // "C:\" and a zero, one spare
+constexpr int driveEntryBytes = 5;  // "C:\" and a zero, one spare
 constexpr int driveTableEntries = driveStringChars / 4 + 1;
-constexpr unsigned long requiredSpaceKB = 3000;     // units of 1000 bytes
+constexpr unsigned long requiredSpaceKB = 3000;  // units of 1000 bytes
 constexpr size_t directoryNameMaxChars = 99;
-constexpr size_t rootFolderChars = 3;               // "C:\"
-constexpr size_t shortcutUpEntryMinChars = 22;      // the Start-menu browser's up limit
+constexpr size_t rootFolderChars = 3;           // "C:\"
+constexpr size_t shortcutUpEntryMinChars = 22;  // the Start-menu browser's up limit
 
-extern const char defaultDirectoryName[];           // "Selvara"
-extern const char setupCaption[];                   // "Selvara - Setup"
-extern const char productGroupName[];               // "Selvara": the Start-menu group
+extern const char defaultDirectoryName[];  // "Selvara"
+extern const char setupCaption[];          // "Selvara - Setup"
+extern const char productGroupName[];      // "Selvara": the Start-menu group
 
 struct WizardState {
     char drives[driveTableEntries][driveEntryBytes];
     int driveCount;
     int selectedDrive;
-    unsigned long freeSpaceKB;                      // units of 1000 bytes of the selected drive
+    unsigned long freeSpaceKB;  // units of 1000 bytes of the selected drive
     char baseFolder[setupPathBytes];
     char directoryName[setupPathBytes];
     char installDirectory[setupPathBytes];
@@ -39,7 +39,7 @@ struct WizardState {
     int newDirectoryImage;
     int lastItem;
     bool editUpdateGuard;
-    bool desktopShortcut;                           // check box 110 when Finish was pressed
+    bool desktopShortcut;  // check box 110 when Finish was pressed
 };
 
 extern WizardState wizard;
@@ -49,9 +49,8 @@ extern WizardState wizard;
 void composeInstallDirectory(char* out, size_t outBytes);
 
 // Seam for the free space of a drive: the system's GetDiskFreeSpaceA unless a test replaces it.
-typedef BOOL(WINAPI* DiskFreeSpaceQuery)(LPCSTR root, LPDWORD sectorsPerCluster,
-                                         LPDWORD bytesPerSector, LPDWORD freeClusters,
-                                         LPDWORD totalClusters);
+typedef BOOL(WINAPI* DiskFreeSpaceQuery)(LPCSTR root, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector,
+                                         LPDWORD freeClusters, LPDWORD totalClusters);
 extern DiskFreeSpaceQuery diskFreeSpaceQuery;
 
 // Seam for the module that holds the archive resource (NULL: the program's own).

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 const char uninstallCaption[] = "Selvara - Uninstall";
-const char uninstallFiles[uninstallFileCount][uninstallFileSlotBytes] = {
-    "selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
+const char uninstallFiles[uninstallFileCount][uninstallFileSlotBytes] = {"selvara.exe", "panim.dat",
+                                                                         "readme.wri", "uninstall.exe"};
 char shortcutFolder[setupPathBytes] = "";
 char installFolder[setupPathBytes] = "";
 int uninstallCancelled = 0;
@@ -48,13 +48,10 @@ bool readUninstallRegistry() {
 void confirmAndUninstall(HWND backgroundWindow) {
     messageOwner = backgroundWindow;
     char question[256];
-    std::snprintf(question, sizeof question, "Are you sure you want to remove %s software?",
-                  productName);
-    if (MessageBoxA(backgroundWindow, question, uninstallCaption, MB_YESNO | MB_ICONQUESTION) ==
-        IDYES) {
+    std::snprintf(question, sizeof question, "Are you sure you want to remove %s software?", productName);
+    if (MessageBoxA(backgroundWindow, question, uninstallCaption, MB_YESNO | MB_ICONQUESTION) == IDYES) {
         if (showUninstallStatus(backgroundWindow) == 0) {
-            showMessage(backgroundWindow,
-                        "%s software was successfully removed from your computer",
+            showMessage(backgroundWindow, "%s software was successfully removed from your computer",
                         MB_OK | MB_ICONEXCLAMATION);
         } else {
             showMessage(backgroundWindow, "An error was occured while uninstalling %s.",

@@ -15,10 +15,9 @@ constexpr COLORREF statusGrey = RGB(194, 194, 194);
 constexpr COLORREF statusBlack = RGB(0, 0, 0);
 constexpr int statusXPx = 10, statusYPx = 10;
 constexpr int uninstallProgressSteps = 2;
-constexpr int filesThatMustGo = 3;   // all but the uninstaller itself
+constexpr int filesThatMustGo = 3;  // all but the uninstaller itself
 
-static const char* const groupShortcutNames[] = {"\\Selvara.lnk", "\\Uninstall.lnk",
-                                                 "\\Readme.lnk"};
+static const char* const groupShortcutNames[] = {"\\Selvara.lnk", "\\Uninstall.lnk", "\\Readme.lnk"};
 static HWND progressControl = nullptr;
 static HFONT dialogFont = nullptr;
 

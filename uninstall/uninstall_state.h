@@ -10,7 +10,7 @@ constexpr int uninstallFileCount = 4;
 constexpr int uninstallFileSlotBytes = 30;
 
 extern const char uninstallFiles[uninstallFileCount][uninstallFileSlotBytes];
-extern const char uninstallCaption[];   // "Selvara - Uninstall"
+extern const char uninstallCaption[];  // "Selvara - Uninstall"
 extern char shortcutFolder[setupPathBytes];
 extern char installFolder[setupPathBytes];
 extern int uninstallCancelled;

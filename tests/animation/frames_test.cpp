@@ -49,7 +49,8 @@ std::vector<uint8_t> wellFormedFile() {
 struct ScratchFile {
     std::string path;
     explicit ScratchFile(const std::vector<uint8_t>& bytes) {
-        path = std::string("scratch_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".dat";
+        path = std::string("scratch_") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+               ".dat";
         std::FILE* f = std::fopen(path.c_str(), "wb");
         if (f) {
             if (!bytes.empty())
@@ -87,7 +88,8 @@ void expectPattern(const AnimationFrame& frame, int k, const std::string& where)
     ASSERT_EQ(frame.pixels.size(), static_cast<size_t>(frame.stride) * frame.height) << where;
     for (int r = 0; r < frame.height; ++r)
         for (int c = 0; c < frame.width; ++c)
-            ASSERT_EQ(frame.pixels[r * frame.stride + c], patternByte(k, r, c)) << where << " r" << r << " c" << c;
+            ASSERT_EQ(frame.pixels[r * frame.stride + c], patternByte(k, r, c))
+                << where << " r" << r << " c" << c;
 }
 
 void expectEmpty(int firstRecord, int lastRecord) {
@@ -172,7 +174,8 @@ TEST(FrameFile, TruncatedPixelsKeepBlackForTheMissingPart) {
     EXPECT_EQ(r.reports.size(), 42u);  // records 2-43 have no header
     ASSERT_EQ(frames[1].pixels.size(), 14400u);
     for (size_t n = 0; n < 14400; ++n) {
-        const uint8_t expected = n < 5000 ? patternByte(1, static_cast<int>(n / 120), static_cast<int>(n % 120)) : 0;
+        const uint8_t expected =
+            n < 5000 ? patternByte(1, static_cast<int>(n / 120), static_cast<int>(n % 120)) : 0;
         ASSERT_EQ(frames[1].pixels[n], expected) << "byte " << n;
     }
 }
@@ -188,9 +191,11 @@ TEST(FrameFile, SizesThatCannotBeHadStopReadingAtThatRecord) {
         int32_t width, height;
     };
     const Hostile cases[] = {
+        // clang-format off
         {-120, 120}, {120, -1}, {-120, -120},  // negative sides, also when their product is positive
         {100000, 100000}, {2147483647, 2147483647}, {2147483647, 1}, {1, 2147483647},
         {-2147483647 - 1, 120}, {2048, 2049},  // just above the 4 MiB block limit
+        // clang-format on
     };
     for (const Hostile& h : cases) {
         std::vector<uint8_t> bytes;
@@ -249,7 +254,9 @@ struct GuardedBuffer {
     GuardedBuffer() { std::fill(pixels(), pixels() + frameBufferImageBytes, 0); }
     uint8_t* pixels() { return bytes.data() + guardBytes; }
     // Byte at screen row (from the top) and column.
-    uint8_t at(int screenRow, int column) { return pixels()[(frameBufferHeight - 1 - screenRow) * frameBufferRowBytes + column]; }
+    uint8_t at(int screenRow, int column) {
+        return pixels()[(frameBufferHeight - 1 - screenRow) * frameBufferRowBytes + column];
+    }
     bool guardsIntact() const {
         for (size_t n = 0; n < guardBytes; ++n)
             if (bytes[n] != guard || bytes[bytes.size() - 1 - n] != guard)
@@ -274,7 +281,8 @@ void expectPlaced(GuardedBuffer& buffer, const AnimationFrame& frame, int k, int
         for (int col = 0; col < frameBufferWidth; ++col) {
             const int64_t i = int64_t{row} - y, j = int64_t{col} - x;
             const bool inside = i >= 0 && i < frame.height && j >= 0 && j < frame.width;
-            const uint8_t expected = inside ? patternByte(k, frame.height - 1 - static_cast<int>(i), static_cast<int>(j)) : 0;
+            const uint8_t expected =
+                inside ? patternByte(k, frame.height - 1 - static_cast<int>(i), static_cast<int>(j)) : 0;
             ASSERT_EQ(buffer.at(row, col), expected) << "row " << row << " column " << col;
         }
     }
@@ -300,9 +308,10 @@ TEST(FrameCopy, PictureAtColumn520LosesItsRightmost40Columns) {
 
 TEST(FrameCopy, ClipsAtEveryEdgeAndNeverWritesOutside) {
     const AnimationFrame frame = patternFrame(11, side, side);
-    const int places[][2] = {{0, 0}, {480, 0}, {599, 119}, {600, 0}, {0, 120}, {-60, 0},
-                             {0, -60}, {-119, -119}, {-120, 0}, {2147483647, 0}, {0, 2147483647},
-                             {-2147483647, -2147483647}, {300, 50}};
+    const int places[][2] = {{0, 0},    {480, 0},        {599, 119},      {600, 0},
+                             {0, 120},  {-60, 0},        {0, -60},        {-119, -119},
+                             {-120, 0}, {2147483647, 0}, {0, 2147483647}, {-2147483647, -2147483647},
+                             {300, 50}};
     for (const auto& p : places) {
         GuardedBuffer buffer;
         copyFrameToBuffer(frame, buffer.pixels(), p[0], p[1]);
@@ -326,12 +335,12 @@ TEST(FrameCopy, OddSizesDrawWithTheirOwnSizeAndSkipPadding) {
 
 TEST(FrameCopy, EmptyOrInconsistentPicturesDrawNothing) {
     std::vector<AnimationFrame> nothing{
-        AnimationFrame{120, 120, 120, {}},                               // no pixels
-        AnimationFrame{120, 0, 120, std::vector<uint8_t>(14400, 9)},     // height 0
-        AnimationFrame{120, -5, 120, std::vector<uint8_t>(14400, 9)},    // negative height
-        AnimationFrame{0, 120, 0, std::vector<uint8_t>(14400, 9)},       // width 0
-        AnimationFrame{120, 120, 120, std::vector<uint8_t>(14399, 9)},   // block too small
-        AnimationFrame{124, 120, 120, std::vector<uint8_t>(14400, 9)},   // stride below width
+        AnimationFrame{120, 120, 120, {}},                              // no pixels
+        AnimationFrame{120, 0, 120, std::vector<uint8_t>(14400, 9)},    // height 0
+        AnimationFrame{120, -5, 120, std::vector<uint8_t>(14400, 9)},   // negative height
+        AnimationFrame{0, 120, 0, std::vector<uint8_t>(14400, 9)},      // width 0
+        AnimationFrame{120, 120, 120, std::vector<uint8_t>(14399, 9)},  // block too small
+        AnimationFrame{124, 120, 120, std::vector<uint8_t>(14400, 9)},  // stride below width
     };
     for (size_t n = 0; n < nothing.size(); ++n) {
         GuardedBuffer buffer;

@@ -126,16 +126,16 @@ TEST(Palette, LogicalPaletteBlockHoldsVersionCountAndFlaggedEntries) {
 
 TEST(Palette, FrameBufferHeaderIsByteExact) {
     const uint8_t expected[40] = {
-        40, 0, 0, 0,           // header size
-        0x58, 0x02, 0, 0,      // width 600
-        120, 0, 0, 0,          // height +120: rows bottom-up
-        1, 0,                  // planes
-        8, 0,                  // bits per pixel
-        0, 0, 0, 0,            // uncompressed
-        0x40, 0x19, 0x01, 0,   // image size 72,000
-        0, 0, 0, 0, 0, 0, 0, 0,  // resolutions
-        0, 1, 0, 0,            // colours used 256
-        0, 0, 0, 0,            // colours important
+        40,   0,    0,    0,              // header size
+        0x58, 0x02, 0,    0,              // width 600
+        120,  0,    0,    0,              // height +120: rows bottom-up
+        1,    0,                          // planes
+        8,    0,                          // bits per pixel
+        0,    0,    0,    0,              // uncompressed
+        0x40, 0x19, 0x01, 0,              // image size 72,000
+        0,    0,    0,    0, 0, 0, 0, 0,  // resolutions
+        0,    1,    0,    0,              // colours used 256
+        0,    0,    0,    0,              // colours important
     };
     std::vector<uint8_t> header(48, 0xCC);
     writeFrameBufferHeader(header.data());

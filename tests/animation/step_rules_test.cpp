@@ -93,6 +93,7 @@ struct ExampleRow {
 
 // The morning prayer (row 0), as worked out by hand from the rules.
 const ExampleRow morningPrayer[] = {
+    // clang-format off
     {0, 26, 0, "0*20 18-24", 25, 31, 1015, 1017},
     {27, 43, 1, "24*11 23-18", 25, 31, 1007, 1007},
     {44, 75, 6, "18*31 5", 26, 32, 1008, 1012},
@@ -129,6 +130,7 @@ const ExampleRow morningPrayer[] = {
     {378, 382, 10, "39-43", 30, 30, 1005, 1006},
     {383, 386, 11, "43 40-38", 30, 30, 1005, 1006},
     {387, 400, 100, "10*14", 30, 30, 1005, 1006},
+    // clang-format on
 };
 
 TEST(StepRulesMorningPrayer, EveryTickFrom0To400MatchesTheWorkedCourse) {
@@ -139,8 +141,8 @@ TEST(StepRulesMorningPrayer, EveryTickFrom0To400MatchesTheWorkedCourse) {
         ASSERT_EQ(static_cast<int>(figures.size()), row.lastTick - row.firstTick + 1)
             << "reference row from tick " << row.firstTick;
         for (int t = row.firstTick; t <= row.lastTick; ++t) {
-            const Tick expected{row.step, figures[t - row.firstTick], row.man, row.woman, row.firstText,
-                                row.lastText - row.firstText + 1};
+            const Tick expected{row.step,      figures[t - row.firstTick],      row.man, row.woman,
+                                row.firstText, row.lastText - row.firstText + 1};
             const Tick& got = played[t];
             EXPECT_TRUE(got == expected)
                 << "tick " << t << ": step " << got.step << " figure " << got.figure << " pictures "
@@ -157,8 +159,8 @@ TEST(StepRulesMorningPrayer, TextsChangeOnTheTicksOfTheWorkedCourse) {
     for (int t = 1; t <= 400; ++t)
         if (played[t].firstText != played[t - 1].firstText)
             changes.push_back(t);
-    const std::vector<int> expected{0,   27,  44,  76,  80,  98,  110, 122, 132, 158, 168, 177, 181,
-                                    213, 217, 235, 247, 259, 269, 295, 305, 313, 345, 378};
+    const std::vector<int> expected{0,   27,  44,  76,  80,  98,  110, 122, 132, 158, 168, 177,
+                                    181, 213, 217, 235, 247, 259, 269, 295, 305, 313, 345, 378};
     EXPECT_EQ(changes, expected);
 }
 
@@ -193,7 +195,8 @@ TEST(StepRulesCourses, FinishedStateNeverChangesAgain) {
 // last id the page shows.
 std::string textRange(const AnimationState& s) {
     const int last = std::min<int>(s.firstTextId + s.textCount - 1, lastShownTextId);
-    return last == s.firstTextId ? std::to_string(last) : std::to_string(s.firstTextId) + "-" + std::to_string(last);
+    return last == s.firstTextId ? std::to_string(last)
+                                 : std::to_string(s.firstTextId) + "-" + std::to_string(last);
 }
 
 struct Course {
@@ -237,6 +240,7 @@ TEST(StepRulesCourses, TextsPerUnitAndSittingsOfEveryRow) {
         V standing, sittings, handsAgain;
     };
     const Expected rows[] = {
+        // clang-format off
         {0, "1015-1017", twoUnits, lastOnly, {}},
         {1, "1017", twoUnits, lastOnly, {}},
         {4, "1017", twoUnits, lastOnly, {}},
@@ -248,6 +252,7 @@ TEST(StepRulesCourses, TextsPerUnitAndSittingsOfEveryRow) {
         {6, "1017", {"1008-1012", "1009-1011", "1008-1012", "1009-1011"}, {"middle 1012-1013", "last 1012-1013"}, {}},
         {10, "1017", {"1008-1012", "1009-1011", "1008-1012", "1009-1011"}, {"middle 1012-1013", "last 1012-1013"}, {}},
         {7, "1015-1017", {"1008-1012", "1009-1011", "1009-1010"}, fourUnitSittings, {}},
+        // clang-format on
         // Witr: the hands are raised again, with the second call, before the third unit.
         {11, "1017", {"1008-1012", "1009-1011", "1009-1010"}, fourUnitSittings, {"1016-1017"}},
         {12, "1017", {"1008-1012", "1009-1011", "1009-1010"}, fourUnitSittings, {"1016-1017"}},

@@ -47,9 +47,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    void writeTestFrames();       // the 44 test records as panim.dat in the scratch directory
-    void openAnimationPage();     // the main window, then tab 3
-    void chooseRow(int row);      // as picking a row in the list does; then stops the real timer
-    void stopRealTimer();         // the page stays "playing"; only tick() moves it
-    void tick(int count);         // timer messages with the page's timer id
+    void writeTestFrames();    // the 44 test records as panim.dat in the scratch directory
+    void openAnimationPage();  // the main window, then tab 3
+    void chooseRow(int row);   // as picking a row in the list does; then stops the real timer
+    void stopRealTimer();      // the page stays "playing"; only tick() moves it
+    void tick(int count);      // timer messages with the page's timer id
 };

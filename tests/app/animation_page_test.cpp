@@ -277,7 +277,8 @@ TEST_F(AnimationPageTest, ComingBackShowsTheIntroductionAndDoesNotPlay) {
     while (animationState.firstTextId == before.firstTextId && animationState.step != 100) {
         tick(1);
     }
-    EXPECT_EQ(field(IDC_MEANING_TEXT), joinedTexts(animationState.firstTextId, animationState.textCount, 1000));
+    EXPECT_EQ(field(IDC_MEANING_TEXT),
+              joinedTexts(animationState.firstTextId, animationState.textCount, 1000));
 }
 
 TEST_F(AnimationPageTest, OtherTimerIdsAndADrawInProgressChangeNothing) {

@@ -47,8 +47,8 @@ int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    HWND host = CreateWindowExA(0, "Static", "animation tick", WS_POPUP | WS_VISIBLE, 0, 0, 680, 420,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND host = CreateWindowExA(0, "Static", "animation tick", WS_POPUP | WS_VISIBLE, 0, 0, 680, 420, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
     mainWindow = host;
     HWND page = createPageFromTemplate(host, IDD_PT_ANIMATION, animationPageProc);
     if (host == nullptr || page == nullptr || frameBuffer == nullptr) {
@@ -109,7 +109,8 @@ int main(int argc, char** argv) {
     ReleaseDC(picture, dc);
 
     std::printf("%d ticks\n", ticks);
-    std::printf("whole tick (advance, 3 pictures, DIB to the control, texts when they change): %.2f us\n", tickUs);
+    std::printf("whole tick (advance, 3 pictures, DIB to the control, texts when they change): %.2f us\n",
+                tickUs);
     std::printf("  advance + 3 picture copies:  %.2f us\n", copyUs);
     std::printf("  pixels written into the bitmap (SetDIBits):  %.2f us\n", setBitsUs);
     std::printf("  600 x 120 buffer to the control's device context: %.2f us\n", blitUs);

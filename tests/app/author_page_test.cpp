@@ -22,10 +22,10 @@ struct ShellCall {
 std::vector<ShellCall> shellCalls;
 int succeedOnCall = -1;  // index of the call that succeeds; -1: every call fails
 
-HINSTANCE recordingShellOpen(HWND owner, const char* verb, const char* file,
-                             const char* parameters, const char* directory, int show) {
-    shellCalls.push_back({owner, verb ? verb : "", file ? file : "",
-                          parameters ? parameters : "", directory ? directory : "", show});
+HINSTANCE recordingShellOpen(HWND owner, const char* verb, const char* file, const char* parameters,
+                             const char* directory, int show) {
+    shellCalls.push_back({owner, verb ? verb : "", file ? file : "", parameters ? parameters : "",
+                          directory ? directory : "", show});
     const bool success = static_cast<int>(shellCalls.size()) - 1 == succeedOnCall;
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(success ? 42 : 2));
 }
@@ -61,8 +61,7 @@ TEST_F(AuthorPageTest, ListShowsNineRowsWithTheProgramIcon) {
     column.mask = LVCF_WIDTH;
     EXPECT_FALSE(SendMessageA(list(), LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column)));
 
-    HIMAGELIST images =
-        reinterpret_cast<HIMAGELIST>(SendMessageA(list(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(list(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
     ASSERT_NE(images, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(images), 1);
     for (int row = 0; row < productListRows; ++row) {

@@ -19,8 +19,8 @@ std::vector<std::string> listItems(HWND list) {
 }
 
 // The bytes the engine writes for a month, read back from a scratch file.
-std::string engineTimetable(const std::string& directory, double zone, double longitude,
-                            double latitude, int year, int month) {
+std::string engineTimetable(const std::string& directory, double zone, double longitude, double latitude,
+                            int year, int month) {
     const std::string path = directory + "\\expected.txt";
     EXPECT_TRUE(writeTimetable(path.c_str(), zone, longitude, latitude, year, month, 1, 0));
     const std::string bytes = readFileBytes(path);
@@ -84,8 +84,8 @@ TEST_F(CalculationPageTest, CoordinatesShowFiveCharacters) {
     const struct {
         double degrees;
         const char* shown;
-    } cases[] = {{45.49, "45.49"}, {-33.87, "-33.8"}, {120.15, "120.1"}, {0.0, "0.000"},
-                 {7.0, "7.000"}, {-179.99, "-179."}, {12345678.0, "12345"}};
+    } cases[] = {{45.49, "45.49"}, {-33.87, "-33.8"},  {120.15, "120.1"},    {0.0, "0.000"},
+                 {7.0, "7.000"},   {-179.99, "-179."}, {12345678.0, "12345"}};
     for (const auto& c : cases) {
         Settings.latitude = c.degrees;
         Settings.longitude = -c.degrees;
@@ -128,8 +128,13 @@ TEST_F(CalculationPageTest, ZoneIsAWholeSignedNumber) {
     const struct {
         const char* typed;
         int32_t stored;
-    } cases[] = {{"-5", -5}, {"+3", 3}, {" 4", 4}, {"12abc", 12}, {"", 0},
-                 {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1}};
+    } cases[] = {{"-5", -5},
+                 {"+3", 3},
+                 {" 4", 4},
+                 {"12abc", 12},
+                 {"", 0},
+                 {"99999999999", 2147483647},
+                 {"-99999999999", -2147483647 - 1}};
     createMainWindow();
     for (const auto& c : cases) {
         selectTab(0);
@@ -213,6 +218,7 @@ TEST(ZoneFromSystem, WholeHoursEastOfGreenwich) {
         DWORD id;
         int hours;
     } cases[] = {
+        // clang-format off
         {-60, 0, -60, TIME_ZONE_ID_STANDARD, 1},   // Central Europe, winter
         {-60, 0, -60, TIME_ZONE_ID_DAYLIGHT, 2},   // Central Europe, summer
         {300, 0, -60, TIME_ZONE_ID_STANDARD, -5},  // New York, winter
@@ -225,14 +231,14 @@ TEST(ZoneFromSystem, WholeHoursEastOfGreenwich) {
         {-345, 0, 0, TIME_ZONE_ID_UNKNOWN, 6},      // Nepal, +5:45
         {-570, 0, -60, TIME_ZONE_ID_DAYLIGHT, 11},  // Adelaide, summer +10:30
         {-60, 30, -60, TIME_ZONE_ID_STANDARD, 1},   // a standard bias is applied too: +0:30
+        // clang-format on
     };
     for (const auto& c : cases) {
         TIME_ZONE_INFORMATION information = {};
         information.Bias = c.bias;
         information.StandardBias = c.standardBias;
         information.DaylightBias = c.daylightBias;
-        EXPECT_EQ(zoneHoursFromTimeZone(c.id, information), c.hours)
-            << "bias " << c.bias << " id " << c.id;
+        EXPECT_EQ(zoneHoursFromTimeZone(c.id, information), c.hours) << "bias " << c.bias << " id " << c.id;
     }
 }
 

@@ -22,8 +22,8 @@ void setToday(WORD year, WORD month, WORD day) {
     chosenToday.wMonth = month;
     chosenToday.wDay = day;
     chosenToday.wHour = 12;
-    chosenToday.wDayOfWeek = static_cast<WORD>(
-        weekdayOfDayNumber(static_cast<int>(julianDay(year, month, day + 0.5))));
+    chosenToday.wDayOfWeek =
+        static_cast<WORD>(weekdayOfDayNumber(static_cast<int>(julianDay(year, month, day + 0.5))));
     readLocalTime = chosenLocalTime;
 }
 
@@ -105,8 +105,7 @@ TEST_F(CalendarPageTest, OpensInHijriModeWithTodayMarked) {
     // (18 May 2026), so the 29th stands in row 5, column 1.
     CellPicture december(currentPage, 12);
     EXPECT_GT(december.dayInk(red, 5, 1), 3);
-    EXPECT_EQ(december.count(red, 0, 17, december.width, december.height),
-              december.dayInk(red, 5, 1));
+    EXPECT_EQ(december.count(red, 0, 17, december.width, december.height), december.dayInk(red, 5, 1));
 }
 
 TEST_F(CalendarPageTest, GridLinesHeadsAndNumbersStandAtTheirPixels) {
@@ -234,7 +233,7 @@ TEST_F(CalendarPageTest, TodayOutsideTheHijriTableStaysUsable) {
     EXPECT_EQ(field(IDC_MONTH_TITLE_FIRST), "MuHarram");
     for (int month = 1; month <= 12; ++month) {
         CellPicture cell(currentPage, month);
-        EXPECT_EQ(cell.at(2, 8), otherHeader);  // no month is today's
+        EXPECT_EQ(cell.at(2, 8), otherHeader);                            // no month is today's
         EXPECT_GT(cell.count(highlightColour, 0, 0, cell.width, 14), 0);  // heads drawn
         EXPECT_EQ(cell.count(darkShadowColour, 0, 17, cell.width, cell.height), 0) << month;
         EXPECT_EQ(cell.count(red, 0, 0, cell.width, cell.height), 0) << month;

@@ -7,15 +7,13 @@
 
 namespace {
 
-const char* const tabCaptions[tabCount] = {
-    "Praying times calculation", "Praying times view", "Hijri / Gregorian calendar",
-    "Praying animation", "Author"};
+const char* const tabCaptions[tabCount] = {"Praying times calculation", "Praying times view",
+                                           "Hijri / Gregorian calendar", "Praying animation", "Author"};
 
 TEST_F(MainWindowTest, FiveTabsWithCaptionsAndOneIconEach) {
     createMainWindow();
     ASSERT_EQ(SendMessageA(tabs(), TCM_GETITEMCOUNT, 0, 0), tabCount);
-    HIMAGELIST images =
-        reinterpret_cast<HIMAGELIST>(SendMessageA(tabs(), TCM_GETIMAGELIST, 0, 0));
+    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(tabs(), TCM_GETIMAGELIST, 0, 0));
     ASSERT_NE(images, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(images), tabCount);
     int width = 0, height = 0;
@@ -148,8 +146,8 @@ TEST_F(MainWindowTest, ShortLongAndGarbageSettingsFilesOpenTheWindow) {
     std::string garbage(280, '\xFF');
     std::string longFile(600, 'A');
     const Case cases[] = {
-        {std::string(8, '\0'), "0.000", "", "1"},       // latitude 0, town cleared
-        {std::string(), "45.49", "", "1"},              // empty file
+        {std::string(8, '\0'), "0.000", "", "1"},  // latitude 0, town cleared
+        {std::string(), "45.49", "", "1"},         // empty file
         {garbage, "", std::string(259, '\xFF'), "-1"},
         {longFile, "", std::string(259, 'A'), "1094795585"},
     };
@@ -172,14 +170,13 @@ TEST_F(MainWindowTest, ShortLongAndGarbageSettingsFilesOpenTheWindow) {
 // The icons must be drawings: partly transparent, partly opaque, several colours, and
 // different from each other.
 TEST(ProgramIcons, LoadAtBothSizesAndLookLikeDrawings) {
-    const int ids[] = {IDI_APPICON, IDI_TAB_CALCULATE, IDI_TAB_TEXT, IDI_TAB_CALENDAR,
-                       IDI_TAB_ANIMATION, IDI_TAB_AUTHOR};
+    const int ids[] = {IDI_APPICON,      IDI_TAB_CALCULATE, IDI_TAB_TEXT,
+                       IDI_TAB_CALENDAR, IDI_TAB_ANIMATION, IDI_TAB_AUTHOR};
     std::vector<std::vector<DWORD>> drawn;
     for (int id : ids) {
         for (int size : {16, 32}) {
-            HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                       MAKEINTRESOURCEA(id), IMAGE_ICON, size,
-                                                       size, 0));
+            HICON icon = static_cast<HICON>(
+                LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
             ASSERT_NE(icon, nullptr) << id;
             BITMAPINFO info = {};
             info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -197,8 +194,7 @@ TEST(ProgramIcons, LoadAtBothSizesAndLookLikeDrawings) {
             DeleteObject(magenta);
             DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
             GdiFlush();
-            std::vector<DWORD> pixels(static_cast<DWORD*>(bits),
-                                      static_cast<DWORD*>(bits) + size * size);
+            std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + size * size);
             SelectObject(dc, old);
             DeleteObject(bitmap);
             DeleteDC(dc);

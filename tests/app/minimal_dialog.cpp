@@ -6,13 +6,9 @@
 
 static LRESULT CALLBACK minimalProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        return TRUE;
-    case WM_CLOSE:
-        EndDialog(window, 0);
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        case WM_INITDIALOG: return TRUE;
+        case WM_CLOSE: EndDialog(window, 0); return 0;
+        default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 

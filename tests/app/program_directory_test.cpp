@@ -19,11 +19,10 @@ protected:
 
     void setPath(DWORD type, const std::string& bytes) {
         HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, appPathsKey, 0, nullptr, 0, KEY_SET_VALUE,
-                                  nullptr, &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, appPathsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                  &key, nullptr),
                   ERROR_SUCCESS);
-        ASSERT_EQ(RegSetValueExA(key, "Path", 0, type,
-                                 reinterpret_cast<const BYTE*>(bytes.data()),
+        ASSERT_EQ(RegSetValueExA(key, "Path", 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                                  static_cast<DWORD>(bytes.size())),
                   ERROR_SUCCESS);
         RegCloseKey(key);

@@ -72,7 +72,9 @@ int main(int argc, char** argv) {
         return startupTime(argv[2], argv[3], std::atoi(argv[4]));
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|close\n");
+        std::fprintf(
+            stderr,
+            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|close\n");
         return 2;
     }
     HWND window = waitMainWindow();

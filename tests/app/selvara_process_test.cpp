@@ -42,8 +42,7 @@ protected:
         CreateDirectoryA(directory.c_str(), nullptr);
         DeleteFileA((directory + "\\praytime.cfg").c_str());
         DeleteFileA((directory + "\\PrayingTimes.txt").c_str());
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE,
-                      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Selvara");
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Selvara");
     }
     void TearDown() override {
         releaseProgram(program);
@@ -61,8 +60,7 @@ TEST_F(SelvaraProcess, TypeAPlaceCreateTheTimetableReadItAndClose) {
     const std::string exe = hostPathToWindows(SELVARA_EXE);
     ASSERT_TRUE(startProgram(exe, directory, program)) << exe;
     WaitForInputIdle(program.process.hProcess, windowTimeoutMs);
-    program.window =
-        waitForProgramWindow(program.process.dwProcessId, "Selvara", IDC_TABS, windowTimeoutMs);
+    program.window = waitForProgramWindow(program.process.dwProcessId, "Selvara", IDC_TABS, windowTimeoutMs);
     ASSERT_NE(program.window, nullptr) << "main window of selvara.exe";
     HWND tabs = GetDlgItem(program.window, IDC_TABS);
     HWND page = waitForPage(tabs, IDC_CREATE, windowTimeoutMs);
@@ -113,8 +111,7 @@ TEST_F(SelvaraProcess, TypeAPlaceCreateTheTimetableReadItAndClose) {
 TEST_F(SelvaraProcess, EscapeInAFieldClosesAndSaves) {
     const std::string exe = hostPathToWindows(SELVARA_EXE);
     ASSERT_TRUE(startProgram(exe, directory, program));
-    program.window =
-        waitForProgramWindow(program.process.dwProcessId, "Selvara", IDC_TABS, windowTimeoutMs);
+    program.window = waitForProgramWindow(program.process.dwProcessId, "Selvara", IDC_TABS, windowTimeoutMs);
     ASSERT_NE(program.window, nullptr);
     HWND page = waitForPage(GetDlgItem(program.window, IDC_TABS), IDC_CREATE, windowTimeoutMs);
     ASSERT_NE(page, nullptr);
@@ -133,8 +130,7 @@ TEST_F(SelvaraProcess, EscapeInAFieldClosesAndSaves) {
 TEST_F(SelvaraProcess, EndingTheProcessOtherwiseSavesNothing) {
     const std::string exe = hostPathToWindows(SELVARA_EXE);
     ASSERT_TRUE(startProgram(exe, directory, program));
-    program.window =
-        waitForProgramWindow(program.process.dwProcessId, "Selvara", IDC_TABS, windowTimeoutMs);
+    program.window = waitForProgramWindow(program.process.dwProcessId, "Selvara", IDC_TABS, windowTimeoutMs);
     ASSERT_NE(program.window, nullptr);
     TerminateProcess(program.process.hProcess, 3);
     WaitForSingleObject(program.process.hProcess, windowTimeoutMs);

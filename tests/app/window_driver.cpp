@@ -19,8 +19,7 @@ std::string hostPathToWindows(const std::string& path) {
     return windowsPath;
 }
 
-bool startProgram(const std::string& exePath, const std::string& workingDirectory,
-                  RunningProgram& program) {
+bool startProgram(const std::string& exePath, const std::string& workingDirectory, RunningProgram& program) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     std::vector<char> commandLine(exePath.size() + 3);
@@ -82,8 +81,7 @@ HWND findAnyWindow(const char* className) {
 }
 
 HWND findPage(HWND tabs, int controlId) {
-    for (HWND child = GetWindow(tabs, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(tabs, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         char className[32] = {};
         GetClassNameA(child, className, sizeof className);
         if (std::strcmp(className, "#32770") != 0) {
@@ -112,8 +110,7 @@ HWND waitForPage(HWND tabs, int controlId, int timeoutMs) {
 
 std::string remoteText(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, sendTimeoutMs,
-                             &length)) {
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, sendTimeoutMs, &length)) {
         return std::string();
     }
     std::vector<char> text(length + 1, '\0');

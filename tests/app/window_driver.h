@@ -15,8 +15,7 @@ struct RunningProgram {
 };
 
 // Starts the program in `workingDirectory` (empty: the caller's).
-bool startProgram(const std::string& exePath, const std::string& workingDirectory,
-                  RunningProgram& program);
+bool startProgram(const std::string& exePath, const std::string& workingDirectory, RunningProgram& program);
 
 // Polls until a visible top-level window of the process with this class exists (and, when
 // childId is not 0, has that child). NULL after timeoutMs.

@@ -14,8 +14,7 @@ namespace {
 
 // One day at a time through 2026, over and over, so every call sees a fresh date as the timetable
 // does and the dates stay those a user asks for.
-void computeOneDay(benchmark::State& state, double latitudeDeg)
-{
+void computeOneDay(benchmark::State& state, double latitudeDeg) {
     const PrayerParameters parameters = timetableParameters(latitudeDeg, 15.59, 1.0);
     int year = 2026;
     int month = 1;
@@ -32,12 +31,17 @@ void computeOneDay(benchmark::State& state, double latitudeDeg)
     }
 }
 
-void BM_ComputePrayerTimes_Zagreb(benchmark::State& state) { computeOneDay(state, 45.49); }
-void BM_ComputePrayerTimes_Oslo(benchmark::State& state) { computeOneDay(state, 59.91); }
-void BM_ComputePrayerTimes_Tromso(benchmark::State& state) { computeOneDay(state, 69.65); }
+void BM_ComputePrayerTimes_Zagreb(benchmark::State& state) {
+    computeOneDay(state, 45.49);
+}
+void BM_ComputePrayerTimes_Oslo(benchmark::State& state) {
+    computeOneDay(state, 59.91);
+}
+void BM_ComputePrayerTimes_Tromso(benchmark::State& state) {
+    computeOneDay(state, 69.65);
+}
 
-void BM_WriteTimetableMonth(benchmark::State& state)
-{
+void BM_WriteTimetableMonth(benchmark::State& state) {
     char folder[] = "/tmp/selvara-bench-XXXXXX";
     if (!mkdtemp(folder)) {
         state.SkipWithError("no temporary folder");

@@ -123,8 +123,7 @@ HWND createTableDialog() {
     for (size_t i = 0; i < sizeof tableClassName; ++i) {
         dialogTemplate.className[i] = static_cast<wchar_t>(tableClassName[i]);
     }
-    return CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &dialogTemplate.header, nullptr,
-                                      nullptr, 0);
+    return CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &dialogTemplate.header, nullptr, nullptr, 0);
 }
 
 TEST(DispatchFallbacks, ZeroReturnsZeroAndDoesNothing) {

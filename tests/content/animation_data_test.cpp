@@ -49,11 +49,13 @@ protected:
         std::vector<char> nearB(size_t(kRows) * kSide, 0);
         for (int y = 0; y < kRows; ++y) {
             for (int x = 0; x < kSide; ++x) {
-                if (pixel(b, x, y) == 0) continue;
+                if (pixel(b, x, y) == 0)
+                    continue;
                 for (int dy = -kNearPixels; dy <= kNearPixels; ++dy) {
                     for (int dx = -kNearPixels; dx <= kNearPixels; ++dx) {
                         const int nx = x + dx, ny = y + dy;
-                        if (nx >= 0 && ny >= 0 && nx < kSide && ny < kRows) nearB[size_t(ny) * kSide + nx] = 1;
+                        if (nx >= 0 && ny >= 0 && nx < kSide && ny < kRows)
+                            nearB[size_t(ny) * kSide + nx] = 1;
                     }
                 }
             }
@@ -61,7 +63,8 @@ protected:
         int inA = 0, covered = 0;
         for (int y = 0; y < kRows; ++y) {
             for (int x = 0; x < kSide; ++x) {
-                if (pixel(a, x, y) == 0) continue;
+                if (pixel(a, x, y) == 0)
+                    continue;
                 ++inA;
                 covered += nearB[size_t(y) * kSide + x];
             }
@@ -90,9 +93,11 @@ TEST_F(AnimationFile, EveryPictureShowsAFigureInFigureColours) {
         for (int y = 0; y < kSide; ++y) {
             for (int x = 0; x < kSide; ++x) {
                 const uint8_t v = pixel(k, x, y);
-                if (v == 0) continue;
+                if (v == 0)
+                    continue;
                 ++drawn;
-                if (v < 10 || v > 245) ++outsideFigureColours;
+                if (v < 10 || v > 245)
+                    ++outsideFigureColours;
             }
         }
         EXPECT_GT(drawn, 1000) << "picture " << k;
@@ -110,11 +115,13 @@ TEST_F(AnimationFile, PaletteHoldsTheSystemColoursAndVisibleFigureColours) {
         int red, green, blue;
     };
     const Expected system[] = {
+        // clang-format off
         {0, 0, 0, 0},         {1, 128, 0, 0},       {2, 0, 128, 0},       {3, 128, 128, 0},
         {4, 0, 0, 128},       {5, 128, 0, 128},     {6, 0, 128, 128},     {7, 192, 192, 192},
         {8, 192, 220, 192},   {9, 166, 202, 240},   {246, 255, 251, 240}, {247, 160, 160, 164},
         {248, 128, 128, 128}, {249, 255, 0, 0},     {250, 0, 255, 0},     {251, 255, 255, 0},
         {252, 0, 0, 255},     {253, 255, 0, 255},   {254, 0, 255, 255},   {255, 255, 255, 255},
+        // clang-format on
     };
     auto channel = [&](int index, int c) {
         return uint8_t((*palette)[size_t(index) * 6 + c * 2]) |
@@ -126,7 +133,8 @@ TEST_F(AnimationFile, PaletteHoldsTheSystemColoursAndVisibleFigureColours) {
         EXPECT_EQ(channel(e.index, 2), e.blue) << "index " << e.index;
     }
     for (int i = 0; i < 256; ++i) {
-        for (int c = 0; c < 3; ++c) EXPECT_LE(channel(i, c), 255) << "index " << i;
+        for (int c = 0; c < 3; ++c)
+            EXPECT_LE(channel(i, c), 255) << "index " << i;
     }
     for (int i = 10; i <= 245; ++i) {
         EXPECT_GT(channel(i, 0) + channel(i, 1) + channel(i, 2), 0)
@@ -140,7 +148,8 @@ TEST_F(AnimationFile, PicturesShownOneTickApartMoveSmoothly) {
     ASSERT_EQ(file->size(), kFileBytes);
     std::vector<std::pair<int, int>> pairs;
     auto chain = [&](int from, int to) {
-        for (int k = from; k < to; ++k) pairs.push_back({k, k + 1});
+        for (int k = from; k < to; ++k)
+            pairs.push_back({k, k + 1});
     };
     chain(0, 4);    // standing down to kneeling
     chain(5, 9);    // into the bow
@@ -148,7 +157,7 @@ TEST_F(AnimationFile, PicturesShownOneTickApartMoveSmoothly) {
     chain(18, 24);  // raising the hands
     chain(38, 43);  // supplication
     const std::pair<int, int> jumps[] = {
-        {0, 18}, {18, 5}, {5, 0}, {0, 5}, {4, 11}, {11, 4}, {10, 36}, {36, 37},
+        {0, 18},  {18, 5},  {5, 0},   {0, 5},   {4, 11},  {11, 4},  {10, 36}, {36, 37},
         {37, 36}, {36, 34}, {34, 35}, {35, 36}, {36, 38}, {43, 40}, {38, 10},
     };
     pairs.insert(pairs.end(), std::begin(jumps), std::end(jumps));
@@ -168,7 +177,8 @@ TEST_F(AnimationFile, ManAndWomanDetailPicturesDiffer) {
     for (const auto& p : pairs) {
         int differing = 0;
         for (int y = 0; y < kSide; ++y) {
-            for (int x = 0; x < kSide; ++x) differing += pixel(p.first, x, y) != pixel(p.second, x, y);
+            for (int x = 0; x < kSide; ++x)
+                differing += pixel(p.first, x, y) != pixel(p.second, x, y);
         }
         EXPECT_GT(differing, kSide * kSide / 5) << p.first << " / " << p.second;
     }
@@ -182,15 +192,18 @@ TEST_F(AnimationFile, FigureKeepsItsHeightWithinAPosition) {
     auto topRow = [&](int k) {
         for (int y = 0; y < kSide; ++y) {
             for (int x = 0; x < kSide; ++x) {
-                if (pixel(k, x, y) != 0) return y;
+                if (pixel(k, x, y) != 0)
+                    return y;
             }
         }
         return kSide;
     };
-    for (int k : {5, 18, 19, 20, 21, 22, 23, 24}) EXPECT_NEAR(topRow(k), topRow(0), 1) << k;
-    for (int k : {34, 35, 36, 37, 38, 39, 40, 41, 42, 43}) EXPECT_NEAR(topRow(k), topRow(10), 1) << k;
-    EXPECT_GT(topRow(10), topRow(0) + 25);  // sitting is clearly lower than standing
-    EXPECT_GT(topRow(17), topRow(10) + 20); // and prostration lower again
+    for (int k : {5, 18, 19, 20, 21, 22, 23, 24})
+        EXPECT_NEAR(topRow(k), topRow(0), 1) << k;
+    for (int k : {34, 35, 36, 37, 38, 39, 40, 41, 42, 43})
+        EXPECT_NEAR(topRow(k), topRow(10), 1) << k;
+    EXPECT_GT(topRow(10), topRow(0) + 25);   // sitting is clearly lower than standing
+    EXPECT_GT(topRow(17), topRow(10) + 20);  // and prostration lower again
 }
 
 }  // namespace

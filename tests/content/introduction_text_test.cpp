@@ -14,7 +14,8 @@ const std::string kSourcePath = std::string(SELVARA_CONTENT_DIR) + "/islam.txt";
 std::string withoutCarriageReturns(std::string s) {
     std::string out;
     for (char c : s) {
-        if (c != '\r') out += c;
+        if (c != '\r')
+            out += c;
     }
     return out;
 }
@@ -55,12 +56,33 @@ TEST(IntroductionText, IsTheSourceTextWithConvertedLineEnds) {
 TEST(IntroductionText, CoversThePrayersAndTheStepsOfTheAnimation) {
     const std::string text = readWholeFile(kResourcePath);
     const char* required[] = {
-        "Fajr", "Zuhr", "Asr", "Maghrib", "Isha", "Witr", "Friday", "Eid", "funeral",
-        "ablution", "Qibla", "intention", "call to prayer", "Iqamah",
-        "Allah u Akbar", "Subhanaka Allah humma", "Bismillah i rrahman i erraheem",
-        "Subhana rabbiya al azeem", "Samia Allah u liman hamidah", "Rabbana wa laka al hamd",
-        "Subhana rubbiyal a'ala", "Rabbi eghfir lee wa rhamnee", "Attahiyat u lil Allah",
-        "Allah umma salli", "Assalam u a'laikum wa rahmatu Allah", "Re / Start", "Pause",
+        "Fajr",
+        "Zuhr",
+        "Asr",
+        "Maghrib",
+        "Isha",
+        "Witr",
+        "Friday",
+        "Eid",
+        "funeral",
+        "ablution",
+        "Qibla",
+        "intention",
+        "call to prayer",
+        "Iqamah",
+        "Allah u Akbar",
+        "Subhanaka Allah humma",
+        "Bismillah i rrahman i erraheem",
+        "Subhana rabbiya al azeem",
+        "Samia Allah u liman hamidah",
+        "Rabbana wa laka al hamd",
+        "Subhana rubbiyal a'ala",
+        "Rabbi eghfir lee wa rhamnee",
+        "Attahiyat u lil Allah",
+        "Allah umma salli",
+        "Assalam u a'laikum wa rahmatu Allah",
+        "Re / Start",
+        "Pause",
         "Apply delay time",
     };
     for (const char* words : required) {

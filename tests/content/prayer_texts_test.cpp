@@ -15,9 +15,9 @@ constexpr int kFirstRecitation = 1000;
 constexpr int kLastRecitation = 1018;
 constexpr int kMeaningOffset = 1000;
 constexpr int kLastShownRecitation = 1017;
-constexpr size_t kJoinedLimit = 4095;   // characters a text box receives
-constexpr size_t kLoadBuffer = 4096;    // bytes one string is loaded into
-constexpr size_t kBoxLineChars = 100;   // what one line of the 410-unit-wide boxes holds
+constexpr size_t kJoinedLimit = 4095;  // characters a text box receives
+constexpr size_t kLoadBuffer = 4096;   // bytes one string is loaded into
+constexpr size_t kBoxLineChars = 100;  // what one line of the 410-unit-wide boxes holds
 constexpr int kRecitationBoxLines = 3;
 constexpr int kMeaningBoxLines = 4;
 
@@ -38,7 +38,8 @@ protected:
         while (true) {
             const size_t at = s.find("\r\n", start);
             out.push_back(s.substr(start, at == std::string::npos ? std::string::npos : at - start));
-            if (at == std::string::npos) break;
+            if (at == std::string::npos)
+                break;
             start = at + 2;
         }
         return out;
@@ -51,7 +52,8 @@ protected:
         *cut = false;
         for (int id = first; id < first + count && id <= kLastShownRecitation; ++id) {
             const std::string s = text(id + offset);
-            if (s.empty()) continue;
+            if (s.empty())
+                continue;
             if (out.size() + s.size() + 2 > kJoinedLimit) {
                 *cut = true;
                 break;
@@ -113,7 +115,8 @@ TEST_F(PrayerTexts, QuotedWordsStandAsGiven) {
         {2007, "Allah is the greatest"},
         {2009, "I seek Allah's shelter from Satan, the condemned"},
     };
-    for (const Exact& e : exact) EXPECT_EQ(text(e.id), e.text) << e.id;
+    for (const Exact& e : exact)
+        EXPECT_EQ(text(e.id), e.text) << e.id;
     const Exact starts[] = {
         {1005, "Allah-umme antes-salamu"},
         {1006, "Tekbir - at the end of prayer"},
@@ -126,11 +129,15 @@ TEST_F(PrayerTexts, QuotedWordsStandAsGiven) {
         {1017, "When praying all text must be recited on Arabian language."},
         {2005, "Now you can ask Allah"},
     };
-    for (const Exact& e : starts) EXPECT_EQ(text(e.id).rfind(e.text, 0), 0u) << e.id;
+    for (const Exact& e : starts)
+        EXPECT_EQ(text(e.id).rfind(e.text, 0), 0u) << e.id;
     // Repeated three times, one per line.
-    for (const int id : {1000, 1002, 2002}) EXPECT_EQ(lines(text(id)).size(), 3u) << id;
-    for (const std::string& line : lines(text(1000))) EXPECT_EQ(line, "Subhana rubbiyal a'ala");
-    for (const std::string& line : lines(text(1002))) EXPECT_EQ(line, "Subhana rabbiya al azeem");
+    for (const int id : {1000, 1002, 2002})
+        EXPECT_EQ(lines(text(id)).size(), 3u) << id;
+    for (const std::string& line : lines(text(1000)))
+        EXPECT_EQ(line, "Subhana rubbiyal a'ala");
+    for (const std::string& line : lines(text(1002)))
+        EXPECT_EQ(line, "Subhana rabbiya al azeem");
     EXPECT_EQ(lines(text(2002))[0].rfind("Glorified is my Lord, the Great", 0), 0u);
     const std::vector<std::string> standingUp = lines(text(1001));
     ASSERT_EQ(standingUp.size(), 2u);
@@ -168,9 +175,11 @@ TEST_F(PrayerTexts, EveryShownRangeFitsTheBox) {
             EXPECT_FALSE(cut) << r.first << "+" << r.count << " offset " << offset;
             EXPECT_LE(shown.size(), kJoinedLimit);
             int expectedStrings = 0;
-            for (int id = r.first; id < r.first + r.count && id <= kLastShownRecitation; ++id) ++expectedStrings;
+            for (int id = r.first; id < r.first + r.count && id <= kLastShownRecitation; ++id)
+                ++expectedStrings;
             size_t expectedSize = 0;
-            for (int id = r.first; id < r.first + expectedStrings; ++id) expectedSize += text(id + offset).size() + 2;
+            for (int id = r.first; id < r.first + expectedStrings; ++id)
+                expectedSize += text(id + offset).size() + 2;
             EXPECT_EQ(shown.size(), expectedSize) << r.first << "+" << r.count;
         }
     }
@@ -186,7 +195,8 @@ TEST(StringTableReader, DecodesEscapesAndFlagsBrokenLines) {
     ASSERT_NE(f, nullptr);
     std::fputs("// comment\nSTRINGTABLE\nBEGIN\n  10, \"a\\r\\nb \"\"q\"\" \\\\\"\n"
                "  11, \"unterminated\n  12 \"no comma is fine\"\n  10, \"again\"\nEND\n"
-               "  13, \"outside the table\"\n", f);
+               "  13, \"outside the table\"\n",
+               f);
     std::fclose(f);
     const StringTableRead r = readStringTable(path);
     std::remove(path.c_str());

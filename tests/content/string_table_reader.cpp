@@ -6,11 +6,14 @@
 std::string readWholeFile(const std::string& path, bool* opened) {
     std::string bytes;
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (opened) *opened = f != nullptr;
-    if (!f) return bytes;
+    if (opened)
+        *opened = f != nullptr;
+    if (!f)
+        return bytes;
     char buffer[4096];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.append(buffer, n);
     std::fclose(f);
     return bytes;
 }
@@ -19,8 +22,10 @@ namespace {
 
 std::string trim(const std::string& s) {
     size_t a = 0, b = s.size();
-    while (a < b && std::isspace(static_cast<unsigned char>(s[a]))) ++a;
-    while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1]))) --b;
+    while (a < b && std::isspace(static_cast<unsigned char>(s[a])))
+        ++a;
+    while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1])))
+        --b;
     return s.substr(a, b - a);
 }
 
@@ -46,7 +51,10 @@ bool decodeLiteral(const std::string& text, size_t at, std::string& out, size_t&
                 case 't': out += '\t'; break;
                 case '\\': out += '\\'; break;
                 case '"': out += '"'; break;
-                default: out += '\\'; out += e; break;
+                default:
+                    out += '\\';
+                    out += e;
+                    break;
             }
             continue;
         }
@@ -60,15 +68,18 @@ bool decodeLiteral(const std::string& text, size_t at, std::string& out, size_t&
 StringTableRead readStringTable(const std::string& path) {
     StringTableRead result;
     const std::string bytes = readWholeFile(path, &result.opened);
-    if (!result.opened) return result;
+    if (!result.opened)
+        return result;
     bool inTable = false, inBlock = false;
     size_t lineStart = 0;
     while (lineStart < bytes.size()) {
         size_t lineEnd = bytes.find('\n', lineStart);
-        if (lineEnd == std::string::npos) lineEnd = bytes.size();
+        if (lineEnd == std::string::npos)
+            lineEnd = bytes.size();
         const std::string line = trim(bytes.substr(lineStart, lineEnd - lineStart));
         lineStart = lineEnd + 1;
-        if (line.empty() || line.rfind("//", 0) == 0) continue;
+        if (line.empty() || line.rfind("//", 0) == 0)
+            continue;
         if (line == "STRINGTABLE" || line.rfind("STRINGTABLE ", 0) == 0) {
             inTable = true;
             continue;
@@ -81,9 +92,11 @@ StringTableRead readStringTable(const std::string& path) {
             inBlock = inTable = false;
             continue;
         }
-        if (!inBlock) continue;
+        if (!inBlock)
+            continue;
         size_t digits = 0;
-        while (digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits]))) ++digits;
+        while (digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits])))
+            ++digits;
         const size_t quote = line.find('"', digits);
         std::string text;
         size_t end = 0;
@@ -93,7 +106,8 @@ StringTableRead readStringTable(const std::string& path) {
             continue;
         }
         const int id = std::stoi(line.substr(0, digits));
-        if (result.strings.count(id)) ++result.duplicateIds;
+        if (result.strings.count(id))
+            ++result.duplicateIds;
         result.strings[id] = text;
     }
     return result;

@@ -12,26 +12,22 @@ struct Date {
     int day;
 };
 
-Date normalized(int year, int month, int day)
-{
+Date normalized(int year, int month, int day) {
     normalizeGregorianDate(year, month, day);
     return {year, month, day};
 }
 
-void expectDate(const Date& actual, int year, int month, int day)
-{
+void expectDate(const Date& actual, int year, int month, int day) {
     EXPECT_EQ(actual.year, year);
     EXPECT_EQ(actual.month, month);
     EXPECT_EQ(actual.day, day);
 }
 
-int monthLength(int year, int month)
-{
+int monthLength(int year, int month) {
     return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
 }
 
-TEST(Calendar, NormalizeCarriesIntoNeighbouringMonths)
-{
+TEST(Calendar, NormalizeCarriesIntoNeighbouringMonths) {
     expectDate(normalized(2024, 2, 30), 2024, 3, 1);
     expectDate(normalized(2023, 2, 29), 2023, 3, 1);
     expectDate(normalized(2024, 3, 0), 2024, 2, 29);
@@ -45,8 +41,7 @@ TEST(Calendar, NormalizeCarriesIntoNeighbouringMonths)
     expectDate(normalized(2023, 1, 61), 2023, 3, 2);
 }
 
-TEST(Calendar, LeapYearRule)
-{
+TEST(Calendar, LeapYearRule) {
     EXPECT_EQ(isLeapYear(2000), 1);
     EXPECT_EQ(isLeapYear(1900), 0);
     EXPECT_EQ(isLeapYear(2024), 1);
@@ -55,8 +50,7 @@ TEST(Calendar, LeapYearRule)
     EXPECT_EQ(isLeapYear(2400), 1);
 }
 
-TEST(Calendar, JulianDayReferencePoints)
-{
+TEST(Calendar, JulianDayReferencePoints) {
     EXPECT_DOUBLE_EQ(julianDay(2000, 1, 1.5), 2451545.0);
     EXPECT_DOUBLE_EQ(julianDay(2000, 1, 1.0), 2451544.5);
     EXPECT_DOUBLE_EQ(julianDay(1999, 4, 17.5), 2451286.0);
@@ -74,9 +68,8 @@ TEST(Calendar, JulianDayReferencePoints)
     expectDate({year, month, day}, 2000, 1, 1);
 }
 
-TEST(Calendar, WeekdaysFromDayNumbers)
-{
-    EXPECT_EQ(weekdayOfDayNumber(2451545), 6);  // 1 January 2000, Saturday
+TEST(Calendar, WeekdaysFromDayNumbers) {
+    EXPECT_EQ(weekdayOfDayNumber(2451545), 6);                                     // 1 January 2000, Saturday
     EXPECT_EQ(weekdayOfDayNumber(static_cast<int>(julianDay(2026, 1, 1.5))), 4);   // Thursday
     EXPECT_EQ(weekdayOfDayNumber(static_cast<int>(julianDay(2024, 3, 11.5))), 1);  // Monday
     EXPECT_EQ(weekdayOfDayNumber(-1), 0);  // stays in 0-6 before the epoch
@@ -84,8 +77,7 @@ TEST(Calendar, WeekdaysFromDayNumbers)
 
 // Every day from 1600 to 2400: day numbers go up by one per day, convert back to the same date,
 // walk through the months as normalizeGregorianDate carries them, and the weekday cycles.
-TEST(Calendar, EveryDayOfEightCenturiesRoundTrips)
-{
+TEST(Calendar, EveryDayOfEightCenturiesRoundTrips) {
     int year = 1600;
     int month = 1;
     int day = 1;
@@ -112,8 +104,7 @@ TEST(Calendar, EveryDayOfEightCenturiesRoundTrips)
     EXPECT_EQ(failures, 0);
 }
 
-TEST(Calendar, VocabularyTables)
-{
+TEST(Calendar, VocabularyTables) {
     EXPECT_STREQ(gregorianMonthNames[0], "January");
     EXPECT_STREQ(gregorianMonthNames[8], "September");
     EXPECT_STREQ(gregorianMonthNames[11], "December");

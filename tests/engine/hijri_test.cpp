@@ -15,15 +15,13 @@ struct Hijri {
     bool inTable;
 };
 
-Hijri toHijri(int year, int month, int day)
-{
+Hijri toHijri(int year, int month, int day) {
     Hijri h{};
     h.inTable = gregorianToHijri(year, month, day, h.year, h.month, h.day, h.weekday);
     return h;
 }
 
-TEST(Hijri, WorkedExamples)
-{
+TEST(Hijri, WorkedExamples) {
     EXPECT_DOUBLE_EQ(hijriToDayNumber(1420, 1, 1), 2451286.0);
     EXPECT_DOUBLE_EQ(hijriToDayNumber(1450, 1, 1), 2461917.0);
     EXPECT_EQ(weekdayOfDayNumber(2451286), 6);  // Saturday
@@ -59,15 +57,13 @@ TEST(Hijri, WorkedExamples)
 }
 
 // The first day of every table year, as the table's own column lists it.
-TEST(Hijri, FirstDayOfEveryYear)
-{
+TEST(Hijri, FirstDayOfEveryYear) {
     const char* firstDays[] = {
-        "1999-04-17", "2000-04-06", "2001-03-26", "2002-03-15", "2003-03-04", "2004-02-21",
-        "2005-02-10", "2006-01-31", "2007-01-20", "2008-01-10", "2008-12-29", "2009-12-18",
-        "2010-12-07", "2011-11-26", "2012-11-15", "2013-11-04", "2014-10-25", "2015-10-14",
-        "2016-10-02", "2017-09-21", "2018-09-11", "2019-08-31", "2020-08-20", "2021-08-09",
-        "2022-07-30", "2023-07-19", "2024-07-07", "2025-06-26", "2026-06-16", "2027-06-06",
-        "2028-05-25",
+        "1999-04-17", "2000-04-06", "2001-03-26", "2002-03-15", "2003-03-04", "2004-02-21", "2005-02-10",
+        "2006-01-31", "2007-01-20", "2008-01-10", "2008-12-29", "2009-12-18", "2010-12-07", "2011-11-26",
+        "2012-11-15", "2013-11-04", "2014-10-25", "2015-10-14", "2016-10-02", "2017-09-21", "2018-09-11",
+        "2019-08-31", "2020-08-20", "2021-08-09", "2022-07-30", "2023-07-19", "2024-07-07", "2025-06-26",
+        "2026-06-16", "2027-06-06", "2028-05-25",
     };
     for (int year = 1420; year <= 1450; ++year) {
         int gy;
@@ -86,8 +82,7 @@ TEST(Hijri, FirstDayOfEveryYear)
     }
 }
 
-TEST(Hijri, MonthLengthsFromTheTableWords)
-{
+TEST(Hijri, MonthLengthsFromTheTableWords) {
     const char* lengths1420 = "29 30 29 29 30 29 30 30 30 30 29 30";
     const char* lengths1448 = "29 30 29 30 30 29 30 30 29 30 29 30";
     std::string actual1420;
@@ -106,8 +101,7 @@ TEST(Hijri, MonthLengthsFromTheTableWords)
 
 // Counting the table's month lengths day by day from 1 MuHarram 1420 must give the same date
 // as gregorianToHijri for every day the table covers, and hijriToDayNumber must invert it.
-TEST(Hijri, EveryDayOfTheTableMatchesCountedMonths)
-{
+TEST(Hijri, EveryDayOfTheTableMatchesCountedMonths) {
     int year = 1420;
     int month = 1;
     int day = 1;
@@ -120,8 +114,8 @@ TEST(Hijri, EveryDayOfTheTableMatchesCountedMonths)
         const Hijri h = toHijri(gy, gm, gd);
         if (!h.inTable || h.year != year || h.month != month || h.day != day ||
             h.weekday != weekdayOfDayNumber(n) || hijriToDayNumber(year, month, day) != n) {
-            ADD_FAILURE() << gy << "-" << gm << "-" << gd << " gave " << h.year << "-" << h.month
-                          << "-" << h.day << ", counted " << year << "-" << month << "-" << day;
+            ADD_FAILURE() << gy << "-" << gm << "-" << gd << " gave " << h.year << "-" << h.month << "-"
+                          << h.day << ", counted " << year << "-" << month << "-" << day;
             ++failures;
         }
         if (++day > hijriMonthLength(year, month)) {
@@ -136,8 +130,7 @@ TEST(Hijri, EveryDayOfTheTableMatchesCountedMonths)
     EXPECT_EQ(failures, 0);
 }
 
-TEST(Hijri, DatesOutsideTheTableAreFlaggedAndClamped)
-{
+TEST(Hijri, DatesOutsideTheTableAreFlaggedAndClamped) {
     Hijri h = toHijri(2029, 5, 14);
     EXPECT_FALSE(h.inTable);
     EXPECT_EQ(h.year, 1450);
@@ -177,8 +170,7 @@ TEST(Hijri, DatesOutsideTheTableAreFlaggedAndClamped)
     EXPECT_NEAR(outside, meanHijriDayNumber(1460, 1, 1), 2.0);
 }
 
-TEST(Hijri, MeanLunationArithmetic)
-{
+TEST(Hijri, MeanLunationArithmetic) {
     EXPECT_DOUBLE_EQ(meanHijriDayNumber(1, 1, 1), 1948439.0);
     EXPECT_EQ(floorRemainder(10.0, 3.0), 1);
     EXPECT_EQ(floorRemainder(-1.0, 3.0), -1);  // a quotient that truncates to 0 is not lowered

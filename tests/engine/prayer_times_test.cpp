@@ -11,8 +11,7 @@ namespace {
 
 constexpr double radiansPerDegree = 0.017453292519943295;
 
-std::string clock(double hours)
-{
+std::string clock(double hours) {
     char text[clockTimeBufferSize];
     formatClockTime(text, sizeof text, hours);
     return text;
@@ -31,31 +30,69 @@ struct ReferenceDay {
 
 // Each row takes a different path through the rules.
 const ReferenceDay referenceDays[] = {
-    {45.49, 15.59, 1, 2026, 1, 1, {"05:45", "07:37", "12:01", "14:07", "16:24", "17:54"},
+    {45.49,
+     15.59,
+     1,
+     2026,
+     1,
+     1,
+     {"05:45", "07:37", "12:01", "14:07", "16:24", "17:54"},
      "ordinary, no horizon correction"},
-    {21.42, 39.83, 3, 2024, 2, 28, {"05:23", "06:41", "12:34", "15:55", "18:27", "19:57"},
+    {21.42,
+     39.83,
+     3,
+     2024,
+     2,
+     28,
+     {"05:23", "06:41", "12:34", "15:55", "18:27", "19:57"},
      "horizon corrections of 300 m"},
-    {-33.87, 151.21, 10, 2026, 6, 21, {"05:22", "06:56", "11:57", "14:36", "16:57", "18:27"},
+    {-33.87,
+     151.21,
+     10,
+     2026,
+     6,
+     21,
+     {"05:22", "06:56", "11:57", "14:36", "16:57", "18:27"},
      "southern hemisphere, horizon corrections"},
-    {59.91, 10.75, 1, 2026, 6, 21, {"01:08", "02:53", "12:19", "17:00", "21:44", "23:14"},
+    {59.91,
+     10.75,
+     1,
+     2026,
+     6,
+     21,
+     {"01:08", "02:53", "12:19", "17:00", "21:44", "23:14"},
      "dawn by the solstice fraction"},
-    {59.91, 10.75, 1, 2026, 12, 21, {"06:24", "09:17", "12:15", "13:08", "15:12", "16:42"},
+    {59.91,
+     10.75,
+     1,
+     2026,
+     12,
+     21,
+     {"06:24", "09:17", "12:15", "13:08", "15:12", "16:42"},
      "beyond 48 degrees, ordinary dawn rule"},
-    {69.65, 18.96, 1, 2026, 6, 21, {"01:07", "03:56", "11:46", "15:55", "19:34", "21:04"},
+    {69.65,
+     18.96,
+     1,
+     2026,
+     6,
+     21,
+     {"01:07", "03:56", "11:46", "15:55", "19:34", "21:04"},
      "no sunset: substitute latitude"},
-    {69.65, 18.96, 1, 2026, 12, 21, {"05:27", "07:18", "11:42", "13:48", "16:05", "17:35"},
+    {69.65,
+     18.96,
+     1,
+     2026,
+     12,
+     21,
+     {"05:27", "07:18", "11:42", "13:48", "16:05", "17:35"},
      "no sunrise: substitute latitude"},
 };
 
-PrayerTimes timesFor(double latitudeDeg, double longitudeDeg, int zoneHours, int year, int month,
-                     int day)
-{
-    return computePrayerTimes(year, month, day,
-                              timetableParameters(latitudeDeg, longitudeDeg, zoneHours));
+PrayerTimes timesFor(double latitudeDeg, double longitudeDeg, int zoneHours, int year, int month, int day) {
+    return computePrayerTimes(year, month, day, timetableParameters(latitudeDeg, longitudeDeg, zoneHours));
 }
 
-TEST(PrayerTimes, ReferenceDaysPrintAsTabulated)
-{
+TEST(PrayerTimes, ReferenceDaysPrintAsTabulated) {
     for (const ReferenceDay& row : referenceDays) {
         SCOPED_TRACE(row.path);
         const PrayerTimes t =
@@ -69,15 +106,12 @@ TEST(PrayerTimes, ReferenceDaysPrintAsTabulated)
     }
 }
 
-TEST(PrayerTimes, SunPositionAndPathFlags)
-{
+TEST(PrayerTimes, SunPositionAndPathFlags) {
     // Polar night at 69.65 N: the sun never rises, so the day is flagged.
-    const SunDay winter = sunTimes(2026, 12, 21, 18.96 * radiansPerDegree,
-                                   69.65 * radiansPerDegree, 1.0);
+    const SunDay winter = sunTimes(2026, 12, 21, 18.96 * radiansPerDegree, 69.65 * radiansPerDegree, 1.0);
     EXPECT_TRUE(winter.noSunrise);
     // Midnight sun: rise and set are not numbers, but the day is not flagged as sunless.
-    const SunDay summer = sunTimes(2026, 6, 21, 18.96 * radiansPerDegree,
-                                   69.65 * radiansPerDegree, 1.0);
+    const SunDay summer = sunTimes(2026, 6, 21, 18.96 * radiansPerDegree, 69.65 * radiansPerDegree, 1.0);
     EXPECT_FALSE(summer.noSunrise);
     EXPECT_TRUE(std::isnan(summer.rise));
     EXPECT_TRUE(std::isnan(summer.set));
@@ -95,8 +129,7 @@ TEST(PrayerTimes, SunPositionAndPathFlags)
 
 // The reduction of the mean longitude and anomaly gives, bit for bit, what subtracting and adding
 // 360 one step at a time gives, including exact multiples, over thousands of years either way.
-TEST(PrayerTimes, AngleReductionMatchesStepwiseSubtraction)
-{
+TEST(PrayerTimes, AngleReductionMatchesStepwiseSubtraction) {
     auto stepwise = [](double angleDeg) {
         while (angleDeg > 360.0)
             angleDeg -= 360.0;
@@ -104,8 +137,9 @@ TEST(PrayerTimes, AngleReductionMatchesStepwiseSubtraction)
             angleDeg += 360.0;
         return angleDeg;
     };
-    const double exact[] = {0.0, 360.0, 720.0, -360.0, -720.0, 1080.0, 359.99999999999994,
-                            360.00000000000006, -1e-300, 1e-300, -0.1, 3600.5, -3600.5};
+    const double exact[] = {
+        0.0,     360.0,  720.0, -360.0, -720.0, 1080.0, 359.99999999999994, 360.00000000000006,
+        -1e-300, 1e-300, -0.1,  3600.5, -3600.5};
     for (double angle : exact) {
         const double expected = stepwise(angle);
         const double actual = reduceDegrees(angle);
@@ -122,8 +156,7 @@ TEST(PrayerTimes, AngleReductionMatchesStepwiseSubtraction)
     }
 }
 
-TEST(PrayerTimes, EveningIsAlwaysTheIntervalAfterSunset)
-{
+TEST(PrayerTimes, EveningIsAlwaysTheIntervalAfterSunset) {
     for (const ReferenceDay& row : referenceDays) {
         const PrayerTimes t =
             timesFor(row.latitudeDeg, row.longitudeDeg, row.zoneHours, row.year, row.month, row.day);
@@ -131,8 +164,7 @@ TEST(PrayerTimes, EveningIsAlwaysTheIntervalAfterSunset)
     }
 }
 
-TEST(PrayerTimes, HorizonCorrectionOnlyBelowTheLatitudeLimit)
-{
+TEST(PrayerTimes, HorizonCorrectionOnlyBelowTheLatitudeLimit) {
     // Exactly 0.79 radians gets no correction: the heights then change nothing.
     PrayerParameters p = timetableParameters(0.0, 15.0, 1.0);
     p.latitudeRad = 0.79;
@@ -158,8 +190,7 @@ TEST(PrayerTimes, HorizonCorrectionOnlyBelowTheLatitudeLimit)
     EXPECT_DOUBLE_EQ(ground.sunset, sun.set + 0.016388);
 }
 
-TEST(PrayerTimes, HighLatitudeDawnRuleStartsAtExactly48Degrees)
-{
+TEST(PrayerTimes, HighLatitudeDawnRuleStartsAtExactly48Degrees) {
     // At 0.83776 radians the night share replaces the ordinary dawn in midsummer; just below it
     // the ordinary rule still gives a time (the sun still reaches the dawn depression at 47.99).
     PrayerParameters p = timetableParameters(0.0, 10.0, 1.0);
@@ -170,8 +201,7 @@ TEST(PrayerTimes, HighLatitudeDawnRuleStartsAtExactly48Degrees)
     EXPECT_DOUBLE_EQ(at48.dawn, sun.rise - share * (24.0 - sun.set + sun.rise));
 }
 
-TEST(PrayerTimes, LatitudeZeroCountsAsNorth)
-{
+TEST(PrayerTimes, LatitudeZeroCountsAsNorth) {
     PrayerParameters north = timetableParameters(0.0, 0.0, 0.0);
     PrayerParameters south = north;
     south.latitudeRad = -1e-9;
@@ -185,8 +215,7 @@ TEST(PrayerTimes, LatitudeZeroCountsAsNorth)
 
 // Below 48 degrees, in the band where the sun never reaches the dawn depression near the
 // summer solstice, dawn comes from the solstice night share instead of being no number at all.
-TEST(PrayerTimes, DawnInTheBandBelow48DegreesIsANumber)
-{
+TEST(PrayerTimes, DawnInTheBandBelow48DegreesIsANumber) {
     const PrayerTimes t = timesFor(47.8, 10.0, 1, 2026, 6, 21);
     EXPECT_FALSE(std::isnan(t.dawn));
     EXPECT_EQ(clock(t.sunrise), "04:20");
@@ -199,14 +228,12 @@ TEST(PrayerTimes, DawnInTheBandBelow48DegreesIsANumber)
 
     const PrayerParameters p = timetableParameters(47.8, 10.0, 1.0);
     const SunDay sun = sunTimes(2026, 6, 21, p.longitudeRad, p.latitudeRad, 1.0);
-    EXPECT_DOUBLE_EQ(t.dawn,
-                     sun.rise - dawnFraction(2026, 6, 21, p) * (24.0 - sun.set + sun.rise));
+    EXPECT_DOUBLE_EQ(t.dawn, sun.rise - dawnFraction(2026, 6, 21, p) * (24.0 - sun.set + sun.rise));
 }
 
 // Across every latitude, both hemispheres and every day of a year, no time is ever anything
 // but a finite number, and the order of the day holds.
-TEST(PrayerTimes, EveryLatitudeAndDayGivesFiniteOrderedTimes)
-{
+TEST(PrayerTimes, EveryLatitudeAndDayGivesFiniteOrderedTimes) {
     const int monthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     int failures = 0;
     for (int tenths = -900; tenths <= 900 && failures < 10; tenths += 5) {
@@ -222,10 +249,9 @@ TEST(PrayerTimes, EveryLatitudeAndDayGivesFiniteOrderedTimes)
                 ok = ok && t.dawn < t.sunrise && t.sunrise < t.noon && t.noon < t.afternoon &&
                      t.afternoon < t.sunset && t.sunset < t.evening;
                 if (!ok) {
-                    ADD_FAILURE() << "latitude " << latitudeDeg << " on 2026-" << month << "-"
-                                  << day << ": " << clock(t.dawn) << " " << clock(t.sunrise)
-                                  << " " << clock(t.noon) << " " << clock(t.afternoon) << " "
-                                  << clock(t.sunset) << " " << clock(t.evening);
+                    ADD_FAILURE() << "latitude " << latitudeDeg << " on 2026-" << month << "-" << day << ": "
+                                  << clock(t.dawn) << " " << clock(t.sunrise) << " " << clock(t.noon) << " "
+                                  << clock(t.afternoon) << " " << clock(t.sunset) << " " << clock(t.evening);
                     ++failures;
                 }
             }

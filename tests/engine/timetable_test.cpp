@@ -9,32 +9,28 @@
 
 namespace {
 
-std::string readFile(const std::string& path)
-{
+std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
 }
 
-std::string scratchPath(const char* name)
-{
+std::string scratchPath(const char* name) {
     return std::string(::testing::TempDir()) + name;
 }
 
-std::string timetable(double zoneHours, double longitudeDeg, double latitudeDeg, int year,
-                      int month, int firstDay = 0, int dayCount = 0)
-{
+std::string timetable(double zoneHours, double longitudeDeg, double latitudeDeg, int year, int month,
+                      int firstDay = 0, int dayCount = 0) {
     const std::string path = scratchPath("selvara-timetable-test.txt");
-    EXPECT_TRUE(writeTimetable(path.c_str(), zoneHours, longitudeDeg, latitudeDeg, year, month,
-                               firstDay, dayCount));
+    EXPECT_TRUE(
+        writeTimetable(path.c_str(), zoneHours, longitudeDeg, latitudeDeg, year, month, firstDay, dayCount));
     const std::string text = readFile(path);
     std::remove(path.c_str());
     return text;
 }
 
-int countLines(const std::string& text)
-{
+int countLines(const std::string& text) {
     int lines = 0;
     for (std::string::size_type at = text.find("\r\n"); at != std::string::npos;
          at = text.find("\r\n", at + 2))
@@ -42,17 +38,15 @@ int countLines(const std::string& text)
     return lines;
 }
 
-const char januaryHead[] =
-    "               Praying times for a month: January  2026\r\n"
-    "-------------------------------------------------------------------------\r\n"
-    "              Fajr     SHorwwQ    DHuhr     `ASr      MaGHrib  `ISHaa'\r\n"
-    "Date Day      Dawn     Sunrise    Noon    Afternoon   Sunset   Evening\r\n"
-    "-------------------------------------------------------------------------\r\n"
-    " 1   Thu      05:45     07:37     12:01     14:07     16:24     17:54     \r\n"
-    " 2   Fri      05:45     07:37     12:02     14:07     16:25     17:55     \r\n";
+const char januaryHead[] = "               Praying times for a month: January  2026\r\n"
+                           "-------------------------------------------------------------------------\r\n"
+                           "              Fajr     SHorwwQ    DHuhr     `ASr      MaGHrib  `ISHaa'\r\n"
+                           "Date Day      Dawn     Sunrise    Noon    Afternoon   Sunset   Evening\r\n"
+                           "-------------------------------------------------------------------------\r\n"
+                           " 1   Thu      05:45     07:37     12:01     14:07     16:24     17:54     \r\n"
+                           " 2   Fri      05:45     07:37     12:02     14:07     16:25     17:55     \r\n";
 
-TEST(Timetable, JanuaryAtTheDefaultPlaceStartsAsPublished)
-{
+TEST(Timetable, JanuaryAtTheDefaultPlaceStartsAsPublished) {
     const std::string text = timetable(1.0, 15.59, 45.49, 2026, 1);
     ASSERT_GE(text.size(), sizeof januaryHead - 1);
     EXPECT_EQ(text.substr(0, sizeof januaryHead - 1), januaryHead);
@@ -64,19 +58,20 @@ TEST(Timetable, JanuaryAtTheDefaultPlaceStartsAsPublished)
 // Whole months compared byte for byte with stored tables, so both builds are held to the same
 // bytes: the default place, the southern hemisphere with horizon corrections, and a polar summer
 // and winter where the substitute latitude and the night share take over.
-TEST(Timetable, WholeMonthsMatchGoldenFiles)
-{
+TEST(Timetable, WholeMonthsMatchGoldenFiles) {
     struct Golden {
         const char* file;
         double zoneHours, longitudeDeg, latitudeDeg;
         int year, month;
     };
     const Golden goldens[] = {
+        // clang-format off
         {"zagreb-2026-01.txt", 1, 15.59, 45.49, 2026, 1},
         {"sydney-2026-06.txt", 10, 151.21, -33.87, 2026, 6},
         {"tromso-2026-06.txt", 1, 18.96, 69.65, 2026, 6},
         {"tromso-2026-12.txt", 1, 18.96, 69.65, 2026, 12},
         {"munich-band-2026-06.txt", 1, 10.0, 47.8, 2026, 6},
+        // clang-format on
     };
     for (const Golden& g : goldens) {
         SCOPED_TRACE(g.file);
@@ -86,8 +81,7 @@ TEST(Timetable, WholeMonthsMatchGoldenFiles)
     }
 }
 
-TEST(Timetable, FebruaryHasItsLeapDay)
-{
+TEST(Timetable, FebruaryHasItsLeapDay) {
     EXPECT_EQ(countLines(timetable(1, 15.59, 45.49, 2024, 2)), 5 + 29);
     EXPECT_EQ(countLines(timetable(1, 15.59, 45.49, 2023, 2)), 5 + 28);
     EXPECT_EQ(countLines(timetable(1, 15.59, 45.49, 2000, 2)), 5 + 29);
@@ -96,8 +90,7 @@ TEST(Timetable, FebruaryHasItsLeapDay)
     EXPECT_NE(text.find("\r\n 1   Sat      "), std::string::npos);
 }
 
-TEST(Timetable, DayCountCarriesIntoFollowingMonths)
-{
+TEST(Timetable, DayCountCarriesIntoFollowingMonths) {
     const std::string text = timetable(1, 15.59, 45.49, 2025, 12, 30, 4);
     EXPECT_EQ(countLines(text), 5 + 4);
     EXPECT_NE(text.find("Praying times for a month: December  2025\r\n"), std::string::npos);
@@ -116,8 +109,7 @@ TEST(Timetable, DayCountCarriesIntoFollowingMonths)
     EXPECT_NE(leap.find("\r\n 1   Fri      "), std::string::npos);
 }
 
-TEST(Timetable, WritingTwiceReplacesTheFile)
-{
+TEST(Timetable, WritingTwiceReplacesTheFile) {
     const std::string path = scratchPath("selvara-replace-test.txt");
     ASSERT_TRUE(writeTimetable(path.c_str(), 1, 15.59, 45.49, 2026, 1, 0, 0));
     ASSERT_TRUE(writeTimetable(path.c_str(), 1, 15.59, 45.49, 2026, 2, 0, 0));
@@ -127,24 +119,24 @@ TEST(Timetable, WritingTwiceReplacesTheFile)
     EXPECT_EQ(text.find("January"), std::string::npos);
 }
 
-TEST(Timetable, UnopenableFileIsReportedNotFatal)
-{
+TEST(Timetable, UnopenableFileIsReportedNotFatal) {
     const std::string path = scratchPath("no-such-folder/deeper/PrayingTimes.txt");
     EXPECT_FALSE(writeTimetable(path.c_str(), 1, 15.59, 45.49, 2026, 1, 0, 0));
     // Still running, and an ordinary write afterwards works.
     EXPECT_EQ(countLines(timetable(1, 15.59, 45.49, 2026, 1)), 5 + 31);
 }
 
-TEST(Timetable, ClockTimesAreCutNotRounded)
-{
+TEST(Timetable, ClockTimesAreCutNotRounded) {
     struct Case {
         double hours;
         const char* text;
     };
     const Case cases[] = {
+        // clang-format off
         {5.5, "05:30"},   {12.999, "12:59"}, {24.25, "24:15"},    {-0.25, "00:15"},
         {-1.5, "-1:30"},  {0.0, "00:00"},    {99.99, "99:59"},    {100.5, "100:30"},
         {0.0 / 0.0, "--:--"}, {1e300, "--:--"}, {-1e300, "--:--"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         char text[clockTimeBufferSize];

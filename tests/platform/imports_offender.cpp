@@ -2,8 +2,7 @@
 #include <zlib.h>
 #include <cstdio>
 
-int main()
-{
+int main() {
     std::printf("%s\n", zlibVersion());
     return 0;
 }

@@ -16,8 +16,7 @@ namespace {
 const char probeClassName[] = "SelvaraPlatformProbe";
 const char probeRegistryKey[] = "SOFTWARE\\SelvaraPlatformProbe";
 
-LRESULT CALLBACK probeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK probeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -26,8 +25,7 @@ struct ProbeDialogState {
     char editTextAtInit[64];
 };
 
-INT_PTR CALLBACK probeDialogProc(HWND dialog, UINT message, WPARAM, LPARAM lParam)
-{
+INT_PTR CALLBACK probeDialogProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         ProbeDialogState* state = reinterpret_cast<ProbeDialogState*>(lParam);
         state->initialised = true;
@@ -39,8 +37,7 @@ INT_PTR CALLBACK probeDialogProc(HWND dialog, UINT message, WPARAM, LPARAM lPara
 }
 
 // Face name Windows actually selects for a requested face.
-void selectedFaceName(const char* requested, char* face, int faceSize)
-{
+void selectedFaceName(const char* requested, char* face, int faceSize) {
     face[0] = '\0';
     LOGFONTA logFont;
     std::memset(&logFont, 0, sizeof logFont);
@@ -58,16 +55,14 @@ void selectedFaceName(const char* requested, char* face, int faceSize)
     DeleteObject(font);
 }
 
-bool isDirectory(const char* path)
-{
+bool isDirectory(const char* path) {
     DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-} // namespace
+}  // namespace
 
-TEST(WineResources, RcListedWithTheExecutableIsFound)
-{
+TEST(WineResources, RcListedWithTheExecutableIsFound) {
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(RCDATA_PLATFORM_PROBE), MAKEINTRESOURCEA(10));
     ASSERT_NE(found, nullptr);
     HGLOBAL loaded = LoadResource(nullptr, found);
@@ -79,8 +74,7 @@ TEST(WineResources, RcListedWithTheExecutableIsFound)
     EXPECT_EQ(std::memcmp(bytes, expected, sizeof expected), 0);
 }
 
-TEST(WineWindows, TopLevelWindowIsCreatedAndDestroyed)
-{
+TEST(WineWindows, TopLevelWindowIsCreatedAndDestroyed) {
     WNDCLASSA windowClass;
     std::memset(&windowClass, 0, sizeof windowClass);
     windowClass.lpfnWndProc = probeWindowProc;
@@ -88,8 +82,8 @@ TEST(WineWindows, TopLevelWindowIsCreatedAndDestroyed)
     windowClass.lpszClassName = probeClassName;
     ASSERT_NE(RegisterClassA(&windowClass), 0) << "error " << GetLastError();
 
-    HWND window = CreateWindowExA(0, probeClassName, "probe", WS_OVERLAPPEDWINDOW, 10, 10, 320, 200,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND window = CreateWindowExA(0, probeClassName, "probe", WS_OVERLAPPEDWINDOW, 10, 10, 320, 200, nullptr,
+                                  nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(window, nullptr) << "no display? error " << GetLastError();
     ShowWindow(window, SW_SHOW);
     EXPECT_TRUE(IsWindowVisible(window));
@@ -102,8 +96,7 @@ TEST(WineWindows, TopLevelWindowIsCreatedAndDestroyed)
     UnregisterClassA(probeClassName, windowClass.hInstance);
 }
 
-TEST(WineWindows, DialogFromTemplateRunsInitDialogAndHasItsControls)
-{
+TEST(WineWindows, DialogFromTemplateRunsInitDialogAndHasItsControls) {
     ProbeDialogState state;
     std::memset(&state, 0, sizeof state);
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PLATFORM_PROBE), nullptr,
@@ -120,8 +113,7 @@ TEST(WineWindows, DialogFromTemplateRunsInitDialogAndHasItsControls)
     EXPECT_TRUE(DestroyWindow(dialog));
 }
 
-TEST(WineFonts, DialogFontsAreTheRealOnesNotFallbacks)
-{
+TEST(WineFonts, DialogFontsAreTheRealOnesNotFallbacks) {
     const char* const faces[] = {"MS Sans Serif", "Tahoma", "Marlett", "Small Fonts"};
     for (const char* requested : faces) {
         char face[LF_FACESIZE];
@@ -137,8 +129,7 @@ TEST(WineFonts, DialogFontsAreTheRealOnesNotFallbacks)
     EXPECT_NE(GetFileAttributesA(fontPath), INVALID_FILE_ATTRIBUTES) << fontPath;
 }
 
-TEST(WineRegistry, LocalMachineIsWritableAndScratchKeyIsRemoved)
-{
+TEST(WineRegistry, LocalMachineIsWritableAndScratchKeyIsRemoved) {
     HKEY key = nullptr;
     DWORD disposition = 0;
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, probeRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -160,8 +151,7 @@ TEST(WineRegistry, LocalMachineIsWritableAndScratchKeyIsRemoved)
     EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, probeRegistryKey, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
 }
 
-TEST(WineShellFolders, UserAndCommonFoldersExist)
-{
+TEST(WineShellFolders, UserAndCommonFoldersExist) {
     const int folders[] = {CSIDL_DESKTOPDIRECTORY, CSIDL_PERSONAL, CSIDL_COMMON_PROGRAMS,
                            CSIDL_COMMON_DESKTOPDIRECTORY};
     for (int folder : folders) {

@@ -49,17 +49,19 @@ SettingsRecord otherPlace() {
 }
 
 // The 280 bytes of a file holding `record` (built by hand, not by the code under test).
-std::vector<unsigned char> fileBytes(double latitude, double longitude, const char* town,
-                                     int32_t zone) {
+std::vector<unsigned char> fileBytes(double latitude, double longitude, const char* town, int32_t zone) {
     std::vector<unsigned char> bytes(settingsFileSize, 0);
     uint64_t bits;
     std::memcpy(&bits, &latitude, 8);
-    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<unsigned char>(bits >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        bytes[i] = static_cast<unsigned char>(bits >> (8 * i));
     std::memcpy(&bits, &longitude, 8);
-    for (int i = 0; i < 8; ++i) bytes[8 + i] = static_cast<unsigned char>(bits >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        bytes[8 + i] = static_cast<unsigned char>(bits >> (8 * i));
     std::memcpy(&bytes[16], town, std::strlen(town));
     const uint32_t z = static_cast<uint32_t>(zone);
-    for (int i = 0; i < 4; ++i) bytes[276 + i] = static_cast<unsigned char>(z >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes[276 + i] = static_cast<unsigned char>(z >> (8 * i));
     return bytes;
 }
 
@@ -143,6 +145,7 @@ TEST_F(SettingsFile, ShortFiles) {
         int32_t zone;
     };
     const Case cases[] = {
+        // clang-format off
         {0, -33.87, 151.21, "", 10},        // opened, empty: only the town is cleared
         {5, -33.87, 151.21, "", 10},        // cuts through latitude
         {8, 21.42, 151.21, "", 10},         // latitude only
@@ -153,6 +156,7 @@ TEST_F(SettingsFile, ShortFiles) {
         {276, 21.42, 39.83, "Makkah", 10},  // whole town, no zone
         {279, 21.42, 39.83, "Makkah", 10},  // cuts through the zone
         {280, 21.42, 39.83, "Makkah", 3},
+        // clang-format on
     };
     for (const Case& c : cases) {
         writeBytes(path, std::vector<unsigned char>(full.begin(), full.begin() + c.size));
@@ -201,7 +205,8 @@ TEST_F(SettingsFile, GarbageIsTakenAsItStandsWithoutOverrun) {
         EXPECT_LT(std::strlen(record.townName), 260u);
         double expectedLatitude;
         uint64_t bits = 0;
-        for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[i];
+        for (int i = 7; i >= 0; --i)
+            bits = (bits << 8) | bytes[i];
         std::memcpy(&expectedLatitude, &bits, 8);
         if (!std::isnan(expectedLatitude)) {
             EXPECT_EQ(record.latitude, expectedLatitude);

@@ -40,8 +40,10 @@ protected:
     }
     void TearDown() override {
         archiveModule = nullptr;
-        if (dataModule != nullptr) FreeLibrary(dataModule);
-        if (!modulePath.empty()) DeleteFileA(modulePath.c_str());
+        if (dataModule != nullptr)
+            FreeLibrary(dataModule);
+        if (!modulePath.empty())
+            DeleteFileA(modulePath.c_str());
         removeScratchFolder(folder);
         RemoveDirectoryA("C:\\selvara-escaped");
     }
@@ -63,8 +65,7 @@ protected:
         ASSERT_NE(update, nullptr);
         ASSERT_TRUE(UpdateResourceA(update, MAKEINTRESOURCEA(10), MAKEINTRESOURCEA(RCDATA_SETUP_ARCHIVE),
                                     MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
-                                    const_cast<char*>(archive.data()),
-                                    static_cast<DWORD>(archive.size())));
+                                    const_cast<char*>(archive.data()), static_cast<DWORD>(archive.size())));
         ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
     }
 
@@ -78,18 +79,19 @@ const std::string CopyPage::missingArchive = "(no archive resource)";
 std::string gzipped(const std::vector<uint8_t>& stream) {
     const std::string path = tempFile("selvara-test-stream.gz");
     gzFile out = gzopen(path.c_str(), "wb");
-    if (!stream.empty()) gzwrite(out, stream.data(), static_cast<unsigned>(stream.size()));
+    if (!stream.empty())
+        gzwrite(out, stream.data(), static_cast<unsigned>(stream.size()));
     gzclose(out);
     const std::string bytes = readWholeFile(path);
     DeleteFileA(path.c_str());
     return bytes;
 }
 
-void appendRaw(std::vector<uint8_t>& stream, const std::string& name, uint32_t sizeField,
-               size_t dataBytes) {
+void appendRaw(std::vector<uint8_t>& stream, const std::string& name, uint32_t sizeField, size_t dataBytes) {
     stream.push_back(static_cast<uint8_t>(name.size()));
     stream.insert(stream.end(), name.begin(), name.end());
-    for (int shift = 0; shift < 32; shift += 8) stream.push_back(static_cast<uint8_t>(sizeField >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        stream.push_back(static_cast<uint8_t>(sizeField >> shift));
     stream.insert(stream.end(), dataBytes, uint8_t{'x'});
 }
 
@@ -112,8 +114,8 @@ TEST_F(CopyPage, UnpacksTheFourRecordsByteForByteAndDeletesTheTemporaryFiles) {
 // Cancel pressed while the third record is written: its status line is the cue.
 LRESULT CALLBACK cancelAtThirdRecord(int code, WPARAM wParam, LPARAM lParam) {
     const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->message == WM_SETTEXT &&
-        GetDlgCtrlID(call->hwnd) == IDC_COPY_STATUS && call->lParam != 0) {
+    if (code == HC_ACTION && call->message == WM_SETTEXT && GetDlgCtrlID(call->hwnd) == IDC_COPY_STATUS &&
+        call->lParam != 0) {
         const char* text = reinterpret_cast<const char*>(call->lParam);
         const size_t length = std::strlen(text);
         if (length > 11 && std::strcmp(text + length - 11, "\\readme.wri") == 0) {
@@ -162,7 +164,8 @@ std::vector<HostileCase> hostileCases() {
     std::vector<HostileCase> cases;
     auto four = [](const std::string& badName, int position) {
         std::vector<uint8_t> stream;
-        for (int i = 0; i < 4; ++i) appendRaw(stream, i == position ? badName : "ok" + std::to_string(i), 3, 3);
+        for (int i = 0; i < 4; ++i)
+            appendRaw(stream, i == position ? badName : "ok" + std::to_string(i), 3, 3);
         return stream;
     };
     cases.push_back({"parent folder name", gzipped(four("..\\selvara-escaped\\x.exe", 1))});
@@ -170,7 +173,8 @@ std::vector<HostileCase> hostileCases() {
     cases.push_back({"absolute name", gzipped(four("\\selvara-escaped.txt", 3))});
     cases.push_back({"empty name", gzipped(four("", 2))});
     std::vector<uint8_t> three;
-    for (int i = 0; i < 3; ++i) appendRaw(three, "f" + std::to_string(i), 1, 1);
+    for (int i = 0; i < 3; ++i)
+        appendRaw(three, "f" + std::to_string(i), 1, 1);
     cases.push_back({"three records", gzipped(three)});
     std::vector<uint8_t> huge;
     appendRaw(huge, "a", 1, 1);
@@ -179,7 +183,8 @@ std::vector<HostileCase> hostileCases() {
     appendRaw(huge, "d", 1, 1);
     cases.push_back({"huge size", gzipped(huge)});
     std::vector<uint8_t> whole;
-    for (int i = 0; i < 4; ++i) appendRaw(whole, "w" + std::to_string(i), 50, 50);
+    for (int i = 0; i < 4; ++i)
+        appendRaw(whole, "w" + std::to_string(i), 50, 50);
     std::vector<uint8_t> cut(whole.begin(), whole.end() - 20);
     cases.push_back({"stream ends inside a record", gzipped(cut)});
     const std::string gz = gzipped(whole);

@@ -13,7 +13,7 @@ const int ownControlIds[] = {151, 101, 214, 215, 110, 107, 212, 104, 105};
 
 struct DialogSearch {
     DWORD processId;
-    int childId;        // 0: message boxes
+    int childId;  // 0: message boxes
     HWND found;
 };
 
@@ -42,8 +42,8 @@ BOOL CALLBACK matchDialog(HWND window, LPARAM data) {
     if ((search->processId != 0 && owner != search->processId) || !isDialog(window)) {
         return TRUE;
     }
-    const bool matches = search->childId == 0 ? isMessageBox(window)
-                                              : GetDlgItem(window, search->childId) != nullptr;
+    const bool matches =
+        search->childId == 0 ? isMessageBox(window) : GetDlgItem(window, search->childId) != nullptr;
     if (matches) {
         search->found = window;
         return FALSE;
@@ -63,7 +63,7 @@ HWND waitForDialogWithControl(DWORD processId, int childId, int timeoutMs) {
     for (int waited = 0; waited < timeoutMs; waited += pollMs) {
         HWND found = findDialog(processId, childId);
         if (found != nullptr) {
-            Sleep(pollMs * 2);   // let its initialisation finish
+            Sleep(pollMs * 2);  // let its initialisation finish
             return found;
         }
         Sleep(pollMs);
@@ -149,7 +149,6 @@ bool chooseComboItem(HWND dialog, int comboId, const std::string& text) {
         return false;
     }
     SendMessageA(combo, CB_SETCURSEL, item, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELENDOK),
-                 reinterpret_cast<LPARAM>(combo));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELENDOK), reinterpret_cast<LPARAM>(combo));
     return true;
 }

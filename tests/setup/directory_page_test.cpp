@@ -20,8 +20,8 @@ namespace {
 std::atomic<DWORD> freeUnits(0);
 
 // 1000-byte clusters, so that the free clusters are the free units.
-BOOL WINAPI fakeFreeSpace(LPCSTR, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector,
-                          LPDWORD freeClusters, LPDWORD totalClusters) {
+BOOL WINAPI fakeFreeSpace(LPCSTR, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector, LPDWORD freeClusters,
+                          LPDWORD totalClusters) {
     *sectorsPerCluster = 1;
     *bytesPerSector = 1000;
     *freeClusters = freeUnits;
@@ -42,7 +42,8 @@ protected:
     void TearDown() override {
         SetCurrentDirectoryA(savedDirectory);
         diskFreeSpaceQuery = GetDiskFreeSpaceA;
-        for (const std::string& folder : scratch) removeScratchFolder(folder);
+        for (const std::string& folder : scratch)
+            removeScratchFolder(folder);
     }
     char savedDirectory[MAX_PATH] = "";
     std::vector<std::string> scratch;
@@ -79,7 +80,8 @@ void doubleClickItem(HWND dialog, int listId, int item) {
 
 int indexOf(const std::vector<std::string>& items, const std::string& text) {
     for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == text) return static_cast<int>(i);
+        if (items[i] == text)
+            return static_cast<int>(i);
     }
     return -1;
 }
@@ -90,35 +92,37 @@ TEST_F(DirectoryPage, FreeSpaceOf2999BlocksAnd3000ProceedsOnADriveRoot) {
     scratch.push_back(directory);
     freeUnits = 2999;
     std::vector<std::string> seen;
-    const INT_PTR result = runDriven([] { return showDirectoryPage(nullptr); }, [&] {
-        HWND page = waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
-        ASSERT_NE(page, nullptr);
-        seen.push_back(windowText(GetDlgItem(page, IDC_DIR_INSTALL_DIRECTORY)));
-        pressButton(page, IDOK);
-        MessageBoxSeen box = answerNextMessageBox(thisProcess, IDYES);
-        seen.push_back(box.text + "|" + box.caption);
-        EXPECT_TRUE(IsWindowVisible(page)) << "Next is blocked";
+    const INT_PTR result =
+        runDriven([] { return showDirectoryPage(nullptr); },
+                  [&] {
+                      HWND page = waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
+                      ASSERT_NE(page, nullptr);
+                      seen.push_back(windowText(GetDlgItem(page, IDC_DIR_INSTALL_DIRECTORY)));
+                      pressButton(page, IDOK);
+                      MessageBoxSeen box = answerNextMessageBox(thisProcess, IDYES);
+                      seen.push_back(box.text + "|" + box.caption);
+                      EXPECT_TRUE(IsWindowVisible(page)) << "Next is blocked";
 
-        pressButton(page, IDC_DIR_BROWSE);
-        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
-        ASSERT_NE(browser, nullptr);
-        seen.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_FREE_SPACE)));
-        EXPECT_TRUE(chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\"));
-        typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), name);
-        pressButton(browser, IDOK);
-        box = answerNextMessageBox(thisProcess, IDNO);
-        seen.push_back(box.text + "|" + box.caption);
-        EXPECT_TRUE(IsWindowVisible(browser)) << "OK is blocked";
+                      pressButton(page, IDC_DIR_BROWSE);
+                      HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+                      ASSERT_NE(browser, nullptr);
+                      seen.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_FREE_SPACE)));
+                      EXPECT_TRUE(chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\"));
+                      typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), name);
+                      pressButton(browser, IDOK);
+                      box = answerNextMessageBox(thisProcess, IDNO);
+                      seen.push_back(box.text + "|" + box.caption);
+                      EXPECT_TRUE(IsWindowVisible(browser)) << "OK is blocked";
 
-        freeUnits = 3000;
-        EXPECT_TRUE(chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\"));
-        seen.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_FREE_SPACE)));
-        pressButton(browser, IDOK);
-        EXPECT_TRUE(waitForWindowGone(browser));
-        Sleep(50);
-        seen.push_back(windowText(GetDlgItem(page, IDC_DIR_INSTALL_DIRECTORY)));
-        pressButton(page, IDOK);
-    });
+                      freeUnits = 3000;
+                      EXPECT_TRUE(chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\"));
+                      seen.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_FREE_SPACE)));
+                      pressButton(browser, IDOK);
+                      EXPECT_TRUE(waitForWindowGone(browser));
+                      Sleep(50);
+                      seen.push_back(windowText(GetDlgItem(page, IDC_DIR_INSTALL_DIRECTORY)));
+                      pressButton(page, IDOK);
+                  });
     EXPECT_EQ(result, 0);
     const std::string noSpace =
         "You do not have enough Free disk space on this drive for installation. Change the drive "
@@ -143,21 +147,23 @@ TEST_F(DirectoryPage, ExistingDirectoryIsAskedAboutEachTime) {
     scratch.push_back(directory);
     freeUnits = 5000;
     std::vector<std::string> questions;
-    const INT_PTR result = runDriven([] { return showDirectoryPage(nullptr); }, [&] {
-        HWND page = waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
-        ASSERT_NE(page, nullptr);
-        pressButton(page, IDC_DIR_BROWSE);
-        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
-        ASSERT_NE(browser, nullptr);
-        chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\");
-        typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), directory.substr(3));
-        pressButton(browser, IDOK);
-        waitForWindowGone(browser);
-        for (int button : {IDNO, IDYES}) {
-            pressButton(page, IDOK);
-            questions.push_back(answerNextMessageBox(thisProcess, button).text);
-        }
-    });
+    const INT_PTR result =
+        runDriven([] { return showDirectoryPage(nullptr); },
+                  [&] {
+                      HWND page = waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
+                      ASSERT_NE(page, nullptr);
+                      pressButton(page, IDC_DIR_BROWSE);
+                      HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+                      ASSERT_NE(browser, nullptr);
+                      chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\");
+                      typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), directory.substr(3));
+                      pressButton(browser, IDOK);
+                      waitForWindowGone(browser);
+                      for (int button : {IDNO, IDYES}) {
+                          pressButton(page, IDOK);
+                          questions.push_back(answerNextMessageBox(thisProcess, button).text);
+                      }
+                  });
     EXPECT_EQ(result, 0);
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[0], questions[1]);
@@ -173,16 +179,17 @@ TEST_F(DirectoryPage, AHundredthCharacterRestoresThePreviousNameAndBeeps) {
     lstrcpynA(wizard.directoryName, "Selvara", sizeof wizard.directoryName);
     const std::string ninetyNine(99, 'n');
     std::string afterTyping;
-    runDriven([] { return showDirectoryBrowser(nullptr); }, [&] {
-        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
-        ASSERT_NE(browser, nullptr);
-        HWND edit = GetDlgItem(browser, IDC_BROWSE_NAME);
-        typeInto(edit, ninetyNine);
-        EXPECT_EQ(std::string(wizard.directoryName), ninetyNine);
-        typeInto(edit, "X", false);
-        afterTyping = windowText(edit);
-        pressButton(browser, IDCANCEL);
-    });
+    runDriven([] { return showDirectoryBrowser(nullptr); },
+              [&] {
+                  HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+                  ASSERT_NE(browser, nullptr);
+                  HWND edit = GetDlgItem(browser, IDC_BROWSE_NAME);
+                  typeInto(edit, ninetyNine);
+                  EXPECT_EQ(std::string(wizard.directoryName), ninetyNine);
+                  typeInto(edit, "X", false);
+                  afterTyping = windowText(edit);
+                  pressButton(browser, IDCANCEL);
+              });
     EXPECT_EQ(afterTyping, ninetyNine);
     EXPECT_EQ(std::string(wizard.directoryName), ninetyNine);
 }
@@ -192,16 +199,17 @@ TEST_F(DirectoryPage, EmptyNameIsRefusedByTheBrowser) {
     enumerateDrives();
     lstrcpynA(wizard.directoryName, "Selvara", sizeof wizard.directoryName);
     std::string warning;
-    runDriven([] { return showDirectoryBrowser(nullptr); }, [&] {
-        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
-        ASSERT_NE(browser, nullptr);
-        typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), "");
-        pressButton(browser, IDOK);
-        const MessageBoxSeen box = answerNextMessageBox(thisProcess, IDOK);
-        warning = box.text + "|" + box.caption;
-        typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), "Selvara");
-        pressButton(browser, IDOK);
-    });
+    runDriven([] { return showDirectoryBrowser(nullptr); },
+              [&] {
+                  HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+                  ASSERT_NE(browser, nullptr);
+                  typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), "");
+                  pressButton(browser, IDOK);
+                  const MessageBoxSeen box = answerNextMessageBox(thisProcess, IDOK);
+                  warning = box.text + "|" + box.caption;
+                  typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), "Selvara");
+                  pressButton(browser, IDOK);
+              });
     EXPECT_EQ(warning, "You forget to select a directory|Warning");
 }
 
@@ -215,32 +223,33 @@ TEST_F(DirectoryPage, UpEntryClimbsToTheDriveRootWhereItDisappears) {
     lstrcpynA(wizard.baseFolder, (outer + "\\inner").c_str(), sizeof wizard.baseFolder);
     std::vector<std::string> inner, middle, root, back;
     std::vector<std::string> results;
-    runDriven([] { return showDirectoryBrowser(nullptr); }, [&] {
-        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
-        ASSERT_NE(browser, nullptr);
-        HWND list = GetDlgItem(browser, IDC_BROWSE_FOLDERS);
-        inner = listItems(list);
-        results.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_RESULT)));
-        doubleClickItem(browser, IDC_BROWSE_FOLDERS, 0);
-        middle = listItems(list);
-        results.push_back(wizard.baseFolder);
-        doubleClickItem(browser, IDC_BROWSE_FOLDERS, 0);
-        root = listItems(list);
-        results.push_back(wizard.baseFolder);
-        results.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_RESULT)));
-        doubleClickItem(browser, IDC_BROWSE_FOLDERS, indexOf(root, outer.substr(3)));
-        back = listItems(list);
-        results.push_back(wizard.baseFolder);
-        pressButton(browser, IDCANCEL);
-    });
+    runDriven([] { return showDirectoryBrowser(nullptr); },
+              [&] {
+                  HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+                  ASSERT_NE(browser, nullptr);
+                  HWND list = GetDlgItem(browser, IDC_BROWSE_FOLDERS);
+                  inner = listItems(list);
+                  results.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_RESULT)));
+                  doubleClickItem(browser, IDC_BROWSE_FOLDERS, 0);
+                  middle = listItems(list);
+                  results.push_back(wizard.baseFolder);
+                  doubleClickItem(browser, IDC_BROWSE_FOLDERS, 0);
+                  root = listItems(list);
+                  results.push_back(wizard.baseFolder);
+                  results.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_RESULT)));
+                  doubleClickItem(browser, IDC_BROWSE_FOLDERS, indexOf(root, outer.substr(3)));
+                  back = listItems(list);
+                  results.push_back(wizard.baseFolder);
+                  pressButton(browser, IDCANCEL);
+              });
     EXPECT_EQ(inner, (std::vector<std::string>{"........", "Selvara"}));
     EXPECT_EQ(middle, (std::vector<std::string>{"........", "inner", "Selvara"}));
     ASSERT_FALSE(root.empty());
     EXPECT_NE(root[0], "........") << "no up entry at a drive root";
     EXPECT_NE(indexOf(root, outer.substr(3)), -1);
     EXPECT_EQ(back, middle);
-    EXPECT_EQ(results, (std::vector<std::string>{outer + "\\inner\\Selvara", outer, "C:\\",
-                                                 "C:\\Selvara", outer}));
+    EXPECT_EQ(results,
+              (std::vector<std::string>{outer + "\\inner\\Selvara", outer, "C:\\", "C:\\Selvara", outer}));
 }
 
 }  // namespace

@@ -45,7 +45,8 @@ std::vector<std::string> filesIn(const std::string& folder) {
         return names;
     }
     do {
-        if (found.cFileName[0] != '.') names.push_back(found.cFileName);
+        if (found.cFileName[0] != '.')
+            names.push_back(found.cFileName);
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return names;
@@ -55,7 +56,8 @@ static void removeTree(const std::string& folder, int depth) {
     for (const std::string& name : filesIn(folder)) {
         const std::string path = folder + "\\" + name;
         if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) {
-            if (depth < 4) removeTree(path, depth + 1);
+            if (depth < 4)
+                removeTree(path, depth + 1);
         } else {
             DeleteFileA(path.c_str());
         }

@@ -51,8 +51,8 @@ std::string registryText(const char* keyPath, const char* valueName, DWORD* type
     char buffer[1024] = {};
     DWORD bytes = sizeof buffer - 1;
     DWORD valueType = 0;
-    const LONG result = RegQueryValueExA(key, valueName, nullptr, &valueType,
-                                         reinterpret_cast<BYTE*>(buffer), &bytes);
+    const LONG result =
+        RegQueryValueExA(key, valueName, nullptr, &valueType, reinterpret_cast<BYTE*>(buffer), &bytes);
     RegCloseKey(key);
     if (type != nullptr) {
         *type = valueType;
@@ -74,7 +74,8 @@ static IShellLinkA* loadLink(const std::string& linkPath) {
     MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
     if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) ||
         FAILED(file->Load(wide, STGM_READ))) {
-        if (file != nullptr) file->Release();
+        if (file != nullptr)
+            file->Release();
         link->Release();
         return nullptr;
     }
@@ -118,7 +119,8 @@ std::string hostPathToWindows(const std::string& path) {
     }
     std::string windows = "Z:" + path;
     for (char& c : windows) {
-        if (c == '/') c = '\\';
+        if (c == '/')
+            c = '\\';
     }
     return windows;
 }

@@ -11,7 +11,7 @@ namespace {
 
 struct FillCourse {
     int widthPx;
-    std::vector<int> fillAfterEachStep;   // the priming step, then one per record
+    std::vector<int> fillAfterEachStep;  // the priming step, then one per record
 };
 
 std::vector<int> copyPageCourse(int widthPx, int steps, int stepCount) {
@@ -32,7 +32,7 @@ TEST(ProgressArithmetic, IncrementHoldsFourDecimalDigitsOfTheQuotient) {
         int digits[5];
     };
     const Case cases[] = {
-        {438, 4, {109, 5, 0, 0, 0}}, {3, 4, {0, 7, 5, 0, 0}},  {0, 4, {0, 0, 0, 0, 0}},
+        {438, 4, {109, 5, 0, 0, 0}}, {3, 4, {0, 7, 5, 0, 0}},     {0, 4, {0, 0, 0, 0, 0}},
         {100, 3, {33, 3, 3, 3, 3}},  {416, 2, {208, 0, 0, 0, 0}}, {1, 7, {0, 1, 4, 2, 8}},
     };
     for (const Case& c : cases) {
@@ -49,11 +49,13 @@ TEST(ProgressArithmetic, IncrementHoldsFourDecimalDigitsOfTheQuotient) {
 
 TEST(ProgressArithmetic, CopyPageFillCoursesForReferenceWidths) {
     const FillCourse courses[] = {
+        // clang-format off
         {0, {0, 0, 0, 0, 0}},
         {3, {0, 1, 2, 3, 3}},                // 0.75 per step, carried digit by digit
         {438, {0, 110, 219, 329, 438}},      // 109.5 per step; the priming step fills nothing
         {437, {0, 109, 218, 328, 437}},      // 109.25: the carry of .25 + .75 lands in step 4
         {4, {0, 1, 2, 3, 4}},
+        // clang-format on
     };
     for (const FillCourse& course : courses) {
         EXPECT_EQ(copyPageCourse(course.widthPx, progressLabelSteps, 5), course.fillAfterEachStep)

@@ -44,8 +44,7 @@ RecordStreamStatus scanBytes(const std::vector<uint8_t>& bytes) {
 // The four records of a shipped archive, with small contents.
 std::vector<uint8_t> fourRecordStream() {
     std::vector<uint8_t> stream;
-    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri",
-                                             "uninstall.exe"};
+    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
     for (int i = 0; i < archiveRecordCount; ++i) {
         const std::vector<uint8_t> data = bytesOf(std::string("content of ") + names[i]);
         EXPECT_TRUE(appendRecord(stream, names[i], data.data(), data.size()));
@@ -54,8 +53,7 @@ std::vector<uint8_t> fourRecordStream() {
 }
 
 // A record written by hand, so that the writer's own checks do not stop hostile names.
-void appendRaw(std::vector<uint8_t>& stream, const std::string& name, uint32_t sizeField,
-               size_t dataBytes) {
+void appendRaw(std::vector<uint8_t>& stream, const std::string& name, uint32_t sizeField, size_t dataBytes) {
     stream.push_back(static_cast<uint8_t>(name.size()));
     stream.insert(stream.end(), name.begin(), name.end());
     for (int shift = 0; shift < 32; shift += 8) {
@@ -78,8 +76,7 @@ TEST(RecordStream, RoundTripOfFourRecordsThroughTheReader) {
     std::FILE* file = streamOf(stream);
     ASSERT_NE(file, nullptr);
     ASSERT_EQ(scanRecordStream(file), recordStreamOk);
-    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri",
-                                             "uninstall.exe"};
+    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
     for (int i = 0; i < archiveRecordCount; ++i) {
         ArchiveRecordHeader header;
         ASSERT_EQ(readRecordHeader(file, header), recordStreamOk);
@@ -151,12 +148,30 @@ TEST(RecordStreamHostile, AHugeSizeIsRefusedWithoutReadingIt) {
 
 TEST(RecordStreamHostile, NamesThatLeaveTheInstallationDirectoryAreRefused) {
     const std::string unsafe[] = {
-        "",           "..",          "..\\x.exe", "a\\..\\..\\x", "a\\..",    "\\windows\\x.dll",
-        "/etc/x",     "C:\\x.exe",   "C:x.exe",   "x:",           "a\\\\b",   "dir\\",
-        ".",          "a\\.\\b",     "../x",      "a/../x",       "\\\\server\\share\\x",
+        "",
+        "..",
+        "..\\x.exe",
+        "a\\..\\..\\x",
+        "a\\..",
+        "\\windows\\x.dll",
+        "/etc/x",
+        "C:\\x.exe",
+        "C:x.exe",
+        "x:",
+        "a\\\\b",
+        "dir\\",
+        ".",
+        "a\\.\\b",
+        "../x",
+        "a/../x",
+        "\\\\server\\share\\x",
         std::string("a\0b", 3),
         // Windows drops trailing dots and spaces from a path element: ".. " would climb out.
-        ".. ",        "...",         ". ",        " ",            "a\\.. \\..\\x",
+        ".. ",
+        "...",
+        ". ",
+        " ",
+        "a\\.. \\..\\x",
     };
     for (const std::string& name : unsafe) {
         EXPECT_FALSE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
@@ -165,16 +180,15 @@ TEST(RecordStreamHostile, NamesThatLeaveTheInstallationDirectoryAreRefused) {
             for (int i = 0; i < archiveRecordCount; ++i) {
                 appendRaw(stream, i == position ? name : "f" + std::to_string(i), 1, 1);
             }
-            EXPECT_EQ(scanBytes(stream), recordStreamUnsafeName)
-                << "[" << name << "] as record " << position;
+            EXPECT_EQ(scanBytes(stream), recordStreamUnsafeName) << "[" << name << "] as record " << position;
         }
         std::vector<uint8_t> refused;
         if (name.find('\0') == std::string::npos) {
             EXPECT_FALSE(appendRecord(refused, name.c_str(), nullptr, 0)) << "[" << name << "]";
         }
     }
-    const std::string safe[] = {"selvara.exe", "sub\\file.txt", "a\\b\\c.d", "..x", "x..",
-                                ".x.", "a.b.c", "name with blanks.txt"};
+    const std::string safe[] = {"selvara.exe", "sub\\file.txt", "a\\b\\c.d", "..x",
+                                "x..",         ".x.",           "a.b.c",     "name with blanks.txt"};
     for (const std::string& name : safe) {
         EXPECT_TRUE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
     }
@@ -185,8 +199,7 @@ TEST(RecordStreamHostile, NamesThatLeaveTheInstallationDirectoryAreRefused) {
 // modification time, whose content reads back as the four records in the order given.
 TEST(Packer, PacksFourFilesThatReadBackInOrder) {
     const std::string folder = ::testing::TempDir();
-    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri",
-                                             "uninstall.exe"};
+    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
     std::string contents[archiveRecordCount];
     std::string command = std::string(PACKER_PROGRAM) + " " + folder + "packed.gz";
     for (int i = 0; i < archiveRecordCount; ++i) {

@@ -50,8 +50,10 @@ std::string outputFolder(int argc, char** argv) {
         folder = "Z:" + folder;
     }
     for (char& c : folder) {
-        if (c == '/') c = '\\';
+        if (c == '/')
+            c = '\\';
     }
-    if (folder.back() != '\\') folder += '\\';
+    if (folder.back() != '\\')
+        folder += '\\';
     return folder;
 }

@@ -60,8 +60,7 @@ int main(int argc, char** argv) {
         gunzipMs.push_back(nowMs() - start);
     }
     std::printf("archive resource: %lu bytes\n", static_cast<unsigned long>(size));
-    std::printf("copy page (resource, gunzip, records): median %.1f ms of %d runs\n",
-                median(pageMs), runs);
+    std::printf("copy page (resource, gunzip, records): median %.1f ms of %d runs\n", median(pageMs), runs);
     std::printf("gunzipFile alone: median %.1f ms of %d runs\n", median(gunzipMs), runs);
 
     DeleteFileA(gz.c_str());

@@ -24,13 +24,14 @@ struct Process {
         startup.cb = sizeof startup;
         std::string commandLine = "\"" + exe + "\"";
         return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                              workingDirectory.empty() ? nullptr : workingDirectory.c_str(),
-                              &startup, &info) != 0;
+                              workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup,
+                              &info) != 0;
     }
     DWORD id() const { return info.dwProcessId; }
     // The exit code, or -1 when the process is still running after the timeout (it is ended).
     int finish(int timeoutMs = exitTimeoutMs) {
-        if (info.hProcess == nullptr) return -1;
+        if (info.hProcess == nullptr)
+            return -1;
         int code = -1;
         if (WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0) {
             DWORD exitCode = 0;
@@ -71,15 +72,18 @@ protected:
     }
     void TearDown() override {
         removeInstallation(defaultDirectory);
-        if (!typedDirectory.empty()) removeInstallation(typedDirectory);
-        if (!otherDirectory.empty()) RemoveDirectoryA(otherDirectory.c_str());
+        if (!typedDirectory.empty())
+            removeInstallation(typedDirectory);
+        if (!otherDirectory.empty())
+            RemoveDirectoryA(otherDirectory.c_str());
         removeShortcuts();
         deleteProductKeysForTest();
         DeleteFileA(shellOpenRecordPath().c_str());
     }
 
     void removeInstallation(const std::string& directory) {
-        for (const char* name : installedNames) DeleteFileA((directory + "\\" + name).c_str());
+        for (const char* name : installedNames)
+            DeleteFileA((directory + "\\" + name).c_str());
         DeleteFileA((directory + "\\praytime.cfg").c_str());
         DeleteFileA((directory + "\\PrayingTimes.txt").c_str());
         RemoveDirectoryA(directory.c_str());
@@ -97,8 +101,7 @@ protected:
     void agreeAndAcceptDefaultDirectory(Process& setup) {
         HWND agreement = waitForDialogWithControl(setup.id(), IDC_AGREEMENT_TEXT);
         ASSERT_NE(agreement, nullptr);
-        EXPECT_NE(windowText(GetDlgItem(agreement, IDC_AGREEMENT_TEXT)).find("freeware"),
-                  std::string::npos);
+        EXPECT_NE(windowText(GetDlgItem(agreement, IDC_AGREEMENT_TEXT)).find("freeware"), std::string::npos);
         pressButton(agreement, IDOK);
         HWND directory = waitForDialogWithControl(setup.id(), IDC_DIR_INSTALL_DIRECTORY);
         ASSERT_NE(directory, nullptr);
@@ -142,8 +145,8 @@ protected:
             HKEY open = nullptr;
             ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &open), ERROR_SUCCESS);
             DWORD subkeys = 99, values = 99;
-            RegQueryInfoKeyA(open, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
-                             nullptr, nullptr, nullptr, nullptr);
+            RegQueryInfoKeyA(open, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                             nullptr, nullptr, nullptr);
             RegCloseKey(open);
             EXPECT_EQ(subkeys, 0u) << key;
             EXPECT_EQ(values, key == appPathsKey ? 2u : 4u) << key;
@@ -204,8 +207,7 @@ TEST_F(InstallerProcess, InstallRunReinstallUninstallAndUninstallAgain) {
         ASSERT_TRUE(setup.start(hostPathToWindows(SETUP_PROBE_EXE), ""));
         agreeAndAcceptDefaultDirectory(setup);
         const MessageBoxSeen exists = answerNextMessageBox(setup.id(), IDYES);
-        EXPECT_EQ(exists.text.rfind("Directory allready exsist. Continue with the instalation ?", 0),
-                  0u)
+        EXPECT_EQ(exists.text.rfind("Directory allready exsist. Continue with the instalation ?", 0), 0u)
             << exists.text;
         finishWithShortcuts(setup, true);
         EXPECT_EQ(setup.finish(), 0);
@@ -315,9 +317,8 @@ TEST_F(InstallerProcess, CancelOnTheAgreementPageAsksThenEnds) {
     pressButton(agreement, IDCANCEL);
     answerNextMessageBox(setup.id(), IDYES);
     const MessageBoxSeen cancelled = answerNextMessageBox(setup.id(), IDOK);
-    EXPECT_EQ(cancelled.text,
-              "Setup was canceled. Any notes or errors you can send on my email: "
-              "selvara@example.org");
+    EXPECT_EQ(cancelled.text, "Setup was canceled. Any notes or errors you can send on my email: "
+                              "selvara@example.org");
     EXPECT_EQ(cancelled.caption, "Selvara - Setup");
     EXPECT_EQ(setup.finish(), 0);
     EXPECT_FALSE(directoryExists(defaultDirectory));

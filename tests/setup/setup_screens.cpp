@@ -54,7 +54,7 @@ void drive() {
     pressButton(directory, IDOK);
     Sleep(300);
     if (messageBoxShown(thisProcess)) {
-        answerNextMessageBox(thisProcess, IDYES);   // an earlier installation is there
+        answerNextMessageBox(thisProcess, IDYES);  // an earlier installation is there
     }
 
     HWND shortcuts = waitForDialogWithControl(thisProcess, IDC_SHORTCUT_DESKTOP, 60000);
@@ -82,9 +82,15 @@ int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, captureCopyPage, nullptr, GetCurrentThreadId());
-    const BackgroundParameters parameters = {
-        IDS_SETUP_CLASS, 20, IDI_SETUP, WS_POPUP | WS_VISIBLE, false, CMD_START_SETUP,
-        backdropDimmedSnapshot, "Selvara - Setup", runWizard};
+    const BackgroundParameters parameters = {IDS_SETUP_CLASS,
+                                             20,
+                                             IDI_SETUP,
+                                             WS_POPUP | WS_VISIBLE,
+                                             false,
+                                             CMD_START_SETUP,
+                                             backdropDimmedSnapshot,
+                                             "Selvara - Setup",
+                                             runWizard};
     std::thread driver(drive);
     const int code = runBackgroundProgram(GetModuleHandleA(nullptr), parameters);
     driver.join();

@@ -45,7 +45,8 @@ void doubleClickItem(HWND dialog, int listId, int item) {
 
 int indexOf(const std::vector<std::string>& items, const std::string& text) {
     for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == text) return static_cast<int>(i);
+        if (items[i] == text)
+            return static_cast<int>(i);
     }
     return -1;
 }
@@ -73,20 +74,22 @@ protected:
 TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
     std::vector<std::string> items;
     std::string shown;
-    const INT_PTR result = runDriven([] { return showShortcutPage(nullptr); }, [&] {
-        HWND page = waitForDialogWithControl(thisProcess, IDC_SHORTCUT_DESKTOP);
-        ASSERT_NE(page, nullptr);
-        pressButton(page, IDC_SHORTCUT_BROWSE);
-        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_SHORTCUT_FOLDERS);
-        ASSERT_NE(browser, nullptr);
-        items = listItems(GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS));
-        doubleClickItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, indexOf(items, subName));
-        pressButton(browser, IDOK);
-        waitForWindowGone(browser);
-        Sleep(50);
-        shown = windowText(GetDlgItem(page, IDC_SHORTCUT_FOLDER));
-        pressButton(page, IDOK);
-    });
+    const INT_PTR result =
+        runDriven([] { return showShortcutPage(nullptr); },
+                  [&] {
+                      HWND page = waitForDialogWithControl(thisProcess, IDC_SHORTCUT_DESKTOP);
+                      ASSERT_NE(page, nullptr);
+                      pressButton(page, IDC_SHORTCUT_BROWSE);
+                      HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_SHORTCUT_FOLDERS);
+                      ASSERT_NE(browser, nullptr);
+                      items = listItems(GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS));
+                      doubleClickItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, indexOf(items, subName));
+                      pressButton(browser, IDOK);
+                      waitForWindowGone(browser);
+                      Sleep(50);
+                      shown = windowText(GetDlgItem(page, IDC_SHORTCUT_FOLDER));
+                      pressButton(page, IDOK);
+                  });
     EXPECT_EQ(result, 0);
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items[0], "........") << "Programs is deeper than 21 characters";
@@ -104,19 +107,21 @@ TEST_F(ShortcutPage, BrowserCancelRestoresAndTheUpEntryStopsAt21Characters) {
     lstrcpynA(wizard.startMenuFolder, programs.c_str(), sizeof wizard.startMenuFolder);
     std::vector<std::string> folders;
     std::vector<bool> upShown;
-    runDriven([] { return showShortcutBrowser(nullptr); }, [&] {
-        HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_SHORTCUT_FOLDERS);
-        ASSERT_NE(browser, nullptr);
-        HWND list = GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS);
-        for (int climb = 0; climb < 8; ++climb) {
-            const std::vector<std::string> items = listItems(list);
-            upShown.push_back(!items.empty() && items[0] == "........");
-            folders.push_back(wizard.startMenuFolder);
-            if (!upShown.back()) break;
-            doubleClickItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, 0);
-        }
-        pressButton(browser, IDCANCEL);
-    });
+    runDriven([] { return showShortcutBrowser(nullptr); },
+              [&] {
+                  HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_SHORTCUT_FOLDERS);
+                  ASSERT_NE(browser, nullptr);
+                  HWND list = GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS);
+                  for (int climb = 0; climb < 8; ++climb) {
+                      const std::vector<std::string> items = listItems(list);
+                      upShown.push_back(!items.empty() && items[0] == "........");
+                      folders.push_back(wizard.startMenuFolder);
+                      if (!upShown.back())
+                          break;
+                      doubleClickItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, 0);
+                  }
+                  pressButton(browser, IDCANCEL);
+              });
     EXPECT_EQ(std::string(wizard.startMenuFolder), programs) << "Cancel restores the folder";
     ASSERT_GE(folders.size(), 2u);
     for (size_t i = 0; i < folders.size(); ++i) {

@@ -70,10 +70,9 @@ TEST(SnapshotBackdrop, CheckerboardOverWhatTheScreenShowedWithTheTitle) {
     cover.hbrBackground = CreateSolidBrush(coverColour);
     cover.lpszClassName = "SelvaraTestCover";
     ASSERT_NE(RegisterClassA(&cover), 0);
-    HWND coverWindow = CreateWindowExA(WS_EX_TOPMOST, "SelvaraTestCover", "", WS_POPUP | WS_VISIBLE, 0,
-                                       0, GetSystemMetrics(SM_CXSCREEN),
-                                       GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                                       cover.hInstance, nullptr);
+    HWND coverWindow = CreateWindowExA(WS_EX_TOPMOST, "SelvaraTestCover", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                       GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                                       nullptr, cover.hInstance, nullptr);
     ASSERT_NE(coverWindow, nullptr);
     UpdateWindow(coverWindow);
     GdiFlush();
@@ -82,9 +81,15 @@ TEST(SnapshotBackdrop, CheckerboardOverWhatTheScreenShowedWithTheTitle) {
     char current[MAX_PATH] = "";
     GetCurrentDirectoryA(sizeof current, current);
     SetCurrentDirectoryA("C:\\");
-    const BackgroundParameters parameters = {
-        IDS_SETUP_CLASS, 20, IDI_SETUP, WS_POPUP | WS_VISIBLE, false, CMD_START_SETUP,
-        backdropDimmedSnapshot, "Selvara - Setup", inspectAndEnd};
+    const BackgroundParameters parameters = {IDS_SETUP_CLASS,
+                                             20,
+                                             IDI_SETUP,
+                                             WS_POPUP | WS_VISIBLE,
+                                             false,
+                                             CMD_START_SETUP,
+                                             backdropDimmedSnapshot,
+                                             "Selvara - Setup",
+                                             inspectAndEnd};
     const int exitCode = runBackgroundProgram(GetModuleHandleA(nullptr), parameters);
     SetCurrentDirectoryA(current);
     DestroyWindow(coverWindow);

@@ -11,14 +11,14 @@ namespace {
 
 struct Observed {
     int widthPx = 0, heightPx = 0;
-    std::vector<BYTE> firstColumn;   // bottom row first
+    std::vector<BYTE> firstColumn;  // bottom row first
     COLORREF titlePixelColour = 0;
     bool titleHasShadowColour = false;
 };
 Observed observed;
 
 void inspectAndEnd(HWND window) {
-    UpdateWindow(window);   // the first paint draws the title
+    UpdateWindow(window);  // the first paint draws the title
     HBITMAP bitmap = backdropBitmap();
     DIBSECTION section = {};
     ASSERT_NE(bitmap, nullptr);
@@ -27,13 +27,12 @@ void inspectAndEnd(HWND window) {
     observed.heightPx = section.dsBm.bmHeight;
     const BYTE* bits = static_cast<const BYTE*>(section.dsBm.bmBits);
     for (int row = 0; row < observed.heightPx; ++row) {
-        observed.firstColumn.push_back(bits[static_cast<size_t>(row) * section.dsBm.bmWidthBytes +
-                                            observed.widthPx - 1]);
+        observed.firstColumn.push_back(
+            bits[static_cast<size_t>(row) * section.dsBm.bmWidthBytes + observed.widthPx - 1]);
     }
     // Somewhere in the title's band (top left) a pixel of palette index 128 (the shadow).
     for (int y = 0; y < 60 && !observed.titleHasShadowColour; ++y) {
-        const BYTE* row = bits + static_cast<size_t>(observed.heightPx - 1 - y) *
-                                     section.dsBm.bmWidthBytes;
+        const BYTE* row = bits + static_cast<size_t>(observed.heightPx - 1 - y) * section.dsBm.bmWidthBytes;
         for (int x = 0; x < 300; ++x) {
             if (row[x] == 128) {
                 observed.titleHasShadowColour = true;
@@ -45,9 +44,15 @@ void inspectAndEnd(HWND window) {
 }
 
 TEST(GradientBackdrop, BrightBlueAtTheBottomDarkerUpwardsWithTheTitle) {
-    const BackgroundParameters parameters = {
-        IDS_UNINSTALL_CLASS, 10, IDI_UNINSTALL, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
-        true, CMD_START_UNINSTALL, backdropBlueGradient, "Selvara - Uninstall", inspectAndEnd};
+    const BackgroundParameters parameters = {IDS_UNINSTALL_CLASS,
+                                             10,
+                                             IDI_UNINSTALL,
+                                             WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
+                                             true,
+                                             CMD_START_UNINSTALL,
+                                             backdropBlueGradient,
+                                             "Selvara - Uninstall",
+                                             inspectAndEnd};
     EXPECT_EQ(runBackgroundProgram(GetModuleHandleA(nullptr), parameters), 0);
     ASSERT_EQ(observed.widthPx, GetSystemMetrics(SM_CXSCREEN));
     ASSERT_EQ(observed.heightPx, GetSystemMetrics(SM_CYSCREEN));

@@ -27,9 +27,11 @@ protected:
         deleteProductKeysForTest();
         folder = makeScratchFolder("selvara-uninstall");
         group = makeScratchFolder("selvara-group");
-        for (const char* name : installedNames) writeFile(folder + "\\" + name, name);
+        for (const char* name : installedNames)
+            writeFile(folder + "\\" + name, name);
         writeFile(folder + "\\praytime.cfg", "user data");
-        for (const char* name : linkNames) writeFile(group + "\\" + name, "link");
+        for (const char* name : linkNames)
+            writeFile(group + "\\" + name, "link");
         registerAppPath(folder.c_str());
         registerUninstall(folder.c_str(), (folder + "\\uninstall.exe").c_str(), group.c_str());
     }
@@ -49,7 +51,8 @@ protected:
 
 TEST_F(StatusDialog, NormalRunRemovesFilesShortcutsGroupAndThenTheKeys) {
     EXPECT_EQ(showUninstallStatus(nullptr), 0);
-    for (const char* name : installedNames) EXPECT_FALSE(fileExists(folder + "\\" + name)) << name;
+    for (const char* name : installedNames)
+        EXPECT_FALSE(fileExists(folder + "\\" + name)) << name;
     EXPECT_TRUE(fileExists(folder + "\\praytime.cfg")) << "not ours to delete";
     EXPECT_TRUE(directoryExists(folder)) << "the installation directory stays";
     EXPECT_FALSE(directoryExists(group));
@@ -71,7 +74,8 @@ TEST_F(StatusDialog, ProgressPaintsHalfAfterTwoFilesAndWrapsAfterFour) {
     int painted = 0;
     for (int file = 0; file < 4; ++file) {
         progressAccumulateFraction(replay);
-        for (int c = progressColumnsThisStep(replay); c > 0; --c, ++painted) progressTakeColumn(replay);
+        for (int c = progressColumnsThisStep(replay); c > 0; --c, ++painted)
+            progressTakeColumn(replay);
     }
     EXPECT_GE(painted, bar.widthPx * 3 / 2 - 1);
     EXPECT_LE(painted, bar.widthPx * 3 / 2 + 1);
@@ -82,7 +86,8 @@ TEST_F(StatusDialog, AGroupFolderWithOtherFilesIsKept) {
     writeFile(group + "\\someone-else.txt", "x");
     EXPECT_EQ(showUninstallStatus(nullptr), 0);
     EXPECT_TRUE(directoryExists(group));
-    for (const char* name : linkNames) EXPECT_FALSE(fileExists(group + "\\" + name)) << name;
+    for (const char* name : linkNames)
+        EXPECT_FALSE(fileExists(group + "\\" + name)) << name;
 }
 
 // Cancel (the Esc key) arrives right after the dialog opened: the deletion stops after the first
@@ -96,8 +101,7 @@ LRESULT CALLBACK cancelAfterOpening(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 TEST_F(StatusDialog, CancelStopsAfterTheCurrentFileAndKeepsKeysAndShortcuts) {
-    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, cancelAfterOpening, nullptr,
-                                   GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, cancelAfterOpening, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     const INT_PTR result = showUninstallStatus(nullptr);
     UnhookWindowsHookEx(hook);
@@ -105,14 +109,15 @@ TEST_F(StatusDialog, CancelStopsAfterTheCurrentFileAndKeepsKeysAndShortcuts) {
     EXPECT_FALSE(fileExists(folder + "\\selvara.exe"));
     EXPECT_TRUE(fileExists(folder + "\\panim.dat"));
     EXPECT_TRUE(fileExists(folder + "\\readme.wri"));
-    for (const char* name : linkNames) EXPECT_TRUE(fileExists(group + "\\" + name)) << name;
+    for (const char* name : linkNames)
+        EXPECT_TRUE(fileExists(group + "\\" + name)) << name;
     EXPECT_TRUE(keyExists(uninstallKey)) << "a cancelled uninstall can run again";
     EXPECT_TRUE(keyExists(appPathsKey));
 }
 
 TEST_F(StatusDialog, AFileStillInUseIsAnErrorAndKeepsTheKeys) {
-    HANDLE held = CreateFileA((folder + "\\panim.dat").c_str(), GENERIC_READ, FILE_SHARE_READ,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileA((folder + "\\panim.dat").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const INT_PTR result = showUninstallStatus(nullptr);
     CloseHandle(held);
@@ -135,7 +140,8 @@ TEST_F(StatusDialog, MissingProgdirTouchesNothingAndSaysSo) {
               "ERROR - Could not read from Register.\nSome of the Selvara files you must delete by "
               "yourself !!!");
     EXPECT_EQ(answers.captions[0], "Selvara - Uninstall");
-    for (const char* name : installedNames) EXPECT_TRUE(fileExists(folder + "\\" + name)) << name;
+    for (const char* name : installedNames)
+        EXPECT_TRUE(fileExists(folder + "\\" + name)) << name;
     EXPECT_TRUE(keyExists(uninstallKey));
 }
 
@@ -145,7 +151,8 @@ TEST_F(StatusDialog, MissingKeyIsReportedWithItsPath) {
     EXPECT_EQ(runAnsweringMessageBoxes([] { return showUninstallStatus(nullptr); }, answers), 1);
     ASSERT_EQ(answers.texts.size(), 1u);
     EXPECT_EQ(answers.texts[0], std::string("Can't read from registry:\n") + uninstallKey);
-    for (const char* name : installedNames) EXPECT_TRUE(fileExists(folder + "\\" + name)) << name;
+    for (const char* name : installedNames)
+        EXPECT_TRUE(fileExists(folder + "\\" + name)) << name;
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ void drawNumber(std::vector<uint8_t>& sheet, int width, int x, int y, int number
     for (int d = 0; d < 2; ++d) {
         for (int row = 0; row < 5; ++row) {
             for (int column = 0; column < 3; ++column) {
-                if (!(kDigits[digits[d]][row] & (4 >> column))) continue;
+                if (!(kDigits[digits[d]][row] & (4 >> column)))
+                    continue;
                 for (int sy = 0; sy < kGlyphScale; ++sy) {
                     for (int sx = 0; sx < kGlyphScale; ++sx) {
                         const int px = x + (d * 4 + column) * kGlyphScale + sx;
@@ -44,10 +45,14 @@ void drawNumber(std::vector<uint8_t>& sheet, int width, int x, int y, int number
 
 bool writeContactSheet(const std::string& path, const uint8_t (&pictures)[kPictureCount][120 * 120],
                        const Rgb (&colours)[kPaletteEntries], int scale, int first, int last) {
-    if (scale < 1) scale = 1;
-    if (first < 0) first = 0;
-    if (last > kPictureCount - 1) last = kPictureCount - 1;
-    if (last < first) return false;
+    if (scale < 1)
+        scale = 1;
+    if (first < 0)
+        first = 0;
+    if (last > kPictureCount - 1)
+        last = kPictureCount - 1;
+    if (last < first)
+        return false;
     const int count = last - first + 1;
     const int columns = count < kColumns ? count : kColumns;
     const int rows = (count + kColumns - 1) / kColumns;
@@ -70,7 +75,8 @@ bool writeContactSheet(const std::string& path, const uint8_t (&pictures)[kPictu
         }
         drawNumber(sheet, width, left + kSide / 2 - 7, top + kSide + 3, k);
     }
-    if (scale == 1) return writeIndexedPng(path, width, height, sheet, colours);
+    if (scale == 1)
+        return writeIndexedPng(path, width, height, sheet, colours);
     std::vector<uint8_t> scaled(size_t(width) * scale * height * scale);
     for (int y = 0; y < height * scale; ++y) {
         for (int x = 0; x < width * scale; ++x) {

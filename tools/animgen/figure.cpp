@@ -29,22 +29,31 @@ enum Group {
 
 constexpr double kFarSideLight = 0.72;
 
-Vec2 add(Vec2 a, Vec2 b) { return {a.x + b.x, a.y + b.y}; }
+Vec2 add(Vec2 a, Vec2 b) {
+    return {a.x + b.x, a.y + b.y};
+}
 Vec2 along(Vec2 from, double degrees, double length) {
     const double r = degrees * M_PI / 180.0;
     return {from.x + std::cos(r) * length, from.y + std::sin(r) * length};
 }
-Vec2 direction(double degrees) { return along({0, 0}, degrees, 1.0); }
-double lerp(double a, double b, double t) { return a + (b - a) * t; }
-
-LimbPose interpolateLimb(const LimbPose& a, const LimbPose& b, double t) {
-    return {lerp(a.upperDeg, b.upperDeg, t),         lerp(a.middleDeg, b.middleDeg, t),
-            lerp(a.endDeg, b.endDeg, t),             lerp(a.upperLength, b.upperLength, t),
-            lerp(a.middleLength, b.middleLength, t), lerp(a.endLength, b.endLength, t)};
+Vec2 direction(double degrees) {
+    return along({0, 0}, degrees, 1.0);
+}
+double lerp(double a, double b, double t) {
+    return a + (b - a) * t;
 }
 
-Primitive capsule(Vec2 a, Vec2 b, double radiusA, double radiusB, int material, int group,
-                  double zBias = 0.0, double light = 1.0) {
+LimbPose interpolateLimb(const LimbPose& a, const LimbPose& b, double t) {
+    return {lerp(a.upperDeg, b.upperDeg, t),
+            lerp(a.middleDeg, b.middleDeg, t),
+            lerp(a.endDeg, b.endDeg, t),
+            lerp(a.upperLength, b.upperLength, t),
+            lerp(a.middleLength, b.middleLength, t),
+            lerp(a.endLength, b.endLength, t)};
+}
+
+Primitive capsule(Vec2 a, Vec2 b, double radiusA, double radiusB, int material, int group, double zBias = 0.0,
+                  double light = 1.0) {
     Primitive p;
     p.kind = PRIM_CAPSULE;
     p.a = a;
@@ -69,8 +78,7 @@ std::vector<Vec2> hullOfCircles(const Vec2* centres, const double* radii, int co
     for (int i = 0; i < count; ++i) {
         for (int s = 0; s < steps; ++s) {
             const double a = 2.0 * M_PI * s / steps;
-            points.push_back({centres[i].x + radii[i] * std::cos(a),
-                              centres[i].y + radii[i] * std::sin(a)});
+            points.push_back({centres[i].x + radii[i] * std::cos(a), centres[i].y + radii[i] * std::sin(a)});
         }
     }
     std::sort(points.begin(), points.end(),
@@ -78,11 +86,13 @@ std::vector<Vec2> hullOfCircles(const Vec2* centres, const double* radii, int co
     std::vector<Vec2> hull(points.size() * 2);
     size_t k = 0;
     for (size_t i = 0; i < points.size(); ++i) {
-        while (k >= 2 && cross(hull[k - 2], hull[k - 1], points[i]) <= 0) --k;
+        while (k >= 2 && cross(hull[k - 2], hull[k - 1], points[i]) <= 0)
+            --k;
         hull[k++] = points[i];
     }
     for (size_t i = points.size() - 1, lower = k + 1; i > 0; --i) {
-        while (k >= lower && cross(hull[k - 2], hull[k - 1], points[i - 1]) <= 0) --k;
+        while (k >= lower && cross(hull[k - 2], hull[k - 1], points[i - 1]) <= 0)
+            --k;
         hull[k++] = points[i - 1];
     }
     hull.resize(k > 0 ? k - 1 : 0);
@@ -134,7 +144,8 @@ void addArm(Vec2 shoulder, const LimbPose& arm, Dress dress, int group, double l
     out.push_back(capsule(shoulder, elbow, 4.4, 3.4, cloth, group, 0.0, light));
     out.push_back(capsule(elbow, along(wrist, arm.middleDeg, -0.8), 3.4, 2.9, cloth, group, 0.5, light));
     out.push_back(capsule(wrist, tip, 2.3, 1.9, MAT_SKIN, group, 1.0, light));
-    if (wristOut) *wristOut = wrist;
+    if (wristOut)
+        *wristOut = wrist;
 }
 
 void shiftAll(std::vector<Primitive>& list, size_t first, Vec2 by) {
@@ -142,7 +153,8 @@ void shiftAll(std::vector<Primitive>& list, size_t first, Vec2 by) {
         Primitive& p = list[i];
         p.a = add(p.a, by);
         p.b = add(p.b, by);
-        for (Vec2& v : p.points) v = add(v, by);
+        for (Vec2& v : p.points)
+            v = add(v, by);
     }
 }
 
@@ -151,7 +163,8 @@ double lowestPoint(const std::vector<Primitive>& list, size_t first) {
     for (size_t i = first; i < list.size(); ++i) {
         const Primitive& p = list[i];
         if (p.kind == PRIM_POLYGON) {
-            for (const Vec2& v : p.points) lowest = std::max(lowest, v.y);
+            for (const Vec2& v : p.points)
+                lowest = std::max(lowest, v.y);
         } else if (p.kind == PRIM_HEAD) {
             lowest = std::max(lowest, p.a.y + p.radiusA);
         } else {
@@ -206,8 +219,8 @@ FigureJoints buildFigure(const Pose& pose, Dress dress, std::vector<Primitive>& 
     // Neck and head.
     const double turnRad = pose.headTurnDeg * M_PI / 180.0;
     const Vec2 up = direction(pose.headDeg + pose.headTiltDeg);
-    out.push_back(capsule(along(neck, pose.torsoDeg, -1.5), headCentre, 3.0, 3.0, MAT_SKIN,
-                          GROUP_HEAD, -4.0));
+    out.push_back(
+        capsule(along(neck, pose.torsoDeg, -1.5), headCentre, 3.0, 3.0, MAT_SKIN, GROUP_HEAD, -4.0));
     Primitive head;
     head.kind = PRIM_HEAD;
     head.a = headCentre;
@@ -222,8 +235,8 @@ FigureJoints buildFigure(const Pose& pose, Dress dress, std::vector<Primitive>& 
         // The nose stands out of the outline in profile and moves inwards as the face turns.
         const double reach = kHeadRadius * std::cos(turnRad);
         const double noseLength = 0.7 * std::cos(turnRad) + 0.2;
-        const Vec2 root = add(headCentre, {faceSide.x * reach * 0.80 - up.x * 0.9,
-                                           faceSide.y * reach * 0.80 - up.y * 0.9});
+        const Vec2 root =
+            add(headCentre, {faceSide.x * reach * 0.80 - up.x * 0.9, faceSide.y * reach * 0.80 - up.y * 0.9});
         const Vec2 tip = add(headCentre, {faceSide.x * (reach + noseLength) - up.x * 1.5,
                                           faceSide.y * (reach + noseLength) - up.y * 1.5});
         const double noseRadius = 0.75 + 0.35 * std::cos(turnRad);
@@ -231,8 +244,8 @@ FigureJoints buildFigure(const Pose& pose, Dress dress, std::vector<Primitive>& 
     }
     if (dress == DRESS_WOMAN) {
         // The scarf falls from the head over the shoulders and the upper chest.
-        out.push_back(capsule(along(headCentre, pose.headDeg, -1.5), chest, 6.0, 9.2, MAT_SCARF,
-                              GROUP_HEAD, -6.0));
+        out.push_back(
+            capsule(along(headCentre, pose.headDeg, -1.5), chest, 6.0, 9.2, MAT_SCARF, GROUP_HEAD, -6.0));
     }
 
     // Place the figure on the floor with its near toes at x = 0.
@@ -268,8 +281,8 @@ void addPrayerMat(double fromX, double toX, std::vector<Primitive>& out) {
         const double x = end == 0 ? fromX : toX;
         const double outward = end == 0 ? -1.0 : 1.0;
         for (int k = 0; k < 3; ++k) {
-            out.push_back(capsule({x, 0.6 + k * 1.1}, {x + outward * 2.6, 0.8 + k * 1.1}, 0.45,
-                                  0.35, MAT_GOLD, GROUP_MAT, 2.0, 0.8));
+            out.push_back(capsule({x, 0.6 + k * 1.1}, {x + outward * 2.6, 0.8 + k * 1.1}, 0.45, 0.35,
+                                  MAT_GOLD, GROUP_MAT, 2.0, 0.8));
         }
     }
 }

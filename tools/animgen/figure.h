@@ -20,8 +20,8 @@ struct LimbPose {
 };
 
 struct Pose {
-    double torsoDeg;   // hip to neck
-    double headDeg;    // neck to the centre of the head
+    double torsoDeg;     // hip to neck
+    double headDeg;      // neck to the centre of the head
     double headTiltDeg;  // crown direction relative to headDeg (negative: chin towards the chest)
     double headTurnDeg;  // 0 profile, +90 face to the viewer, -90 face away
     LimbPose nearArm;
@@ -30,7 +30,10 @@ struct Pose {
     LimbPose farLeg;
 };
 
-enum Dress { DRESS_MAN, DRESS_WOMAN };
+enum Dress {
+    DRESS_MAN,
+    DRESS_WOMAN
+};
 
 // Positions of a few joints after the figure has been placed on the floor.
 struct FigureJoints {

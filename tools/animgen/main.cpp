@@ -29,7 +29,8 @@ void putLittleEndian32(FILE* f, int32_t value) {
 // Records in order, each: width, height, then the rows from the bottom row up.
 bool writeAnimationFile(const std::string& path) {
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
+    if (!f)
+        return false;
     for (int k = 0; k < kPictureCount; ++k) {
         putLittleEndian32(f, kRecordSide);
         putLittleEndian32(f, kRecordSide);
@@ -45,15 +46,15 @@ bool writePaletteFile(const std::string& path, const Rgb (&colours)[kPaletteEntr
     uint8_t bytes[kPaletteFileBytes];
     encodePaletteResource(colours, bytes);
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
+    if (!f)
+        return false;
     const bool written = std::fwrite(bytes, 1, sizeof bytes, f) == sizeof bytes;
     return std::fclose(f) == 0 && written;
 }
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: animgen --out-dir DIR [--sheet FILE.png] [--sheet-scale N]\n"
-                 "               [--sheet-range FIRST LAST] [--only-sheet]\n");
+    std::fprintf(stderr, "usage: animgen --out-dir DIR [--sheet FILE.png] [--sheet-scale N]\n"
+                         "               [--sheet-range FIRST LAST] [--only-sheet]\n");
     return 2;
 }
 
@@ -83,11 +84,13 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
-    if ((outDir.empty() && !onlySheet) || (onlySheet && sheetPath.empty())) return usage();
+    if ((outDir.empty() && !onlySheet) || (onlySheet && sheetPath.empty()))
+        return usage();
 
     Rgb colours[kPaletteEntries];
     buildPalette(colours);
-    for (int k = 0; k < kPictureCount; ++k) drawPrayerPicture(k, pictures[k]);
+    for (int k = 0; k < kPictureCount; ++k)
+        drawPrayerPicture(k, pictures[k]);
 
     if (!onlySheet) {
         if (!writeAnimationFile(outDir + "/panim.dat")) {
@@ -99,8 +102,8 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    if (!sheetPath.empty() && !writeContactSheet(sheetPath, pictures, colours, sheetScale, firstInSheet,
-                                                    lastInSheet)) {
+    if (!sheetPath.empty() &&
+        !writeContactSheet(sheetPath, pictures, colours, sheetScale, firstInSheet, lastInSheet)) {
         std::fprintf(stderr, "animgen: cannot write %s\n", sheetPath.c_str());
         return 1;
     }

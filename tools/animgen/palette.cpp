@@ -4,8 +4,8 @@ namespace {
 
 // The platform's reserved colours: ten at the start of the palette, ten at its end.
 const Rgb kSystemLow[10] = {
-    {0, 0, 0},       {128, 0, 0},     {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
-    {128, 0, 128},   {0, 128, 128},   {192, 192, 192}, {192, 220, 192}, {166, 202, 240},
+    {0, 0, 0},     {128, 0, 0},   {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
+    {128, 0, 128}, {0, 128, 128}, {192, 192, 192}, {192, 220, 192}, {166, 202, 240},
 };
 const Rgb kSystemHigh[10] = {
     {255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},   {0, 255, 0},
@@ -20,6 +20,7 @@ struct RampAnchors {
 };
 
 const RampAnchors kMaterialRamps[MAT_COUNT] = {
+    // clang-format off
     {{38, 20, 12}, {168, 112, 74}, {242, 204, 168}},    // skin
     {{26, 30, 44}, {158, 164, 182}, {252, 250, 242}},   // robe and cap
     {{8, 6, 6}, {52, 38, 30}, {118, 94, 76}},           // hair and beard
@@ -28,6 +29,7 @@ const RampAnchors kMaterialRamps[MAT_COUNT] = {
     {{26, 6, 10}, {128, 22, 34}, {214, 86, 82}},        // prayer mat
     {{36, 26, 6}, {170, 128, 36}, {250, 220, 120}},     // mat border
     {{10, 10, 14}, {46, 46, 56}, {92, 92, 104}},        // floor shadow
+    // clang-format on
 };
 
 // Spare figure entries after the material ramps: two plain gradients.
@@ -44,15 +46,16 @@ Rgb rampColour(const RampAnchors& ramp, double t) {
     const Rgb& from = t < 0.5 ? ramp.dark : ramp.mid;
     const Rgb& to = t < 0.5 ? ramp.mid : ramp.light;
     const double local = t < 0.5 ? t * 2.0 : (t - 0.5) * 2.0;
-    return {mix(from.red, to.red, local), mix(from.green, to.green, local),
-            mix(from.blue, to.blue, local)};
+    return {mix(from.red, to.red, local), mix(from.green, to.green, local), mix(from.blue, to.blue, local)};
 }
 
 }  // namespace
 
 uint8_t rampIndex(int material, int level) {
-    if (level < 0) level = 0;
-    if (level > kRampLevels - 1) level = kRampLevels - 1;
+    if (level < 0)
+        level = 0;
+    if (level > kRampLevels - 1)
+        level = kRampLevels - 1;
     return static_cast<uint8_t>(kFirstFigureColour + material * kRampLevels + level);
 }
 
@@ -63,8 +66,7 @@ void buildPalette(Rgb (&colours)[kPaletteEntries]) {
     }
     for (int m = 0; m < MAT_COUNT; ++m) {
         for (int level = 0; level < kRampLevels; ++level) {
-            colours[rampIndex(m, level)] =
-                rampColour(kMaterialRamps[m], level / double(kRampLevels - 1));
+            colours[rampIndex(m, level)] = rampColour(kMaterialRamps[m], level / double(kRampLevels - 1));
         }
     }
     const int firstSpare = kFirstFigureColour + MAT_COUNT * kRampLevels;
@@ -79,8 +81,7 @@ void buildPalette(Rgb (&colours)[kPaletteEntries]) {
     }
 }
 
-void encodePaletteResource(const Rgb (&colours)[kPaletteEntries],
-                           uint8_t (&bytes)[kPaletteFileBytes]) {
+void encodePaletteResource(const Rgb (&colours)[kPaletteEntries], uint8_t (&bytes)[kPaletteFileBytes]) {
     for (int i = 0; i < kPaletteEntries; ++i) {
         uint8_t* record = bytes + i * kPaletteRecordBytes;
         record[0] = colours[i].red;

@@ -36,5 +36,4 @@ void buildPalette(Rgb (&colours)[kPaletteEntries]);
 uint8_t rampIndex(int material, int level);
 
 // 1,536 bytes: per index red, green, blue as 16-bit little-endian values.
-void encodePaletteResource(const Rgb (&colours)[kPaletteEntries],
-                           uint8_t (&bytes)[kPaletteFileBytes]);
+void encodePaletteResource(const Rgb (&colours)[kPaletteEntries], uint8_t (&bytes)[kPaletteFileBytes]);

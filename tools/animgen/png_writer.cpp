@@ -14,13 +14,15 @@ uint32_t crc32Of(const uint8_t* data, size_t size, uint32_t crc = 0) {
     if (!ready) {
         for (uint32_t n = 0; n < 256; ++n) {
             uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
             table[n] = c;
         }
         ready = true;
     }
     crc = ~crc;
-    for (size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+    for (size_t i = 0; i < size; ++i)
+        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
     return ~crc;
 }
 
@@ -74,9 +76,10 @@ std::vector<uint8_t> compressStream(const std::vector<uint8_t>& raw) {
 
 }  // namespace
 
-bool writeIndexedPng(const std::string& path, int width, int height,
-                     const std::vector<uint8_t>& indices, const Rgb (&colours)[kPaletteEntries]) {
-    if (width <= 0 || height <= 0 || indices.size() != size_t(width) * size_t(height)) return false;
+bool writeIndexedPng(const std::string& path, int width, int height, const std::vector<uint8_t>& indices,
+                     const Rgb (&colours)[kPaletteEntries]) {
+    if (width <= 0 || height <= 0 || indices.size() != size_t(width) * size_t(height))
+        return false;
     std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> header;
     putBigEndian32(header, uint32_t(width));
@@ -84,7 +87,8 @@ bool writeIndexedPng(const std::string& path, int width, int height,
     header.insert(header.end(), {8, 3, 0, 0, 0});  // 8 bits, palette colour, deflate, no interlace
     putChunk(file, "IHDR", header);
     std::vector<uint8_t> plte;
-    for (const Rgb& c : colours) plte.insert(plte.end(), {c.red, c.green, c.blue});
+    for (const Rgb& c : colours)
+        plte.insert(plte.end(), {c.red, c.green, c.blue});
     putChunk(file, "PLTE", plte);
     std::vector<uint8_t> raw;
     raw.reserve(size_t(width + 1) * height);
@@ -96,7 +100,8 @@ bool writeIndexedPng(const std::string& path, int width, int height,
     putChunk(file, "IDAT", compressStream(raw));
     putChunk(file, "IEND", {});
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
+    if (!f)
+        return false;
     const bool written = std::fwrite(file.data(), 1, file.size(), f) == file.size();
     return std::fclose(f) == 0 && written;
 }

@@ -8,5 +8,5 @@
 #include "palette.h"
 
 // Writes width x height palette indices (top row first) as a PNG file.
-bool writeIndexedPng(const std::string& path, int width, int height,
-                     const std::vector<uint8_t>& indices, const Rgb (&colours)[kPaletteEntries]);
+bool writeIndexedPng(const std::string& path, int width, int height, const std::vector<uint8_t>& indices,
+                     const Rgb (&colours)[kPaletteEntries]);

@@ -7,8 +7,8 @@
 namespace {
 
 // Limb shorthand: directions in degrees, then length factors (1 = seen side-on).
-LimbPose limb(double upper, double middle, double end, double upperLength = 1.0,
-              double middleLength = 1.0, double endLength = 1.0) {
+LimbPose limb(double upper, double middle, double end, double upperLength = 1.0, double middleLength = 1.0,
+              double endLength = 1.0) {
     return {upper, middle, end, upperLength, middleLength, endLength};
 }
 
@@ -25,7 +25,7 @@ Pose withLegs(Pose p, LimbPose legs) {
 }
 
 const LimbPose kStraightLegs = limb(90, 90, 0);
-const LimbPose kSittingNearLeg = limb(20, 192, 84);  // right foot upright, toes bent forward
+const LimbPose kSittingNearLeg = limb(20, 192, 84);                 // right foot upright, toes bent forward
 const LimbPose kSittingFarLeg = limb(20, 180, 180, 1.0, 1.0, 0.9);  // left foot laid flat
 
 // Man: right hand over the left just below the navel.
@@ -136,13 +136,17 @@ PictureRecipe recipe(int index) {
     const Pose sit = sitting(DRESS_MAN);
     const Pose turnedRight = sittingTurned(58);
     const Pose turnedLeft = sittingTurned(-70);
-    if (index <= 4) return {index == 0 ? stand : goingDown(index), DRESS_MAN, false};
-    if (index <= 9) return {interpolatePose(stand, bowing(), (index - 5) / 4.0), DRESS_MAN, false};
-    if (index == 10) return {sit, DRESS_MAN, false};
+    if (index <= 4)
+        return {index == 0 ? stand : goingDown(index), DRESS_MAN, false};
+    if (index <= 9)
+        return {interpolatePose(stand, bowing(), (index - 5) / 4.0), DRESS_MAN, false};
+    if (index == 10)
+        return {sit, DRESS_MAN, false};
     if (index <= 17) {
         return {interpolatePose(kneelingForward(), prostrating(), (index - 11) / 6.0), DRESS_MAN, false};
     }
-    if (index <= 24) return {interpolatePose(stand, raised, (index - 18) / 6.0), DRESS_MAN, false};
+    if (index <= 24)
+        return {interpolatePose(stand, raised, (index - 18) / 6.0), DRESS_MAN, false};
     switch (index) {
         case 25: return {raised, DRESS_MAN, true};
         case 26: return {stand, DRESS_MAN, true};
@@ -165,11 +169,14 @@ PictureRecipe recipe(int index) {
 // Close-ups frame the part of the body where a man's and a woman's prayer differ.
 Camera closeUpCamera(int index, const FigureJoints& j) {
     switch (index) {
-        case 25: case 31:  // hands raised: head and shoulders
+        case 25:
+        case 31:  // hands raised: head and shoulders
             return {j.neck.x + 2.0, j.neck.y + 2.0, 2.0};
-        case 26: case 32:  // hands folded: chest and belly
+        case 26:
+        case 32:  // hands folded: chest and belly
             return {j.hip.x + 3.0, j.hip.y - 18.0, 2.0};
-        case 27: case 33:  // sitting: the whole seated figure
+        case 27:
+        case 33:  // sitting: the whole seated figure
             return {j.hip.x + 6.0, j.hip.y - 20.0, 1.55};
         case 28:  // prostration: forehead, nose and palms on the floor
             return {j.headCentre.x - 4.0, -14.0, 2.0};
@@ -188,6 +195,7 @@ void drawPrayerPicture(int index, uint8_t* pixelsTopDown) {
     addPrayerMat(kMatFrom, kMatTo, primitives);
     const FigureJoints joints = buildFigure(r.pose, r.dress, primitives);
     Camera camera{kPictureSide / 2.0 - kFigureToeColumn, kPictureSide / 2.0 - kFloorRow, 1.0};
-    if (r.closeUp) camera = closeUpCamera(index, joints);
+    if (r.closeUp)
+        camera = closeUpCamera(index, joints);
     renderPicture(primitives, camera, pixelsTopDown);
 }

@@ -47,7 +47,8 @@ bool capsuleHit(const Primitive& p, double x, double y, Hit& hit) {
     const double r = p.radiusA + (p.radiusB - p.radiusA) * t;
     const double dx = x - cx, dy = y - cy;
     const double d2 = dx * dx + dy * dy;
-    if (r <= 0.0 || d2 >= r * r) return false;
+    if (r <= 0.0 || d2 >= r * r)
+        return false;
     const double nz = std::sqrt(1.0 - d2 / (r * r));
     hit.z = nz * r;
     hit.light = shade(dx / r, dy / r, nz);
@@ -65,7 +66,8 @@ bool polygonHit(const Primitive& p, double x, double y, Hit& hit) {
             inside = !inside;
         }
     }
-    if (!inside) return false;
+    if (!inside)
+        return false;
     hit.z = 0.0;
     hit.light = p.flatLight;
     hit.material = p.material;
@@ -78,11 +80,12 @@ bool headHit(const Primitive& p, double x, double y, Hit& hit) {
     const double radius = p.radiusA;
     const double qx = (x - p.a.x) / radius, qy = (y - p.a.y) / radius;
     const double s = qx * qx + qy * qy;
-    if (s >= 1.0) return false;
+    if (s >= 1.0)
+        return false;
     const double nz = std::sqrt(1.0 - s);
-    const double fx = -p.up.y, fy = p.up.x;          // face side in the picture plane
-    const double along = qx * fx + qy * fy;          // towards the face side
-    const double upward = qx * p.up.x + qy * p.up.y; // towards the crown
+    const double fx = -p.up.y, fy = p.up.x;           // face side in the picture plane
+    const double along = qx * fx + qy * fy;           // towards the face side
+    const double upward = qx * p.up.x + qy * p.up.y;  // towards the crown
     const double faceX = std::cos(p.turnRad), faceZ = std::sin(p.turnRad);
     const double facing = along * faceX + nz * faceZ;
 
@@ -94,7 +97,8 @@ bool headHit(const Primitive& p, double x, double y, Hit& hit) {
     };
     if (p.covered) {
         const bool face = facing > 0.22 && upward < 0.52 && upward > -0.80;
-        if (!face) material = MAT_SCARF;
+        if (!face)
+            material = MAT_SCARF;
     } else {
         if (upward > 0.42) {
             material = MAT_ROBE;  // prayer cap
@@ -106,7 +110,8 @@ bool headHit(const Primitive& p, double x, double y, Hit& hit) {
     }
     if (material == MAT_SKIN) {
         const double ear = towards(p.turnRad + M_PI / 2, 0.05);
-        if (ear > 0.952) light *= ear < 0.964 ? 0.62 : 0.86;  // rim, then the hollow of the ear
+        if (ear > 0.952)
+            light *= ear < 0.964 ? 0.62 : 0.86;  // rim, then the hollow of the ear
         for (int side = -1; side <= 1; side += 2) {
             const double eyeAngle = p.turnRad + side * 0.62;
             if (std::sin(eyeAngle) > -0.05 && towards(eyeAngle, 0.16) > 0.990) {
@@ -114,7 +119,8 @@ bool headHit(const Primitive& p, double x, double y, Hit& hit) {
                 light = 0.15;
             }
         }
-        if (material == MAT_SKIN && towards(p.turnRad, -0.40) > 0.988) light *= 0.55;  // mouth
+        if (material == MAT_SKIN && towards(p.turnRad, -0.40) > 0.988)
+            light *= 0.55;  // mouth
     }
     hit.z = nz * radius;
     hit.light = light;
@@ -129,7 +135,8 @@ bool primitiveHit(const Primitive& p, double x, double y, Hit& hit) {
         case PRIM_POLYGON: found = polygonHit(p, x, y, hit); break;
         case PRIM_HEAD: found = headHit(p, x, y, hit); break;
     }
-    if (!found) return false;
+    if (!found)
+        return false;
     hit.found = true;
     hit.group = p.group;
     hit.z += p.zBias;
@@ -145,8 +152,10 @@ Bounds primitiveBounds(const Primitive& p) {
     if (p.kind == PRIM_POLYGON) {
         Bounds b{1e9, 1e9, -1e9, -1e9};
         for (const Vec2& v : p.points) {
-            b.minX = std::min(b.minX, v.x); b.maxX = std::max(b.maxX, v.x);
-            b.minY = std::min(b.minY, v.y); b.maxY = std::max(b.maxY, v.y);
+            b.minX = std::min(b.minX, v.x);
+            b.maxX = std::max(b.maxX, v.x);
+            b.minY = std::min(b.minY, v.y);
+            b.maxY = std::max(b.maxY, v.y);
         }
         return b;
     }
@@ -154,8 +163,8 @@ Bounds primitiveBounds(const Primitive& p) {
         return {p.a.x - p.radiusA, p.a.y - p.radiusA, p.a.x + p.radiusA, p.a.y + p.radiusA};
     }
     const double r = std::max(p.radiusA, p.radiusB);
-    return {std::min(p.a.x, p.b.x) - r, std::min(p.a.y, p.b.y) - r,
-            std::max(p.a.x, p.b.x) + r, std::max(p.a.y, p.b.y) + r};
+    return {std::min(p.a.x, p.b.x) - r, std::min(p.a.y, p.b.y) - r, std::max(p.a.x, p.b.x) + r,
+            std::max(p.a.y, p.b.y) + r};
 }
 
 struct PixelResult {
@@ -167,11 +176,11 @@ struct PixelResult {
 
 }  // namespace
 
-void renderPicture(const std::vector<Primitive>& primitives, const Camera& camera,
-                   uint8_t* pixelsTopDown) {
+void renderPicture(const std::vector<Primitive>& primitives, const Camera& camera, uint8_t* pixelsTopDown) {
     std::vector<Bounds> bounds;
     bounds.reserve(primitives.size());
-    for (const Primitive& p : primitives) bounds.push_back(primitiveBounds(p));
+    for (const Primitive& p : primitives)
+        bounds.push_back(primitiveBounds(p));
 
     std::vector<PixelResult> result(kPictureSide * kPictureSide);
     for (int row = 0; row < kPictureSide; ++row) {
@@ -186,24 +195,30 @@ void renderPicture(const std::vector<Primitive>& primitives, const Camera& camer
                 Hit best;
                 for (size_t i = 0; i < primitives.size(); ++i) {
                     const Bounds& b = bounds[i];
-                    if (x < b.minX || x > b.maxX || y < b.minY || y > b.maxY) continue;
+                    if (x < b.minX || x > b.maxX || y < b.minY || y > b.maxY)
+                        continue;
                     const Primitive& p = primitives[i];
-                    if (best.found && p.group < best.group) continue;
+                    if (best.found && p.group < best.group)
+                        continue;
                     Hit hit;
-                    if (!primitiveHit(p, x, y, hit)) continue;
+                    if (!primitiveHit(p, x, y, hit))
+                        continue;
                     if (!best.found || hit.group > best.group ||
                         (hit.group == best.group && hit.z > best.z)) {
                         best = hit;
                     }
                 }
                 samples[s] = best;
-                if (best.found) ++covered;
+                if (best.found)
+                    ++covered;
             }
             PixelResult& out = result[row * kPictureSide + column];
-            if (covered < kMinimumCoveredSamples) continue;
+            if (covered < kMinimumCoveredSamples)
+                continue;
             int counts[MAT_COUNT] = {};
             for (const Hit& h : samples) {
-                if (h.found) ++counts[h.material];
+                if (h.found)
+                    ++counts[h.material];
             }
             const int material = int(std::max_element(counts, counts + MAT_COUNT) - counts);
             double lightSum = 0.0;
@@ -228,21 +243,21 @@ void renderPicture(const std::vector<Primitive>& primitives, const Camera& camer
     for (int row = 0; row < kPictureSide; ++row) {
         for (int column = 0; column < kPictureSide; ++column) {
             const PixelResult& here = result[row * kPictureSide + column];
-            if (!here.covered) continue;
+            if (!here.covered)
+                continue;
             for (const auto& o : offsets) {
                 const int r = row + o[1], c = column + o[0];
-                if (r < 0 || c < 0 || r >= kPictureSide || c >= kPictureSide) continue;
+                if (r < 0 || c < 0 || r >= kPictureSide || c >= kPictureSide)
+                    continue;
                 const PixelResult& there = result[r * kPictureSide + c];
                 if (there.covered && there.group > here.group) {
-                    finished[row * kPictureSide + column].level =
-                        std::max(0, here.level - kEdgeDarkening);
+                    finished[row * kPictureSide + column].level = std::max(0, here.level - kEdgeDarkening);
                     break;
                 }
             }
         }
     }
     for (int i = 0; i < kPictureSide * kPictureSide; ++i) {
-        pixelsTopDown[i] =
-            finished[i].covered ? rampIndex(finished[i].material, finished[i].level) : 0;
+        pixelsTopDown[i] = finished[i].covered ? rampIndex(finished[i].material, finished[i].level) : 0;
     }
 }

@@ -12,14 +12,18 @@ struct Vec2 {
     double y;
 };
 
-enum PrimitiveKind { PRIM_CAPSULE, PRIM_POLYGON, PRIM_HEAD };
+enum PrimitiveKind {
+    PRIM_CAPSULE,
+    PRIM_POLYGON,
+    PRIM_HEAD
+};
 
 // One drawable part. Coordinates are world units (one unit is one pixel at
 // zoom 1), y grows downwards, the floor is y = 0.
 struct Primitive {
     PrimitiveKind kind = PRIM_CAPSULE;
-    int group = 0;          // painter's order: a higher group always covers a lower one
-    double zBias = 0.0;     // within a group the nearer surface (z + bias) wins
+    int group = 0;       // painter's order: a higher group always covers a lower one
+    double zBias = 0.0;  // within a group the nearer surface (z + bias) wins
     int material = MAT_ROBE;
     double lightScale = 1.0;  // below 1 for the far-side limbs
     // capsule: axis a..b, radius varying linearly from radiusA to radiusB
@@ -49,5 +53,4 @@ constexpr int kPictureSide = 120;
 
 // Renders the primitives into kPictureSide * kPictureSide palette indices,
 // top row first. Index 0 is the black background.
-void renderPicture(const std::vector<Primitive>& primitives, const Camera& camera,
-                   uint8_t* pixelsTopDown);
+void renderPicture(const std::vector<Primitive>& primitives, const Camera& camera, uint8_t* pixelsTopDown);

@@ -51,16 +51,14 @@ const char usageText[] =
     "  selvara-cli hijri YYYY-MM-DD\n"
     "  selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD\n";
 
-int usageError(const char* message, const char* detail)
-{
+int usageError(const char* message, const char* detail) {
     std::fprintf(stderr, "selvara-cli: %s%s%s\n", message, detail ? ": " : "", detail ? detail : "");
     std::fputs(usageText, stderr);
     return exitUsage;
 }
 
 // The whole text must be a number; a trailing letter or an empty text is refused.
-bool parseDouble(const char* text, double& value)
-{
+bool parseDouble(const char* text, double& value) {
     if (!text || !*text)
         return false;
     char* end = nullptr;
@@ -72,8 +70,7 @@ bool parseDouble(const char* text, double& value)
     return true;
 }
 
-bool parseInt(const char* text, int& value)
-{
+bool parseInt(const char* text, int& value) {
     if (!text || !*text)
         return false;
     char* end = nullptr;
@@ -85,14 +82,12 @@ bool parseInt(const char* text, int& value)
     return true;
 }
 
-int daysInMonth(int year, int month)
-{
+int daysInMonth(int year, int month) {
     return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
 }
 
 // YYYY-MM-DD of a real Gregorian day within the supported years.
-bool parseDate(const char* text, GregorianDate& date)
-{
+bool parseDate(const char* text, GregorianDate& date) {
     if (!text || std::strlen(text) != 10 || text[4] != '-' || text[7] != '-')
         return false;
     for (int i = 0; i < 10; ++i) {
@@ -102,16 +97,21 @@ bool parseDate(const char* text, GregorianDate& date)
     date.year = std::atoi(text);
     date.month = std::atoi(text + 5);
     date.day = std::atoi(text + 8);
-    return date.year >= firstYear && date.year <= lastYear && date.month >= 1 &&
-           date.month <= 12 && date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+    return date.year >= firstYear && date.year <= lastYear && date.month >= 1 && date.month <= 12 &&
+           date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
 }
 
-bool validLatitude(double deg) { return deg >= -90.0 && deg <= 90.0; }
-bool validLongitude(double deg) { return deg >= -180.0 && deg <= 180.0; }
-bool validZone(int hours) { return hours >= -14 && hours <= 14; }
+bool validLatitude(double deg) {
+    return deg >= -90.0 && deg <= 90.0;
+}
+bool validLongitude(double deg) {
+    return deg >= -180.0 && deg <= 180.0;
+}
+bool validZone(int hours) {
+    return hours >= -14 && hours <= 14;
+}
 
-void today(int& year, int& month, int& day)
-{
+void today(int& year, int& month, int& day) {
 #ifdef _WIN32
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -128,16 +128,14 @@ void today(int& year, int& month, int& day)
 #endif
 }
 
-void setBinaryStdout()
-{
+void setBinaryStdout() {
 #ifdef _WIN32
     // The table carries its own CR LF; a text-mode stdout would double the CR.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
 }
 
-int runTimetable(int argc, char** argv)
-{
+int runTimetable(int argc, char** argv) {
     double latitudeDeg = defaultLatitudeDeg;
     double longitudeDeg = defaultLongitudeDeg;
     int zoneHours = defaultZoneHours;
@@ -189,8 +187,7 @@ int runTimetable(int argc, char** argv)
         dayCount = 0;
 
     if (outPath) {
-        if (!writeTimetable(outPath, zoneHours, longitudeDeg, latitudeDeg, year, month, firstDay,
-                            dayCount)) {
+        if (!writeTimetable(outPath, zoneHours, longitudeDeg, latitudeDeg, year, month, firstDay, dayCount)) {
             std::fprintf(stderr, "Can not open file: %s\n", outPath);
             return exitWriteFailed;
         }
@@ -201,8 +198,7 @@ int runTimetable(int argc, char** argv)
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? exitOk : exitWriteFailed;
 }
 
-int runTimes(int argc, char** argv)
-{
+int runTimes(int argc, char** argv) {
     double latitudeDeg = 0.0;
     double longitudeDeg = 0.0;
     int zoneHours = 0;
@@ -233,8 +229,8 @@ int runTimes(int argc, char** argv)
     if (!haveLatitude || !haveLongitude || !haveZone || !haveDate)
         return usageError("times needs --lat, --lon, --zone and --date", nullptr);
 
-    const PrayerTimes times = computePrayerTimes(
-        date.year, date.month, date.day, timetableParameters(latitudeDeg, longitudeDeg, zoneHours));
+    const PrayerTimes times = computePrayerTimes(date.year, date.month, date.day,
+                                                 timetableParameters(latitudeDeg, longitudeDeg, zoneHours));
     const double values[] = {times.dawn,      times.sunrise, times.noon,
                              times.afternoon, times.sunset,  times.evening};
     for (int i = 0; i < 6; ++i) {
@@ -248,21 +244,19 @@ int runTimes(int argc, char** argv)
 }
 
 // One line: the Gregorian date, the Hijri date and the weekday. False outside the table.
-bool printHijriLine(const GregorianDate& date)
-{
+bool printHijriLine(const GregorianDate& date) {
     int hijriYear;
     int hijriMonth;
     int hijriDay;
     int weekday;
     if (!gregorianToHijri(date.year, date.month, date.day, hijriYear, hijriMonth, hijriDay, weekday))
         return false;
-    std::printf("%04d-%02d-%02d %04d-%02d-%02d %s\n", date.year, date.month, date.day, hijriYear,
-                hijriMonth, hijriDay, weekdayAbbreviations[weekday]);
+    std::printf("%04d-%02d-%02d %04d-%02d-%02d %s\n", date.year, date.month, date.day, hijriYear, hijriMonth,
+                hijriDay, weekdayAbbreviations[weekday]);
     return true;
 }
 
-int outsideTable(const GregorianDate& date)
-{
+int outsideTable(const GregorianDate& date) {
     std::fprintf(stderr,
                  "selvara-cli: %04d-%02d-%02d is outside the Hijri table, which covers "
                  "1999-04-17 to 2029-05-13 (Hijri 1420 to 1450)\n",
@@ -270,8 +264,7 @@ int outsideTable(const GregorianDate& date)
     return exitUsage;
 }
 
-int runHijri(int argc, char** argv)
-{
+int runHijri(int argc, char** argv) {
     GregorianDate from{};
     GregorianDate to{};
     if (argc == 1) {
@@ -302,8 +295,7 @@ int runHijri(int argc, char** argv)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2)
         return usageError("no command", nullptr);
     const char* command = argv[1];

@@ -124,8 +124,7 @@ Drawing calculateIcon() {
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             const double x = 8 + column * 5.6, y = 13.5 + row * 5.6;
-            drawing.push_back({box(x, y, x + 4.2, y + 4.2, 0.8),
-                               row == 2 && column == 2 ? accent : key});
+            drawing.push_back({box(x, y, x + 4.2, y + 4.2, 0.8), row == 2 && column == 2 ? accent : key});
         }
     }
     return drawing;
@@ -149,17 +148,18 @@ Drawing textIcon() {
 Drawing calendarIcon() {
     const Colour paper = rgb(255, 255, 255), edge = rgb(70, 70, 80), band = rgb(205, 45, 45);
     Drawing drawing = {{box(2.5, 4, 29.5, 30, 2.5), paper},
+                       // clang-format off
                        {box(2.5, 4, 29.5, 11, 2.5), band},
                        {box(2.5, 8, 29.5, 11), band},
                        {outline(box(2.5, 4, 29.5, 30, 2.5), 1.3), edge},
                        {segment(9, 1.5, 9, 7, 2.2), edge},
+                       // clang-format on
                        {segment(23, 1.5, 23, 7, 2.2), edge}};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 4; ++column) {
             const double x = 5.5 + column * 5.9, y = 13.5 + row * 5.3;
             const bool today = row == 1 && column == 2;
-            drawing.push_back({box(x, y, x + 3.8, y + 3.4, 0.5),
-                               today ? band : rgb(90, 100, 120)});
+            drawing.push_back({box(x, y, x + 3.8, y + 3.4, 0.5), today ? band : rgb(90, 100, 120)});
         }
     }
     return drawing;
@@ -317,9 +317,11 @@ int main(int argc, char** argv) {
         Drawing (*draw)();
     };
     const Output outputs[] = {
+        // clang-format off
         {"appicon.ico", applicationIcon},      {"tab_calculate.ico", calculateIcon},
         {"tab_text.ico", textIcon},            {"tab_calendar.ico", calendarIcon},
         {"tab_animation.ico", animationIcon},  {"tab_author.ico", authorIcon},
+        // clang-format on
     };
     for (const Output& output : outputs) {
         if (!writeIcon(folder + "/" + output.fileName, output.draw())) {

@@ -42,8 +42,7 @@ bool writeGzip(const char* path, const std::vector<uint8_t>& stream) {
     bool ok = true;
     while (ok && written < stream.size()) {
         const size_t chunk = std::min<size_t>(stream.size() - written, 1u << 20);
-        ok = gzwrite(out, stream.data() + written, static_cast<unsigned>(chunk)) ==
-             static_cast<int>(chunk);
+        ok = gzwrite(out, stream.data() + written, static_cast<unsigned>(chunk)) == static_cast<int>(chunk);
         written += chunk;
     }
     return gzclose(out) == Z_OK && ok;

@@ -37,16 +37,16 @@ double crescentCoverage(double x, double y, double cx, double cy, double radius)
 // 5 x 7 letters for the words drawn on the banner.
 const char* glyphRows(char letter) {
     switch (letter) {
-    case 'A': return "01110100011000111111100011000110001";
-    case 'E': return "11111100001000011110100001000011111";
-    case 'L': return "10000100001000010000100001000011111";
-    case 'P': return "11110100011000111110100001000010000";
-    case 'R': return "11110100011000111110101001001010001";
-    case 'S': return "01111100001000001110000010000111110";
-    case 'T': return "11111001000010000100001000010000100";
-    case 'U': return "10001100011000110001100011000101110";
-    case 'V': return "10001100011000110001100010101000100";
-    default: return nullptr;
+        case 'A': return "01110100011000111111100011000110001";
+        case 'E': return "11111100001000011110100001000011111";
+        case 'L': return "10000100001000010000100001000011111";
+        case 'P': return "11110100011000111110100001000010000";
+        case 'R': return "11110100011000111110101001001010001";
+        case 'S': return "01111100001000001110000010000111110";
+        case 'T': return "11111001000010000100001000010000100";
+        case 'U': return "10001100011000110001100011000101110";
+        case 'V': return "10001100011000110001100010101000100";
+        default: return nullptr;
     }
 }
 
@@ -73,7 +73,7 @@ double textCoverage(const char* word, double x, double y, double left, double to
 // ---------------------------------------------------------------- the banner
 
 const int bannerWidth = 556, bannerHeight = 384;
-const Rgb pageBlue = {0, 0, 136};   // the pages' control background
+const Rgb pageBlue = {0, 0, 136};  // the pages' control background
 const Rgb skyTop = {8, 14, 52};
 const Rgb gold = {240, 200, 96};
 const Rgb paleLavender = {226, 214, 255};
@@ -95,7 +95,8 @@ Rgb bannerPixel(double x, double y) {
         seed = seed * 1103515245u + 12345u;
         const double radius = 0.6 + ((seed >> 8) % 100) / 120.0;
         const double k = circleCoverage(x, y, sx, sy, radius);
-        if (k > 0) c = mix(c, Rgb{255, 255, 235}, k * 0.9);
+        if (k > 0)
+            c = mix(c, Rgb{255, 255, 235}, k * 0.9);
     }
     // The crescent.
     const double moon = crescentCoverage(x, y, 440, 92, 54);
@@ -105,12 +106,16 @@ Rgb bannerPixel(double x, double y) {
     }
     // The product name with a shadow, and a line under it.
     const double shadow = textCoverage("SELVARA", x - 4, y - 4, 36, 70, 8);
-    if (shadow > 0) c = mix(c, Rgb{4, 4, 30}, 0.8 * shadow);
+    if (shadow > 0)
+        c = mix(c, Rgb{4, 4, 30}, 0.8 * shadow);
     const double name = textCoverage("SELVARA", x, y, 36, 70, 8);
-    if (name > 0) c = mix(paleLavender, Rgb{255, 255, 255}, (y - 70) / 56.0);
+    if (name > 0)
+        c = mix(paleLavender, Rgb{255, 255, 255}, (y - 70) / 56.0);
     const double word = textCoverage("SETUP", x, y, 40, 150, 3);
-    if (word > 0) c = gold;
-    if (y >= 178 && y < 180 && x >= 36 && x < 370) c = mix(c, gold, 0.8);
+    if (word > 0)
+        c = gold;
+    if (y >= 178 && y < 180 && x >= 36 && x < 370)
+        c = mix(c, gold, 0.8);
     return c;
 }
 
@@ -119,7 +124,8 @@ std::vector<Rgb> bannerPalette() {
     std::vector<Rgb> palette;
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
-            for (int b = 0; b < 6; ++b) palette.push_back({r * 51.0, g * 51.0, b * 51.0});
+            for (int b = 0; b < 6; ++b)
+                palette.push_back({r * 51.0, g * 51.0, b * 51.0});
     for (int i = 0; i < 24; ++i) {
         const Rgb c = mix(skyTop, pageBlue, i / 23.0);
         palette.push_back({std::round(c.r), std::round(c.g), std::round(c.b)});
@@ -157,7 +163,8 @@ void put32(std::vector<uint8_t>& out, unsigned v) {
 
 bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
+    if (!f)
+        return false;
     const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
@@ -178,11 +185,12 @@ bool writeBanner(const std::string& path) {
         }
     // Below the sky the pages' blue is flat, exactly the controls' background.
     for (int y = 230; y < bannerHeight; ++y)
-        for (int x = 0; x < bannerWidth; ++x) image[y * bannerWidth + x] = pageBlue;
+        for (int x = 0; x < bannerWidth; ++x)
+            image[y * bannerWidth + x] = pageBlue;
 
     const std::vector<Rgb> palette = bannerPalette();
     std::vector<uint8_t> indices(bannerWidth * bannerHeight);
-    for (int y = 0; y < bannerHeight; ++y)   // Floyd-Steinberg
+    for (int y = 0; y < bannerHeight; ++y)  // Floyd-Steinberg
         for (int x = 0; x < bannerWidth; ++x) {
             Rgb& c = image[y * bannerWidth + x];
             const int index = nearest(palette, c);
@@ -190,7 +198,8 @@ bool writeBanner(const std::string& path) {
             const Rgb e = {c.r - palette[index].r, c.g - palette[index].g, c.b - palette[index].b};
             auto spread = [&](int dx, int dy, double w) {
                 const int nx = x + dx, ny = y + dy;
-                if (nx < 0 || nx >= bannerWidth || ny >= bannerHeight) return;
+                if (nx < 0 || nx >= bannerWidth || ny >= bannerHeight)
+                    return;
                 Rgb& n = image[ny * bannerWidth + nx];
                 n = {n.r + e.r * w, n.g + e.g * w, n.b + e.b * w};
             };
@@ -226,7 +235,8 @@ bool writeBanner(const std::string& path) {
         out.push_back(0);
     }
     for (int y = bannerHeight - 1; y >= 0; --y) {
-        for (int x = 0; x < stride; ++x) out.push_back(x < bannerWidth ? indices[y * bannerWidth + x] : 0);
+        for (int x = 0; x < stride; ++x)
+            out.push_back(x < bannerWidth ? indices[y * bannerWidth + x] : 0);
     }
     return writeFile(path, out);
 }
@@ -239,7 +249,8 @@ struct Rgba {
 
 Rgba over(Rgba below, Rgb colour, double coverage) {
     const double a = coverage + below.a * (1 - coverage);
-    if (a <= 0) return {0, 0, 0, 0};
+    if (a <= 0)
+        return {0, 0, 0, 0};
     auto channel = [&](double top, double bottom) {
         return (top * coverage + bottom * below.a * (1 - coverage)) / a;
     };
@@ -260,20 +271,28 @@ double triangleCoverage(double x, double y, double ax, double ay, double bx, dou
     };
     const double d1 = side(ax, ay, bx, by, x, y), d2 = side(bx, by, cx, cy, x, y),
                  d3 = side(cx, cy, ax, ay, x, y);
-    const bool negative = d1 < 0 || d2 < 0 || d3 < 0, positive = d1 > 0 || d2 > 0 || d3 > 0;
+    const bool negative = d1 < 0 || d2 < 0 || d3<0, positive = d1> 0 || d2 > 0 || d3 > 0;
     return negative && positive ? 0 : 1;
 }
 
-enum IconKind { iconSetup, iconUninstall, iconFolder, iconUp, iconNewDirectory };
+enum IconKind {
+    iconSetup,
+    iconUninstall,
+    iconFolder,
+    iconUp,
+    iconNewDirectory
+};
 
 // Drawn on a 32-unit canvas; u, v in 0..32.
 Rgba iconPixel(IconKind kind, double u, double v) {
     Rgba c = {0, 0, 0, 0};
     if (kind == iconSetup || kind == iconUninstall) {
         // A rounded night-blue tile with the crescent, and an arrow in or out.
-        const double tile = boxCoverage(u, v, 2, 2, 30, 30) *
-                            (1 - std::fmax(0.0, std::fmin(1.0, (std::hypot(std::fmax(0.0, std::fabs(u - 16) - 10),
-                                                                            std::fmax(0.0, std::fabs(v - 16) - 10)) - 4))));
+        const double tile =
+            boxCoverage(u, v, 2, 2, 30, 30) *
+            (1 - std::fmax(0.0, std::fmin(1.0, (std::hypot(std::fmax(0.0, std::fabs(u - 16) - 10),
+                                                           std::fmax(0.0, std::fabs(v - 16) - 10)) -
+                                                4))));
         c = over(c, mix(Rgb{20, 30, 90}, Rgb{0, 0, 160}, v / 32), tile);
         c = over(c, gold, crescentCoverage(u, v, 13, 13, 8.5));
         const Rgb arrow = kind == iconSetup ? Rgb{90, 220, 110} : Rgb{235, 80, 70};
@@ -313,7 +332,8 @@ void appendIconImage(std::vector<uint8_t>& out, IconKind kind, int side) {
     put16(out, 32);
     put32(out, 0);
     put32(out, side * side * 4 + ((side + 31) / 32) * 4 * side);
-    for (int i = 0; i < 4; ++i) put32(out, 0);
+    for (int i = 0; i < 4; ++i)
+        put32(out, 0);
     std::vector<uint8_t> mask(((side + 31) / 32) * 4 * side, 0);
     const int maskStride = ((side + 31) / 32) * 4;
     for (int row = side - 1; row >= 0; --row) {
@@ -333,7 +353,8 @@ void appendIconImage(std::vector<uint8_t>& out, IconKind kind, int side) {
             out.push_back(static_cast<uint8_t>(std::lround(g)));
             out.push_back(static_cast<uint8_t>(std::lround(r)));
             out.push_back(static_cast<uint8_t>(std::lround(a * 255)));
-            if (a < 0.5) mask[(side - 1 - row) * maskStride + x / 8] |= 0x80 >> (x % 8);
+            if (a < 0.5)
+                mask[(side - 1 - row) * maskStride + x / 8] |= 0x80 >> (x % 8);
         }
     }
     out.insert(out.end(), mask.begin(), mask.end());
@@ -342,7 +363,8 @@ void appendIconImage(std::vector<uint8_t>& out, IconKind kind, int side) {
 bool writeIcon(const std::string& path, IconKind kind) {
     const int sides[2] = {32, 16};
     std::vector<uint8_t> images[2];
-    for (int i = 0; i < 2; ++i) appendIconImage(images[i], kind, sides[i]);
+    for (int i = 0; i < 2; ++i)
+        appendIconImage(images[i], kind, sides[i]);
     std::vector<uint8_t> out;
     put16(out, 0);
     put16(out, 1);
@@ -359,7 +381,8 @@ bool writeIcon(const std::string& path, IconKind kind) {
         put32(out, offset);
         offset += static_cast<unsigned>(images[i].size());
     }
-    for (int i = 0; i < 2; ++i) out.insert(out.end(), images[i].begin(), images[i].end());
+    for (int i = 0; i < 2; ++i)
+        out.insert(out.end(), images[i].begin(), images[i].end());
     return writeFile(path, out);
 }
 
@@ -375,11 +398,14 @@ int main(int argc, char** argv) {
         const char* file;
         IconKind kind;
     };
-    const Icon icons[] = {{"setup.ico", iconSetup},   {"uninstall.ico", iconUninstall},
-                          {"folder.ico", iconFolder}, {"folder_up.ico", iconUp},
+    const Icon icons[] = {{"setup.ico", iconSetup},
+                          {"uninstall.ico", iconUninstall},
+                          {"folder.ico", iconFolder},
+                          {"folder_up.ico", iconUp},
                           {"folder_new.ico", iconNewDirectory}};
     bool ok = writeBanner(folder + "/banner.bmp");
-    for (const Icon& icon : icons) ok = writeIcon(folder + "/" + icon.file, icon.kind) && ok;
+    for (const Icon& icon : icons)
+        ok = writeIcon(folder + "/" + icon.file, icon.kind) && ok;
     if (!ok) {
         std::fprintf(stderr, "setupart: cannot write into %s\n", folder.c_str());
         return 1;
