@@ -73,20 +73,114 @@ static void refreshTexts(HWND page) {
     animationState.shownTextId = animationState.firstTextId;
 }
 
-// The frame buffer onto dc at (0, 0) through a memory device context, with the animation palette
-// realised when there is one.
-static void showFrameBuffer(HDC dc) {
+// What the page keeps for drawing between ticks, from the first tick until the page is destroyed:
+// the picture control's device context, and a memory device context with the frame buffer
+// selected (and the animation palette realised in the control's context). Fetching and releasing
+// them on every tick cost a round trip to the display server each under Wine.
+struct PictureSurface {
+    HWND page;
+    HWND picture;
+    HDC windowDc;
+    HPALETTE windowPalette;  // the palette selected into windowDc, or null
+    HPALETTE previousWindowPalette;
+    HDC memoryDc;
+    HBITMAP memoryBitmap;  // the frame buffer selected into memoryDc, or null
+    HGDIOBJ previousMemoryBitmap;
+};
+static PictureSurface surface;
+
+static void releasePictureSurface() {
+    if (surface.memoryDc != nullptr) {
+        if (surface.memoryBitmap != nullptr) {
+            SelectObject(surface.memoryDc, surface.previousMemoryBitmap);
+        }
+        DeleteDC(surface.memoryDc);
+    }
+    if (surface.windowDc != nullptr) {
+        if (surface.windowPalette != nullptr) {
+            SelectPalette(surface.windowDc, surface.previousWindowPalette, FALSE);
+        }
+        ReleaseDC(surface.picture, surface.windowDc);
+    }
+    surface = PictureSurface{};
+}
+
+// The control's kept device context, fetched on first use; null when none can be had.
+static HDC keptPictureDc(HWND page) {
+    if (surface.windowDc != nullptr && surface.page == page) {
+        return surface.windowDc;  // no GetDlgItem either: under Wine it asks the server
+    }
+    releasePictureSurface();
+    HWND picture = GetDlgItem(page, IDC_ANIMATION_PICTURE);
+    if (picture == nullptr) {
+        return nullptr;
+    }
+    surface.windowDc = GetDC(picture);
+    if (surface.windowDc != nullptr) {
+        surface.page = page;
+        surface.picture = picture;
+        surface.memoryDc = CreateCompatibleDC(surface.windowDc);
+    }
+    return surface.windowDc;
+}
+
+// The kept memory context with the current frame buffer selected (it is selected again when the
+// buffer has been remade); null without one.
+static HDC keptMemoryDc() {
+    if (surface.memoryDc == nullptr) {
+        return nullptr;
+    }
+    if (surface.memoryBitmap != frameBuffer) {
+        HGDIOBJ previous = SelectObject(surface.memoryDc, frameBuffer);
+        if (surface.memoryBitmap == nullptr) {
+            surface.previousMemoryBitmap = previous;
+        }
+        surface.memoryBitmap = frameBuffer;
+    }
+    return surface.memoryDc;
+}
+
+static void blitFrameBuffer(HDC dc, HDC memory) {
+    BitBlt(dc, 0, 0, frameBufferWidth, frameBufferHeight, memory, 0, 0, SRCCOPY);
+}
+
+// The frame buffer onto the kept context, the palette realised once for as long as it stays the
+// same.
+static void showOnKeptDc() {
+    if (animationPalette != nullptr && surface.windowPalette != animationPalette) {
+        HPALETTE previous = SelectPalette(surface.windowDc, animationPalette, FALSE);
+        if (surface.windowPalette == nullptr) {
+            surface.previousWindowPalette = previous;
+        }
+        surface.windowPalette = animationPalette;
+        RealizePalette(surface.windowDc);
+    }
+    HDC memory = keptMemoryDc();
+    if (memory != nullptr) {
+        blitFrameBuffer(surface.windowDc, memory);
+    }
+}
+
+// The frame buffer onto a context the caller gave (a paint request, a test's bitmap) at (0, 0),
+// with the animation palette realised when there is one. A bitmap can be selected into one memory
+// context at a time: the kept one is used when the page has it.
+static void showOnGivenDc(HDC dc) {
     HPALETTE previousPalette = nullptr;
     if (animationPalette != nullptr) {
         previousPalette = SelectPalette(dc, animationPalette, FALSE);
         RealizePalette(dc);
     }
-    HDC memory = CreateCompatibleDC(dc);
-    if (memory != nullptr) {
-        HGDIOBJ previousBitmap = SelectObject(memory, frameBuffer);
-        BitBlt(dc, 0, 0, frameBufferWidth, frameBufferHeight, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previousBitmap);
-        DeleteDC(memory);
+    HDC kept = keptMemoryDc();
+    if (kept != nullptr) {
+        blitFrameBuffer(dc, kept);
+    } else {
+        HDC memory = CreateCompatibleDC(dc);
+        if (memory != nullptr) {
+            HGDIOBJ previousBitmap = SelectObject(memory, frameBuffer);
+            blitFrameBuffer(dc, memory);
+            SelectObject(memory, previousBitmap);
+            DeleteDC(memory);
+        }
     }
     if (previousPalette != nullptr) {
         SelectPalette(dc, previousPalette, FALSE);
@@ -98,26 +192,21 @@ static bool drawAnimationOnce(HWND page, HDC givenDc, bool advance) {
     if (frameBuffer == nullptr || frameBufferPixels == nullptr || frameBufferInfo == nullptr) {
         return false;
     }
-    HWND picture = GetDlgItem(page, IDC_ANIMATION_PICTURE);
-    HDC dc = givenDc;
+    HDC dc = givenDc != nullptr ? givenDc : keptPictureDc(page);
     if (dc == nullptr) {
-        dc = GetDC(picture);
-        if (dc == nullptr) {
-            return false;
-        }
+        return false;
     }
     const BITMAPINFO* info = static_cast<const BITMAPINFO*>(GlobalLock(frameBufferInfo));
     if (info == nullptr) {
-        if (givenDc == nullptr) {
-            ReleaseDC(picture, dc);
-        }
         return false;
     }
 
     if (advance) {
         advanceAnimation();
     }
-    GdiFlush();  // GDI must be done with the section before its memory is written
+    // No GdiFlush before the pictures are written into the section's memory: the only GDI calls
+    // that touch the section (SetDIBits and the BitBlt out of it) are not batched and have run
+    // to the end when they return, and under Wine a flush pushes the window to the display server.
     blitFrame(figureColumn, pictureRow, animationState.figureFrame);
     blitFrame(manColumn, pictureRow, animationState.manFrame);
     blitFrame(womanColumn, pictureRow, animationState.womanFrame);
@@ -127,10 +216,10 @@ static bool drawAnimationOnce(HWND page, HDC givenDc, bool advance) {
     if (animationState.firstTextId != animationState.shownTextId) {
         refreshTexts(page);
     }
-    showFrameBuffer(dc);
-
-    if (givenDc == nullptr) {
-        ReleaseDC(picture, dc);
+    if (givenDc != nullptr) {
+        showOnGivenDc(givenDc);
+    } else {
+        showOnKeptDc();
     }
     return true;
 }
@@ -283,8 +372,10 @@ INT_PTR CALLBACK animationPageProc(HWND page, UINT message, WPARAM wParam, LPARA
         case WM_CLOSE: PostMessageA(page, WM_COMMAND, IDCANCEL, 0); return TRUE;
         case WM_DESTROY:
             // The timer dies with the window: record playback as stopped, so that the pause button
-            // resumes at the first press when the page is opened again. Not reported as handled.
+            // resumes at the first press when the page is opened again; give back the kept device
+            // contexts. Not reported as handled.
             animationState.playTimer = 0;
+            releasePictureSurface();
             return FALSE;
         default: return FALSE;
     }
