@@ -1,0 +1,91 @@
+// selvara-cli timetable: the bytes of PrayingTimes.txt for a place and a month (or a run of days), to
+// standard output or to a file.
+
+#include "cli_commands.h"
+#include "cli_options.h"
+#include "prayer_arguments.h"
+#include "timetable.h"
+#include "zone_rules.h"
+
+#include <cstdio>
+
+namespace {
+
+// The default place of the settings.
+constexpr double defaultLatitudeDeg = 45.49;
+constexpr double defaultLongitudeDeg = 15.59;
+
+// Enough for several years of days in one table, and far below any overflow.
+constexpr int mostDays = 100000;
+
+bool readDayCount(const char* text, void* target) {
+    int& days = *static_cast<int*>(target);
+    return readInt(text, days) && days >= 1 && days <= mostDays;
+}
+
+struct TimetableArguments {
+    double latitudeDeg = defaultLatitudeDeg;
+    double longitudeDeg = defaultLongitudeDeg;
+    PrayerArguments prayer;  // zone (default 1 hour), method, shadow rule, adjustments
+    int year = 0;
+    int month = 0;
+    int firstDay = 0;
+    int dayCount = 0;  // 0: the whole month
+    bool haveFirstDay = false;
+    bool haveDays = false;
+    const char* outPath = nullptr;
+};
+
+int writeRequested(const TimetableArguments& r) {
+    TimetableRequest request;
+    request.latitudeDeg = r.latitudeDeg;
+    request.longitudeDeg = r.longitudeDeg;
+    request.zoneMinutes = r.prayer.zoneMinutes;
+    if (r.prayer.haveTimeZone) {
+        request.zoneOffsetForDay = timeZoneOffsetForDay;
+        request.zoneContext = &r.prayer.timeZone;
+    }
+    request.options = r.prayer.options;
+    request.year = r.year;
+    request.month = r.month;
+    request.firstDay = r.firstDay;
+    request.dayCount = r.dayCount;
+    if (r.outPath) {
+        if (!writeTimetableRequest(r.outPath, request)) {
+            std::fprintf(stderr, "Can not open file: %s\n", r.outPath);
+            return exitWriteFailed;
+        }
+        return exitOk;
+    }
+    setBinaryStdout();
+    writeTimetableRequestTo(stdout, request);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? exitOk : exitWriteFailed;
+}
+
+}  // namespace
+
+int runTimetable(int argc, char** argv) {
+    TimetableArguments r;
+    int day = 0;
+    today(r.year, r.month, day);
+    CliOption options[7 + prayerOptionCount] = {
+        {"--lat", readLatitudeDeg, &r.latitudeDeg, nullptr},
+        {"--lon", readLongitudeDeg, &r.longitudeDeg, nullptr},
+        {"--year", readYear, &r.year, nullptr},
+        {"--month", readMonth, &r.month, nullptr},
+        {"--first-day", readAnyInt, &r.firstDay, &r.haveFirstDay},
+        {"--days", readDayCount, &r.dayCount, &r.haveDays},
+        {"--out", readText, &r.outPath, nullptr},
+    };
+    addPrayerOptions(r.prayer, options + 7);
+    int status = readOptions(argc, argv, options);
+    if (status == exitOk)
+        status = checkPrayerArguments(r.prayer);
+    if (status != exitOk)
+        return status;
+    if (r.haveFirstDay != r.haveDays)
+        return usageError("--first-day and --days go together", nullptr);
+    if (r.haveFirstDay && (r.firstDay < 1 || r.firstDay > daysInMonth(r.year, r.month)))
+        return usageError("--first-day is not a day of the month", nullptr);
+    return writeRequested(r);
+}
