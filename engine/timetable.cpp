@@ -5,6 +5,7 @@
 #include "zone_text.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -21,20 +22,59 @@ int monthLength(int year, int month) {
     return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
 }
 
+// Hours and minutes as formatClockTime prints them; false for a value it prints as "--:--".
+bool clockFields(double hours, int& h, int& m) {
+    if (!(std::fabs(hours) < largestPrintableHours))
+        return false;
+    h = static_cast<int>(hours);  // toward zero
+    m = static_cast<int>((hours - h) * 60.0);
+    if (m < 0)
+        m = -m;
+    return true;
+}
+
+char* putTwoDigits(char* out, int value) {
+    out[0] = static_cast<char>('0' + value / 10);
+    out[1] = static_cast<char>('0' + value % 10);
+    return out + 2;
+}
+
+// formatClockTime's text at out, unterminated; returns its end. Hours of 0-99 (every time of an
+// ordinary day) are written digit by digit, the rare others through snprintf: the bytes are those
+// of "%02d:%02d" either way. At most clockTimeBufferSize - 1 bytes.
+char* putClockTime(char* out, double hours) {
+    int h = 0;
+    int m = 0;
+    if (!clockFields(hours, h, m)) {
+        std::memcpy(out, "--:--", 5);
+        return out + 5;
+    }
+    if (h >= 0 && h <= 99) {
+        out = putTwoDigits(out, h);
+        *out++ = ':';
+        return putTwoDigits(out, m);
+    }
+    char text[clockTimeBufferSize];
+    const int length = std::snprintf(text, sizeof text, "%02d:%02d", h, m);
+    std::memcpy(out, text, static_cast<std::size_t>(length));
+    return out + length;
+}
+
+char* putText(char* out, const char* text, std::size_t length) {
+    std::memcpy(out, text, length);
+    return out + length;
+}
+
 }  // namespace
 
 void formatClockTime(char* buffer, std::size_t size, double hours) {
     if (size == 0)
         return;
-    if (!(std::fabs(hours) < largestPrintableHours)) {
-        std::snprintf(buffer, size, "--:--");
-        return;
-    }
-    const int h = static_cast<int>(hours);  // toward zero
-    int m = static_cast<int>((hours - h) * 60.0);
-    if (m < 0)
-        m = -m;
-    std::snprintf(buffer, size, "%02d:%02d", h, m);
+    char text[clockTimeBufferSize];
+    const std::size_t length = static_cast<std::size_t>(putClockTime(text, hours) - text);
+    const std::size_t kept = length < size ? length : size - 1;
+    std::memcpy(buffer, text, kept);
+    buffer[kept] = '\0';
 }
 
 void writeClockTime(std::FILE* file, double hours) {
@@ -43,9 +83,67 @@ void writeClockTime(std::FILE* file, double hours) {
     std::fprintf(file, "%s     ", text);
 }
 
+bool readTimetableFormat(const char* name, TimetableFormat& format) {
+    if (name == nullptr)
+        return false;
+    if (std::strcmp(name, "text") == 0)
+        format = TimetableFormat::fixedColumns;
+    else if (std::strcmp(name, "csv") == 0)
+        format = TimetableFormat::csv;
+    else
+        return false;
+    return true;
+}
+
+std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6]) {
+    char* out = buffer;
+    // "%2d   %3s      ": the day right-aligned in two columns, then the weekday.
+    *out++ = day >= 10 ? static_cast<char>('0' + day / 10) : ' ';
+    *out++ = static_cast<char>('0' + day % 10);
+    out = putText(out, "   ", 3);
+    out = putText(out, weekdayAbbreviations[weekday], 3);
+    out = putText(out, "      ", 6);
+    for (double value : hours) {
+        out = putClockTime(out, value);
+        out = putText(out, "     ", 5);
+    }
+    out = putText(out, "\r\n", 2);
+    *out = '\0';
+    return static_cast<std::size_t>(out - buffer);
+}
+
+std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, int weekday,
+                                   const double (&hours)[6]) {
+    char* out = buffer;
+    out = putTwoDigits(out, year / 100 % 100);
+    out = putTwoDigits(out, year % 100);
+    *out++ = '-';
+    out = putTwoDigits(out, month);
+    *out++ = '-';
+    out = putTwoDigits(out, day);
+    *out++ = ',';
+    out = putText(out, weekdayAbbreviations[weekday], 3);
+    for (double value : hours) {
+        *out++ = ',';
+        int h = 0;
+        int m = 0;
+        if (clockFields(value, h, m))  // no time at all: an empty field rather than "--:--"
+            out = putClockTime(out, value);
+    }
+    out = putText(out, "\r\n", 2);
+    *out = '\0';
+    return static_cast<std::size_t>(out - buffer);
+}
+
 namespace {
 
-void writeHeader(std::FILE* file, int year, int month) {
+const char csvHeader[] = "date,weekday,fajr,sunrise,dhuhr,asr,maghrib,isha\r\n";
+
+void writeHeader(std::FILE* file, int year, int month, TimetableFormat format) {
+    if (format == TimetableFormat::csv) {
+        std::fputs(csvHeader, file);
+        return;
+    }
     std::fprintf(file, "               Praying times for a month: %s  %d\r\n", gregorianMonthNames[month - 1],
                  year);
     std::fputs(headerRule, file);
@@ -54,15 +152,16 @@ void writeHeader(std::FILE* file, int year, int month) {
     std::fputs(headerRule, file);
 }
 
-void writeDayLine(std::FILE* file, int day, int weekday, const PrayerTimes& times) {
-    std::fprintf(file, "%2d   %3s      ", day, weekdayAbbreviations[weekday]);
-    writeClockTime(file, times.dawn);
-    writeClockTime(file, times.sunrise);
-    writeClockTime(file, times.noon);
-    writeClockTime(file, times.afternoon);
-    writeClockTime(file, times.sunset);
-    writeClockTime(file, times.evening);
-    std::fputs("\r\n", file);
+// One day's line, formatted in memory and written with one call.
+void writeDayLine(std::FILE* file, TimetableFormat format, int year, int month, int day, int weekday,
+                  const PrayerTimes& times) {
+    const double hours[6] = {times.dawn,      times.sunrise, times.noon,
+                             times.afternoon, times.sunset,  times.evening};
+    char line[timetableLineBufferSize];
+    const std::size_t length = format == TimetableFormat::csv
+                                   ? formatTimetableCsvLine(line, year, month, day, weekday, hours)
+                                   : formatTimetableLine(line, day, weekday, hours);
+    std::fwrite(line, 1, length, file);
 }
 
 // Old callers give the zone in hours; whole and half hours are whole minutes exactly.
@@ -94,7 +193,7 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
         firstDay = 1;
         dayCount = monthLength(request.year, request.month);
     }
-    writeHeader(file, request.year, request.month);
+    writeHeader(file, request.year, request.month, request.format);
 
     int y = request.year;
     int m = request.month;
@@ -104,7 +203,7 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
         normalizeGregorianDate(y, m, d);
         const int weekday = weekdayOfDayNumber(static_cast<int>(julianDay(y, m, d + 0.5)));
         const int zoneMinutes = timetableZoneMinutes(request, y, m, d);
-        writeDayLine(file, d, weekday,
+        writeDayLine(file, request.format, y, m, d, weekday,
                      computeDayTimes(y, m, d, request.latitudeDeg, request.longitudeDeg, zoneMinutes,
                                      request.options));
     }

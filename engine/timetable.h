@@ -19,6 +19,32 @@ void formatClockTime(char* buffer, std::size_t size, double hours);
 // Writes one time as formatClockTime forms it, then five spaces.
 void writeClockTime(std::FILE* file, double hours);
 
+// How a timetable is laid out: the fixed-column text of PrayingTimes.txt, or CSV for spreadsheets
+// (a header line "date,weekday,fajr,sunrise,dhuhr,asr,maghrib,isha", then one line per day with the
+// ISO date, the weekday abbreviation and the six times as formatClockTime gives them, a time the
+// engine cannot give as an empty field; CR LF line ends as RFC 4180 has them; no field needs
+// quoting).
+enum class TimetableFormat {
+    fixedColumns,
+    csv
+};
+
+// "text" or "csv"; false for another name (format untouched).
+bool readTimetableFormat(const char* name, TimetableFormat& format);
+
+// Room for the longest line either format writes, terminator included.
+constexpr std::size_t timetableLineBufferSize = 256;
+
+// One day's line of the fixed-column text, CR LF included, into buffer (at least
+// timetableLineBufferSize bytes): the day of the month, the weekday (0 = Sunday) and the six
+// times. Returns the line's length. The same bytes as printing each field with stdio would give.
+std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6]);
+
+// One day's CSV line, CR LF included, into buffer (at least timetableLineBufferSize bytes); year
+// 1-9999. Returns the line's length.
+std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, int weekday,
+                                   const double (&hours)[6]);
+
 // The UTC offset in minutes east of Greenwich in force on a local date (for example at local noon,
 // from daylight-saving rules). context is the provider's own data, passed through unchanged.
 typedef int (*ZoneOffsetProvider)(const void* context, int year, int month, int day);
@@ -35,6 +61,7 @@ struct TimetableRequest {
     int month = 1;     // 1-12; another month writes an empty file
     int firstDay = 1;  // with dayCount > 0
     int dayCount = 0;  // 0: the whole month from day 1; > 0: that many days from firstDay on
+    TimetableFormat format = TimetableFormat::fixedColumns;
 };
 
 // The zone (minutes) a request uses on one day.
