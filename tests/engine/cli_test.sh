@@ -170,6 +170,53 @@ for arguments in "${bad_arguments[@]}"; do
     check "bad arguments: $arguments (status $status)" $?
 done
 
+# CSV: the header, then the day lines of the published January table as fields.
+run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1 --format csv
+csv_head='date,weekday,fajr,sunrise,dhuhr,asr,maghrib,isha|2026-01-01,Thu,05:45,07:37,12:01,14:07,16:24,17:54|'
+[ "$status" -eq 0 ] && [ "$(printf '%s\n' "$out" | head -n 2 | tr '\n' '|')" = "$csv_head" ] &&
+    [ "$(grep -c $'\r$' "$scratch/out")" -eq 32 ]
+check "timetable --format csv (status $status)" $?
+run timetable --year 2026 --month 1 --format text
+cmp -s "$scratch/out" "$data/zagreb-2026-01.txt"; check "--format text is the fixed-column table" $?
+
+# Bulk: every file holds the single call's bytes; a bad row is named by its line, the others are
+# written and the run ends with 1; names are made safe and distinct.
+printf '%s\r\n' 'name,latitude,longitude,zone,method' 'Zagreb,45.49,15.59,1,' \
+    '"Mosque ""Al, Noor""",-33.87,151.21,10,' 'Nowhere,91,0,1,' 'zagreb,69.65,18.96,1,' \
+    'London,51.5,-0.12,Europe/London,mwl' >"$scratch/places.csv"
+run timetable --places "$scratch/places.csv" --year 2026 --out-dir "$scratch/bulk"
+[ "$status" -eq 1 ] && printf '%s\n' "$err" | grep -q 'places.csv:4: bad latitude "91"' &&
+    [ "$(ls "$scratch/bulk" | wc -l)" -eq 48 ]
+check "bulk run with a bad row (status $status)" $?
+bulk_same=0
+while read -r file month arguments; do
+    # shellcheck disable=SC2086
+    run timetable $arguments --year 2026 --month "$month"
+    cmp -s "$scratch/out" "$scratch/bulk/$file" || { bulk_same=1; echo "differs: $file"; }
+done <<'TABLE'
+Zagreb-2026-01.txt 1 --lat 45.49 --lon 15.59 --zone 1
+Zagreb-2026-12.txt 12 --lat 45.49 --lon 15.59 --zone 1
+Mosque__Al__Noor_-2026-06.txt 6 --lat -33.87 --lon 151.21 --zone 10
+zagreb-2-2026-12.txt 12 --lat 69.65 --lon 18.96 --zone 1
+London-2026-03.txt 3 --lat 51.5 --lon -0.12 --tz Europe/London --method mwl
+TABLE
+check "bulk files are the single calls' bytes" $bulk_same
+run timetable --places "$scratch/places.csv" --year 2026 --month 2 --format csv --out-dir "$scratch/bulk-csv"
+bulk_status=$status
+run timetable --lat -33.87 --lon 151.21 --zone 10 --year 2026 --month 2 --format csv
+[ "$bulk_status" -eq 1 ] && [ "$(ls "$scratch/bulk-csv" | wc -l)" -eq 4 ] &&
+    cmp -s "$scratch/out" "$scratch/bulk-csv/Mosque__Al__Noor_-2026-02.csv"
+check "bulk CSV, one month" $?
+printf 'name,latitude\r\nA,1\r\n' >"$scratch/no-zone.csv"
+run timetable --places "$scratch/no-zone.csv" --year 2026 --out-dir "$scratch/bulk-none"
+[ "$status" -eq 2 ] && printf '%s\n' "$err" | grep -q 'no-zone.csv:1: no column "longitude"' &&
+    [ ! -d "$scratch/bulk-none" ]
+check "bulk run with a bad header (status $status)" $?
+run timetable --places "$scratch/places.csv" --out-dir "$scratch/bulk"
+[ "$status" -eq 2 ]; check "bulk run needs --year (status $status)" $?
+run timetable --places "$scratch/places.csv" --year 2026 --out-dir "$scratch/bulk" --lat 1
+[ "$status" -eq 2 ]; check "bulk run refuses --lat (status $status)" $?
+
 # An output file that cannot be written.
 run timetable --out /no/such/folder/PrayingTimes.txt
 [ "$status" -eq 1 ] && printf '%s' "$err" | grep -q '^Can not open file: /no/such/folder/PrayingTimes.txt$'

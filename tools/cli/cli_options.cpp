@@ -17,7 +17,10 @@ namespace {
 const char usageText[] =
     "usage:\n"
     "  selvara-cli timetable [--lat DEG] [--lon DEG] [--zone ZONE | --tz AREA/LOCATION] [--year Y]\n"
-    "                        [--month M] [--first-day D --days N] [--out FILE] [METHOD OPTIONS]\n"
+    "                        [--month M] [--first-day D --days N] [--out FILE] [--format text|csv]\n"
+    "                        [METHOD OPTIONS]\n"
+    "  selvara-cli timetable --places FILE --year Y [--month M] --out-dir DIR [--format text|csv]\n"
+    "                        [METHOD OPTIONS]\n"
     "  selvara-cli times --lat DEG --lon DEG (--zone ZONE | --tz AREA/LOCATION) --date YYYY-MM-DD\n"
     "                    [METHOD OPTIONS]\n"
     "  selvara-cli hijri YYYY-MM-DD\n"
@@ -26,7 +29,9 @@ const char usageText[] =
     "METHOD OPTIONS: [--method NAME] [--asr standard|hanafi] [--adjust F,S,D,A,M,I]\n"
     "  NAME: selvara (default), mwl, isna, egypt, karachi, makkah, gulf, kuwait, qatar, singapore,\n"
     "        turkey, tehran, jafari, france, russia\n"
-    "  --adjust: whole minutes (-120 to 120) added to dawn, sunrise, noon, afternoon, sunset, evening\n";
+    "  --adjust: whole minutes (-120 to 120) added to dawn, sunrise, noon, afternoon, sunset, evening\n"
+    "--places FILE: CSV with the header name,latitude,longitude,zone[,method][,asr][,adjust]; one\n"
+    "  file per place and month, DIR/NAME-YYYY-MM.txt (.csv with --format csv)\n";
 
 constexpr double mostLatitudeDeg = 90.0;
 constexpr double mostLongitudeDeg = 180.0;

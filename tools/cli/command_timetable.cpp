@@ -1,6 +1,7 @@
 // selvara-cli timetable: the bytes of PrayingTimes.txt for a place and a month (or a run of days), to
 // standard output or to a file.
 
+#include "bulk_timetables.h"
 #include "cli_commands.h"
 #include "cli_options.h"
 #include "prayer_arguments.h"
@@ -23,6 +24,12 @@ bool readDayCount(const char* text, void* target) {
     return readInt(text, days) && days >= 1 && days <= mostDays;
 }
 
+// --format text (the fixed-column table, the default) or csv.
+bool readFormat(const char* text, void* target) {
+    TimetableFormat& format = *static_cast<TimetableFormat*>(target);
+    return readTimetableFormat(text, format);
+}
+
 struct TimetableArguments {
     double latitudeDeg = defaultLatitudeDeg;
     double longitudeDeg = defaultLongitudeDeg;
@@ -34,7 +41,32 @@ struct TimetableArguments {
     bool haveFirstDay = false;
     bool haveDays = false;
     const char* outPath = nullptr;
+    TimetableFormat format = TimetableFormat::fixedColumns;
+    // Bulk mode: a places file and a folder for the files.
+    const char* placesPath = nullptr;
+    const char* outDirectory = nullptr;
+    bool haveMonth = false;
+    bool haveYear = false;
+    bool haveLatitude = false;
+    bool haveLongitude = false;
+    bool haveOut = false;
 };
+
+// --places FILE --year Y [--month M] --out-dir DIR: the place options of the single call do not go
+// with it; the method options are the defaults of rows that do not set their own.
+int runBulk(const TimetableArguments& r) {
+    if (!r.placesPath || !r.outDirectory)
+        return usageError("--places and --out-dir go together", nullptr);
+    if (!r.haveYear)
+        return usageError("--places needs --year", nullptr);
+    if (r.haveLatitude || r.haveLongitude || r.prayer.haveZone || r.prayer.haveTimeZone || r.haveOut ||
+        r.haveFirstDay || r.haveDays)
+        return usageError("--places takes its places, zones and days from the file",
+                          "--lat, --lon, --zone, --tz, --out, --first-day and --days do not go with it");
+    BulkRequest bulk{r.placesPath, r.outDirectory,  r.year, r.haveMonth ? r.month : 0,
+                     r.format,     r.prayer.options};
+    return runBulkTimetables(bulk);
+}
 
 int writeRequested(const TimetableArguments& r) {
     TimetableRequest request;
@@ -50,6 +82,7 @@ int writeRequested(const TimetableArguments& r) {
     request.month = r.month;
     request.firstDay = r.firstDay;
     request.dayCount = r.dayCount;
+    request.format = r.format;
     if (r.outPath) {
         if (!writeTimetableRequest(r.outPath, request)) {
             std::fprintf(stderr, "Can not open file: %s\n", r.outPath);
@@ -68,21 +101,27 @@ int runTimetable(int argc, char** argv) {
     TimetableArguments r;
     int day = 0;
     today(r.year, r.month, day);
-    CliOption options[7 + prayerOptionCount] = {
-        {"--lat", readLatitudeDeg, &r.latitudeDeg, nullptr},
-        {"--lon", readLongitudeDeg, &r.longitudeDeg, nullptr},
-        {"--year", readYear, &r.year, nullptr},
-        {"--month", readMonth, &r.month, nullptr},
+    constexpr int ownOptionCount = 10;
+    CliOption options[ownOptionCount + prayerOptionCount] = {
+        {"--lat", readLatitudeDeg, &r.latitudeDeg, &r.haveLatitude},
+        {"--lon", readLongitudeDeg, &r.longitudeDeg, &r.haveLongitude},
+        {"--year", readYear, &r.year, &r.haveYear},
+        {"--month", readMonth, &r.month, &r.haveMonth},
         {"--first-day", readAnyInt, &r.firstDay, &r.haveFirstDay},
         {"--days", readDayCount, &r.dayCount, &r.haveDays},
-        {"--out", readText, &r.outPath, nullptr},
+        {"--out", readText, &r.outPath, &r.haveOut},
+        {"--format", readFormat, &r.format, nullptr},
+        {"--places", readText, &r.placesPath, nullptr},
+        {"--out-dir", readText, &r.outDirectory, nullptr},
     };
-    addPrayerOptions(r.prayer, options + 7);
+    addPrayerOptions(r.prayer, options + ownOptionCount);
     int status = readOptions(argc, argv, options);
     if (status == exitOk)
         status = checkPrayerArguments(r.prayer);
     if (status != exitOk)
         return status;
+    if (r.placesPath || r.outDirectory)
+        return runBulk(r);
     if (r.haveFirstDay != r.haveDays)
         return usageError("--first-day and --days go together", nullptr);
     if (r.haveFirstDay && (r.firstDay < 1 || r.firstDay > daysInMonth(r.year, r.month)))

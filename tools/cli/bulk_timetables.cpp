@@ -1,0 +1,116 @@
+#include "bulk_timetables.h"
+
+#include "cli_options.h"
+#include "places_file.h"
+#include "zone_rules.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// The whole file, or false when it cannot be read or is larger than placesFileMaxBytes.
+bool readWholeFile(const char* path, std::string& bytes) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file)
+        return false;
+    char block[65536];
+    bool ok = true;
+    for (;;) {
+        const std::size_t count = std::fread(block, 1, sizeof block, file);
+        bytes.append(block, count);
+        if (bytes.size() > placesFileMaxBytes) {
+            ok = false;
+            break;
+        }
+        if (count < sizeof block) {
+            ok = !std::ferror(file);
+            break;
+        }
+    }
+    std::fclose(file);
+    return ok;
+}
+
+bool makeDirectory(const char* path) {
+#ifdef _WIN32
+    return CreateDirectoryA(path, nullptr) != 0 || GetLastError() == ERROR_ALREADY_EXISTS;
+#else
+    return mkdir(path, 0777) == 0 || errno == EEXIST;
+#endif
+}
+
+TimetableRequest placeRequest(const PlaceRow& place, const BulkRequest& bulk, int month) {
+    TimetableRequest request;
+    request.latitudeDeg = place.latitudeDeg;
+    request.longitudeDeg = place.longitudeDeg;
+    request.zoneMinutes = place.prayer.zoneMinutes;
+    if (place.prayer.haveTimeZone) {
+        request.zoneOffsetForDay = timeZoneOffsetForDay;
+        request.zoneContext = &place.prayer.timeZone;
+    }
+    request.options = place.prayer.options;
+    request.year = bulk.year;
+    request.month = month;
+    request.format = bulk.format;
+    return request;
+}
+
+// "DIR/NAME-YYYY-MM.txt"
+std::string monthPath(const BulkRequest& bulk, const std::string& fileName, int month) {
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, "-%04d-%02d.%s", bulk.year, month,
+                  bulk.format == TimetableFormat::csv ? "csv" : "txt");
+    return std::string(bulk.outDirectory) + "/" + fileName + suffix;
+}
+
+}  // namespace
+
+int runBulkTimetables(const BulkRequest& bulk) {
+    std::string bytes;
+    if (!readWholeFile(bulk.placesPath, bytes)) {
+        std::fprintf(stderr,
+                     "selvara-cli: cannot read the places file %s (missing, unreadable or over 64 MB)\n",
+                     bulk.placesPath);
+        return exitUsage;
+    }
+    const PlacesFile places = parsePlacesText(bytes.data(), bytes.size(), bulk.defaults);
+    if (!places.headerError.empty()) {
+        std::fprintf(stderr, "selvara-cli: %s:1: %s\n", bulk.placesPath, places.headerError.c_str());
+        return exitUsage;
+    }
+    if (!makeDirectory(bulk.outDirectory)) {
+        std::fprintf(stderr, "selvara-cli: cannot make the folder %s\n", bulk.outDirectory);
+        return exitWriteFailed;
+    }
+    bool failed = !places.errors.empty();
+    for (const PlaceRowError& error : places.errors)
+        std::fprintf(stderr, "selvara-cli: %s:%d: %s; row skipped\n", bulk.placesPath, error.lineNumber,
+                     error.message.c_str());
+
+    std::vector<std::string> names;
+    for (const PlaceRow& place : places.rows)
+        names.push_back(place.name);
+    const std::vector<std::string> fileNames = uniqueFileNames(names);
+    const int firstMonth = bulk.month == 0 ? 1 : bulk.month;
+    const int lastMonth = bulk.month == 0 ? 12 : bulk.month;
+    for (std::size_t i = 0; i < places.rows.size(); ++i) {
+        for (int month = firstMonth; month <= lastMonth; ++month) {
+            const std::string path = monthPath(bulk, fileNames[i], month);
+            if (!writeTimetableRequest(path.c_str(), placeRequest(places.rows[i], bulk, month))) {
+                std::fprintf(stderr, "selvara-cli: %s:%d: Can not open file: %s\n", bulk.placesPath,
+                             places.rows[i].lineNumber, path.c_str());
+                failed = true;
+            }
+        }
+    }
+    return failed ? exitWriteFailed : exitOk;
+}
