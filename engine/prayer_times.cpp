@@ -3,6 +3,7 @@
 #include "calendar.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -53,16 +54,6 @@ double reduceDegrees(double angleDeg) {
     return angleDeg;
 }
 
-namespace {
-
-// The substitute latitude carries the sign of the real one; a latitude of 0 counts as north.
-double signedSubstituteLatitude(const PrayerParameters& parameters) {
-    const double magnitude = std::fabs(parameters.substituteLatitude);
-    return parameters.latitudeRad < 0.0 ? -magnitude : magnitude;
-}
-
-}  // namespace
-
 PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, double zoneHours) {
     PrayerParameters parameters;
     parameters.safetyHours = 0.016388;
@@ -97,16 +88,40 @@ double solarDeclination(double eclipticLongitudeRad) {
     return std::atan2(s, std::sqrt((1.0 + s) * (1.0 - s)));
 }
 
-SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitudeRad, double zoneHours) {
+namespace {
+
+// The sun's place on one date, the same at every latitude: what sunTimes works out before the
+// latitude comes in.
+struct SolarDay {
+    double declination;  // radians
+    double sinDeclination;
+    double cosDeclination;
+    double transit;  // hours of the zone's clock
+};
+
+// Newton's method as solveKepler, with the sine and cosine of the first guess (the mean anomaly)
+// given: the equation of time needs the same sine.
+double solveKeplerFrom(double meanAnomalyRad, double eccentricity, double sinMean, double cosMean) {
+    double e = meanAnomalyRad;
+    double residual = e - eccentricity * sinMean - meanAnomalyRad;
+    e -= residual / (1.0 - eccentricity * cosMean);
+    while (std::fabs(residual) > 1e-9) {
+        residual = e - eccentricity * std::sin(e) - meanAnomalyRad;
+        e -= residual / (1.0 - eccentricity * std::cos(e));
+    }
+    return e;
+}
+
+// longitudeHours: the longitude (radians) times hoursPerRadian.
+SolarDay solarDay(int year, int month, int day, double longitudeHours, double zoneHours) {
     const double j0 = julianDay(year, month, day);
     // Julian centuries from day number 2451545 to local midnight of the date.
     const double t = (j0 - zoneHours / 24.0 - 2451545.0) / 36525.0;
     const double t2 = t * t;
     const double t3 = t2 * t;
 
-    const double meanLongitudeRad =
-        reduceDegrees(279.6966778 + 36000.76892 * t + 0.0003025 * t2) * radiansPerDegree;
-    const double meanAnomalyRad =
+    const double l = reduceDegrees(279.6966778 + 36000.76892 * t + 0.0003025 * t2) * radiansPerDegree;
+    const double m =
         reduceDegrees(358.47583 + 35999.04975 * t - 0.00015 * t2 - 0.0000033 * t3) * radiansPerDegree;
     const double e = 0.01675104 - 0.0000418 * t - 0.000000126 * t2;
     const double obliquityRad =
@@ -114,25 +129,45 @@ SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitu
     const double tanHalfObliquity = std::tan(obliquityRad / 2.0);
     const double y = tanHalfObliquity * tanHalfObliquity;
 
-    const double l = meanLongitudeRad;
-    const double m = meanAnomalyRad;
+    const double sinM = std::sin(m);
+    const double cosM = std::cos(m);
     const double equationOfTimeHours =
-        hoursPerRadian *
-        (y * std::sin(2.0 * l) - 2.0 * e * std::sin(m) + 4.0 * e * y * std::sin(m) * std::cos(2.0 * l) -
-         0.5 * y * y * std::sin(4.0 * l) - 1.25 * e * e * std::sin(2.0 * m));
+        hoursPerRadian * (y * std::sin(2.0 * l) - 2.0 * e * sinM + 4.0 * e * y * sinM * std::cos(2.0 * l) -
+                          0.5 * y * y * std::sin(4.0 * l) - 1.25 * e * e * std::sin(2.0 * m));
 
-    const double eccentricAnomalyRad = solveKepler(m, e);
+    const double eccentricAnomalyRad = solveKeplerFrom(m, e, sinM, cosM);
     const double trueAnomalyRad =
         2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(eccentricAnomalyRad / 2.0));
-    const double trueLongitudeRad = l - m + trueAnomalyRad;
 
+    SolarDay sun;
+    sun.declination = solarDeclination(l - m + trueAnomalyRad);
+    sun.sinDeclination = std::sin(sun.declination);
+    sun.cosDeclination = std::cos(sun.declination);
+    sun.transit = 12.0 + zoneHours - equationOfTimeHours - longitudeHours;
+    return sun;
+}
+
+// Sine and cosine of a latitude, worked out once for a place.
+struct LatitudeTerms {
+    double latitudeRad;
+    double sinLatitude;
+    double cosLatitude;
+};
+
+LatitudeTerms latitudeTerms(double latitudeRad) {
+    return {latitudeRad, std::sin(latitudeRad), std::cos(latitudeRad)};
+}
+
+// Rise and set of the sun of a date at a latitude; ss and cc receive sin(latitude) sin(declination)
+// and cos(latitude) cos(declination), which the prayer steps use again.
+SunDay sunAtLatitude(const SolarDay& solar, const LatitudeTerms& latitude, double& ss, double& cc) {
     SunDay sun;
-    sun.declination = solarDeclination(trueLongitudeRad);
-    sun.transit = 12.0 + zoneHours - equationOfTimeHours - longitudeRad * hoursPerRadian;
+    sun.declination = solar.declination;
+    sun.transit = solar.transit;
     sun.noSunrise = false;
-
-    double x = (std::sin(riseSetAltitudeRad) - std::sin(latitudeRad) * std::sin(sun.declination)) /
-               (std::cos(latitudeRad) * std::cos(sun.declination));
+    ss = latitude.sinLatitude * solar.sinDeclination;
+    cc = latitude.cosLatitude * solar.cosDeclination;
+    double x = (std::sin(riseSetAltitudeRad) - ss) / cc;
     if (x > 1.0) {
         x = 1.0;
         sun.noSunrise = true;
@@ -143,6 +178,15 @@ SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitu
     return sun;
 }
 
+}  // namespace
+
+SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitudeRad, double zoneHours) {
+    double ss;
+    double cc;
+    return sunAtLatitude(solarDay(year, month, day, longitudeRad * hoursPerRadian, zoneHours),
+                         latitudeTerms(latitudeRad), ss, cc);
+}
+
 namespace {
 
 // A night share that cannot be formed (the sun never reaches the depression even at the
@@ -150,16 +194,80 @@ namespace {
 // seventh of the night.
 constexpr double fallbackNightShare = 1.0 / 7.0;
 
+// A solstice's night share, kept for the year it was worked out for.
+struct CachedShare {
+    int year;  // 0: empty
+    double depressionRad;
+    bool afterSunset;
+    double share;
+};
+constexpr int cachedShareCount = 4;  // dawn, Maghrib and the evening, with room to spare
+
+// Everything of a place that does not change from day to day: the parameters it was made from,
+// the sines and cosines of its latitudes and of the fixed angles, and the solstice shares.
+struct PlaceTerms {
+    PrayerParameters parameters;
+    double longitudeHours;  // longitude times hoursPerRadian
+    LatitudeTerms real;
+    LatitudeTerms substitute;
+    double sinDawnAltitude;     // sin(-fajrDepression)
+    double sinMaghribAltitude;  // sin(-maghribDepression)
+    double sinEveningAltitude;  // sin(-ishaDepression)
+    double sinWestCorrectionAltitude;
+    double sinEastCorrectionAltitude;
+    CachedShare shares[cachedShareCount];
+    int nextShare;  // the slot the next new share replaces
+};
+
+// The substitute latitude carries the sign of the real one; a latitude of 0 counts as north.
+double signedSubstituteLatitude(const PrayerParameters& parameters) {
+    const double magnitude = std::fabs(parameters.substituteLatitude);
+    return parameters.latitudeRad < 0.0 ? -magnitude : magnitude;
+}
+
+// The altitude at which the horizon correction for a height is taken.
+double heightCorrectionAltitudeRad(double heightM) {
+    return zenithMinusRefractionRad - arcSin(earthRadiusM / (earthRadiusM + heightM));
+}
+
+void preparePlace(PlaceTerms& place, const PrayerParameters& parameters) {
+    place.parameters = parameters;
+    place.longitudeHours = parameters.longitudeRad * hoursPerRadian;
+    place.real = latitudeTerms(parameters.latitudeRad);
+    place.substitute = latitudeTerms(signedSubstituteLatitude(parameters));
+    place.sinDawnAltitude = std::sin(-parameters.fajrDepression);
+    place.sinMaghribAltitude = std::sin(-parameters.maghribDepression);
+    place.sinEveningAltitude = std::sin(-parameters.ishaDepression);
+    place.sinWestCorrectionAltitude = std::sin(heightCorrectionAltitudeRad(parameters.westHeight));
+    place.sinEastCorrectionAltitude = std::sin(heightCorrectionAltitudeRad(parameters.eastHeight));
+    for (CachedShare& share : place.shares)
+        share = CachedShare{0, 0.0, false, 0.0};
+    place.nextShare = 0;
+}
+
+// The place terms of the parameters: those of the previous call when the parameters are the same
+// (a timetable asks for one place day after day), else made anew. One record per thread.
+PlaceTerms& placeTermsFor(const PrayerParameters& parameters) {
+    thread_local PlaceTerms place;
+    thread_local bool prepared = false;
+    if (!prepared || std::memcmp(&place.parameters, &parameters, sizeof parameters) != 0) {
+        preparePlace(place, parameters);
+        prepared = true;
+    }
+    return place;
+}
+
 // The share of the night between the sun's crossing of the horizon and its reaching depressionRad
 // below it, at the substitute latitude: before sunrise for dawn, after sunset for the evening.
-double nightShare(int year, int month, int day, const PrayerParameters& parameters, double depressionRad,
+double nightShare(int year, int month, int day, const PlaceTerms& place, double sinAltitude,
                   bool afterSunset) {
-    const double latitudeRad = signedSubstituteLatitude(parameters);
-    const SunDay sun = sunTimes(year, month, day, parameters.longitudeRad, latitudeRad, parameters.zoneHours);
-    const double ss = std::sin(latitudeRad) * std::sin(sun.declination);
-    const double cc = std::cos(latitudeRad) * std::cos(sun.declination);
+    const PrayerParameters& parameters = place.parameters;
+    double ss;
+    double cc;
+    const SunDay sun = sunAtLatitude(solarDay(year, month, day, place.longitudeHours, parameters.zoneHours),
+                                     place.substitute, ss, cc);
     const double nightHours = 24.0 - sun.set + sun.rise;
-    const double hourAngleHours = arcCos((std::sin(-depressionRad) - ss) / cc) * hoursPerRadian;
+    const double hourAngleHours = arcCos((sinAltitude - ss) / cc) * hoursPerRadian;
     if (!afterSunset) {
         const double dawnHours = sun.transit - hourAngleHours - parameters.safetyHours;
         return (sun.rise - dawnHours) / nightHours;
@@ -170,6 +278,7 @@ double nightShare(int year, int month, int day, const PrayerParameters& paramete
 
 // The sun of one day at the latitude in use, with the horizon corrections of the real latitude.
 struct DayGeometry {
+    SolarDay solar;
     SunDay sun;
     double latitudeRad;          // the latitude in use: the real one or the substitute
     double ss;                   // sin(latitude in use) sin(declination)
@@ -178,41 +287,37 @@ struct DayGeometry {
     double setCorrectionHours;   // added to sunset (and to an evening by angle)
 };
 
-void takeSunAt(DayGeometry& day, int year, int month, int dayOfMonth, const PrayerParameters& parameters,
-               double latitudeRad) {
-    day.latitudeRad = latitudeRad;
-    day.sun = sunTimes(year, month, dayOfMonth, parameters.longitudeRad, latitudeRad, parameters.zoneHours);
-    day.ss = std::sin(latitudeRad) * std::sin(day.sun.declination);
-    day.cc = std::cos(latitudeRad) * std::cos(day.sun.declination);
+void takeSunAt(DayGeometry& day, const LatitudeTerms& latitude) {
+    day.latitudeRad = latitude.latitudeRad;
+    day.sun = sunAtLatitude(day.solar, latitude, day.ss, day.cc);
 }
 
-// (sin a - SS) / CC: the cosine of the hour angle at which the sun stands at altitude a.
-double hourAngleArgument(const DayGeometry& day, double altitudeRad) {
-    return (std::sin(altitudeRad) - day.ss) / day.cc;
+// (sin a - SS) / CC: the cosine of the hour angle at which the sun stands at altitude a, given
+// sin a.
+double hourAngleArgument(const DayGeometry& day, double sinAltitude) {
+    return (sinAltitude - day.ss) / day.cc;
 }
 
 // Horizon corrections for the height of the place, only at moderate latitudes.
-void applyHorizonCorrections(DayGeometry& day, const PrayerParameters& parameters) {
+void applyHorizonCorrections(DayGeometry& day, const PlaceTerms& place) {
+    const PrayerParameters& parameters = place.parameters;
     day.riseCorrectionHours = 0.0;
     day.setCorrectionHours = 0.0;
     if (day.sun.noSunrise || !(std::fabs(day.latitudeRad) < horizonCorrectionMaxLatitudeRad) ||
         (parameters.eastHeight == 0.0 && parameters.westHeight == 0.0))
         return;
-    const double h0 = arcCos(hourAngleArgument(day, correctionAltitudeRad));
-    auto correctionHours = [&](double heightM) {
-        const double altitudeRad = zenithMinusRefractionRad - arcSin(earthRadiusM / (earthRadiusM + heightM));
-        return (h0 - arcCos(hourAngleArgument(day, altitudeRad))) * hoursPerRadian;
-    };
-    day.setCorrectionHours = correctionHours(parameters.westHeight);
-    day.riseCorrectionHours = correctionHours(parameters.eastHeight);
+    const double h0 = arcCos(hourAngleArgument(day, std::sin(correctionAltitudeRad)));
+    day.setCorrectionHours =
+        (h0 - arcCos(hourAngleArgument(day, place.sinWestCorrectionAltitude))) * hoursPerRadian;
+    day.riseCorrectionHours =
+        (h0 - arcCos(hourAngleArgument(day, place.sinEastCorrectionAltitude))) * hoursPerRadian;
 }
 
 // No usable day at the real latitude: take the sun times of the substitute latitude.
-void substituteWhenNoUsableDay(DayGeometry& day, int year, int month, int dayOfMonth,
-                               const PrayerParameters& parameters) {
+void substituteWhenNoUsableDay(DayGeometry& day, const PlaceTerms& place) {
     const double dayLengthHours = std::fabs(day.sun.set - day.sun.rise);
     if (day.sun.noSunrise || dayLengthHours <= shortestDayHours || !(dayLengthHours < longestDayHours))
-        takeSunAt(day, year, month, dayOfMonth, parameters, signedSubstituteLatitude(parameters));
+        takeSunAt(day, place.substitute);
 }
 
 // Afternoon: the sun's altitude where a shadow is its noon length plus the shadow factor.
@@ -220,7 +325,7 @@ double afternoonTime(const DayGeometry& day, const PrayerParameters& parameters)
     const double shadowRatio =
         parameters.asrShadowFactor + std::tan(std::fabs(day.sun.declination - day.latitudeRad));
     const double asrAltitudeRad = std::atan(1.0 / shadowRatio);
-    const double asrArgument = hourAngleArgument(day, asrAltitudeRad);
+    const double asrArgument = hourAngleArgument(day, std::sin(asrAltitudeRad));
     if (std::fabs(asrArgument) > 1.0)
         return day.sun.transit + asrFallbackHours + parameters.safetyHours;
     return day.sun.transit + arcCos(asrArgument) * hoursPerRadian + parameters.safetyHours;
@@ -236,34 +341,45 @@ bool useNightShare(double realLatitudeRad, double argument, double depressionRad
 }
 
 // The share is taken from the solstice of the place's hemisphere at the substitute latitude: a
-// pure function of the year and place, worked out only when used.
-double solsticeShare(int year, const PrayerParameters& parameters, double depressionRad, bool afterSunset) {
-    const int solsticeMonth = parameters.latitudeRad >= 0.0 ? 6 : 12;
-    const double share = nightShare(year, solsticeMonth, 21, parameters, depressionRad, afterSunset);
-    return std::isfinite(share) ? share : fallbackNightShare;
+// pure function of the year and place, worked out when first used in a year and then kept.
+double solsticeShare(int year, PlaceTerms& place, double depressionRad, double sinAltitude,
+                     bool afterSunset) {
+    for (const CachedShare& cached : place.shares) {
+        if (cached.year == year && cached.depressionRad == depressionRad && cached.afterSunset == afterSunset)
+            return cached.share;
+    }
+    const int solsticeMonth = place.parameters.latitudeRad >= 0.0 ? 6 : 12;
+    const double share = nightShare(year, solsticeMonth, 21, place, sinAltitude, afterSunset);
+    const double used = std::isfinite(share) ? share : fallbackNightShare;
+    place.shares[place.nextShare] = CachedShare{year, depressionRad, afterSunset, used};
+    place.nextShare = (place.nextShare + 1) % cachedShareCount;
+    return used;
 }
 
 double nightHoursOf(const DayGeometry& day) {
     return 24.0 - day.sun.set + day.sun.rise;
 }
 
-// Dawn: the sun depressionRad below the horizon before sunrise, or a share of the night.
-double dawnTime(int year, const DayGeometry& day, const PrayerParameters& parameters) {
+// Dawn: the sun fajrDepression below the horizon before sunrise, or a share of the night.
+double dawnTime(int year, const DayGeometry& day, PlaceTerms& place) {
+    const PrayerParameters& parameters = place.parameters;
     const double depressionRad = parameters.fajrDepression;
-    const double argument = hourAngleArgument(day, -depressionRad);
+    const double argument = hourAngleArgument(day, place.sinDawnAltitude);
     if (useNightShare(parameters.latitudeRad, argument, depressionRad))
-        return day.sun.rise - solsticeShare(year, parameters, depressionRad, false) * nightHoursOf(day);
+        return day.sun.rise -
+               solsticeShare(year, place, depressionRad, place.sinDawnAltitude, false) * nightHoursOf(day);
     return day.sun.transit - arcCos(argument) * hoursPerRadian - day.riseCorrectionHours +
            parameters.safetyHours;
 }
 
 // Dawn's rule mirrored after the transit: the sun depressionRad below the horizon after sunset, or
 // a share of the night after sunset.
-double afterSunsetTime(int year, const DayGeometry& day, const PrayerParameters& parameters,
-                       double depressionRad) {
-    const double argument = hourAngleArgument(day, -depressionRad);
+double afterSunsetTime(int year, const DayGeometry& day, PlaceTerms& place, double depressionRad,
+                       double sinAltitude) {
+    const PrayerParameters& parameters = place.parameters;
+    const double argument = hourAngleArgument(day, sinAltitude);
     if (useNightShare(parameters.latitudeRad, argument, depressionRad))
-        return day.sun.set + solsticeShare(year, parameters, depressionRad, true) * nightHoursOf(day);
+        return day.sun.set + solsticeShare(year, place, depressionRad, sinAltitude, true) * nightHoursOf(day);
     return day.sun.transit + arcCos(argument) * hoursPerRadian + day.setCorrectionHours +
            parameters.safetyHours;
 }
@@ -271,19 +387,25 @@ double afterSunsetTime(int year, const DayGeometry& day, const PrayerParameters&
 }  // namespace
 
 double dawnFraction(int year, int month, int day, const PrayerParameters& parameters) {
-    return nightShare(year, month, day, parameters, parameters.fajrDepression, false);
+    PlaceTerms place;
+    preparePlace(place, parameters);
+    return nightShare(year, month, day, place, place.sinDawnAltitude, false);
 }
 
 double eveningFraction(int year, int month, int day, const PrayerParameters& parameters,
                        double depressionRad) {
-    return nightShare(year, month, day, parameters, depressionRad, true);
+    PlaceTerms place;
+    preparePlace(place, parameters);
+    return nightShare(year, month, day, place, std::sin(-depressionRad), true);
 }
 
 PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParameters& parameters) {
+    PlaceTerms& place = placeTermsFor(parameters);
     DayGeometry geometry;
-    takeSunAt(geometry, year, month, day, parameters, parameters.latitudeRad);
-    applyHorizonCorrections(geometry, parameters);
-    substituteWhenNoUsableDay(geometry, year, month, day, parameters);
+    geometry.solar = solarDay(year, month, day, place.longitudeHours, parameters.zoneHours);
+    takeSunAt(geometry, place.real);
+    applyHorizonCorrections(geometry, place);
+    substituteWhenNoUsableDay(geometry, place);
     if (geometry.sun.transit < 0.0)
         geometry.sun.transit += 24.0;
 
@@ -291,13 +413,15 @@ PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParamet
     times.sunrise = geometry.sun.rise - geometry.riseCorrectionHours;
     times.noon = geometry.sun.transit + parameters.safetyHours;
     if (parameters.maghribDepression != 0.0)
-        times.sunset = afterSunsetTime(year, geometry, parameters, parameters.maghribDepression);
+        times.sunset =
+            afterSunsetTime(year, geometry, place, parameters.maghribDepression, place.sinMaghribAltitude);
     else
         times.sunset = geometry.sun.set + geometry.setCorrectionHours + parameters.safetyHours;
     times.afternoon = afternoonTime(geometry, parameters);
-    times.dawn = dawnTime(year, geometry, parameters);
+    times.dawn = dawnTime(year, geometry, place);
     if (parameters.ishaDepression != 0.0) {
-        times.evening = afterSunsetTime(year, geometry, parameters, parameters.ishaDepression);
+        times.evening =
+            afterSunsetTime(year, geometry, place, parameters.ishaDepression, place.sinEveningAltitude);
         // Near the poles a Maghrib by angle (the sun sinking slowly, no share) can come out later
         // than an evening taken as a share of the night: the evening then waits for Maghrib.
         if (times.evening < times.sunset)
