@@ -50,14 +50,21 @@ struct Place {
     uint32_t population;
 };
 
+// Where a word of a place's folded names begins (see place_search.cpp).
+struct PlaceWord {
+    uint32_t placeIndex;
+    uint32_t keyOffset;  // into PlaceList::keys
+};
+constexpr size_t placeLetterGroupCount = 37;  // 'a'..'z', '0'..'9', anything else
+
 // A loaded list, with the folded search keys built once (see place_search.h).
 struct PlaceList {
     std::vector<std::string> zoneNames;
-    std::vector<Place> places;         // most populous first, ties by folded name, then name
-    std::string keys;                  // each place's folded names, see place_search.cpp
-    std::vector<uint32_t> keyStarts;   // places.size() + 1 offsets into keys
-    std::vector<uint32_t> wordStarts;  // offsets into keys where a word begins, place by place
-    std::vector<uint32_t> firstWords;  // places.size() + 1 indexes into wordStarts
+    std::vector<Place> places;           // most populous first, ties by folded name, then name
+    std::string keys;                    // each place's folded names, see place_search.cpp
+    std::vector<uint32_t> keyStarts;     // places.size() + 1 offsets into keys
+    std::vector<PlaceWord> words;        // every word, grouped by first letter, in place order
+    std::vector<uint32_t> letterGroups;  // placeLetterGroupCount + 1 offsets into words
 };
 
 enum PlaceFileStatus {

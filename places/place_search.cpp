@@ -2,8 +2,9 @@
 //
 // The keys of place i are list.keys[keyStarts[i], keyStarts[i + 1]): its folded ASCII name, and when
 // the folded code page 1252 name differs, a line feed and that name. A folded query holds no line
-// feed, so a match never runs from one name into the other. wordStarts lists, place by place, every
-// offset where a name or a word begins.
+// feed, so a match never runs from one name into the other. words lists every offset where a name or
+// a word begins, grouped by the word's first letter and in place order within a group: a query
+// looks only at the words that begin with its own first letter, and meets the places in list order.
 #include "place_search.h"
 
 #include <algorithm>
@@ -23,14 +24,40 @@ bool countryMatches(const Place& place, const PlaceQuery& query) {
            (place.countryCode[0] == query.countryCode[0] && place.countryCode[1] == query.countryCode[1]);
 }
 
-bool matchesPlace(const PlaceList& list, uint32_t i, const std::string& folded) {
-    const size_t end = list.keyStarts[i + 1];
-    for (uint32_t w = list.firstWords[i]; w < list.firstWords[i + 1]; ++w) {
-        if (startsWith(list.keys, list.wordStarts[w], end, folded)) {
-            return true;
+size_t letterGroup(char c) {
+    if (c >= 'a' && c <= 'z') {
+        return static_cast<size_t>(c - 'a');
+    }
+    if (c >= '0' && c <= '9') {
+        return 26 + static_cast<size_t>(c - '0');
+    }
+    return placeLetterGroupCount - 1;
+}
+
+bool isWordStart(const std::string& keys, size_t start, size_t at) {
+    return at == start || keys[at - 1] == ' ' || keys[at - 1] == keySeparator;
+}
+
+// The words of all places, grouped by first letter (a counting sort that keeps place order).
+void groupWords(PlaceList& list) {
+    std::vector<uint32_t> counts(placeLetterGroupCount + 1, 0);
+    for (uint32_t i = 0; i < list.places.size(); ++i) {
+        for (size_t at = list.keyStarts[i]; at < list.keyStarts[i + 1]; ++at) {
+            counts[letterGroup(list.keys[at]) + 1] += isWordStart(list.keys, list.keyStarts[i], at) ? 1 : 0;
         }
     }
-    return false;
+    for (size_t g = 1; g <= placeLetterGroupCount; ++g) {
+        counts[g] += counts[g - 1];
+    }
+    list.letterGroups = counts;
+    list.words.assign(counts.back(), PlaceWord{0, 0});
+    for (uint32_t i = 0; i < list.places.size(); ++i) {
+        for (size_t at = list.keyStarts[i]; at < list.keyStarts[i + 1]; ++at) {
+            if (isWordStart(list.keys, list.keyStarts[i], at)) {
+                list.words[counts[letterGroup(list.keys[at])]++] = PlaceWord{i, static_cast<uint32_t>(at)};
+            }
+        }
+    }
 }
 
 struct SortEntry {
@@ -63,17 +90,10 @@ bool comesFirst(const std::vector<Place>& places, const SortEntry& a, const Sort
 void appendKeys(PlaceList& list, const Place& place) {
     const std::string asciiKey = foldText(place.asciiName, textCp1252);
     const std::string nameKey = foldText(place.name, textCp1252);
-    const size_t start = list.keys.size();
     list.keys += asciiKey;
     if (nameKey != asciiKey) {
         list.keys += keySeparator;
         list.keys += nameKey;
-    }
-    list.firstWords.push_back(static_cast<uint32_t>(list.wordStarts.size()));
-    for (size_t at = start; at < list.keys.size(); ++at) {
-        if (at == start || list.keys[at - 1] == ' ' || list.keys[at - 1] == keySeparator) {
-            list.wordStarts.push_back(static_cast<uint32_t>(at));
-        }
     }
     list.keyStarts.push_back(static_cast<uint32_t>(list.keys.size()));
 }
@@ -109,13 +129,19 @@ PlaceQuery parsePlaceQuery(const char* text, size_t textBytes, TextEncoding enco
 
 std::vector<uint32_t> searchPlaces(const PlaceList& list, const PlaceQuery& query, size_t maxMatches) {
     std::vector<uint32_t> matches;
-    if (query.folded.empty() || list.firstWords.size() != list.places.size() + 1) {
+    if (query.folded.empty() || list.letterGroups.size() != placeLetterGroupCount + 1) {
         return matches;
     }
-    const uint32_t count = static_cast<uint32_t>(list.places.size());
-    for (uint32_t i = 0; i < count && matches.size() < maxMatches; ++i) {
-        if (countryMatches(list.places[i], query) && matchesPlace(list, i, query.folded)) {
-            matches.push_back(i);
+    const size_t group = letterGroup(query.folded[0]);
+    for (uint32_t w = list.letterGroups[group];
+         w < list.letterGroups[group + 1] && matches.size() < maxMatches; ++w) {
+        const PlaceWord& word = list.words[w];
+        if ((!matches.empty() && matches.back() == word.placeIndex) ||
+            !countryMatches(list.places[word.placeIndex], query)) {
+            continue;  // the place matched at an earlier word already, or lies in another country
+        }
+        if (startsWith(list.keys, word.keyOffset, list.keyStarts[word.placeIndex + 1], query.folded)) {
+            matches.push_back(word.placeIndex);
         }
     }
     return matches;
@@ -179,10 +205,8 @@ void preparePlaceList(PlaceList& list) {
     list.places.swap(sorted);
     list.keys.clear();
     list.keyStarts.assign(1, 0);
-    list.wordStarts.clear();
-    list.firstWords.clear();
     for (const Place& place : list.places) {
         appendKeys(list, place);
     }
-    list.firstWords.push_back(static_cast<uint32_t>(list.wordStarts.size()));
+    groupWords(list);
 }
