@@ -4,6 +4,7 @@
 // independent record of where that city lies.
 #include "place_file.h"
 #include "place_search.h"
+#include "zone_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,14 @@ TEST_F(PlaceSearch, HoldsTheListTheBudgetAllows) {
     for (const char* capital :
          {"Vaduz, LI", "Valletta, MT", "Ngerulmud, PW", "Funafuti, TV", "Vatican City, VA"}) {
         EXPECT_FALSE(searchPlaces(*list, parsePlaceQuery(capital, textUtf8), 1).empty()) << capital;
+    }
+}
+
+// Each place's zone has rules in the table the programs carry, so --place and the search dialog can
+// apply its daylight time.
+TEST_F(PlaceSearch, EveryZoneIsInTheZoneTable) {
+    for (const std::string& zone : list->zoneNames) {
+        EXPECT_GE(findTimeZone(zone.c_str()), 0) << zone;
     }
 }
 
