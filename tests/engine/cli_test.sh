@@ -62,8 +62,17 @@ run hijri 2024-03-11
 run hijri --from 2024-03-08 --to 2024-03-12
 [ "$out" = "$(cat "$data/hijri-2024-03.txt")" ]; check "hijri range" $?
 run hijri 2029-05-14
-[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1999-04-17 to 2029-05-13"
-check "hijri outside the table" $?
+[ "$out" = "2029-05-14 1451-01-01 Mon" ]; check "hijri after 1450 ($out)" $?
+run hijri 1900-04-30
+[ "$out" = "1900-04-30 1318-01-01 Mon" ]; check "hijri first day of the table ($out)" $?
+run hijri 2077-11-16
+[ "$out" = "2077-11-16 1500-12-30 Tue" ]; check "hijri last day of the table ($out)" $?
+run hijri 2077-11-17
+[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1900-04-30 to 2077-11-16 (Hijri 1318 to 1500)"
+check "hijri after the table" $?
+run hijri --from 1900-04-29 --to 1900-05-01
+[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1900-04-29 is outside the Hijri table"
+check "hijri range starting before the table" $?
 
 # Bad arguments: one error line, the usage, exit 2.
 bad_arguments=(

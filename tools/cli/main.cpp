@@ -257,10 +257,15 @@ bool printHijriLine(const GregorianDate& date) {
 }
 
 int outsideTable(const GregorianDate& date) {
+    GregorianDate first{};
+    GregorianDate last{};
+    julianDayToGregorian(firstTableDayNumber, first.year, first.month, first.day);
+    julianDayToGregorian(lastTableDayNumber, last.year, last.month, last.day);
     std::fprintf(stderr,
                  "selvara-cli: %04d-%02d-%02d is outside the Hijri table, which covers "
-                 "1999-04-17 to 2029-05-13 (Hijri 1420 to 1450)\n",
-                 date.year, date.month, date.day);
+                 "%04d-%02d-%02d to %04d-%02d-%02d (Hijri %d to %d)\n",
+                 date.year, date.month, date.day, first.year, first.month, first.day, last.year, last.month,
+                 last.day, firstTableHijriYear, lastTableHijriYear);
     return exitUsage;
 }
 
