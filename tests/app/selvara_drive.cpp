@@ -8,7 +8,7 @@
 //   selvara_drive play-prayer <row> <ms>   (on the animation page: picks a prayer, lets it play)
 //   selvara_drive next-year <times>        (on the calendar page: presses the next-year button)
 //   selvara_drive close
-#include "resource.h"
+#include "selvara_resource.h"
 #include "window_driver.h"
 
 #include <commctrl.h>
