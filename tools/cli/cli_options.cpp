@@ -19,8 +19,8 @@ const char usageText[] =
     "  selvara-cli timetable [--lat DEG] [--lon DEG] [--zone HOURS] [--year Y] [--month M]\n"
     "                        [--first-day D --days N] [--out FILE]\n"
     "  selvara-cli times --lat DEG --lon DEG --zone HOURS --date YYYY-MM-DD\n"
-    "  selvara-cli hijri YYYY-MM-DD\n"
-    "  selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD\n";
+    "  selvara-cli hijri YYYY-MM-DD [--hijri-adjust N]\n"
+    "  selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD [--hijri-adjust N]\n";
 
 constexpr double mostLatitudeDeg = 90.0;
 constexpr double mostLongitudeDeg = 180.0;
