@@ -23,15 +23,19 @@ const char usageText[] =
     "                        [METHOD OPTIONS]\n"
     "  selvara-cli times --lat DEG --lon DEG (--zone ZONE | --tz AREA/LOCATION) --date YYYY-MM-DD\n"
     "                    [METHOD OPTIONS]\n"
-    "  selvara-cli hijri YYYY-MM-DD\n"
-    "  selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "  selvara-cli hijri YYYY-MM-DD [--hijri-adjust N]\n"
+    "  selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD [--hijri-adjust N]\n"
+    "  selvara-cli places QUERY [--limit N] [--places FILE]\n"
+    "PLACE: timetable and times take --place QUERY [--places FILE] instead of --lat, --lon and\n"
+    "  --zone/--tz: the best match of the place list (QUERY may end in \", CC\", a country code)\n"
     "ZONE: hours east of Greenwich: 1, -5, 5.5, 5:30, -3:30, +5:45\n"
     "METHOD OPTIONS: [--method NAME] [--asr standard|hanafi] [--adjust F,S,D,A,M,I]\n"
     "  NAME: selvara (default), mwl, isna, egypt, karachi, makkah, gulf, kuwait, qatar, singapore,\n"
     "        turkey, tehran, jafari, france, russia\n"
     "  --adjust: whole minutes (-120 to 120) added to dawn, sunrise, noon, afternoon, sunset, evening\n"
-    "--places FILE: CSV with the header name,latitude,longitude,zone[,method][,asr][,adjust]; one\n"
-    "  file per place and month, DIR/NAME-YYYY-MM.txt (.csv with --format csv)\n";
+    "BULK: with --out-dir, --places FILE is CSV with the header\n"
+    "  name,latitude,longitude,zone[,method][,asr][,adjust]; one file per place and month,\n"
+    "  DIR/NAME-YYYY-MM.txt (.csv with --format csv)\n";
 
 constexpr double mostLatitudeDeg = 90.0;
 constexpr double mostLongitudeDeg = 180.0;

@@ -4,6 +4,7 @@
 #include "bulk_timetables.h"
 #include "cli_commands.h"
 #include "cli_options.h"
+#include "place_lookup.h"
 #include "prayer_arguments.h"
 #include "timetable.h"
 #include "zone_rules.h"
@@ -33,7 +34,10 @@ bool readFormat(const char* text, void* target) {
 struct TimetableArguments {
     double latitudeDeg = defaultLatitudeDeg;
     double longitudeDeg = defaultLongitudeDeg;
+    bool haveLatitude = false;
+    bool haveLongitude = false;
     PrayerArguments prayer;  // zone (default 1 hour), method, shadow rule, adjustments
+    PlaceArguments place;    // --place QUERY instead of --lat, --lon and --tz
     int year = 0;
     int month = 0;
     int firstDay = 0;
@@ -42,29 +46,28 @@ struct TimetableArguments {
     bool haveDays = false;
     const char* outPath = nullptr;
     TimetableFormat format = TimetableFormat::fixedColumns;
-    // Bulk mode: a places file and a folder for the files.
-    const char* placesPath = nullptr;
+    // Bulk mode: --out-dir, with the CSV places file given by --places (place.placesPath).
     const char* outDirectory = nullptr;
     bool haveMonth = false;
     bool haveYear = false;
-    bool haveLatitude = false;
-    bool haveLongitude = false;
     bool haveOut = false;
 };
 
-// --places FILE --year Y [--month M] --out-dir DIR: the place options of the single call do not go
-// with it; the method options are the defaults of rows that do not set their own.
+// --places FILE --year Y [--month M] --out-dir DIR: FILE is then a CSV list of places (not the
+// place list that --place searches). The place options of the single call do not go with it; the
+// method options are the defaults of rows that do not set their own.
 int runBulk(const TimetableArguments& r) {
-    if (!r.placesPath || !r.outDirectory)
-        return usageError("--places and --out-dir go together", nullptr);
+    if (!r.place.placesPath)
+        return usageError("--out-dir needs --places FILE", nullptr);
     if (!r.haveYear)
         return usageError("--places needs --year", nullptr);
     if (r.haveLatitude || r.haveLongitude || r.prayer.haveZone || r.prayer.haveTimeZone || r.haveOut ||
-        r.haveFirstDay || r.haveDays)
-        return usageError("--places takes its places, zones and days from the file",
-                          "--lat, --lon, --zone, --tz, --out, --first-day and --days do not go with it");
-    BulkRequest bulk{r.placesPath, r.outDirectory,  r.year, r.haveMonth ? r.month : 0,
-                     r.format,     r.prayer.options};
+        r.haveFirstDay || r.haveDays || r.place.query)
+        return usageError(
+            "--places takes its places, zones and days from the file",
+            "--lat, --lon, --place, --zone, --tz, --out, --first-day and --days do not go with it");
+    BulkRequest bulk{r.place.placesPath,        r.outDirectory, r.year,
+                     r.haveMonth ? r.month : 0, r.format,       r.prayer.options};
     return runBulkTimetables(bulk);
 }
 
@@ -101,8 +104,8 @@ int runTimetable(int argc, char** argv) {
     TimetableArguments r;
     int day = 0;
     today(r.year, r.month, day);
-    constexpr int ownOptionCount = 10;
-    CliOption options[ownOptionCount + prayerOptionCount] = {
+    constexpr int ownOptionCount = 9;
+    CliOption options[ownOptionCount + prayerOptionCount + placeOptionCount] = {
         {"--lat", readLatitudeDeg, &r.latitudeDeg, &r.haveLatitude},
         {"--lon", readLongitudeDeg, &r.longitudeDeg, &r.haveLongitude},
         {"--year", readYear, &r.year, &r.haveYear},
@@ -111,17 +114,20 @@ int runTimetable(int argc, char** argv) {
         {"--days", readDayCount, &r.dayCount, &r.haveDays},
         {"--out", readText, &r.outPath, &r.haveOut},
         {"--format", readFormat, &r.format, nullptr},
-        {"--places", readText, &r.placesPath, nullptr},
         {"--out-dir", readText, &r.outDirectory, nullptr},
     };
     addPrayerOptions(r.prayer, options + ownOptionCount);
+    addPlaceOptions(r.place, options + ownOptionCount + prayerOptionCount);
     int status = readOptions(argc, argv, options);
     if (status == exitOk)
         status = checkPrayerArguments(r.prayer);
+    if (status == exitOk && r.outDirectory)
+        return runBulk(r);
+    if (status == exitOk)
+        status = applyPlaceArgument(r.place, r.haveLatitude || r.haveLongitude, r.prayer, r.latitudeDeg,
+                                    r.longitudeDeg);
     if (status != exitOk)
         return status;
-    if (r.placesPath || r.outDirectory)
-        return runBulk(r);
     if (r.haveFirstDay != r.haveDays)
         return usageError("--first-day and --days go together", nullptr);
     if (r.haveFirstDay && (r.firstDay < 1 || r.firstDay > daysInMonth(r.year, r.month)))
