@@ -56,8 +56,8 @@ static void fillMethods(HWND dialog) {
 
 static void fillZoneNames(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_ZONE_NAME);
-    for (int zone = 0; zone < zoneNameCount(); ++zone) {
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(zoneNameAt(zone)));
+    for (int zone = 0; zone < knownZoneCount(); ++zone) {
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(knownZoneAt(zone)));
     }
     SendMessageA(list, CB_LIMITTEXT, zoneNameSize - 1, 0);
     SetWindowTextA(list, Calculation.zoneName);

@@ -4,9 +4,9 @@
 #include "computer_zone_rule.h"
 #include "local_clock.h"
 #include "settings.h"
-#include "settings_names.h"
 #include "timetable.h"
 #include "zone_choice.h"
+#include "zone_rules.h"
 #include "zone_text.h"
 
 // Whole hours of a hand-typed zone field beyond any real zone: the timetable has always been
@@ -52,7 +52,8 @@ bool writeChosenTimetable(const char* path, int year, int month, int firstDay) {
 
     ZoneClockInputs inputs;
     inputs.daylightChanges = Settings.daylightChanges != 0;
-    inputs.zoneNameKnown = knownZoneName(Calculation.zoneName) != nullptr;
+    const int namedZone = findTimeZone(Calculation.zoneName);
+    inputs.zoneNameKnown = namedZone >= 0;
     inputs.placeZoneKnown = zoneKnown;
     inputs.placeZoneMinutes = zoneMinutes;
     inputs.computerHasDaylightTime = computerKnown && computerHasDaylightTime(computer);
@@ -69,7 +70,10 @@ bool writeChosenTimetable(const char* path, int year, int month, int firstDay) {
     request.dayCount = 0;
     switch (chooseZoneClock(inputs)) {
         case ZoneClock::fixedZone: break;
-        case ZoneClock::namedZone: break;  // the zone table's rules (not yet in the engine)
+        case ZoneClock::namedZone:
+            request.zoneOffsetForDay = timeZoneOffsetForDay;
+            request.zoneContext = &namedZone;
+            break;
         case ZoneClock::computerRules:
             request.zoneOffsetForDay = computerOffsetForDay;
             request.zoneContext = &computer;

@@ -1,6 +1,7 @@
 #include "settings_names.h"
 
 #include "calculation_method.h"
+#include "zone_rules.h"
 
 #include <cstdio>
 
@@ -45,14 +46,15 @@ void describeMethod(int index, char* text, size_t size) {
     std::snprintf(text, size, "Fajr %g\xB0, %s%s", method.dawnDepressionDeg, evening, maghrib);
 }
 
-const char* knownZoneName(const char*) {
-    return nullptr;
+const char* knownZoneName(const char* name) {
+    const int index = findTimeZone(name);
+    return index >= 0 ? timeZoneName(index) : nullptr;
 }
 
-int zoneNameCount() {
-    return 0;
+int knownZoneCount() {
+    return timeZoneCount();
 }
 
-const char* zoneNameAt(int) {
-    return "";
+const char* knownZoneAt(int index) {
+    return timeZoneName(index);
 }

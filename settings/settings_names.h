@@ -21,5 +21,5 @@ void describeMethod(int index, char* text, size_t size);
 const char* knownZoneName(const char* name);
 
 // The zone names in table order; an index out of range gives "".
-int zoneNameCount();
-const char* zoneNameAt(int index);
+int knownZoneCount();
+const char* knownZoneAt(int index);

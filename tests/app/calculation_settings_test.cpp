@@ -418,6 +418,38 @@ TEST_F(CalculationSettingsTest, DaylightBoxSouthOfTheEquator) {
     EXPECT_EQ(shownTimetable(), expected);
 }
 
+TEST_F(CalculationSettingsTest, DaylightBoxFollowsTheNamedZone) {
+    // New York: daylight time starts on 14 March 2027 (tzdata).
+    createMainWindow();
+    openDialog();
+    SetDlgItemTextA(dialog_, IDC_ZONE_NAME, "america/new_york");
+    pressDialogButton(IDOK);
+    EXPECT_STREQ(Calculation.zoneName, "America/New_York") << "stored as the zone table spells it";
+    const int year = fixedYear + 1;
+    const std::string standard = engineBytes(directory, monthRequest(40.71, -74.0, -300, year, 3));
+    const std::string daylight = engineBytes(directory, monthRequest(40.71, -74.0, -240, year, 3));
+    const struct {
+        const char* zone;
+        bool box;
+        std::string expected;
+    } cases[] = {
+        {"-5", true, splice(standard, daylight, 14)},
+        {"3", true, splice(standard, daylight, 14)},  // the zone's rules, whatever the field says
+        {"-5", false, standard},                      // box unchecked: the fixed zone
+    };
+    for (const auto& c : cases) {
+        selectTab(0);
+        setField(IDC_LATITUDE, "40.71");
+        setField(IDC_LONGITUDE, "-74.0");
+        setField(IDC_TIME_ZONE, c.zone);
+        CheckDlgButton(currentPage, IDC_DAYLIGHT, c.box ? BST_CHECKED : BST_UNCHECKED);
+        create(2, 1);
+        EXPECT_EQ(shownTimetable(), c.expected) << c.zone << " " << c.box;
+    }
+    selectTab(0);
+    EXPECT_EQ(field(IDC_METHOD_SUMMARY), "Method: selvara;  Asr: standard;  zone America/New_York");
+}
+
 TEST_F(CalculationSettingsTest, ChoicesSurviveARestart) {
     createMainWindow();
     {

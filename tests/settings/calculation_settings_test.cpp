@@ -54,6 +54,7 @@ TEST(CalculationSettings, TextValues) {
         {iniMethod, "karachi", "karachi"},  {iniMethod, "KaRaChI", "karachi"}, {iniMethod, "Tehran", "tehran"},
         {iniMethod, "jupiter", "selvara"},  {iniMethod, "", "selvara"},        {iniMethod, nullptr, "selvara"},
         {iniMethod, " karachi", "selvara"}, {iniMethod, longName.c_str(), "selvara"},
+        {iniZoneName, "Asia/Karachi", "Asia/Karachi"},       {iniZoneName, "america/new_york", "America/New_York"},
         {iniZoneName, "Mars/Olympus_Mons", ""},              {iniZoneName, "", ""},
         {iniZoneName, nullptr, ""},                          {iniZoneName, longName.c_str(), ""},
         // clang-format on
@@ -124,6 +125,7 @@ TEST(CalculationSettings, EveryValueReadsBackAsWritten) {
     choices.asrShadowFactor = asrShadowHanafi;
     const int32_t adjustments[adjustmentCount] = {-120, 2, 0, 5, 120, -3};
     std::memcpy(choices.adjustmentsMinutes, adjustments, sizeof adjustments);
+    std::strcpy(choices.zoneName, "Asia/Kolkata");
     choices.zoneMinutes = 330;
     choices.hijriAdjustmentDays = -2;
 
