@@ -9,6 +9,7 @@
 //   selvara_drive open-settings <method> <hanafi 0|1>  (opens the calculation settings dialog and
 //                                          chooses; the dialog stays open)
 //   selvara_drive close-settings          (Cancel on the calculation settings dialog)
+//   selvara_drive next-year <times>        (on the calendar page: presses the next-year button)
 //   selvara_drive close
 #include "selvara_resource.h"
 #include "window_driver.h"
@@ -118,7 +119,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|close\n");
+            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|open-settings|close-settings|next-year|close\n");
         return 2;
     }
     HWND window = waitMainWindow();
@@ -166,6 +167,18 @@ int main(int argc, char** argv) {
             return 1;
         }
         clickRemoteButton(dialog, IDCANCEL);
+        return 0;
+    }
+    if (argc >= 3 && std::strcmp(argv[1], "next-year") == 0) {
+        HWND page = waitForPage(tabs, IDC_CALENDAR_NEXT_YEAR, timeoutMs);
+        if (page == nullptr) {
+            return 1;
+        }
+        const int times = std::atoi(argv[2]);
+        for (int i = 0; i < times && i < 1000; ++i) {
+            SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CALENDAR_NEXT_YEAR, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_CALENDAR_NEXT_YEAR)));
+        }
         return 0;
     }
     if (std::strcmp(argv[1], "close") == 0) {
