@@ -29,6 +29,7 @@ static PrayerOptions chosenOptions() {
     for (int i = 0; i < adjustmentCount; ++i) {
         options.adjustMinutes[i] = Calculation.adjustmentsMinutes[i];
     }
+    options.hijriAdjustmentDays = Calculation.hijriAdjustmentDays;  // when makkah's Ramadan begins
     return options;
 }
 
