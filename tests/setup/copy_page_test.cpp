@@ -20,6 +20,7 @@
 namespace {
 
 const char* const archiveNames[4] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
+constexpr unsigned long freeSpaceForTestsKB = 5000;  // units of 1000 bytes: 5,000,000 bytes
 
 std::string tempFile(const char* name) {
     char temp[MAX_PATH] = "";
@@ -37,6 +38,9 @@ protected:
         archiveModule = nullptr;
         folder = makeScratchFolder("selvara-copy");
         lstrcpynA(wizard.installDirectory, folder.c_str(), sizeof wizard.installDirectory);
+        // What the directory page found on the drive: room for the shipped archive, less than
+        // the product's limit.
+        wizard.freeSpaceKB = freeSpaceForTestsKB;
     }
     void TearDown() override {
         archiveModule = nullptr;
@@ -172,6 +176,15 @@ std::vector<HostileCase> hostileCases() {
     cases.push_back({"drive name", gzipped(four("C:\\selvara-escaped.txt", 0))});
     cases.push_back({"absolute name", gzipped(four("\\selvara-escaped.txt", 3))});
     cases.push_back({"empty name", gzipped(four("", 2))});
+    cases.push_back({"device name with an extension", gzipped(four("CON.txt", 2))});
+    cases.push_back({"device name in a folder", gzipped(four("sub\\nul", 1))});
+    cases.push_back({"device name as a folder", gzipped(four("Com1\\x.txt", 0))});
+    std::vector<uint8_t> beyondFreeSpace;
+    appendRaw(beyondFreeSpace, "a", 1, 1);
+    appendRaw(beyondFreeSpace, "b", 4999998, 4999998);
+    appendRaw(beyondFreeSpace, "c", 1, 1);
+    appendRaw(beyondFreeSpace, "d", 1, 1);  // 5,000,001 bytes in all
+    cases.push_back({"records add up to more than the free space", gzipped(beyondFreeSpace)});
     std::vector<uint8_t> three;
     for (int i = 0; i < 3; ++i)
         appendRaw(three, "f" + std::to_string(i), 1, 1);
@@ -208,6 +221,52 @@ TEST_F(CopyPage, DamagedOrHostileArchivesAreRefusedWithoutWritingAnything) {
         EXPECT_FALSE(directoryExists("C:\\selvara-escaped"));
         EXPECT_FALSE(fileExists("C:\\selvara-escaped.txt"));
         EXPECT_FALSE(fileExists(tempFile("filesdata.gz")));
+        EXPECT_FALSE(fileExists(tempFile("filesdata.dat")));
+        archiveModule = nullptr;
+        FreeLibrary(dataModule);
+        dataModule = nullptr;
+        DeleteFileA(modulePath.c_str());
+    }
+}
+
+TEST_F(CopyPage, RecordsAddingUpToTheFreeSpaceAreWritten) {
+    std::vector<uint8_t> stream;
+    appendRaw(stream, "a", 1, 1);
+    appendRaw(stream, "b", 4999997, 4999997);
+    appendRaw(stream, "c", 1, 1);
+    appendRaw(stream, "d", 1, 1);  // exactly 5,000,000 bytes
+    useArchive(gzipped(stream));
+    EXPECT_EQ(showCopyPage(nullptr), 0);
+    EXPECT_EQ(readWholeFile(folder + "\\b").size(), 4999997u);
+}
+
+TEST_F(CopyPage, MoreThan64MiBIsRefusedWhateverTheFreeSpace) {
+    wizard.freeSpaceKB = 0xFFFFFFFFul;  // a drive of 4 TB free
+    const uint32_t mebibyte = 1024 * 1024;
+    struct Case {
+        const char* what;
+        uint32_t secondRecordBytes;
+        size_t trailingBytes;  // after the fourth record, which the reader ignores
+        size_t messages;       // gunzip's own message before "Can't decompress setup files"
+    };
+    const Case cases[] = {
+        {"records of 64 MiB and one byte", 64 * mebibyte - 2, 0, 1},
+        {"a stream of more than 65 MiB", 1, 65 * mebibyte, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<uint8_t> stream;
+        appendRaw(stream, "a", 1, 1);
+        appendRaw(stream, "b", c.secondRecordBytes, c.secondRecordBytes);
+        appendRaw(stream, "c", 1, 1);
+        appendRaw(stream, "d", 1, 1);
+        stream.insert(stream.end(), c.trailingBytes, uint8_t{0});
+        useArchive(gzipped(stream));
+        MessageBoxAnswerer answers{IDOK, {}, {}};
+        EXPECT_EQ(runAnsweringMessageBoxes([] { return showCopyPage(nullptr); }, answers), 1);
+        ASSERT_EQ(answers.texts.size(), c.messages);
+        EXPECT_EQ(answers.texts.back(), "Can't decompress setup files");
+        EXPECT_TRUE(filesIn(folder).empty());
         EXPECT_FALSE(fileExists(tempFile("filesdata.dat")));
         archiveModule = nullptr;
         FreeLibrary(dataModule);
