@@ -120,8 +120,10 @@ static void createPrayingTimes(HWND page) {
 
     if (!writeTimetable(timetablePath, static_cast<double>(Settings.timeZone), Settings.longitude,
                         Settings.latitude, year, month, today.wDay, 0)) {
-        char message[pathBufferSize + 64];
-        std::snprintf(message, sizeof message, "Can not open file: %s", timetablePath);
+        char file[pathBufferSize + 32];
+        describeTimetablePath(file, sizeof file);
+        char message[sizeof file + 32];
+        std::snprintf(message, sizeof message, "Can not open file: %s", file);
         MessageBoxA(page, message, productCaption, MB_OK | MB_ICONERROR);
         return;
     }
