@@ -28,14 +28,15 @@ findings="$root/build/fuzz/findings"
 mkdir -p "$findings"
 failed=0
 summary=""
-while read -r name program seeds work; do
+while read -r name program seeds work options; do
     if [ $# -gt 0 ] && ! printf '%s\n' "$@" | grep -qx "$name"; then
         continue
     fi
     mkdir -p "$work"
     log="$findings/$name.log"
     echo "==== $name: $seconds s"
-    "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    # shellcheck disable=SC2086
+    "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 $options \
         -artifact_prefix="$findings/$name-" "$work" "$seeds" >"$log" 2>&1 </dev/null
     rc=$?
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)"

@@ -61,6 +61,19 @@ def main():
     write("fuzz_gunzip_extract", "plain", stream)
     write("fuzz_gunzip_extract", "cut", gzip.compress(stream, mtime=0)[:40])
 
+    cli = {
+        "timetable_default": ["timetable"],
+        "timetable_month": ["timetable", "--lat", "45.49", "--lon", "15.59", "--zone", "1", "--year", "2026", "--month", "1"],
+        "timetable_days": ["timetable", "--year", "2025", "--month", "12", "--first-day", "31", "--days", "2"],
+        "timetable_out": ["timetable", "--out", "x.txt"],
+        "times": ["times", "--lat", "-33.87", "--lon", "151.21", "--zone", "10", "--date", "2026-06-21"],
+        "hijri_day": ["hijri", "2024-03-11"],
+        "hijri_range": ["hijri", "--from", "2024-03-08", "--to", "2024-03-12"],
+        "help": ["--help"],
+    }
+    for name, arguments in cli.items():
+        write("fuzz_cli_arguments", name, b"\0".join(a.encode() for a in arguments))
+
     write("fuzz_engine", "julian_day", engine_input(0, (2026, 12, 8), (8.5,)))
     write("fuzz_engine", "to_gregorian", engine_input(1, (0, 0, 0), (2461383.0,)))
     write("fuzz_engine", "hijri", engine_input(10, (2026, 12, 8)))

@@ -46,12 +46,14 @@ int printRange(const GregorianDate& from, const GregorianDate& to) {
         return outsideTable(from);
     if (!inTable(lastDayNumber))
         return outsideTable(to);
+    if (lastDayNumber < firstDayNumber)
+        return usageError("--from is after --to", nullptr);
     for (int n = firstDayNumber; n <= lastDayNumber; ++n) {
         GregorianDate date{};
         julianDayToGregorian(n, date.year, date.month, date.day);
         printHijriLine(date);
     }
-    return exitOk;
+    return finishStandardOutput();
 }
 
 }  // namespace
@@ -62,7 +64,7 @@ int runHijri(int argc, char** argv) {
     if (argc == 1) {
         if (!readDate(argv[0], from))
             return usageError("not a date", argv[0]);
-        return printHijriLine(from) ? exitOk : outsideTable(from);
+        return printHijriLine(from) ? finishStandardOutput() : outsideTable(from);
     }
     if (argc != 4 || std::strcmp(argv[0], "--from") != 0 || std::strcmp(argv[2], "--to") != 0)
         return usageError("hijri takes one date, or --from DATE --to DATE", nullptr);

@@ -48,5 +48,5 @@ int runTimes(int argc, char** argv) {
 
     printDecimalHours(computePrayerTimes(date.year, date.month, date.day,
                                          timetableParameters(latitudeDeg, longitudeDeg, zoneHours)));
-    return exitOk;
+    return finishStandardOutput();
 }

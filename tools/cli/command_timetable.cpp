@@ -47,7 +47,7 @@ int writeRequested(const TimetableRequest& r) {
     setBinaryStdout();
     writeTimetableTo(stdout, r.zoneHours, r.longitudeDeg, r.latitudeDeg, r.year, r.month, r.firstDay,
                      r.dayCount);
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? exitOk : exitWriteFailed;
+    return finishStandardOutput();
 }
 
 }  // namespace
