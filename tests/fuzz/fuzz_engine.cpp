@@ -1,14 +1,18 @@
 // The prayer-time engine and the calendars over any ints and any doubles (not-a-number and the
 // infinities included): every public function must return, with no undefined behaviour on the
-// way. The first byte picks the function; the rest are its arguments.
+// way. The first byte picks the function (0-95 the calendars, 96-127 the methods, zones and
+// requests, 128-255 the sun and the timetable); the rest are its arguments.
 #include "fuzz_input.h"
 
+#include "calculation_method.h"
 #include "calendar.h"
 #include "hijri.h"
 #include "prayer_times.h"
 #include "timetable.h"
+#include "zone_text.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -21,7 +25,7 @@ std::FILE* sink() {
 }
 
 PrayerParameters anyParameters(FuzzInput& in) {
-    PrayerParameters parameters;
+    PrayerParameters parameters{};
     parameters.safetyHours = in.nextDouble();
     parameters.longitudeRad = in.nextDouble();
     parameters.latitudeRad = in.nextDouble();
@@ -32,7 +36,93 @@ PrayerParameters anyParameters(FuzzInput& in) {
     parameters.asrShadowFactor = in.nextDouble();
     parameters.substituteLatitude = in.nextDouble();
     parameters.ishaInterval = in.nextDouble();
+    parameters.ishaDepression = in.nextDouble();
+    parameters.maghribDepression = in.nextDouble();
     return parameters;
+}
+
+PrayerOptions anyOptions(FuzzInput& in) {
+    PrayerOptions options;
+    options.methodIndex = in.nextInt();
+    options.asrShadowFactor = in.nextInt();
+    for (int& minutes : options.adjustMinutes)
+        minutes = in.nextInt();
+    return options;
+}
+
+// The zone and per-day zone of a timetable request: any minutes for any day.
+int anyZoneForDay(const void* context, int year, int month, int day) {
+    return *static_cast<const int*>(context) ^ year ^ month ^ day;
+}
+
+// The rest of the input as text (zone fields and method names are typed by the user).
+std::string restAsText(FuzzInput& in) {
+    std::string text(reinterpret_cast<const char*>(in.data), in.size);
+    in.size = 0;
+    return text;
+}
+
+void methodCalls(uint8_t pick, FuzzInput& in) {
+    const int year = in.nextInt();
+    const int month = in.nextInt();
+    const int day = in.nextInt();
+    switch (pick) {
+        case 0: {
+            const double latitudeDeg = in.nextDouble();
+            const double longitudeDeg = in.nextDouble();
+            const int zoneMinutes = in.nextInt();
+            methodParameters(latitudeDeg, longitudeDeg, zoneMinutes, anyOptions(in), year, month, day);
+            break;
+        }
+        case 1: {
+            const double latitudeDeg = in.nextDouble();
+            const double longitudeDeg = in.nextDouble();
+            const int zoneMinutes = in.nextInt();
+            computeDayTimes(year, month, day, latitudeDeg, longitudeDeg, zoneMinutes, anyOptions(in));
+            break;
+        }
+        case 2: {
+            PrayerTimes times{in.nextDouble(), in.nextDouble(), in.nextDouble(),
+                              in.nextDouble(), in.nextDouble(), in.nextDouble()};
+            const PrayerOptions options = anyOptions(in);
+            validPrayerOptions(options);
+            applyAdjustments(times, options);
+            break;
+        }
+        case 3: {
+            const PrayerParameters parameters = anyParameters(in);
+            eveningFraction(year, month, day, parameters, in.nextDouble());
+            break;
+        }
+        case 4: {
+            validZoneMinutes(year);
+            char text[zoneTextBufferSize];
+            formatZoneText(text, sizeof text, month);
+            int zoneMinutes = 0;
+            parseZoneText(restAsText(in).c_str(), zoneMinutes);
+            break;
+        }
+        case 5: findCalculationMethod(restAsText(in).c_str()); break;
+        default: {
+            TimetableRequest request;
+            request.latitudeDeg = in.nextDouble();
+            request.longitudeDeg = in.nextDouble();
+            request.zoneMinutes = in.nextInt();
+            static int zoneSeed;
+            zoneSeed = in.nextInt();
+            if (zoneSeed & 1) {
+                request.zoneOffsetForDay = anyZoneForDay;
+                request.zoneContext = &zoneSeed;
+            }
+            request.options = anyOptions(in);
+            request.year = year;
+            request.month = month;
+            request.firstDay = day;
+            request.dayCount = static_cast<int>(in.nextByte() % (mostTimetableDays + 1));
+            writeTimetableRequestTo(sink(), request);
+            break;
+        }
+    }
 }
 
 void calendarCalls(uint8_t pick, FuzzInput& in) {
@@ -115,9 +205,11 @@ void engineCalls(uint8_t pick, FuzzInput& in) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzInput in{data, size};
     const uint8_t pick = in.nextByte();
-    if (pick < 128)
+    if (pick < 96)
         calendarCalls(pick % 12, in);
+    else if (pick >= 128)
+        engineCalls((pick - 128) % 9, in);
     else
-        engineCalls(pick % 9, in);
+        methodCalls((pick - 96) % 7, in);
     return 0;
 }

@@ -85,6 +85,12 @@ def main():
     write("fuzz_engine", "prayer_times", engine_input(128 + 6, (2026, 12, 8), params))
     write("fuzz_engine", "dawn_share", engine_input(128 + 5, (2026, 6, 21), params))
     write("fuzz_engine", "clock", engine_input(128 + 7, (0, 0, 0), (-0.2583, 12.999)))
+    options = (0, 1, 0, 0, 0, 0, 0, 0)
+    write("fuzz_engine", "method_parameters", engine_input(96, (2026, 3, 15), (45.49, 15.59)) + struct.pack("<i", 60) + struct.pack("<8i", *options))
+    write("fuzz_engine", "day_times", engine_input(97, (2026, 3, 15), (21.42, 39.83)) + struct.pack("<i", 180) + struct.pack("<8i", 2, 2, 5, -5, 0, 0, 0, 120))
+    write("fuzz_engine", "zone_text", engine_input(100, (330, -210, 0)) + b"+5:45")
+    write("fuzz_engine", "method_name", engine_input(101, (0, 0, 0)) + b"selvara")
+    write("fuzz_engine", "request", engine_input(102, (2026, 2, 27), (45.49, 15.59)) + struct.pack("<ii", 60, 1) + struct.pack("<8i", *options) + b"\x05")
     write("fuzz_engine", "timetable", engine_input(128 + 8, (2026, 12, 1), (1.0, 15.59, 45.49), b"\x1f"))
 
 
