@@ -6,8 +6,10 @@
 
 namespace {
 
-// The widest day numbers the int results of julianDayToGregorian can be formed from.
-constexpr double mostDayNumber = 2147483647.0;
+// The day numbers julianDayToGregorian takes: from day 0 (24 November 4714 BC, the first day of
+// the Julian period; the conversion gives no month of 1-12 much before it) to the last an int holds.
+constexpr double firstConvertedDayNumber = 0.0;
+constexpr double lastConvertedDayNumber = 2147483647.0;
 
 // A year moved by one, held at the ends of int instead of overflowing.
 int stepYear(int year, int step) {
@@ -44,12 +46,12 @@ double julianDay(int year, int month, double day) {
 }
 
 void julianDayToGregorian(double julianDayValue, int& year, int& month, int& day) {
-    // Not a number counts as day 0; beyond the int day numbers, the nearest end is taken.
+    // Not a number and days before day 0 count as day 0; days past the last int as that day.
     double dayNumber = julianDayValue + 0.5;
-    if (!(dayNumber >= -mostDayNumber))
-        dayNumber = dayNumber < 0.0 ? -mostDayNumber : 0.0;
-    if (dayNumber > mostDayNumber)
-        dayNumber = mostDayNumber;
+    if (!(dayNumber >= firstConvertedDayNumber))
+        dayNumber = firstConvertedDayNumber;
+    if (dayNumber > lastConvertedDayNumber)
+        dayNumber = lastConvertedDayNumber;
     const int64_t z = static_cast<int64_t>(std::floor(dayNumber));
     const int64_t alpha = static_cast<int64_t>((static_cast<double>(z) - 1867216.25) / 36524.25);
     const int64_t a = z + 1 + alpha - alpha / 4;
