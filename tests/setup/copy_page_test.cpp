@@ -115,6 +115,44 @@ TEST_F(CopyPage, UnpacksTheFourRecordsByteForByteAndDeletesTheTemporaryFiles) {
     EXPECT_GT(progressArithmetic().widthPx, 0);
 }
 
+// Where the compressed archive lies while "Decompressing setup files" shows.
+std::string compressedFileWhileDecompressing;
+bool compressedFileSeen = false;
+
+LRESULT CALLBACK watchDecompressing(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SETTEXT && GetDlgCtrlID(call->hwnd) == IDC_COPY_STATUS &&
+        call->lParam != 0 &&
+        std::strcmp(reinterpret_cast<const char*>(call->lParam), "Decompressing setup files") == 0)
+        compressedFileSeen = fileExists(compressedFileWhileDecompressing);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(CopyPage, WithoutATemporaryPathTheStartUpDirectoryIsUsed) {
+    // A TMP and TEMP longer than the 260-character buffer: the system cannot give the path.
+    char savedTmp[MAX_PATH] = "";
+    char savedTemp[MAX_PATH] = "";
+    GetEnvironmentVariableA("TMP", savedTmp, sizeof savedTmp);
+    GetEnvironmentVariableA("TEMP", savedTemp, sizeof savedTemp);
+    const std::string tooLong = "C:\\" + std::string(300, 't');
+    SetEnvironmentVariableA("TMP", tooLong.c_str());
+    SetEnvironmentVariableA("TEMP", tooLong.c_str());
+    const std::string startup = makeScratchFolder("selvara-startup");
+    lstrcpynA(startupDirectory, startup.c_str(), sizeof startupDirectory);
+    compressedFileWhileDecompressing = startup + "\\filesdata.gz";
+    compressedFileSeen = false;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, watchDecompressing, nullptr, GetCurrentThreadId());
+    const INT_PTR result = showCopyPage(nullptr);
+    UnhookWindowsHookEx(hook);
+    SetEnvironmentVariableA("TMP", savedTmp[0] != '\0' ? savedTmp : nullptr);
+    SetEnvironmentVariableA("TEMP", savedTemp[0] != '\0' ? savedTemp : nullptr);
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(compressedFileSeen) << "the archive was written into " << startup;
+    EXPECT_TRUE(filesIn(startup).empty()) << "and removed again";
+    EXPECT_EQ(filesIn(folder).size(), 4u);
+    removeScratchFolder(startup);
+}
+
 // Cancel pressed while the third record is written: its status line is the cue.
 LRESULT CALLBACK cancelAtThirdRecord(int code, WPARAM wParam, LPARAM lParam) {
     const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
