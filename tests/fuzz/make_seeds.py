@@ -35,6 +35,15 @@ def record_stream(records):
     return out
 
 
+def place_file(zones, places):
+    body = b"".join(bytes([len(z)]) + z for z in zones)
+    for name, ascii_name, country, zone, lat_e4, lon_e4, population in places:
+        body += bytes([len(name)]) + name + bytes([len(ascii_name)]) + ascii_name + country
+        body += struct.pack("<HiiI", zone, lat_e4, lon_e4, population)
+    header_bytes = 20
+    return b"SVPLACES" + struct.pack("<HHII", 1, len(zones), len(places), header_bytes + len(body)) + body
+
+
 def engine_input(pick, ints=(), doubles=(), tail=b""):
     return bytes([pick]) + struct.pack("<%di" % len(ints), *ints) + struct.pack("<%dd" % len(doubles), *doubles) + tail
 
@@ -74,6 +83,14 @@ def main():
     for name, arguments in cli.items():
         write("fuzz_cli_arguments", name, b"\0".join(a.encode() for a in arguments))
 
+    places = place_file([b"Asia/Karachi", b"Europe/Zurich"],
+                        [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219),
+                         (b"Z\xfcrich", b"Zurich", b"CH", 1, 473667, 85500, 341730),
+                         (b"Kuala Lumpur", b"", b"MY", 0, 31412, 1016865, 1453975)])
+    write("fuzz_place_file", "three_places", places)
+    write("fuzz_place_file", "cut", places[:60])
+    write("fuzz_place_file", "query", "Z\u00fcrich, CH".encode("utf-8"))
+
     write("fuzz_engine", "julian_day", engine_input(0, (2026, 12, 8), (8.5,)))
     write("fuzz_engine", "to_gregorian", engine_input(1, (0, 0, 0), (2461383.0,)))
     write("fuzz_engine", "hijri", engine_input(10, (2026, 12, 8)))
@@ -92,6 +109,18 @@ def main():
     write("fuzz_engine", "method_name", engine_input(101, (0, 0, 0)) + b"selvara")
     write("fuzz_engine", "request", engine_input(102, (2026, 2, 27), (45.49, 15.59)) + struct.pack("<ii", 60, 1) + struct.pack("<8i", *options) + b"\x05")
     write("fuzz_engine", "timetable", engine_input(128 + 8, (2026, 12, 1), (1.0, 15.59, 45.49), b"\x1f"))
+
+    # Compiled zone files of the tz database (public domain) as the build machine has them, a cut
+    # one, and zone texts and POSIX rules for the zone-text harness.
+    for zone in ("Europe/London", "Asia/Tehran"):
+        with open(os.path.join("/usr/share/zoneinfo", zone), "rb") as f:
+            data = f.read()
+        write("fuzz_tzfile", zone.replace("/", "_"), data)
+    write("fuzz_tzfile", "cut", data[:100])
+    for name, text in (("hours", b"5"), ("decimal", b"-3.5"), ("minutes", b"+5:45"), ("bad", b"5:60"),
+                       ("rule_london", b"\0GMT0BST,M3.5.0/1,M10.5.0"), ("rule_santiago", b"\0<-04>4<-03>,M9.1.6/24,M4.1.6/24"),
+                       ("rule_julian", b"\0EST5EDT,0/0,J365/25")):
+        write("fuzz_zone_text", name, text)
 
 
 if __name__ == "__main__":

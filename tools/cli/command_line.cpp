@@ -17,6 +17,7 @@ const Command commands[] = {
     {"timetable", runTimetable},
     {"times", runTimes},
     {"hijri", runHijri},
+    {"places", runPlaces},
 };
 
 }  // namespace
