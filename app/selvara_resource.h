@@ -40,6 +40,7 @@
 #define IDC_ASR_HANAFI 503
 #define IDC_ADJUST_FIRST 510  // 510-515: minutes added to Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
 #define IDC_ZONE_NAME 520
+#define IDC_HIJRI_ADJUSTMENT 521  // days added to the date before the Hijri table is read (-2 to 2)
 
 // Timetable page
 #define IDD_PT_TEXT "IDD_PT_TEXT"
