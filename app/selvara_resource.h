@@ -14,6 +14,9 @@
 #define IDI_TAB_ANIMATION 14
 #define IDI_TAB_AUTHOR 15
 
+// Bitmaps
+#define IDB_AUTHOR_LOGO 20
+
 // Main window
 #define IDD_PT "IDD_PT"
 #define IDC_TABS 80
@@ -29,6 +32,18 @@
 #define IDC_TIME_ZONE 106
 #define IDC_DAYLIGHT 107
 #define IDC_CREATE 108
+#define IDC_CALCULATION_SETTINGS 109
+#define IDC_METHOD_SUMMARY 110
+
+// Calculation settings dialog (opened from the calculation page)
+#define IDD_PT_METHOD "IDD_PT_METHOD"
+#define IDC_METHOD 500
+#define IDC_METHOD_DETAILS 501
+#define IDC_ASR_STANDARD 502
+#define IDC_ASR_HANAFI 503
+#define IDC_ADJUST_FIRST 510  // 510-515: minutes added to Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
+#define IDC_ZONE_NAME 520
+#define IDC_HIJRI_ADJUSTMENT 521  // days added to the date before the Hijri table is read (-2 to 2)
 
 // Timetable page
 #define IDD_PT_TEXT "IDD_PT_TEXT"
@@ -52,6 +67,7 @@
 #define IDC_AUTHOR_SITE 401
 #define IDC_AUTHOR_DOWNLOADS 402
 #define IDC_AUTHOR_RESOURCES 403
+#define IDC_AUTHOR_LOGO 404  // the resources page's logo (a bitmap static)
 
 // Animation page
 #define IDD_PT_ANIMATION "IDD_PT_ANIMATION"

@@ -185,6 +185,9 @@ TEST_F(CalculationPageTest, GetStoresTheZoneAtOnceAndItSurvivesSwitching) {
     useZone(300, 0, -60, TIME_ZONE_ID_DAYLIGHT);  // UTC-5, in daylight time now: UTC-4
     createMainWindow();
     setField(IDC_LATITUDE, "1.5");
+    // Without daylight changes "Get" takes the offset the clock keeps now (with them, the standard
+    // one: calculation_settings_test.cpp).
+    CheckDlgButton(currentPage, IDC_DAYLIGHT, BST_UNCHECKED);
     pressButton(IDC_GET_ZONE);
     EXPECT_EQ(field(IDC_TIME_ZONE), "-4");
     EXPECT_EQ(Settings.timeZone, -4);
@@ -262,6 +265,28 @@ TEST_F(CalculationPageTest, UnwritableTimetableSaysSoAndStays) {
     ASSERT_EQ(bytes.size(), 280u) << "settings are still saved";
     EXPECT_EQ(bytes.substr(16, 5), std::string("Kept\0", 5));
     RemoveDirectoryA(timetablePath);
+}
+
+TEST_F(CalculationPageTest, ADirectoryWithNoRoomForTheFileNameIsNamedInTheMessage) {
+    // 243 to 259 characters leave no room for "\PrayingTimes.txt" in a 260-byte path: the message
+    // still names the folder and the file that could not be made.
+    for (size_t length : {243u, 250u, 259u}) {
+        const std::string longDirectory = "C:\\" + std::string(length - 3, 'd');
+        std::snprintf(programDirectory, sizeof programDirectory, "%s", longDirectory.c_str());
+        formTimetablePath();
+        ASSERT_STREQ(timetablePath, "");
+        createMainWindow();
+        MessageBoxWatcher watcher;
+        pressButton(IDC_CREATE);
+        const MessageBoxSeen seen = watcher.result();
+        EXPECT_TRUE(seen.shown) << length;
+        EXPECT_EQ(seen.text, "Can not open file: " + longDirectory + "\\PrayingTimes.txt") << length;
+        closeMainWindow();
+        DestroyWindow(window);
+        window = nullptr;
+    }
+    std::snprintf(programDirectory, sizeof programDirectory, "%s", directory.c_str());
+    formTimetablePath();
 }
 
 }  // namespace
