@@ -1,5 +1,6 @@
 // setupvara.exe: the installer's entry point.
 #include "background_window.h"
+#include "install_manifest.h"
 #include "setupvara_resource.h"
 #include "wizard_pages.h"
 
@@ -9,7 +10,7 @@ constexpr int setupClassNameChars = 20;
 
 static const BackgroundParameters setupBackground = {
     IDS_SETUP_CLASS,        setupClassNameChars, IDI_SETUP, WS_POPUP | WS_VISIBLE, false, CMD_START_SETUP,
-    backdropDimmedSnapshot, "Selvara - Setup",   runWizard,
+    backdropDimmedSnapshot, setupCaption,        runWizard,
 };
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

@@ -15,9 +15,7 @@ constexpr COLORREF statusGrey = RGB(194, 194, 194);
 constexpr COLORREF statusBlack = RGB(0, 0, 0);
 constexpr int statusXPx = 10, statusYPx = 10;
 constexpr int uninstallProgressSteps = 2;
-constexpr int filesThatMustGo = 3;  // all but the uninstaller itself
-
-static const char* const groupShortcutNames[] = {"\\Selvara.lnk", "\\Uninstall.lnk", "\\Readme.lnk"};
+constexpr int filesThatMustGo = uninstallerFile;  // all but the uninstaller itself, which is last
 static HWND progressControl = nullptr;
 static HFONT dialogFont = nullptr;
 
@@ -44,13 +42,13 @@ static void drainMessages(HWND dialog) {
 
 static void deleteShortcuts() {
     char path[setupPathBytes + 32];
-    for (const char* name : groupShortcutNames) {
-        std::snprintf(path, sizeof path, "%s%s", shortcutFolder, name);
+    for (const ShortcutEntry& shortcut : groupShortcuts) {
+        std::snprintf(path, sizeof path, "%s\\%s", shortcutFolder, shortcut.linkName);
         DeleteFileA(path);
     }
     char desktop[setupPathBytes];
     if (readShellFolder(desktop, sizeof desktop, commonDesktopValueName)) {
-        std::snprintf(path, sizeof path, "%s\\Selvara.lnk", desktop);
+        std::snprintf(path, sizeof path, "%s\\%s", desktop, desktopShortcut.linkName);
         if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
             DeleteFileA(path);
         }

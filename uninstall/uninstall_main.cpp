@@ -13,7 +13,7 @@ static const BackgroundParameters uninstallBackground = {
     true,
     CMD_START_UNINSTALL,
     backdropBlueGradient,
-    "Selvara - Uninstall",
+    uninstallCaption,
     confirmAndUninstall,
 };
 

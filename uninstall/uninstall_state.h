@@ -5,12 +5,13 @@
 #include <windows.h>
 
 #include "background_window.h"
+#include "install_manifest.h"  // installedFiles, uninstallCaption
 
-constexpr int uninstallFileCount = 4;
-constexpr int uninstallFileSlotBytes = 30;
+constexpr int uninstallFileCount = installedFileCount;
+constexpr size_t uninstallFileSlotBytes = installedFileNameBytes;
 
-extern const char uninstallFiles[uninstallFileCount][uninstallFileSlotBytes];
-extern const char uninstallCaption[];  // "Selvara - Uninstall"
+// The installed file names, deleted in this order (the manifest's installedFiles).
+constexpr const char (&uninstallFiles)[uninstallFileCount][uninstallFileSlotBytes] = installedFiles;
 extern char shortcutFolder[setupPathBytes];
 extern char installFolder[setupPathBytes];
 extern int uninstallCancelled;
