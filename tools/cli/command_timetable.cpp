@@ -22,7 +22,7 @@ bool readDayCount(const char* text, void* target) {
     return readInt(text, days) && days >= 1 && days <= mostDays;
 }
 
-struct TimetableRequest {
+struct TimetableArguments {
     double latitudeDeg = defaultLatitudeDeg;
     double longitudeDeg = defaultLongitudeDeg;
     int zoneHours = defaultZoneHours;
@@ -35,7 +35,7 @@ struct TimetableRequest {
     const char* outPath = nullptr;
 };
 
-int writeRequested(const TimetableRequest& r) {
+int writeRequested(const TimetableArguments& r) {
     if (r.outPath) {
         if (!writeTimetable(r.outPath, r.zoneHours, r.longitudeDeg, r.latitudeDeg, r.year, r.month,
                             r.firstDay, r.dayCount)) {
@@ -53,7 +53,7 @@ int writeRequested(const TimetableRequest& r) {
 }  // namespace
 
 int runTimetable(int argc, char** argv) {
-    TimetableRequest r;
+    TimetableArguments r;
     int day = 0;
     today(r.year, r.month, day);
     const CliOption options[] = {
