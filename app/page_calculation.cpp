@@ -119,7 +119,7 @@ static void createPrayingTimes(HWND page) {
     const int year = today.wYear + static_cast<int>(selectedItemData(page, IDC_YEAR));
 
     if (!writeTimetable(timetablePath, static_cast<double>(Settings.timeZone), Settings.longitude,
-                        Settings.latitude, year, month, today.wDay, 0)) {
+                        Settings.latitude, year, month, today.wDay, wholeMonthDayCount)) {
         char message[pathBufferSize + 64];
         std::snprintf(message, sizeof message, "Can not open file: %s", timetablePath);
         MessageBoxA(page, message, productCaption, MB_OK | MB_ICONERROR);

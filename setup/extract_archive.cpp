@@ -43,8 +43,7 @@ static void chooseTempDirectory() {
 // The archive resource into the compressed file; false if the resource or the file fails.
 static bool writeArchiveResource(const char* compressedPath) {
     HMODULE module = archiveModule != nullptr ? archiveModule : programInstance;
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(RCDATA_SETUP_ARCHIVE),
-                                MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(RCDATA_SETUP_ARCHIVE), RT_RCDATA);
     HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (bytes == nullptr) {

@@ -3,16 +3,12 @@
 
 #include "cli_commands.h"
 #include "cli_options.h"
+#include "settings.h"  // the default place
 #include "timetable.h"
 
 #include <cstdio>
 
 namespace {
-
-// The default place of the settings.
-constexpr double defaultLatitudeDeg = 45.49;
-constexpr double defaultLongitudeDeg = 15.59;
-constexpr int defaultZoneHours = 1;
 
 // Enough for several years of days in one table, and far below any overflow.
 constexpr int mostDays = 100000;
@@ -25,11 +21,11 @@ bool readDayCount(const char* text, void* target) {
 struct TimetableArguments {
     double latitudeDeg = defaultLatitudeDeg;
     double longitudeDeg = defaultLongitudeDeg;
-    int zoneHours = defaultZoneHours;
+    int zoneHours = defaultTimeZoneHours;
     int year = 0;
     int month = 0;
     int firstDay = 0;
-    int dayCount = 0;  // 0: the whole month
+    int dayCount = wholeMonthDayCount;
     bool haveFirstDay = false;
     bool haveDays = false;
     const char* outPath = nullptr;
