@@ -6,6 +6,7 @@
 #include "extract_archive.h"
 
 #include "gunzip.h"
+#include "message_pump.h"
 #include "progress_bar.h"
 #include "record_stream.h"
 #include "setupvara_resource.h"
@@ -72,17 +73,6 @@ static void createRecordDirectories(const char* name) {
                                           static_cast<int>(i), name);
         if (written > 0 && static_cast<size_t>(written) < sizeof directory) {
             CreateDirectoryA(directory, nullptr);
-        }
-    }
-}
-
-// Handles messages waiting for the thread, so that Cancel can arrive between records.
-static void drainMessages() {
-    MSG message;
-    while (cancelFlag == 0 && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(copyPageWindow, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
         }
     }
 }
@@ -160,7 +150,7 @@ void extractArchive(HWND copyPage) {
             }
             recordCounter += 1;
             if (cancelFlag == 0) {
-                drainMessages();
+                drainMessages(copyPageWindow, cancelFlag);
             }
         }
         std::fclose(stream);

@@ -4,6 +4,7 @@
 // The keys go only once every file that matters is gone, so that a cancelled or failed run can
 // be repeated; a file that is still there (the program is running, say) is reported as an error.
 #include "dispatch.h"
+#include "message_pump.h"
 #include "progress_bar.h"
 #include "registry_contract.h"
 #include "uninstall_resource.h"
@@ -28,16 +29,6 @@ static void drawStatus(HDC dc, int file, COLORREF colour) {
 
 static void installedPath(char* out, size_t outBytes, int file) {
     std::snprintf(out, outBytes, "%s\\%s", installFolder, uninstallFiles[file]);
-}
-
-static void drainMessages(HWND dialog) {
-    MSG message;
-    while (uninstallCancelled == 0 && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(dialog, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
 }
 
 static void deleteShortcuts() {
@@ -85,7 +76,7 @@ static LRESULT onDeleteFiles(HWND dialog, WORD, WORD, HWND) {
         fileCounter += 1;
         progressStep();
         if (uninstallCancelled == 0) {
-            drainMessages(dialog);
+            drainMessages(dialog, uninstallCancelled);
         }
     }
     SelectObject(dc, oldFont);

@@ -16,6 +16,10 @@ extern char shortcutFolder[setupPathBytes];
 extern char installFolder[setupPathBytes];
 extern int uninstallCancelled;
 
+// The uninstaller's background window, whose start command runs `runFlow` (confirmAndUninstall
+// in uninstall.exe). uninstall_background.cpp.
+BackgroundParameters uninstallBackgroundParameters(void (*runFlow)(HWND window));
+
 // The start command's handler: asks, runs the status dialog, reports, ends the program.
 void confirmAndUninstall(HWND backgroundWindow);
 
