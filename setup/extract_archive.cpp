@@ -41,7 +41,8 @@ static void chooseTempDirectory() {
     }
 }
 
-// The archive resource into the compressed file; false if the resource or the file fails.
+// The archive resource into the compressed file; false if the resource fails, or the file cannot
+// be created or fully written.
 static bool writeArchiveResource(const char* compressedPath) {
     HMODULE module = archiveModule != nullptr ? archiveModule : programInstance;
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(RCDATA_SETUP_ARCHIVE), RT_RCDATA);
@@ -55,11 +56,21 @@ static bool writeArchiveResource(const char* compressedPath) {
     if (file == nullptr) {
         return false;
     }
-    if (size > 0) {
-        std::fwrite(bytes, 1, size, file);
+    const bool written = size == 0 || std::fwrite(bytes, 1, size, file) == size;
+    return std::fclose(file) == 0 && written;
+}
+
+// One installed file. A file that cannot be created is skipped; one that cannot be written whole
+// (a full disk) is removed again, so that no cut-off program is left behind, and skipped too.
+static void writeInstalledFile(const char* path, const BYTE* data, size_t dataBytes) {
+    std::FILE* output = std::fopen(path, "wb");
+    if (output == nullptr) {
+        return;
     }
-    std::fclose(file);
-    return true;
+    const bool written = dataBytes == 0 || std::fwrite(data, 1, dataBytes, output) == dataBytes;
+    if (std::fclose(output) != 0 || !written) {
+        DeleteFileA(path);
+    }
 }
 
 // Creates every directory named by the record name's prefixes that end at a backslash.
@@ -99,13 +110,7 @@ static bool extractRecord(std::FILE* stream) {
     BYTE* data = static_cast<BYTE*>(static_cast<void*>(block));
     const size_t read = std::fread(data, 1, header.dataBytes, stream);
     if (read == header.dataBytes && pathFits) {
-        std::FILE* output = std::fopen(outputPath, "wb");
-        if (output != nullptr) {
-            if (header.dataBytes > 0) {
-                std::fwrite(data, 1, header.dataBytes, output);
-            }
-            std::fclose(output);
-        }
+        writeInstalledFile(outputPath, data, header.dataBytes);
     }
     GlobalFree(block);
     return read == header.dataBytes;
