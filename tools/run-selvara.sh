@@ -10,9 +10,7 @@ source "$(dirname "$0")/selvara-display.sh"
 help_requested "$@" && { script_help "$0"; exit 0; }
 
 build_targets selvara selvara_drive || { echo "build failed" >&2; exit 1; }
-run_dir="$build/run-selvara"
-mkdir -p "$run_dir"
-cp -f "$selvara_exe" "$panim_dat" "$run_dir/" || exit 1
+prepare_run_dir run-selvara || exit 1
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     cd "$run_dir" && exec "${wine_run[@]}" ./selvara.exe
@@ -20,15 +18,8 @@ fi
 
 shot="${1:-$build/selvara-window.png}"
 use_display force-xvfb || exit 1
-(cd "$run_dir" && "${wine_run[@]}" ./selvara.exe) &
-program_pid=$!
-drive="$selvara_drive_exe"
-if ! "${wine_run[@]}" "$drive" wait-window; then
-    echo "selvara's window did not appear" >&2
-    kill "$program_pid" 2>/dev/null
-    exit 1
-fi
+start_selvara || exit 1
 sleep 0.5
 screenshot "$shot" && echo "screenshot of the window: $shot"
-"${wine_run[@]}" "$drive" close
+"${wine_run[@]}" "$selvara_drive_exe" close
 wait "$program_pid"

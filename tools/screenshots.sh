@@ -12,16 +12,11 @@ source "$(dirname "$0")/selvara-display.sh"
 help_requested "$@" && { script_help "$0"; exit 0; }
 
 build_targets selvara selvara_drive || { echo "build failed" >&2; exit 1; }
-run_dir="$build/run-screenshots"
-rm -rf "$run_dir"
-mkdir -p "$run_dir"
-cp -f "$selvara_exe" "$panim_dat" "$run_dir/" || exit 1
+prepare_run_dir run-screenshots fresh || exit 1
 drive="$selvara_drive_exe"
 
 use_display force-xvfb || exit 1
-(cd "$run_dir" && "${wine_run[@]}" ./selvara.exe) &
-program_pid=$!
-"${wine_run[@]}" "$drive" wait-window || { kill "$program_pid"; exit 1; }
+start_selvara || exit 1
 sleep 0.5
 screenshot "$repo/docs/calculation-page.png" || exit 1
 "${wine_run[@]}" "$drive" create-timetable || { kill "$program_pid"; exit 1; }

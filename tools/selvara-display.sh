@@ -15,6 +15,26 @@ use_display() {
     trap stop_xvfb EXIT
 }
 
+# prepare_run_dir NAME [fresh] : <build>/NAME (emptied first with `fresh`) holding selvara.exe and
+# panim.dat side by side, as an installation has them; sets run_dir.
+prepare_run_dir() {
+    run_dir="$build/$1"
+    [ "${2:-}" = fresh ] && rm -rf "$run_dir"
+    mkdir -p "$run_dir" && cp -f "$selvara_exe" "$panim_dat" "$run_dir/"
+}
+
+# start_selvara : starts selvara.exe from run_dir under Wine in the background (program_pid) and
+# waits until its main window shows; on failure the program is stopped and 1 returned.
+start_selvara() {
+    (cd "$run_dir" && "${wine_run[@]}" ./selvara.exe) &
+    program_pid=$!
+    if ! "${wine_run[@]}" "$selvara_drive_exe" wait-window; then
+        echo "selvara's window did not appear" >&2
+        kill "$program_pid" 2>/dev/null
+        return 1
+    fi
+}
+
 # screenshot FILE : the screen, trimmed to the window (the Xvfb background is black).
 screenshot() {
     import -display "$DISPLAY" -window root "$1.full.png" &&
