@@ -11,7 +11,7 @@ constexpr int uninstallFileCount = installedFileCount;
 constexpr size_t uninstallFileSlotBytes = installedFileNameBytes;
 
 // The installed file names, deleted in this order (the manifest's installedFiles).
-constexpr const char (&uninstallFiles)[uninstallFileCount][uninstallFileSlotBytes] = installedFiles;
+inline constexpr const char (&uninstallFiles)[uninstallFileCount][uninstallFileSlotBytes] = installedFiles;
 extern char shortcutFolder[setupPathBytes];
 extern char installFolder[setupPathBytes];
 extern int uninstallCancelled;
