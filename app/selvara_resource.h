@@ -29,6 +29,17 @@
 #define IDC_TIME_ZONE 106
 #define IDC_DAYLIGHT 107
 #define IDC_CREATE 108
+#define IDC_CALCULATION_SETTINGS 109
+#define IDC_METHOD_SUMMARY 110
+
+// Calculation settings dialog (opened from the calculation page)
+#define IDD_PT_METHOD "IDD_PT_METHOD"
+#define IDC_METHOD 500
+#define IDC_METHOD_DETAILS 501
+#define IDC_ASR_STANDARD 502
+#define IDC_ASR_HANAFI 503
+#define IDC_ADJUST_FIRST 510  // 510-515: minutes added to Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
+#define IDC_ZONE_NAME 520
 
 // Timetable page
 #define IDD_PT_TEXT "IDD_PT_TEXT"
@@ -40,6 +51,9 @@
 #define IDC_HIJRI_YEAR 201
 #define IDC_CALENDAR_GREGORIAN 202
 #define IDC_CALENDAR_HIJRI 203
+#define IDC_CALENDAR_PREVIOUS_YEAR 204
+#define IDC_CALENDAR_NEXT_YEAR 205
+#define IDC_CALENDAR_THIS_YEAR 206
 #define IDC_MONTH_TITLE_FIRST 220  // 220-231: titles of months 1-12
 #define IDC_MONTH_CELL_FIRST 240   // 240-251: cells of months 1-12
 

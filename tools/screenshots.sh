@@ -3,10 +3,10 @@
 #   docs/calculation-page.png  the first run's calculation page
 #   docs/timetable-page.png    the timetable page after "Create Praying Times"
 #   docs/calendar-page.png     the calendar page (Hijri year, as at every start)
+#   docs/calendar-page-next-years.png  the calendar page twelve Hijri years on
 #   docs/author-page.png       the author page
 #   docs/animation-page.png    the animation page in the middle of a prayer
-#
-#   tools/screenshots.sh        SELVARA_BUILD_DIR picks the build folder.
+#   docs/calculation-settings.png  the calculation settings dialog with karachi and the Hanafi Asr
 set -u
 source "$(dirname "$0")/selvara-display.sh"
 help_requested "$@" && { script_help "$0"; exit 0; }
@@ -19,12 +19,20 @@ use_display force-xvfb || exit 1
 start_selvara || exit 1
 sleep 0.5
 screenshot "$repo/docs/calculation-page.png" || exit 1
+"${wine_run[@]}" "$drive" open-settings karachi 1 || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/calculation-settings.png" || exit 1
+"${wine_run[@]}" "$drive" close-settings || { kill "$program_pid"; exit 1; }
+sleep 0.5
 "${wine_run[@]}" "$drive" create-timetable || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/timetable-page.png" || exit 1
 "${wine_run[@]}" "$drive" show-tab calendar || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/calendar-page.png" || exit 1
+"${wine_run[@]}" "$drive" next-year 12 || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/calendar-page-next-years.png" || exit 1
 "${wine_run[@]}" "$drive" show-tab author || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/author-page.png" || exit 1
@@ -35,4 +43,4 @@ screenshot "$repo/docs/author-page.png" || exit 1
 screenshot "$repo/docs/animation-page.png" || exit 1
 "${wine_run[@]}" "$drive" close
 wait "$program_pid"
-echo "wrote docs/calculation-page.png, timetable-page.png, calendar-page.png, author-page.png and animation-page.png"
+echo "wrote docs/calculation-page.png, calculation-settings.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png and animation-page.png"

@@ -5,6 +5,7 @@
 #include "test_files.h"  // readWholeFile
 
 #include "app.h"
+#include "calculation_settings.h"
 #include "local_clock.h"
 #include "selvara_resource.h"
 #include "settings.h"
@@ -34,7 +35,8 @@ struct MessageBoxSeen {
     std::string text;
 };
 
-// Starts watching for a message box of this process before an action that may show one.
+// Starts watching for a message box of this process before an action that may show one. Dialogs
+// already shown when the watcher starts (a dialog that the box will belong to) are not taken.
 class MessageBoxWatcher {
 public:
     MessageBoxWatcher();
@@ -45,6 +47,7 @@ private:
     static DWORD WINAPI watch(void* self);
     HANDLE thread_;
     MessageBoxSeen seen_;
+    std::vector<HWND> shownBefore_;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -66,4 +69,7 @@ protected:
 
     std::string directory;  // the scratch program directory (a Windows path)
     HWND window = nullptr;
+
+private:
+    TimeZoneSource zoneSourceBefore_ = nullptr;
 };

@@ -62,8 +62,31 @@ run hijri 2024-03-11
 run hijri --from 2024-03-08 --to 2024-03-12
 [ "$out" = "$(cat "$data/hijri-2024-03.txt")" ]; check "hijri range" $?
 run hijri 2029-05-14
-[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1999-04-17 to 2029-05-13"
-check "hijri outside the table" $?
+[ "$out" = "2029-05-14 1451-01-01 Mon" ]; check "hijri after 1450 ($out)" $?
+run hijri 1900-04-30
+[ "$out" = "1900-04-30 1318-01-01 Mon" ]; check "hijri first day of the table ($out)" $?
+run hijri 2077-11-16
+[ "$out" = "2077-11-16 1500-12-30 Tue" ]; check "hijri last day of the table ($out)" $?
+run hijri 2077-11-17
+[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1900-04-30 to 2077-11-16 (Hijri 1318 to 1500)"
+check "hijri after the table" $?
+run hijri --from 1900-04-29 --to 1900-05-01
+[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1900-04-29 is outside the Hijri table"
+check "hijri range starting before the table" $?
+
+# RamaDHaan 1460, and the adjustment across a month end (29 SHa`baan 1445 is 2024-03-10).
+run hijri --from 2038-09-29 --to 2038-09-30
+[ "$out" = "2038-09-29 1460-08-29 Wed
+2038-09-30 1460-09-01 Thu" ]; check "hijri RamaDHaan 1460 ($out)" $?
+run hijri --from 2024-03-09 --to 2024-03-11 --hijri-adjust 2
+[ "$out" = "2024-03-09 1445-09-01 Sat
+2024-03-10 1445-09-02 Sun
+2024-03-11 1445-09-03 Mon" ]; check "hijri adjusted by 2 ($out)" $?
+run hijri 2024-03-11 --hijri-adjust -2
+[ "$out" = "2024-03-11 1445-08-28 Mon" ]; check "hijri adjusted by -2 ($out)" $?
+run hijri 1900-04-30 --hijri-adjust -1
+[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1900-05-01 to 2077-11-17 (Hijri 1318 to 1500)"
+check "hijri adjusted out of the table" $?
 
 # Daylight time: with --tz each day of the table is the day computed with that day's offset as
 # its zone. The days of change (from data/zone-changes.txt, read independently from the tz
@@ -160,6 +183,12 @@ bad_arguments=(
     "times --lat 45 --lon 15 --tz Europe/London --zone 0 --date 2026-01-01"
     "hijri 2024-13-01"
     "hijri --from 2024-01-01"
+    "hijri 2024-03-11 --hijri-adjust 3"
+    "hijri 2024-03-11 --hijri-adjust -3"
+    "hijri 2024-03-11 --hijri-adjust 1.5"
+    "hijri 2024-03-11 --hijri-adjust"
+    "hijri 2024-03-11 --from 2024-03-11 --to 2024-03-12"
+    "hijri 2024-03-11 2024-03-12"
     "frobnicate"
 )
 for arguments in "${bad_arguments[@]}"; do

@@ -35,6 +35,15 @@ def record_stream(records):
     return out
 
 
+def place_file(zones, places):
+    body = b"".join(bytes([len(z)]) + z for z in zones)
+    for name, ascii_name, country, zone, lat_e4, lon_e4, population in places:
+        body += bytes([len(name)]) + name + bytes([len(ascii_name)]) + ascii_name + country
+        body += struct.pack("<HiiI", zone, lat_e4, lon_e4, population)
+    header_bytes = 20
+    return b"SVPLACES" + struct.pack("<HHII", 1, len(zones), len(places), header_bytes + len(body)) + body
+
+
 def engine_input(pick, ints=(), doubles=(), tail=b""):
     return bytes([pick]) + struct.pack("<%di" % len(ints), *ints) + struct.pack("<%dd" % len(doubles), *doubles) + tail
 
@@ -61,6 +70,14 @@ def main():
     write("fuzz_gunzip_extract", "plain", stream)
     write("fuzz_gunzip_extract", "cut", gzip.compress(stream, mtime=0)[:40])
 
+    places = place_file([b"Asia/Karachi", b"Europe/Zurich"],
+                        [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219),
+                         (b"Z\xfcrich", b"Zurich", b"CH", 1, 473667, 85500, 341730),
+                         (b"Kuala Lumpur", b"", b"MY", 0, 31412, 1016865, 1453975)])
+    write("fuzz_place_file", "three_places", places)
+    write("fuzz_place_file", "cut", places[:60])
+    write("fuzz_place_file", "query", "Z\u00fcrich, CH".encode("utf-8"))
+
     write("fuzz_engine", "julian_day", engine_input(0, (2026, 12, 8), (8.5,)))
     write("fuzz_engine", "to_gregorian", engine_input(1, (0, 0, 0), (2461383.0,)))
     write("fuzz_engine", "hijri", engine_input(10, (2026, 12, 8)))
@@ -85,6 +102,13 @@ def main():
                        ("rule_london", b"\0GMT0BST,M3.5.0/1,M10.5.0"), ("rule_santiago", b"\0<-04>4<-03>,M9.1.6/24,M4.1.6/24"),
                        ("rule_julian", b"\0EST5EDT,0/0,J365/25")):
         write("fuzz_zone_text", name, text)
+
+    # selvara.ini's values, one line per key in the order the file is read.
+    ini_default = b"selvara\nstandard\n0\n0\n0\n0\n0\n0\n1\n\n\n0"
+    write("fuzz_calculation_settings", "default", ini_default)
+    write("fuzz_calculation_settings", "karachi",
+          b"KARACHI\nhanafi\n-2\n0\n1\n120\n-120\n3\n0\nAsia/Karachi\n330\n-2" + struct.pack("<i", 6))
+    write("fuzz_calculation_settings", "hostile", b"99999999999\n\x00\xff\n+\n--1\n0x7f\n1e9\n\n-\n2\nMars/Base\n5:30\n7")
 
 
 if __name__ == "__main__":
