@@ -15,6 +15,7 @@ cli_exe="$build/tools/cli/selvara-cli.exe"
 run_cli="$repo/build/run/tools/cli/selvara-cli"
 # Generated data and the installer's archive.
 panim_dat="$build/data/panim.dat"
+places_dat="$build/data/places.dat"
 data_dir="$build/data"
 setup_archive="$build/setup/archive/setup_archive.gz"
 # Helpers the scripts drive (built with the tests).
@@ -24,6 +25,7 @@ animation_tick_bench_exe="$build/tests/app/animation_tick_bench.exe"
 setup_bench_exe="$build/tests/setup/setup_bench.exe"
 setup_screens_exe="$build/tests/setup/setup_screens.exe"
 uninstall_screens_exe="$build/tests/uninstall/uninstall_screens.exe"
+places_search_timing_exe="$build/tests/places/places_search_timing.exe"
 
 # Runs a program of this build under Wine in the build's own prefix.
 wine_run=("$repo/tools/wine/wine-run" --prefix "$build/wineprefix")
