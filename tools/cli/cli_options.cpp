@@ -45,7 +45,7 @@ const CliOption* findOption(const char* name, const CliOption* options, std::siz
 }  // namespace
 
 int readOptions(int argc, char** argv, const CliOption* options, std::size_t optionCount) {
-    for (int i = 0; i < argc; i += 2) {  // a name and its value
+    for (int i = 0; i < argc; i += 2) {  // a name and its value each time
         const char* name = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         const CliOption* option = findOption(name, options, optionCount);
@@ -61,6 +61,13 @@ int readOptions(int argc, char** argv, const CliOption* options, std::size_t opt
 
 void writeUsage(std::FILE* stream) {
     std::fputs(usageText, stream);
+}
+
+int finishStandardOutput() {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return exitOk;
+    std::fputs("selvara-cli: Can not write to standard output\n", stderr);
+    return exitWriteFailed;
 }
 
 int usageError(const char* message, const char* detail) {
