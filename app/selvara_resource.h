@@ -14,6 +14,9 @@
 #define IDI_TAB_ANIMATION 14
 #define IDI_TAB_AUTHOR 15
 
+// Bitmaps
+#define IDB_AUTHOR_LOGO 20
+
 // Main window
 #define IDD_PT "IDD_PT"
 #define IDC_TABS 80
@@ -64,6 +67,7 @@
 #define IDC_AUTHOR_SITE 401
 #define IDC_AUTHOR_DOWNLOADS 402
 #define IDC_AUTHOR_RESOURCES 403
+#define IDC_AUTHOR_LOGO 404  // the resources page's logo (a bitmap static)
 
 // Animation page
 #define IDD_PT_ANIMATION "IDD_PT_ANIMATION"

@@ -16,6 +16,12 @@ constexpr size_t settingsLongitudeOffset = 8;   // binary64
 constexpr size_t settingsTownNameOffset = 16;   // 260 bytes of text
 constexpr size_t settingsTimeZoneOffset = 276;  // signed 32-bit
 
+// The place of a first run (also the console tool's default place).
+constexpr double defaultLatitudeDeg = 45.49;
+constexpr double defaultLongitudeDeg = 15.59;
+constexpr char defaultTownName[] = "Zagreb";
+constexpr int32_t defaultTimeZoneHours = 1;
+
 struct SettingsRecord {
     double latitude;              // degrees, north positive, as typed
     double longitude;             // degrees, east positive, as typed
@@ -56,6 +62,11 @@ bool buildProgramFilePath(const char* fileName, char* path, size_t pathSize);
 
 // Forms timetablePath from programDirectory; an empty path when it would not fit.
 void formTimetablePath();
+
+// The timetable file for messages: timetablePath, or, when that is empty because the directory
+// leaves no room for the file name, the directory and the file name joined anyway (a message
+// buffer has room for both). Always terminated within size bytes.
+void describeTimetablePath(char* text, size_t size);
 
 // praytime.cfg in the program directory into / from the process-wide Settings; silent on failure.
 void loadSettings();

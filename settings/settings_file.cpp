@@ -13,10 +13,10 @@ static const char timetableFileName[] = "PrayingTimes.txt";
 SettingsRecord defaultSettings() {
     SettingsRecord record;
     std::memset(&record, 0, sizeof record);
-    record.latitude = 45.49;
-    record.longitude = 15.59;
-    std::snprintf(record.townName, sizeof record.townName, "%s", "Zagreb");
-    record.timeZone = 1;
+    record.latitude = defaultLatitudeDeg;
+    record.longitude = defaultLongitudeDeg;
+    std::snprintf(record.townName, sizeof record.townName, "%s", defaultTownName);
+    record.timeZone = defaultTimeZoneHours;
     record.daylightChanges = 1;
     return record;
 }
@@ -128,6 +128,17 @@ bool buildProgramFilePath(const char* fileName, char* path, size_t pathSize) {
 void formTimetablePath() {
     std::memset(timetablePath, 0, sizeof timetablePath);
     buildProgramFilePath(timetableFileName, timetablePath, sizeof timetablePath);
+}
+
+void describeTimetablePath(char* text, size_t size) {
+    if (size == 0) {
+        return;
+    }
+    if (timetablePath[0] != '\0') {
+        std::snprintf(text, size, "%s", timetablePath);
+    } else {
+        std::snprintf(text, size, "%s\\%s", programDirectory, timetableFileName);
+    }
 }
 
 // Room for the longest directory (259 characters), a backslash and the file name.

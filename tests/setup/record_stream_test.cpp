@@ -1,5 +1,6 @@
 // The record stream of the setup archive: what the packer writes, the installer reads back; every
 // malformed stream is refused before a byte is written.
+#include "gunzip_stream.h"
 #include "record_stream.h"
 
 #include <gtest/gtest.h>
@@ -194,6 +195,105 @@ TEST(RecordStreamHostile, NamesThatLeaveTheInstallationDirectoryAreRefused) {
     }
 }
 
+TEST(RecordStreamHostile, DeviceNamesAreRefusedInEveryElement) {
+    // The device names Windows reserves in every folder, as its documentation of file names lists
+    // them; an extension or trailing spaces do not make them ordinary files.
+    const std::string devices[] = {
+        "CON",        "con",      "Con.txt",       "nul.tar.gz", "PRN ",        "aux",
+        "COM1",       "com9.log", "LPT1",          "lpt9",       "CON .txt",    "sub\\AUX",
+        "aux\\x.txt", "a/NUL",    "a\\b\\PrN.doc", "COM\xB9",    "lpt\xB2.txt", "Com\xB3",
+    };
+    for (const std::string& name : devices) {
+        EXPECT_FALSE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
+        std::vector<uint8_t> stream = fourRecordStream();
+        std::vector<uint8_t> withDevice;
+        appendRaw(withDevice, name, 1, 1);
+        withDevice.insert(withDevice.end(), stream.begin(), stream.end());
+        EXPECT_EQ(scanBytes(withDevice), recordStreamUnsafeName) << "[" << name << "]";
+    }
+    const std::string ordinary[] = {"CONSOLE",       "con1",  "COM10",    "LPT",  "xnul",        "nul_",
+                                    "auxiliary.txt", "a.con", "prn2.txt", "COMA", "sub\\conx\\f"};
+    for (const std::string& name : ordinary) {
+        EXPECT_TRUE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
+    }
+}
+
+// A stream whose second record holds `secondBytes` bytes, written as a sparse file: the scan only
+// seeks over the data, so 64 MiB cost nothing.
+std::FILE* streamWithLargeRecord(uint32_t secondBytes) {
+    std::vector<uint8_t> head;
+    appendRaw(head, "a", 1, 1);
+    appendRaw(head, "b", secondBytes, 0);
+    std::FILE* file = std::tmpfile();
+    if (file == nullptr)
+        return nullptr;
+    std::fwrite(head.data(), 1, head.size(), file);
+    std::fseek(file, static_cast<long>(secondBytes), SEEK_CUR);
+    std::vector<uint8_t> tail;
+    appendRaw(tail, "c", 1, 1);
+    appendRaw(tail, "d", 1, 1);
+    std::fwrite(tail.data(), 1, tail.size(), file);
+    std::rewind(file);
+    return file;
+}
+
+TEST(RecordStreamHostile, RecordsAddingUpToMoreThan64MiBAreRefused) {
+    const uint32_t mostBytes = 64u * 1024 * 1024;
+    struct Case {
+        uint32_t secondBytes;  // the other three records hold one byte each
+        RecordStreamStatus expected;
+    };
+    const Case cases[] = {
+        {mostBytes - 3, recordStreamOk},
+        {mostBytes - 2, recordStreamTooLarge},
+        {mostBytes, recordStreamTooLarge},
+    };
+    for (const Case& c : cases) {
+        std::FILE* file = streamWithLargeRecord(c.secondBytes);
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(scanRecordStream(file), c.expected) << c.secondBytes;
+        std::rewind(file);
+        EXPECT_EQ(scanRecordStream(file, uint64_t{1} << 40), c.expected)
+            << "a larger room does not lift the limit";
+        std::fclose(file);
+    }
+}
+
+TEST(RecordStreamHostile, RecordsAddingUpToMoreThanTheRoomGivenAreRefused) {
+    std::vector<uint8_t> stream;
+    appendRaw(stream, "a", 400, 400);
+    appendRaw(stream, "b", 300, 300);
+    appendRaw(stream, "c", 200, 200);
+    appendRaw(stream, "d", 100, 100);  // 1,000 bytes of data
+    for (uint64_t room : {uint64_t{1000}, uint64_t{999}, uint64_t{0}}) {
+        std::FILE* file = streamOf(stream);
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(scanRecordStream(file, room), room >= 1000 ? recordStreamOk : recordStreamTooLarge) << room;
+        std::fclose(file);
+    }
+}
+
+TEST(GunzipStream, StopsOnceMoreThanTheMostBytesComeOut) {
+    const char path[] = "selvara-gunzip-test.gz";  // in the test's working folder, on both systems
+    const std::vector<uint8_t> plain(100000, uint8_t{'z'});
+    gzFile out = gzopen(path, "wb");
+    ASSERT_NE(out, nullptr);
+    gzwrite(out, plain.data(), static_cast<unsigned>(plain.size()));
+    gzclose(out);
+    for (uint64_t most : {uint64_t{100000}, uint64_t{99999}, uint64_t{0}}) {
+        gzFile in = gzopen(path, "rb");
+        ASSERT_NE(in, nullptr);
+        std::FILE* destination = std::tmpfile();
+        ASSERT_NE(destination, nullptr);
+        const GunzipResult result = gunzipStream(in, destination, most);
+        EXPECT_EQ(result.status, most >= 100000 ? gunzipOk : gunzipTooLarge) << most;
+        EXPECT_LE(static_cast<uint64_t>(std::ftell(destination)), most + 16384) << "stops within one buffer";
+        std::fclose(destination);
+        gzclose(in);
+    }
+    std::remove(path);
+}
+
 #ifdef PACKER_PROGRAM
 // The packer as the build runs it: its output is one gzip member with no file name and a zero
 // modification time, whose content reads back as the four records in the order given.
@@ -265,6 +365,55 @@ TEST(Packer, RefusesAnUnsafeNameAndAMissingFile) {
     command = std::string(PACKER_PROGRAM) + " " + out + " x=" + folder + "no-such-file 2>/dev/null";
     EXPECT_NE(std::system(command.c_str()), 0);
     std::remove(out.c_str());
+}
+
+void writeFile(const std::string& path, const std::string& content) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    std::fwrite(content.data(), 1, content.size(), file);
+    std::fclose(file);
+}
+
+// As the build packs the installer: the manifest's files, each from the first folder holding it.
+TEST(Packer, PacksTheManifestFromTheFirstFolderHoldingEachFile) {
+    const std::string first = ::testing::TempDir() + "packer_first";
+    const std::string second = ::testing::TempDir() + "packer_second";
+    ASSERT_EQ(std::system(("mkdir -p " + first + " " + second).c_str()), 0);
+    for (const char* name : installedFiles) {
+        writeFile(second + "/" + name, std::string("second ") + name);
+    }
+    writeFile(first + "/" + installedFiles[1], "first");
+    const std::string out = ::testing::TempDir() + "manifest.gz";
+    const std::string command =
+        std::string(PACKER_PROGRAM) + " " + out + " --from " + first + " " + second + " > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+    gzFile in = gzopen(out.c_str(), "rb");
+    ASSERT_NE(in, nullptr);
+    std::vector<uint8_t> stream(1 << 16);
+    const int count = gzread(in, stream.data(), static_cast<unsigned>(stream.size()));
+    gzclose(in);
+    ASSERT_GT(count, 0);
+    stream.resize(static_cast<size_t>(count));
+    std::FILE* file = streamOf(stream);
+    for (int i = 0; i < installedFileCount; ++i) {
+        ArchiveRecordHeader record;
+        ASSERT_EQ(readRecordHeader(file, record), recordStreamOk);
+        EXPECT_STREQ(record.name, installedFiles[i]);
+        std::string data(record.dataBytes, '\0');
+        ASSERT_EQ(std::fread(&data[0], 1, data.size(), file), data.size());
+        EXPECT_EQ(data, i == 1 ? std::string("first") : std::string("second ") + installedFiles[i]);
+    }
+    EXPECT_EQ(std::fgetc(file), EOF);
+    std::fclose(file);
+
+    // A manifest file that no folder holds stops the build's packing step.
+    std::remove((second + "/" + installedFiles[uninstallerFile]).c_str());
+    EXPECT_NE(std::system((std::string(PACKER_PROGRAM) + " " + out + " --from " + first + " " + second +
+                           " > /dev/null 2>&1")
+                              .c_str()),
+              0);
+    std::system(("rm -rf " + first + " " + second + " " + out).c_str());
 }
 #endif
 

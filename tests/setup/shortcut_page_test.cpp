@@ -5,6 +5,7 @@
 #include "in_process.h"
 #include "install_checks.h"
 #include "registry_contract.h"
+#include "list_view.h"
 #include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
@@ -18,38 +19,6 @@
 namespace {
 
 const DWORD thisProcess = GetCurrentProcessId();
-
-std::vector<std::string> listItems(HWND list) {
-    std::vector<std::string> items;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[260] = "";
-        LVITEMA request = {};
-        request.pszText = text;
-        request.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&request));
-        items.push_back(text);
-    }
-    return items;
-}
-
-void doubleClickItem(HWND dialog, int listId, int item) {
-    HWND list = GetDlgItem(dialog, listId);
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
-    NMHDR notify = {list, static_cast<UINT_PTR>(listId), static_cast<UINT>(NM_DBLCLK)};
-    SendMessageA(dialog, WM_NOTIFY, listId, reinterpret_cast<LPARAM>(&notify));
-}
-
-int indexOf(const std::vector<std::string>& items, const std::string& text) {
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == text)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
 
 class ShortcutPage : public ::testing::Test {
 protected:
@@ -82,8 +51,8 @@ TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
                       pressButton(page, IDC_SHORTCUT_BROWSE);
                       HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_SHORTCUT_FOLDERS);
                       ASSERT_NE(browser, nullptr);
-                      items = listItems(GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS));
-                      doubleClickItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, indexOf(items, subName));
+                      items = listViewItems(GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS));
+                      doubleClickListItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, indexOfItem(items, subName));
                       pressButton(browser, IDOK);
                       waitForWindowGone(browser);
                       Sleep(50);
@@ -93,7 +62,7 @@ TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
     EXPECT_EQ(result, 0);
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items[0], "........") << "Programs is deeper than 21 characters";
-    EXPECT_NE(indexOf(items, subName), -1);
+    EXPECT_NE(indexOfItem(items, subName), -1);
     EXPECT_EQ(shown, sub + "\\Selvara");
     const std::string group = sub + "\\Selvara";
     EXPECT_EQ(registryText(uninstallKey, "Scdir"), group);
@@ -101,6 +70,65 @@ TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
     EXPECT_EQ(shortcutTarget(group + "\\Selvara.lnk"), "C:\\Selvara-nowhere\\selvara.exe");
     EXPECT_EQ(shortcutTarget(group + "\\Uninstall.lnk"), "C:\\Selvara-nowhere\\uninstall.exe");
     EXPECT_EQ(shortcutTarget(group + "\\Readme.lnk"), "C:\\Selvara-nowhere\\Readme.wri");
+}
+
+// Sets or deletes the all-users "Common Programs" value for one test and puts it back after.
+class ProgramsValue {
+public:
+    ProgramsValue() : saved(shellFolder(commonProgramsValueName)) {}
+    ~ProgramsValue() { set(saved); }
+    void set(const std::string& value) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, shellFoldersKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+        RegSetValueExA(key, commonProgramsValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(key);
+    }
+    void remove() {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, shellFoldersKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+        RegDeleteValueA(key, commonProgramsValueName);
+        RegCloseKey(key);
+    }
+    const std::string saved;
+};
+
+// The page shows where the group goes: the Programs folder as the registry names it without a
+// trailing backslash, or "C:" when the value is missing or empty.
+TEST_F(ShortcutPage, ProgramsFolderMissingOrEndingInABackslash) {
+    ProgramsValue value;
+    ASSERT_FALSE(value.saved.empty());
+    struct Case {
+        const char* what;
+        bool present;
+        std::string stored;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"missing", false, "", "C:"},
+        {"empty", true, "", "C:"},
+        {"ending in a backslash", true, value.saved + "\\", value.saved},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.present)
+            value.set(c.stored);
+        else
+            value.remove();
+        std::string shown;
+        const INT_PTR result = runDriven([] { return showShortcutPage(nullptr); },
+                                         [&] {
+                                             HWND page =
+                                                 waitForDialogWithControl(thisProcess, IDC_SHORTCUT_DESKTOP);
+                                             ASSERT_NE(page, nullptr);
+                                             shown = windowText(GetDlgItem(page, IDC_SHORTCUT_FOLDER));
+                                             pressButton(page, IDCANCEL);
+                                             answerNextMessageBox(thisProcess, IDYES);
+                                         });
+        EXPECT_EQ(result, 1);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(std::string(wizard.startMenuFolder), c.shown);
+    }
 }
 
 TEST_F(ShortcutPage, BrowserCancelRestoresAndTheUpEntryStopsAt21Characters) {
@@ -113,12 +141,12 @@ TEST_F(ShortcutPage, BrowserCancelRestoresAndTheUpEntryStopsAt21Characters) {
                   ASSERT_NE(browser, nullptr);
                   HWND list = GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS);
                   for (int climb = 0; climb < 8; ++climb) {
-                      const std::vector<std::string> items = listItems(list);
+                      const std::vector<std::string> items = listViewItems(list);
                       upShown.push_back(!items.empty() && items[0] == "........");
                       folders.push_back(wizard.startMenuFolder);
                       if (!upShown.back())
                           break;
-                      doubleClickItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, 0);
+                      doubleClickListItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, 0);
                   }
                   pressButton(browser, IDCANCEL);
               });
