@@ -29,6 +29,13 @@
 #define IDC_TIME_ZONE 106
 #define IDC_DAYLIGHT 107
 #define IDC_CREATE 108
+#define IDC_FIND_PLACE 111
+
+// Find town dialog (opened by "Find..." beside the town name)
+#define IDD_FIND_PLACE "IDD_FIND_PLACE"
+#define IDC_FIND_TEXT 600
+#define IDC_FIND_LIST 601
+#define IDC_FIND_STATUS 602
 
 // Timetable page
 #define IDD_PT_TEXT "IDD_PT_TEXT"
