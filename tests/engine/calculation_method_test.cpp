@@ -76,6 +76,26 @@ TEST(CalculationMethod, MakkahWaitsTwoHoursInRamadan) {
     }
 }
 
+// With a Hijri adjustment the Ramadan days move with the calendar page's months: +1 makes
+// 10 March 2024 the first of Ramadan, -1 keeps 11 March in SHa`baan and 10 April in Ramadan.
+TEST(CalculationMethod, MakkahRamadanFollowsTheHijriAdjustment) {
+    const struct {
+        int day;
+        int adjustmentDays;
+        double minutes;
+    } days[] = {{9, 1, 90.0}, {10, 1, 120.0}, {11, -1, 90.0}, {12, -1, 120.0}, {10, 2, 120.0}, {9, 2, 120.0}};
+    for (const auto& d : days) {
+        PrayerOptions options = methodOptions("makkah");
+        options.hijriAdjustmentDays = d.adjustmentDays;
+        const PrayerTimes t = computeDayTimes(2024, 3, d.day, 21.42, 39.83, 180, options);
+        EXPECT_NEAR((t.evening - t.sunset) * 60.0, d.minutes, 1e-9) << d.day << " " << d.adjustmentDays;
+    }
+    PrayerOptions options = methodOptions("makkah");
+    options.hijriAdjustmentDays = -1;
+    const PrayerTimes t = computeDayTimes(2024, 4, 10, 21.42, 39.83, 180, options);
+    EXPECT_NEAR((t.evening - t.sunset) * 60.0, 120.0, 1e-9);
+}
+
 // Every method, both shadow rules, pole to pole, a year of days: every time a finite number, in
 // the order of the day.
 TEST(CalculationMethod, NoTimeIsEverNotANumber) {
