@@ -1,6 +1,6 @@
 // The "Find..." dialog: an edit box, the matching places (name, country, latitude, longitude, zone
 // with its offset today), OK and Cancel. The list follows every keystroke.
-#include "find_place_dialog.h"
+#include "dialog_find_place.h"
 
 #include "app.h"
 #include "local_clock.h"

@@ -1,7 +1,8 @@
 // The "Find town" dialog, modal as the page opens it, driven from a second thread as a user would:
 // keystrokes into the edit box, the list read back, a row chosen, OK or Cancel.
 #include "app_fixture.h"
-#include "find_place_dialog.h"
+#include "dialog_find_place.h"
+#include "calculation_settings.h"
 
 #include <cstring>
 #include <functional>
@@ -186,6 +187,132 @@ TEST_F(FindPlaceDialogTest, WithoutAGoodListSaysWhyAndPicksNothing) {
         EXPECT_FALSE(okEnabled) << c.what;
         EXPECT_STREQ(found.townName, "untouched") << c.what;
     }
+}
+
+}  // namespace
+
+namespace {
+
+std::string hostPathToWindowsPath(const std::string& path) {
+    std::string windowsPath = path[0] == '/' ? "Z:" + path : path;
+    for (char& c : windowsPath) {
+        c = c == '/' ? '\\' : c;
+    }
+    return windowsPath;
+}
+
+// The console tool's timetable for a place, written by the Windows selvara-cli.exe itself.
+std::string consoleTimetable(const std::string& directory, const char* place, int year, int month) {
+    const std::string out = directory + "\\console.txt";
+    char commandLine[1024];
+    std::snprintf(commandLine, sizeof commandLine,
+                  "\"%s\" timetable --place \"%s\" --year %d --month %d --out \"%s\"",
+                  hostPathToWindowsPath(SELVARA_CLI_EXE).c_str(), place, year, month, out.c_str());
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        ADD_FAILURE() << "cannot start " << commandLine;
+        return std::string();
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u) << commandLine;
+    const std::string bytes = readFileBytes(out);
+    DeleteFileA(out.c_str());
+    return bytes;
+}
+
+class FindOnCalculationPageTest : public FindPlaceDialogTest {
+protected:
+    // Presses "Find...", types `typed`, takes the first row (OK) or cancels.
+    void findPlace(const char* typed, bool accept) {
+        FindDialogDriver driver([&](HWND dialog) {
+            type(dialog, typed);
+            press(dialog, accept ? IDOK : IDCANCEL);
+        });
+        pressButton(IDC_FIND_PLACE);
+        ASSERT_TRUE(driver.found());
+    }
+};
+
+struct PickCase {
+    const char* typed;
+    const char* consoleQuery;
+    const char* latitude;
+    const char* longitude;
+    const char* town;
+    const char* zoneField;
+    const char* zoneName;
+};
+
+// Karachi keeps UTC+5 all year; London's June is on summer time, which the page's daylight box
+// (checked on a first run) takes from the zone's rules, as --place does.
+const PickCase pickCases[] = {
+    {"Kar", "Karachi", "24.8608", "67.0104", "Karachi", "5", "Asia/Karachi"},
+    {"london", "London", "51.5085", "-0.1257", "London", "0", "Europe/London"},
+    {"kolk", "Kolkata", "22.5626", "88.3630", "Kolkata", "5:30", "Asia/Kolkata"},
+};
+
+TEST_F(FindOnCalculationPageTest, PickFillsThePageAndCreateWritesTheConsoleToolsTimetable) {
+    installPlaces();
+    for (const PickCase& c : pickCases) {
+        createMainWindow();
+        ASSERT_EQ(IsDlgButtonChecked(currentPage, IDC_DAYLIGHT), BST_CHECKED);
+        findPlace(c.typed, true);
+        EXPECT_EQ(field(IDC_LATITUDE), c.latitude) << c.typed;
+        EXPECT_EQ(field(IDC_LONGITUDE), c.longitude) << c.typed;
+        EXPECT_EQ(field(IDC_TOWN), c.town) << c.typed;
+        EXPECT_EQ(field(IDC_TIME_ZONE), c.zoneField) << c.typed;
+        EXPECT_STREQ(Calculation.zoneName, c.zoneName) << c.typed;
+
+        pressButton(IDC_CREATE);
+        EXPECT_EQ(selectedTab(), 1);
+        const std::string written = readFileBytes(timetablePath);
+        ASSERT_FALSE(written.empty());
+        EXPECT_EQ(written, consoleTimetable(directory, c.consoleQuery, fixedYear, fixedMonth)) << c.typed;
+        closeMainWindow();
+        DestroyWindow(window);
+        window = nullptr;
+        Calculation = defaultCalculationSettings();
+        Settings = defaultSettings();
+    }
+}
+
+TEST_F(FindOnCalculationPageTest, CoordinatesTypedByHandForgetTheZoneName) {
+    installPlaces();
+    createMainWindow();
+    findPlace("Kar", true);
+    ASSERT_STREQ(Calculation.zoneName, "Asia/Karachi");
+    setField(IDC_TOWN, "My street");  // the town name is not the place
+    EXPECT_STREQ(Calculation.zoneName, "Asia/Karachi");
+    setField(IDC_LATITUDE, "24.9");
+    EXPECT_STREQ(Calculation.zoneName, "");
+
+    findPlace("Kar", true);
+    ASSERT_STREQ(Calculation.zoneName, "Asia/Karachi");
+    setField(IDC_LONGITUDE, "67.1");
+    EXPECT_STREQ(Calculation.zoneName, "");
+}
+
+TEST_F(FindOnCalculationPageTest, CancelLeavesThePageAsItWas) {
+    installPlaces();
+    createMainWindow();
+    const std::string before[] = {field(IDC_LATITUDE), field(IDC_LONGITUDE), field(IDC_TOWN),
+                                  field(IDC_TIME_ZONE)};
+    const SettingsRecord settingsBefore = Settings;
+    findPlace("Kar", false);
+    const std::string after[] = {field(IDC_LATITUDE), field(IDC_LONGITUDE), field(IDC_TOWN),
+                                 field(IDC_TIME_ZONE)};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(after[i], before[i]);
+    }
+    EXPECT_EQ(std::memcmp(&Settings, &settingsBefore, sizeof Settings), 0);
+    EXPECT_STREQ(Calculation.zoneName, "");
 }
 
 }  // namespace
