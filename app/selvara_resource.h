@@ -14,6 +14,9 @@
 #define IDI_TAB_ANIMATION 14
 #define IDI_TAB_AUTHOR 15
 
+// Bitmaps
+#define IDB_AUTHOR_LOGO 20
+
 // Main window
 #define IDD_PT "IDD_PT"
 #define IDC_TABS 80
@@ -41,6 +44,7 @@
 #define IDC_ASR_HANAFI 503
 #define IDC_ADJUST_FIRST 510  // 510-515: minutes added to Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
 #define IDC_ZONE_NAME 520
+#define IDC_HIJRI_ADJUSTMENT 521  // days added to the date before the Hijri table is read (-2 to 2)
 
 // Find town dialog (opened by "Find..." beside the town name)
 #define IDD_FIND_PLACE "IDD_FIND_PLACE"
@@ -70,6 +74,7 @@
 #define IDC_AUTHOR_SITE 401
 #define IDC_AUTHOR_DOWNLOADS 402
 #define IDC_AUTHOR_RESOURCES 403
+#define IDC_AUTHOR_LOGO 404  // the resources page's logo (a bitmap static)
 
 // Animation page
 #define IDD_PT_ANIMATION "IDD_PT_ANIMATION"
