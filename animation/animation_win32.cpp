@@ -1,7 +1,6 @@
 // Pictures, palette and frame buffer on the window system.
 #include "animation_win32.h"
 
-#include "resource.h"
 #include "settings.h"
 
 HBITMAP frameBuffer;
@@ -13,11 +12,12 @@ const char frameLoadErrorText[] = "Error while loading praying animations";
 
 static const char animationFileName[] = "panim.dat";
 
-static void reportBadFrameRecord(int, void*) {
-    MessageBoxA(mainWindow, frameLoadErrorText, nullptr, MB_ICONERROR | MB_OK);
+// The loader's report of a record of another size; the context is the owner window.
+static void reportBadFrameRecord(int, void* owner) {
+    MessageBoxA(static_cast<HWND>(owner), frameLoadErrorText, nullptr, MB_ICONERROR | MB_OK);
 }
 
-void loadAnimationFrames() {
+void loadAnimationFrames(HWND owner) {
     if (framesLoadAttempted) {
         return;
     }
@@ -26,12 +26,12 @@ void loadAnimationFrames() {
         framesLoadAttempted = true;  // no path: the pictures stay empty for this run
         return;
     }
-    loadAnimationFramesFromPath(path, reportBadFrameRecord, nullptr);
+    loadAnimationFramesFromPath(path, reportBadFrameRecord, owner);
 }
 
-bool loadAnimationPalette(uint8_t* colourTable) {
+bool loadAnimationPalette(const char* paletteResource, uint8_t* colourTable) {
     HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC resource = FindResourceA(module, RCDATA_PALETTE, RT_RCDATA);
+    HRSRC resource = FindResourceA(module, paletteResource, RT_RCDATA);
     if (resource == nullptr) {
         return false;
     }
@@ -76,7 +76,7 @@ static void releaseFrameBuffer() {
     }
 }
 
-bool createFrameBuffer() {
+bool createFrameBuffer(HWND window, const char* paletteResource) {
     releaseFrameBuffer();
 
     frameBufferInfo = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, frameBufferInfoBytes);
@@ -91,15 +91,15 @@ bool createFrameBuffer() {
     }
     writeFrameBufferHeader(info);
     // Without the palette resource the colour table stays zero: every index shows black.
-    loadAnimationPalette(info + bitmapHeaderBytes);
+    loadAnimationPalette(paletteResource, info + bitmapHeaderBytes);
 
-    HDC dc = GetDC(mainWindow);
+    HDC dc = GetDC(window);
     void* bits = nullptr;
     HBITMAP bitmap = nullptr;
     if (dc != nullptr) {
         bitmap = CreateDIBSection(dc, reinterpret_cast<const BITMAPINFO*>(info), DIB_RGB_COLORS, &bits,
                                   nullptr, 0);
-        ReleaseDC(mainWindow, dc);
+        ReleaseDC(window, dc);
     }
     GlobalUnlock(frameBufferInfo);
 

@@ -3,7 +3,7 @@
 #include "dispatch.h"
 #include "page_author.h"
 #include "page_calendar.h"
-#include "resource.h"
+#include "selvara_resource.h"
 #include "settings.h"
 
 #include <commctrl.h>

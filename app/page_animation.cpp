@@ -4,7 +4,7 @@
 
 #include "animation_win32.h"
 #include "app.h"
-#include "resource.h"
+#include "selvara_resource.h"
 #include "step_rules.h"
 
 #include <cstdio>
@@ -238,8 +238,8 @@ static void onInitDialog(HWND page) {
     std::snprintf(periodText, sizeof periodText, "%u", static_cast<unsigned>(animationState.periodMs));
     SetDlgItemTextA(page, IDC_PERIOD, periodText);
 
-    loadAnimationFrames();
-    createFrameBuffer();
+    loadAnimationFrames(mainWindow);
+    createFrameBuffer(mainWindow, RCDATA_PALETTE);
     showIntroduction(page);
 }
 

@@ -3,7 +3,7 @@
 #include "page_author.h"
 
 #include "app.h"
-#include "resource.h"
+#include "selvara_resource.h"
 #include "settings.h"
 
 #include <commctrl.h>

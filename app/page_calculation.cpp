@@ -1,7 +1,7 @@
 // The calculation page: the place, the month and the year; writes the month's timetable.
 #include "app.h"
 #include "local_clock.h"
-#include "resource.h"
+#include "selvara_resource.h"
 #include "settings.h"
 #include "timetable.h"
 

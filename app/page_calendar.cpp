@@ -4,7 +4,7 @@
 
 #include "app.h"
 #include "local_clock.h"
-#include "resource.h"
+#include "selvara_resource.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The timetable page: the timetable file shown byte for byte in the fixed-pitch font.
 #include "app.h"
-#include "resource.h"
+#include "selvara_resource.h"
 #include "settings.h"
 
 #include <cstdio>

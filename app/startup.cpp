@@ -1,7 +1,7 @@
 // Program start: paths, caption, common controls, the main window's class, the main window.
 #include "app.h"
 #include "program_directory.h"
-#include "resource.h"
+#include "selvara_resource.h"
 
 #include <commctrl.h>
 

@@ -75,6 +75,8 @@ PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, do
     parameters.asrShadowFactor = 1.0;
     parameters.substituteLatitude = 0.7853981633974483;  // 45 degrees
     parameters.ishaInterval = 1.5;
+    parameters.ishaDepression = 0.0;
+    parameters.maghribDepression = 0.0;
     return parameters;
 }
 
@@ -141,87 +143,162 @@ SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitu
     return sun;
 }
 
-double dawnFraction(int year, int month, int day, const PrayerParameters& parameters) {
+namespace {
+
+// A night share that cannot be formed (the sun never reaches the depression even at the
+// substitute latitude's solstice, which no method of the table comes near) falls back to the
+// seventh of the night.
+constexpr double fallbackNightShare = 1.0 / 7.0;
+
+// The share of the night between the sun's crossing of the horizon and its reaching depressionRad
+// below it, at the substitute latitude: before sunrise for dawn, after sunset for the evening.
+double nightShare(int year, int month, int day, const PrayerParameters& parameters, double depressionRad,
+                  bool afterSunset) {
     const double latitudeRad = signedSubstituteLatitude(parameters);
     const SunDay sun = sunTimes(year, month, day, parameters.longitudeRad, latitudeRad, parameters.zoneHours);
     const double ss = std::sin(latitudeRad) * std::sin(sun.declination);
     const double cc = std::cos(latitudeRad) * std::cos(sun.declination);
     const double nightHours = 24.0 - sun.set + sun.rise;
-    const double dawnHours = sun.transit -
-                             arcCos((std::sin(-parameters.fajrDepression) - ss) / cc) * hoursPerRadian -
-                             parameters.safetyHours;
-    return (sun.rise - dawnHours) / nightHours;
+    const double hourAngleHours = arcCos((std::sin(-depressionRad) - ss) / cc) * hoursPerRadian;
+    if (!afterSunset) {
+        const double dawnHours = sun.transit - hourAngleHours - parameters.safetyHours;
+        return (sun.rise - dawnHours) / nightHours;
+    }
+    const double eveningHours = sun.transit + hourAngleHours + parameters.safetyHours;
+    return (eveningHours - sun.set) / nightHours;
+}
+
+// The sun of one day at the latitude in use, with the horizon corrections of the real latitude.
+struct DayGeometry {
+    SunDay sun;
+    double latitudeRad;          // the latitude in use: the real one or the substitute
+    double ss;                   // sin(latitude in use) sin(declination)
+    double cc;                   // cos(latitude in use) cos(declination)
+    double riseCorrectionHours;  // subtracted from sunrise (and from the ordinary dawn)
+    double setCorrectionHours;   // added to sunset (and to an evening by angle)
+};
+
+void takeSunAt(DayGeometry& day, int year, int month, int dayOfMonth, const PrayerParameters& parameters,
+               double latitudeRad) {
+    day.latitudeRad = latitudeRad;
+    day.sun = sunTimes(year, month, dayOfMonth, parameters.longitudeRad, latitudeRad, parameters.zoneHours);
+    day.ss = std::sin(latitudeRad) * std::sin(day.sun.declination);
+    day.cc = std::cos(latitudeRad) * std::cos(day.sun.declination);
+}
+
+// (sin a - SS) / CC: the cosine of the hour angle at which the sun stands at altitude a.
+double hourAngleArgument(const DayGeometry& day, double altitudeRad) {
+    return (std::sin(altitudeRad) - day.ss) / day.cc;
+}
+
+// Horizon corrections for the height of the place, only at moderate latitudes.
+void applyHorizonCorrections(DayGeometry& day, const PrayerParameters& parameters) {
+    day.riseCorrectionHours = 0.0;
+    day.setCorrectionHours = 0.0;
+    if (day.sun.noSunrise || !(std::fabs(day.latitudeRad) < horizonCorrectionMaxLatitudeRad) ||
+        (parameters.eastHeight == 0.0 && parameters.westHeight == 0.0))
+        return;
+    const double h0 = arcCos(hourAngleArgument(day, correctionAltitudeRad));
+    auto correctionHours = [&](double heightM) {
+        const double altitudeRad = zenithMinusRefractionRad - arcSin(earthRadiusM / (earthRadiusM + heightM));
+        return (h0 - arcCos(hourAngleArgument(day, altitudeRad))) * hoursPerRadian;
+    };
+    day.setCorrectionHours = correctionHours(parameters.westHeight);
+    day.riseCorrectionHours = correctionHours(parameters.eastHeight);
+}
+
+// No usable day at the real latitude: take the sun times of the substitute latitude.
+void substituteWhenNoUsableDay(DayGeometry& day, int year, int month, int dayOfMonth,
+                               const PrayerParameters& parameters) {
+    const double dayLengthHours = std::fabs(day.sun.set - day.sun.rise);
+    if (day.sun.noSunrise || dayLengthHours <= shortestDayHours || !(dayLengthHours < longestDayHours))
+        takeSunAt(day, year, month, dayOfMonth, parameters, signedSubstituteLatitude(parameters));
+}
+
+// Afternoon: the sun's altitude where a shadow is its noon length plus the shadow factor.
+double afternoonTime(const DayGeometry& day, const PrayerParameters& parameters) {
+    const double shadowRatio =
+        parameters.asrShadowFactor + std::tan(std::fabs(day.sun.declination - day.latitudeRad));
+    const double asrAltitudeRad = std::atan(1.0 / shadowRatio);
+    const double asrArgument = hourAngleArgument(day, asrAltitudeRad);
+    if (std::fabs(asrArgument) > 1.0)
+        return day.sun.transit + asrFallbackHours + parameters.safetyHours;
+    return day.sun.transit + arcCos(asrArgument) * hoursPerRadian + parameters.safetyHours;
+}
+
+// Whether a twilight time is taken as a share of the night. At 48 degrees and beyond the share is
+// used when the sun comes close to, or never reaches, the depression; below 48 degrees only when it
+// never reaches it (the ordinary rule would give no time at all).
+bool useNightShare(double realLatitudeRad, double argument, double depressionRad) {
+    if (std::fabs(realLatitudeRad) < highLatitudeRad)
+        return !(std::fabs(argument) <= 1.0);
+    return !(std::fabs(argument) <= 0.45 + 1.3369 * depressionRad);
+}
+
+// The share is taken from the solstice of the place's hemisphere at the substitute latitude: a
+// pure function of the year and place, worked out only when used.
+double solsticeShare(int year, const PrayerParameters& parameters, double depressionRad, bool afterSunset) {
+    const int solsticeMonth = parameters.latitudeRad >= 0.0 ? 6 : 12;
+    const double share = nightShare(year, solsticeMonth, 21, parameters, depressionRad, afterSunset);
+    return std::isfinite(share) ? share : fallbackNightShare;
+}
+
+double nightHoursOf(const DayGeometry& day) {
+    return 24.0 - day.sun.set + day.sun.rise;
+}
+
+// Dawn: the sun depressionRad below the horizon before sunrise, or a share of the night.
+double dawnTime(int year, const DayGeometry& day, const PrayerParameters& parameters) {
+    const double depressionRad = parameters.fajrDepression;
+    const double argument = hourAngleArgument(day, -depressionRad);
+    if (useNightShare(parameters.latitudeRad, argument, depressionRad))
+        return day.sun.rise - solsticeShare(year, parameters, depressionRad, false) * nightHoursOf(day);
+    return day.sun.transit - arcCos(argument) * hoursPerRadian - day.riseCorrectionHours +
+           parameters.safetyHours;
+}
+
+// Dawn's rule mirrored after the transit: the sun depressionRad below the horizon after sunset, or
+// a share of the night after sunset.
+double afterSunsetTime(int year, const DayGeometry& day, const PrayerParameters& parameters,
+                       double depressionRad) {
+    const double argument = hourAngleArgument(day, -depressionRad);
+    if (useNightShare(parameters.latitudeRad, argument, depressionRad))
+        return day.sun.set + solsticeShare(year, parameters, depressionRad, true) * nightHoursOf(day);
+    return day.sun.transit + arcCos(argument) * hoursPerRadian + day.setCorrectionHours +
+           parameters.safetyHours;
+}
+
+}  // namespace
+
+double dawnFraction(int year, int month, int day, const PrayerParameters& parameters) {
+    return nightShare(year, month, day, parameters, parameters.fajrDepression, false);
+}
+
+double eveningFraction(int year, int month, int day, const PrayerParameters& parameters,
+                       double depressionRad) {
+    return nightShare(year, month, day, parameters, depressionRad, true);
 }
 
 PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParameters& parameters) {
-    const double realLatitudeRad = parameters.latitudeRad;
-    double latitudeRad = realLatitudeRad;
-    SunDay sun = sunTimes(year, month, day, parameters.longitudeRad, latitudeRad, parameters.zoneHours);
-    double ss = std::sin(latitudeRad) * std::sin(sun.declination);
-    double cc = std::cos(latitudeRad) * std::cos(sun.declination);
-
-    // Horizon corrections for the height of the place, only at moderate latitudes.
-    double riseCorrectionHours = 0.0;
-    double setCorrectionHours = 0.0;
-    if (!sun.noSunrise && std::fabs(latitudeRad) < horizonCorrectionMaxLatitudeRad &&
-        (parameters.eastHeight != 0.0 || parameters.westHeight != 0.0)) {
-        const double h0 = arcCos((std::sin(correctionAltitudeRad) - ss) / cc);
-        auto correctionHours = [&](double heightM) {
-            const double altitudeRad =
-                zenithMinusRefractionRad - arcSin(earthRadiusM / (earthRadiusM + heightM));
-            return (h0 - arcCos((std::sin(altitudeRad) - ss) / cc)) * hoursPerRadian;
-        };
-        setCorrectionHours = correctionHours(parameters.westHeight);
-        riseCorrectionHours = correctionHours(parameters.eastHeight);
-    }
-
-    // No usable day at the real latitude: take the sun times of the substitute latitude.
-    const double dayLengthHours = std::fabs(sun.set - sun.rise);
-    if (sun.noSunrise || dayLengthHours <= shortestDayHours || !(dayLengthHours < longestDayHours)) {
-        latitudeRad = signedSubstituteLatitude(parameters);
-        sun = sunTimes(year, month, day, parameters.longitudeRad, latitudeRad, parameters.zoneHours);
-        ss = std::sin(latitudeRad) * std::sin(sun.declination);
-        cc = std::cos(latitudeRad) * std::cos(sun.declination);
-    }
-
-    if (sun.transit < 0.0)
-        sun.transit += 24.0;
+    DayGeometry geometry;
+    takeSunAt(geometry, year, month, day, parameters, parameters.latitudeRad);
+    applyHorizonCorrections(geometry, parameters);
+    substituteWhenNoUsableDay(geometry, year, month, day, parameters);
+    if (geometry.sun.transit < 0.0)
+        geometry.sun.transit += 24.0;
 
     PrayerTimes times;
-    times.sunrise = sun.rise - riseCorrectionHours;
-    times.noon = sun.transit + parameters.safetyHours;
-    times.sunset = sun.set + setCorrectionHours + parameters.safetyHours;
-
-    // Afternoon: the sun's altitude where a shadow is its noon length plus the shadow factor.
-    const double shadowRatio =
-        parameters.asrShadowFactor + std::tan(std::fabs(sun.declination - latitudeRad));
-    const double asrAltitudeRad = std::atan(1.0 / shadowRatio);
-    const double asrArgument = (std::sin(asrAltitudeRad) - ss) / cc;
-    if (std::fabs(asrArgument) > 1.0)
-        times.afternoon = sun.transit + asrFallbackHours + parameters.safetyHours;
+    times.sunrise = geometry.sun.rise - geometry.riseCorrectionHours;
+    times.noon = geometry.sun.transit + parameters.safetyHours;
+    if (parameters.maghribDepression != 0.0)
+        times.sunset = afterSunsetTime(year, geometry, parameters, parameters.maghribDepression);
     else
-        times.afternoon = sun.transit + arcCos(asrArgument) * hoursPerRadian + parameters.safetyHours;
-
-    // Dawn: the ordinary rule, or a share of the night taken from the solstice of the place's
-    // hemisphere at the substitute latitude. At 48 degrees and beyond the share is used when the
-    // sun comes close to, or never reaches, the dawn depression; below 48 degrees only when it
-    // never reaches it (the ordinary rule would give no time at all).
-    const double dawnArgument = (std::sin(-parameters.fajrDepression) - ss) / cc;
-    const double ordinaryDawn =
-        sun.transit - arcCos(dawnArgument) * hoursPerRadian - riseCorrectionHours + parameters.safetyHours;
-    const bool useNightShare = std::fabs(realLatitudeRad) < highLatitudeRad
-                                   ? !(std::fabs(dawnArgument) <= 1.0)
-                                   : std::fabs(dawnArgument) > 0.45 + 1.3369 * parameters.fajrDepression;
-    if (useNightShare) {
-        // The solstice's share is a pure function of the year and place: worked out only when used.
-        const int solsticeMonth = realLatitudeRad >= 0.0 ? 6 : 12;
-        const double share = dawnFraction(year, solsticeMonth, 21, parameters);
-        const double nightHours = 24.0 - sun.set + sun.rise;
-        times.dawn = sun.rise - share * nightHours;
-    } else {
-        times.dawn = ordinaryDawn;
-    }
-
-    times.evening = times.sunset + parameters.ishaInterval;
+        times.sunset = geometry.sun.set + geometry.setCorrectionHours + parameters.safetyHours;
+    times.afternoon = afternoonTime(geometry, parameters);
+    times.dawn = dawnTime(year, geometry, parameters);
+    if (parameters.ishaDepression != 0.0)
+        times.evening = afterSunsetTime(year, geometry, parameters, parameters.ishaDepression);
+    else
+        times.evening = times.sunset + parameters.ishaInterval;
     return times;
 }

@@ -14,7 +14,9 @@ struct PrayerParameters {
     double fajrDepression;      // radians below the horizon at dawn
     double asrShadowFactor;     // added to the noon shadow ratio for the afternoon time
     double substituteLatitude;  // radians; magnitude used where the real latitude has no usable day
-    double ishaInterval;        // hours from sunset to the evening prayer
+    double ishaInterval;        // hours from sunset to the evening prayer (when ishaDepression is 0)
+    double ishaDepression;      // radians below the horizon for the evening prayer; 0: use ishaInterval
+    double maghribDepression;   // radians below the horizon for sunset (Maghrib); 0: the sun's upper limb
 };
 
 // Decimal hours of the zone's clock, not wrapped into 0-24.
@@ -54,4 +56,11 @@ double solarDeclination(double eclipticLongitudeRad);
 // Dawn's share of the night at the substitute latitude on the given date.
 double dawnFraction(int year, int month, int day, const PrayerParameters& parameters);
 
+// The share of the night from sunset to the moment the sun is depressionRad below the horizon, at
+// the substitute latitude on the given date: dawn's share mirrored after sunset.
+double eveningFraction(int year, int month, int day, const PrayerParameters& parameters,
+                       double depressionRad);
+
+// The six times of one day. Every time is a finite number: where the sun never reaches an
+// altitude, a high-latitude rule gives the time instead.
 PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParameters& parameters);

@@ -2,6 +2,7 @@
 
 #include "calendar.h"
 #include "prayer_times.h"
+#include "zone_text.h"
 
 #include <cmath>
 
@@ -42,49 +43,108 @@ void writeClockTime(std::FILE* file, double hours) {
     std::fprintf(file, "%s     ", text);
 }
 
-void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
-                      int month, int firstDay, int dayCount) {
-    if (month < 1 || month > 12)
-        return;  // no such month: an empty file rather than a read outside the name table
-    if (dayCount <= 0) {
-        firstDay = 1;
-        dayCount = monthLength(year, month);
-    }
+namespace {
 
+void writeHeader(std::FILE* file, int year, int month) {
     std::fprintf(file, "               Praying times for a month: %s  %d\r\n", gregorianMonthNames[month - 1],
                  year);
     std::fputs(headerRule, file);
     std::fputs(headerPrayerNames, file);
     std::fputs(headerColumnTitles, file);
     std::fputs(headerRule, file);
+}
 
-    const PrayerParameters parameters = timetableParameters(latitudeDeg, longitudeDeg, zoneHours);
-    int y = year;
-    int m = month;
+void writeDayLine(std::FILE* file, int day, int weekday, const PrayerTimes& times) {
+    std::fprintf(file, "%2d   %3s      ", day, weekdayAbbreviations[weekday]);
+    writeClockTime(file, times.dawn);
+    writeClockTime(file, times.sunrise);
+    writeClockTime(file, times.noon);
+    writeClockTime(file, times.afternoon);
+    writeClockTime(file, times.sunset);
+    writeClockTime(file, times.evening);
+    std::fputs("\r\n", file);
+}
+
+// Old callers give the zone in hours; whole and half hours are whole minutes exactly.
+int zoneHoursToMinutes(double zoneHours) {
+    constexpr double mostMinutes = 24.0 * 60.0;
+    const double minutes = zoneHours * 60.0;
+    if (!(minutes > -mostMinutes && minutes < mostMinutes))
+        return 0;
+    return static_cast<int>(std::lround(minutes));
+}
+
+}  // namespace
+
+int timetableZoneMinutes(const TimetableRequest& request, int year, int month, int day) {
+    if (request.zoneOffsetForDay) {
+        const int minutes = request.zoneOffsetForDay(request.zoneContext, year, month, day);
+        if (validZoneMinutes(minutes))
+            return minutes;
+    }
+    return request.zoneMinutes;
+}
+
+void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
+    if (request.month < 1 || request.month > 12)
+        return;  // no such month: an empty file rather than a read outside the name table
+    int firstDay = request.firstDay;
+    int dayCount = request.dayCount;
+    if (dayCount <= 0) {
+        firstDay = 1;
+        dayCount = monthLength(request.year, request.month);
+    }
+    writeHeader(file, request.year, request.month);
+
+    int y = request.year;
+    int m = request.month;
     int d = firstDay - 1;
     for (int i = 0; i < dayCount; ++i) {
         d += 1;
         normalizeGregorianDate(y, m, d);
         const int weekday = weekdayOfDayNumber(static_cast<int>(julianDay(y, m, d + 0.5)));
-        const PrayerTimes times = computePrayerTimes(y, m, d, parameters);
-        std::fprintf(file, "%2d   %3s      ", d, weekdayAbbreviations[weekday]);
-        writeClockTime(file, times.dawn);
-        writeClockTime(file, times.sunrise);
-        writeClockTime(file, times.noon);
-        writeClockTime(file, times.afternoon);
-        writeClockTime(file, times.sunset);
-        writeClockTime(file, times.evening);
-        std::fputs("\r\n", file);
+        const int zoneMinutes = timetableZoneMinutes(request, y, m, d);
+        writeDayLine(file, d, weekday,
+                     computeDayTimes(y, m, d, request.latitudeDeg, request.longitudeDeg, zoneMinutes,
+                                     request.options));
     }
+}
+
+bool writeTimetableRequest(const char* path, const TimetableRequest& request) {
+    std::FILE* file = std::fopen(path, "wb");
+    if (!file)
+        return false;
+    writeTimetableRequestTo(file, request);
+    // A full disk shows up here: report it rather than leave a cut table behind as a success.
+    const bool written = !std::ferror(file);
+    return std::fclose(file) == 0 && written;
+}
+
+namespace {
+
+TimetableRequest plainRequest(double zoneHours, double longitudeDeg, double latitudeDeg, int year, int month,
+                              int firstDay, int dayCount) {
+    TimetableRequest request;
+    request.latitudeDeg = latitudeDeg;
+    request.longitudeDeg = longitudeDeg;
+    request.zoneMinutes = zoneHoursToMinutes(zoneHours);
+    request.year = year;
+    request.month = month;
+    request.firstDay = firstDay;
+    request.dayCount = dayCount;
+    return request;
+}
+
+}  // namespace
+
+void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
+                      int month, int firstDay, int dayCount) {
+    writeTimetableRequestTo(
+        file, plainRequest(zoneHours, longitudeDeg, latitudeDeg, year, month, firstDay, dayCount));
 }
 
 bool writeTimetable(const char* path, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
                     int month, int firstDay, int dayCount) {
-    std::FILE* file = std::fopen(path, "wb");
-    if (!file)
-        return false;
-    writeTimetableTo(file, zoneHours, longitudeDeg, latitudeDeg, year, month, firstDay, dayCount);
-    // A full disk shows up here: report it rather than leave a cut table behind as a success.
-    const bool written = !std::ferror(file);
-    return std::fclose(file) == 0 && written;
+    return writeTimetableRequest(
+        path, plainRequest(zoneHours, longitudeDeg, latitudeDeg, year, month, firstDay, dayCount));
 }

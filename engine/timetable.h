@@ -2,6 +2,8 @@
 // day of the month, the weekday and the six prayer times. Lines end in CR LF on every platform.
 #pragma once
 
+#include "calculation_method.h"
+
 #include <cstddef>
 #include <cstdio>
 
@@ -16,6 +18,32 @@ void formatClockTime(char* buffer, std::size_t size, double hours);
 
 // Writes one time as formatClockTime forms it, then five spaces.
 void writeClockTime(std::FILE* file, double hours);
+
+// The UTC offset in minutes east of Greenwich in force on a local date (for example at local noon,
+// from daylight-saving rules). context is the provider's own data, passed through unchanged.
+typedef int (*ZoneOffsetProvider)(const void* context, int year, int month, int day);
+
+// Everything one timetable needs. Each day is computed with its own zone offset as the zone.
+struct TimetableRequest {
+    double latitudeDeg = 45.49;   // north positive
+    double longitudeDeg = 15.59;  // east positive
+    int zoneMinutes = 60;         // east of Greenwich; every day's zone when zoneOffsetForDay is null
+    ZoneOffsetProvider zoneOffsetForDay = nullptr;  // optional; a value outside -12:00..+14:00 is not used
+    const void* zoneContext = nullptr;              // handed to zoneOffsetForDay
+    PrayerOptions options;                          // method, shadow rule, adjustments
+    int year = 2026;
+    int month = 1;     // 1-12; another month writes an empty file
+    int firstDay = 1;  // with dayCount > 0
+    int dayCount = 0;  // 0: the whole month from day 1; > 0: that many days from firstDay on
+};
+
+// The zone (minutes) a request uses on one day.
+int timetableZoneMinutes(const TimetableRequest& request, int year, int month, int day);
+
+// The timetable of a request to an open stream (binary mode) / to a new file at path. The file
+// function returns false as writeTimetable does.
+void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request);
+bool writeTimetableRequest(const char* path, const TimetableRequest& request);
 
 // Writes the timetable to an open stream (opened in binary mode: the line ends are written as
 // CR LF here). dayCount = 0 writes the whole month from day 1; a positive dayCount writes that

@@ -1,7 +1,7 @@
 // The directory browser: drive, folder and directory name of the installation. It works directly
 // on the wizard's base folder, selected drive and directory name; Cancel keeps what was changed.
 #include "dispatch.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

@@ -1,6 +1,6 @@
 // The Start-menu folder browser: navigates the Start-menu folder; Cancel restores it.
 #include "dispatch.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

@@ -8,7 +8,7 @@
 #include "gunzip.h"
 #include "progress_bar.h"
 #include "record_stream.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_state.h"
 
 #include <cstdio>

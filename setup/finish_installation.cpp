@@ -1,7 +1,7 @@
 // Finish on the shortcut page: the two registry keys, the Start-menu group with its three
 // shortcuts and, when asked for, the desktop shortcut. Every failure here is silent.
 #include "registry_contract.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

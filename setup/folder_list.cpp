@@ -1,6 +1,6 @@
 // The folder lists of both browsers: an up entry, the subfolders, and the directory name as the
 // "new directory" entry, sorted by the list view; and moving into an entry or up.
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

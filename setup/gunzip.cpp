@@ -1,12 +1,13 @@
-// gunzipFile: streams the gzip member through a 16 KB buffer into the destination file.
+// gunzipFile: opens the two files and streams the gzip member into the destination (gunzip_stream.h).
 #include "gunzip.h"
+
+#include "gunzip_stream.h"
 
 #include <windows.h>
 #include <zlib.h>
 
 #include <cstdio>
 
-constexpr unsigned gunzipBufferBytes = 16384;
 constexpr size_t messageBytes = 1100;
 static const char gunzipPlace[] = "gunzip";
 
@@ -35,25 +36,12 @@ bool gunzipFile(const char* destinationPath, const char* sourcePath) {
         gzclose(source);
         return false;
     }
-    static unsigned char buffer[gunzipBufferBytes];
-    for (;;) {
-        const int count = gzread(source, buffer, gunzipBufferBytes);
-        if (count < 0) {
-            int code = 0;
-            reportFailure(gzerror(source, &code));
-            std::fclose(destination);
-            gzclose(source);
-            return false;
-        }
-        if (count == 0) {
-            break;
-        }
-        if (std::fwrite(buffer, 1, static_cast<size_t>(count), destination) != static_cast<size_t>(count)) {
-            reportFailure("failed fwrite");
-            std::fclose(destination);
-            gzclose(source);
-            return false;
-        }
+    const GunzipResult copied = gunzipStream(source, destination);
+    if (copied.status != gunzipOk) {
+        reportFailure(copied.status == gunzipReadFailed ? copied.gzipErrorText : "failed fwrite");
+        std::fclose(destination);
+        gzclose(source);
+        return false;
     }
     bool ok = true;
     if (std::fclose(destination) != 0) {

@@ -1,6 +1,6 @@
 // The agreement page: the licence in a read-only box, "I Agree" or Cancel.
 #include "dispatch.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

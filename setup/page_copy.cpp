@@ -2,7 +2,7 @@
 // with the extraction's result. Its Cancel only raises the cancel flag.
 #include "dispatch.h"
 #include "extract_archive.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

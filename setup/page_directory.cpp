@@ -1,7 +1,7 @@
 // The directory page: where to install, with the browser, the free-space check and the question
 // about an existing directory.
 #include "dispatch.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

@@ -1,6 +1,6 @@
 // What the four pages share: the banner painted behind their controls, the green-on-dark-blue
 // colours of their edit boxes and labels, and the cancel confirmation.
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

@@ -2,7 +2,7 @@
 // which registers the installation.
 #include "dispatch.h"
 #include "registry_contract.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

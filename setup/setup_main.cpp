@@ -1,6 +1,6 @@
 // setupvara.exe: the installer's entry point.
 #include "background_window.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 
 #include <commctrl.h>

@@ -6,9 +6,11 @@
 #
 # 1. tools/install-deps.sh installs whatever Debian packages are missing;
 # 2. native:  cmake --preset native, build (-j2), ctest (address and undefined-behaviour sanitizers);
+#    fuzz:    cmake --preset fuzz (clang), build, ctest: each libFuzzer harness of tests/fuzz runs a
+#    few seconds from its seeds and must find nothing (tools/fuzz.sh SECONDS runs them long);
 # 3. windows: cmake --preset windows, build (-j2), ctest: the same tests as .exe files under Wine,
 #    on a private Xvfb display when there is no DISPLAY; the prefix's wineserver is stopped at the end.
-# The last line sums up both flavours in ctest's own words; a failed configure or build counts as one
+# The last line sums up the flavours in ctest's own words; a failed configure or build counts as one
 # failed test.
 set -u
 
@@ -106,6 +108,7 @@ run_flavour() {
 }
 
 run_flavour native
+run_flavour fuzz
 
 if [ -z "${DISPLAY:-}" ]; then
     if ! start_xvfb; then

@@ -6,7 +6,7 @@
 #include "dispatch.h"
 #include "progress_bar.h"
 #include "registry_contract.h"
-#include "resource.h"
+#include "uninstall_resource.h"
 #include "uninstall_state.h"
 
 #include <cstdio>

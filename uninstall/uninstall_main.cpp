@@ -1,6 +1,6 @@
 // uninstall.exe: the uninstaller's entry point.
 #include "background_window.h"
-#include "resource.h"
+#include "uninstall_resource.h"
 #include "uninstall_state.h"
 
 constexpr int uninstallClassNameChars = 10;

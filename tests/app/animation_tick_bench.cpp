@@ -6,7 +6,7 @@
 #include "animation_win32.h"
 #include "app.h"
 #include "page_animation.h"
-#include "resource.h"
+#include "selvara_resource.h"
 #include "settings.h"
 #include "step_rules.h"
 

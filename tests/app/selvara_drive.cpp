@@ -7,7 +7,7 @@
 //   selvara_drive show-tab <index> <control id>   (selects a tab, waits for its page's control)
 //   selvara_drive play-prayer <row> <ms>   (on the animation page: picks a prayer, lets it play)
 //   selvara_drive close
-#include "resource.h"
+#include "selvara_resource.h"
 #include "window_driver.h"
 
 #include <commctrl.h>

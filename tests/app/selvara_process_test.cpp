@@ -1,5 +1,5 @@
 // End to end: the real selvara.exe in its own process, driven as a user would.
-#include "resource.h"
+#include "selvara_resource.h"
 #include "settings.h"
 #include "timetable.h"
 #include "window_driver.h"

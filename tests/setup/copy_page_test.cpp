@@ -6,7 +6,7 @@
 #include "install_checks.h"
 #include "progress_bar.h"
 #include "record_stream.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

@@ -4,7 +4,7 @@
 #include "dialog_driver.h"
 #include "in_process.h"
 #include "install_checks.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

@@ -4,7 +4,7 @@
 #include "dialog_driver.h"
 #include "install_checks.h"
 #include "registry_contract.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 
 #include <gtest/gtest.h>
 

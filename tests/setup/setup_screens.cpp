@@ -4,7 +4,7 @@
 //   setup_screens OUTPUT_FOLDER
 #include "background_window.h"
 #include "dialog_driver.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "screen_capture.h"
 #include "wizard_pages.h"
 

@@ -5,7 +5,7 @@
 #include "in_process.h"
 #include "install_checks.h"
 #include "registry_contract.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 

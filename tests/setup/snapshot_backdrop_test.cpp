@@ -2,7 +2,7 @@
 // (counted from the bottom row) made black, the rest kept, with the title painted on it; the
 // window covers the screen and repaints from the stored picture.
 #include "background_window.h"
-#include "resource.h"
+#include "setupvara_resource.h"
 #include "wizard_pages.h"
 
 #include <gtest/gtest.h>

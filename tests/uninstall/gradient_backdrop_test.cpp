@@ -1,7 +1,7 @@
 // The uninstaller's backdrop: the blue gradient, brightest at the bottom, one level darker every
 // H div 255 + 1 rows, with the title drawn at the first paint.
 #include "background_window.h"
-#include "resource.h"
+#include "uninstall_resource.h"
 
 #include <gtest/gtest.h>
 

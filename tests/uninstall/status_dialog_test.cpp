@@ -6,7 +6,7 @@
 #include "install_checks.h"
 #include "progress_bar.h"
 #include "registry_contract.h"
-#include "resource.h"
+#include "uninstall_resource.h"
 #include "uninstall_state.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 //   uninstall_screens OUTPUT_FOLDER
 #include "background_window.h"
 #include "dialog_driver.h"
-#include "resource.h"
+#include "uninstall_resource.h"
 #include "screen_capture.h"
 #include "uninstall_state.h"
 

@@ -1,0 +1,114 @@
+#include "calculation_method.h"
+
+#include "hijri.h"
+
+namespace {
+
+constexpr double radiansPerDegree = 0.017453292519943295;  // pi / 180
+constexpr double minutesPerHour = 60.0;
+constexpr int ramadanMonth = 9;
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameNameIgnoringCase(const char* a, const char* b) {
+    for (; *a && *b; ++a, ++b) {
+        if (lowerAscii(*a) != lowerAscii(*b))
+            return false;
+    }
+    return *a == *b;
+}
+
+bool isRamadan(int year, int month, int day) {
+    int hijriYear;
+    int hijriMonth;
+    int hijriDay;
+    int weekday;
+    // Outside the tabulated years no date is known to be in Ramadan: the ordinary interval holds.
+    return gregorianToHijri(year, month, day, hijriYear, hijriMonth, hijriDay, weekday) &&
+           hijriMonth == ramadanMonth;
+}
+
+const CalculationMethod& chosenMethod(const PrayerOptions& options) {
+    const bool known = options.methodIndex >= 0 && options.methodIndex < calculationMethodCount;
+    return calculationMethods[known ? options.methodIndex : defaultCalculationMethod];
+}
+
+}  // namespace
+
+// Name, dawn, evening angle, evening interval, Ramadan interval, Maghrib angle (degrees, minutes).
+const CalculationMethod calculationMethods[] = {
+    {"selvara", 19.0, 0.0, 90.0, 0.0, 0.0}, {"mwl", 18.0, 17.0, 0.0, 0.0, 0.0},
+    {"isna", 15.0, 15.0, 0.0, 0.0, 0.0},    {"egypt", 19.5, 17.5, 0.0, 0.0, 0.0},
+    {"karachi", 18.0, 18.0, 0.0, 0.0, 0.0}, {"makkah", 18.5, 0.0, 90.0, 120.0, 0.0},
+    {"gulf", 19.5, 0.0, 90.0, 0.0, 0.0},    {"kuwait", 18.0, 17.5, 0.0, 0.0, 0.0},
+    {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0},   {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0},
+    {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0},  {"tehran", 17.7, 14.0, 0.0, 0.0, 4.5},
+    {"jafari", 16.0, 14.0, 0.0, 0.0, 4.0},  {"france", 12.0, 12.0, 0.0, 0.0, 0.0},
+    {"russia", 16.0, 15.0, 0.0, 0.0, 0.0},
+};
+const int calculationMethodCount = static_cast<int>(sizeof calculationMethods / sizeof calculationMethods[0]);
+
+int findCalculationMethod(const char* name) {
+    if (!name)
+        return -1;
+    for (int i = 0; i < calculationMethodCount; ++i) {
+        if (sameNameIgnoringCase(name, calculationMethods[i].name))
+            return i;
+    }
+    return -1;
+}
+
+bool validPrayerOptions(const PrayerOptions& options) {
+    if (options.methodIndex < 0 || options.methodIndex >= calculationMethodCount)
+        return false;
+    if (options.asrShadowFactor != standardAsrShadowFactor &&
+        options.asrShadowFactor != hanafiAsrShadowFactor)
+        return false;
+    for (int minutes : options.adjustMinutes) {
+        if (minutes < shortestAdjustMinutes || minutes > longestAdjustMinutes)
+            return false;
+    }
+    return true;
+}
+
+PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,
+                                  const PrayerOptions& options, int year, int month, int day) {
+    PrayerParameters parameters =
+        timetableParameters(latitudeDeg, longitudeDeg, zoneMinutes / minutesPerHour);
+    const CalculationMethod& method = chosenMethod(options);
+    parameters.fajrDepression = method.dawnDepressionDeg * radiansPerDegree;
+    parameters.asrShadowFactor = options.asrShadowFactor == hanafiAsrShadowFactor ? 2.0 : 1.0;
+    parameters.ishaDepression = method.eveningDepressionDeg * radiansPerDegree;
+    double intervalMinutes = method.eveningIntervalMinutes;
+    if (method.ramadanIntervalMinutes != 0.0 && isRamadan(year, month, day))
+        intervalMinutes = method.ramadanIntervalMinutes;
+    parameters.ishaInterval = intervalMinutes / minutesPerHour;
+    parameters.maghribDepression = method.maghribDepressionDeg * radiansPerDegree;
+    return parameters;
+}
+
+void applyAdjustments(PrayerTimes& times, const PrayerOptions& options) {
+    double* fields[prayerTimeCount] = {&times.dawn,      &times.sunrise, &times.noon,
+                                       &times.afternoon, &times.sunset,  &times.evening};
+    for (int i = 0; i < prayerTimeCount; ++i) {
+        int minutes = options.adjustMinutes[i];
+        if (minutes == 0)
+            continue;  // an untouched time keeps its exact bits
+        if (minutes < shortestAdjustMinutes)
+            minutes = shortestAdjustMinutes;
+        if (minutes > longestAdjustMinutes)
+            minutes = longestAdjustMinutes;
+        *fields[i] += minutes / minutesPerHour;
+    }
+}
+
+PrayerTimes computeDayTimes(int year, int month, int day, double latitudeDeg, double longitudeDeg,
+                            int zoneMinutes, const PrayerOptions& options) {
+    PrayerTimes times = computePrayerTimes(
+        year, month, day,
+        methodParameters(latitudeDeg, longitudeDeg, zoneMinutes, options, year, month, day));
+    applyAdjustments(times, options);
+    return times;
+}

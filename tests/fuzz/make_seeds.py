@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora of the fuzzing harnesses into corpus/<harness>/ beside this script.
+
+Small, valid or nearly valid inputs of each format, so that the fuzzers start inside the formats:
+
+    python3 tests/fuzz/make_seeds.py
+"""
+import gzip
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def write(harness, name, data):
+    folder = os.path.join(HERE, "corpus", harness)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data)
+
+
+def settings_file(latitude, longitude, town, zone):
+    return struct.pack("<dd", latitude, longitude) + town.ljust(260, b"\0") + struct.pack("<i", zone)
+
+
+def picture_record(width, height, fill):
+    stride = (width * 8 + 31) // 32 * 4
+    return struct.pack("<ii", width, height) + bytes([fill]) * (stride * height)
+
+
+def record_stream(records):
+    out = b""
+    for name, data in records:
+        out += bytes([len(name)]) + name + struct.pack("<I", len(data)) + data
+    return out
+
+
+def engine_input(pick, ints=(), doubles=(), tail=b""):
+    return bytes([pick]) + struct.pack("<%di" % len(ints), *ints) + struct.pack("<%dd" % len(doubles), *doubles) + tail
+
+
+def main():
+    write("fuzz_settings_file", "default", settings_file(45.49, 15.59, b"", 1))
+    write("fuzz_settings_file", "town", settings_file(-33.86, 151.2, b"Sydney", 10))
+    write("fuzz_settings_file", "short", settings_file(21.42, 39.83, b"Mecca", 3)[:100])
+
+    write("fuzz_picture_file", "tiny", b"".join(picture_record(2, 2, i) for i in range(44)))
+    write("fuzz_picture_file", "odd_sizes", picture_record(3, 5, 7) + picture_record(121, 1, 9) + picture_record(0, 0, 0))
+    write("fuzz_picture_file", "cut", picture_record(120, 120, 3)[:300])
+
+    write("fuzz_palette", "grey", b"".join(struct.pack("<HHH", i, i, i) for i in range(256)))
+    write("fuzz_palette", "short", b"\x01\x00" * 100)
+
+    stream = record_stream([(b"selvara.exe", b"MZ" + b"\0" * 30), (b"panim.dat", b"\x02\0\0\0\x02\0\0\0" + b"\0" * 8),
+                            (b"readme.wri", b"Read me"), (b"uninstall.exe", b"MZ")])
+    write("fuzz_record_stream", "four_records", stream)
+    write("fuzz_record_stream", "nested", record_stream([(b"a\\b.txt", b"x"), (b"c", b""), (b"d\\e\\f", b"yy"), (b"g", b"z")]))
+    write("fuzz_record_stream", "cut", stream[:25])
+
+    write("fuzz_gunzip_extract", "four_records", gzip.compress(stream, mtime=0))
+    write("fuzz_gunzip_extract", "plain", stream)
+    write("fuzz_gunzip_extract", "cut", gzip.compress(stream, mtime=0)[:40])
+
+    write("fuzz_engine", "julian_day", engine_input(0, (2026, 12, 8), (8.5,)))
+    write("fuzz_engine", "to_gregorian", engine_input(1, (0, 0, 0), (2461383.0,)))
+    write("fuzz_engine", "hijri", engine_input(10, (2026, 12, 8)))
+    write("fuzz_engine", "hijri_month", engine_input(9, (1447, 6, 1)))
+    write("fuzz_engine", "mean_hijri", engine_input(8, (0, 0, 0), (2461383.0,)))
+    write("fuzz_engine", "kepler", engine_input(128 + 3, (0, 0, 0), (1.2, 0.0167)))
+    write("fuzz_engine", "sun", engine_input(128 + 2, (2026, 12, 8), (0.272, 0.794, 1.0)))
+    params = (0.016388, 0.272, 0.794, 300.0, 300.0, 1.0, 0.3316, 1.0, 0.785, 1.5)
+    write("fuzz_engine", "prayer_times", engine_input(128 + 6, (2026, 12, 8), params))
+    write("fuzz_engine", "dawn_share", engine_input(128 + 5, (2026, 6, 21), params))
+    write("fuzz_engine", "clock", engine_input(128 + 7, (0, 0, 0), (-0.2583, 12.999)))
+    write("fuzz_engine", "timetable", engine_input(128 + 8, (2026, 12, 1), (1.0, 15.59, 45.49), b"\x1f"))
+
+
+if __name__ == "__main__":
+    main()

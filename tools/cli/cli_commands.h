@@ -1,0 +1,6 @@
+// The console tool's commands: each reads the arguments after its name and returns the exit status.
+#pragma once
+
+int runTimetable(int argc, char** argv);  // command_timetable.cpp
+int runTimes(int argc, char** argv);      // command_times.cpp
+int runHijri(int argc, char** argv);      // command_hijri.cpp

@@ -1,0 +1,169 @@
+#include "cli_options.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace {
+
+const char usageText[] =
+    "usage:\n"
+    "  selvara-cli timetable [--lat DEG] [--lon DEG] [--zone HOURS] [--year Y] [--month M]\n"
+    "                        [--first-day D --days N] [--out FILE]\n"
+    "  selvara-cli times --lat DEG --lon DEG --zone HOURS --date YYYY-MM-DD\n"
+    "  selvara-cli hijri YYYY-MM-DD\n"
+    "  selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD\n";
+
+constexpr double mostLatitudeDeg = 90.0;
+constexpr double mostLongitudeDeg = 180.0;
+constexpr int mostZoneHours = 14;
+
+const CliOption* findOption(const char* name, const CliOption* options, std::size_t optionCount) {
+    for (std::size_t i = 0; i < optionCount; ++i) {
+        if (std::strcmp(options[i].name, name) == 0)
+            return &options[i];
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int readOptions(int argc, char** argv, const CliOption* options, std::size_t optionCount) {
+    for (int i = 0; i < argc; ++i) {
+        const char* name = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        const CliOption* option = findOption(name, options, optionCount);
+        if (!option)
+            return usageError("unknown option", name);
+        if (!value || !option->read(value, option->target))
+            return usageError(value ? "bad value for" : "missing value for", name);
+        if (option->seen)
+            *option->seen = true;
+        ++i;
+    }
+    return exitOk;
+}
+
+void writeUsage(std::FILE* stream) {
+    std::fputs(usageText, stream);
+}
+
+int usageError(const char* message, const char* detail) {
+    std::fprintf(stderr, "selvara-cli: %s%s%s\n", message, detail ? ": " : "", detail ? detail : "");
+    writeUsage(stderr);
+    return exitUsage;
+}
+
+bool readDouble(const char* text, double& value) {
+    if (!text || !*text)
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const double parsed = std::strtod(text, &end);
+    if (*end != '\0' || errno == ERANGE || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool readInt(const char* text, int& value) {
+    if (!text || !*text)
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const long parsed = std::strtol(text, &end, 10);
+    if (*end != '\0' || errno == ERANGE || parsed < -2147483647L || parsed > 2147483647L)
+        return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+int daysInMonth(int year, int month) {
+    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
+}
+
+bool readDate(const char* text, GregorianDate& date) {
+    if (!text || std::strlen(text) != 10 || text[4] != '-' || text[7] != '-')
+        return false;
+    for (int i = 0; i < 10; ++i) {
+        if (i != 4 && i != 7 && (text[i] < '0' || text[i] > '9'))
+            return false;
+    }
+    date.year = std::atoi(text);
+    date.month = std::atoi(text + 5);
+    date.day = std::atoi(text + 8);
+    return date.year >= firstYear && date.year <= lastYear && date.month >= 1 && date.month <= 12 &&
+           date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+}
+
+bool readLatitudeDeg(const char* text, void* target) {
+    double& deg = *static_cast<double*>(target);
+    return readDouble(text, deg) && deg >= -mostLatitudeDeg && deg <= mostLatitudeDeg;
+}
+
+bool readLongitudeDeg(const char* text, void* target) {
+    double& deg = *static_cast<double*>(target);
+    return readDouble(text, deg) && deg >= -mostLongitudeDeg && deg <= mostLongitudeDeg;
+}
+
+bool readZoneHours(const char* text, void* target) {
+    int& hours = *static_cast<int*>(target);
+    return readInt(text, hours) && hours >= -mostZoneHours && hours <= mostZoneHours;
+}
+
+bool readYear(const char* text, void* target) {
+    int& year = *static_cast<int*>(target);
+    return readInt(text, year) && year >= firstYear && year <= lastYear;
+}
+
+bool readMonth(const char* text, void* target) {
+    int& month = *static_cast<int*>(target);
+    return readInt(text, month) && month >= 1 && month <= 12;
+}
+
+bool readAnyInt(const char* text, void* target) {
+    return readInt(text, *static_cast<int*>(target));
+}
+
+bool readDateOption(const char* text, void* target) {
+    return readDate(text, *static_cast<GregorianDate*>(target));
+}
+
+bool readText(const char* text, void* target) {
+    if (*text == '\0')
+        return false;
+    *static_cast<const char**>(target) = text;
+    return true;
+}
+
+void today(int& year, int& month, int& day) {
+#ifdef _WIN32
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    year = now.wYear;
+    month = now.wMonth;
+    day = now.wDay;
+#else
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    year = local.tm_year + 1900;
+    month = local.tm_mon + 1;
+    day = local.tm_mday;
+#endif
+}
+
+void setBinaryStdout() {
+#ifdef _WIN32
+    // The table carries its own CR LF; a text-mode stdout would double the CR.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}

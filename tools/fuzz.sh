@@ -1,0 +1,55 @@
+#!/bin/bash
+# Builds the fuzzing harnesses (the `fuzz` preset: clang with libFuzzer, address and
+# undefined-behaviour sanitizers) and runs each for SECONDS seconds from its committed seeds:
+#
+#   bash tools/fuzz.sh SECONDS [HARNESS ...]
+#
+# New inputs are kept in build/fuzz/tests/fuzz/corpus/<harness>/ and reused by the next run; a
+# finding leaves crash-*, leak-* or timeout-* in build/fuzz/findings/ and makes the script exit 1.
+# A line per harness gives its runs and seconds. tools/test-all.sh runs the short smoke run of the
+# same harnesses through `ctest --preset fuzz`.
+set -u
+
+if [ $# -lt 1 ] || ! [[ "$1" =~ ^[0-9]+$ ]]; then
+    echo "usage: bash tools/fuzz.sh SECONDS [HARNESS ...]" >&2
+    exit 2
+fi
+seconds=$1
+shift
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root" || exit 1
+bash "$root/tools/install-deps.sh" || exit 1
+cmake --preset fuzz >/dev/null || exit 1
+cmake --build --preset fuzz || exit 1
+
+list="$root/build/fuzz/fuzzers.txt"
+findings="$root/build/fuzz/findings"
+mkdir -p "$findings"
+failed=0
+summary=""
+while read -r name program seeds work; do
+    if [ $# -gt 0 ] && ! printf '%s\n' "$@" | grep -qx "$name"; then
+        continue
+    fi
+    mkdir -p "$work"
+    log="$findings/$name.log"
+    echo "==== $name: $seconds s"
+    "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$findings/$name-" "$work" "$seeds" >"$log" 2>&1 </dev/null
+    rc=$?
+    runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)"
+    rate="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n1)"
+    line="$name: ${runs:-?} runs in $seconds s (${rate:-?}/s)"
+    if [ "$rc" -ne 0 ]; then
+        failed=$((failed + 1))
+        line="$line FINDING (exit $rc, see $log)"
+        grep -m3 -E "ERROR|runtime error|SUMMARY" "$log"
+    fi
+    echo "$line"
+    summary="$summary$line"$'\n'
+done <"$list"
+
+echo
+printf '%s' "$summary"
+[ "$failed" -eq 0 ]
