@@ -164,6 +164,26 @@ TEST_F(AnimationPageTest, ChoosingARowPlaysItsTextsAtTheirTicks) {
     EXPECT_NE(animationState.playTimer, 0);
 }
 
+// The Witr's third unit: its reading, Allah u Akbar with the hands raised, then the Qunut in
+// both boxes through the same joining as every other text.
+TEST_F(AnimationPageTest, WitrShowsTheQunutBeforeTheLastBow) {
+    writeTestFrames();
+    openAnimationPage();
+    chooseRow(11);
+    tick(349);
+    EXPECT_EQ(field(IDC_RECITATION_TEXT), joinedTexts(1009, 3, 0));
+    tick(387 - 349);
+    EXPECT_EQ(field(IDC_RECITATION_TEXT), "Allah u Akbar\r\n");
+    PicturePixels handsRaised(currentPage);
+    expectPictureAt(handsRaised, 10, 24);
+    tick(404 - 387);
+    EXPECT_EQ(field(IDC_RECITATION_TEXT), joinedTexts(1019, 1, 0));
+    EXPECT_EQ(field(IDC_MEANING_TEXT), joinedTexts(1019, 1, 1000));
+    EXPECT_EQ(field(IDC_RECITATION_TEXT).compare(0, 14, "Qunut of Witr "), 0);
+    tick(436 - 404);
+    EXPECT_EQ(field(IDC_RECITATION_TEXT), joinedTexts(1001, 1, 0));
+}
+
 TEST_F(AnimationPageTest, PauseThenResumeContinuesFromTheSamePosition) {
     writeTestFrames();
     openAnimationPage();
