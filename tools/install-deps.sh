@@ -8,6 +8,8 @@ set -u
 packages=(
     # host build and native tests
     g++ make cmake googletest libbenchmark-dev zlib1g-dev
+    # the tz database the zone table is generated from (engine/CMakeLists.txt)
+    tzdata
     # the fuzzing harnesses: clang with libFuzzer and the sanitizer run-times
     clang libclang-rt-dev
     # Windows flavour: POSIX-thread MinGW-w64 compilers (binutils with windres and objdump come along)

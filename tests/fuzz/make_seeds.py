@@ -74,6 +74,18 @@ def main():
     write("fuzz_engine", "clock", engine_input(128 + 7, (0, 0, 0), (-0.2583, 12.999)))
     write("fuzz_engine", "timetable", engine_input(128 + 8, (2026, 12, 1), (1.0, 15.59, 45.49), b"\x1f"))
 
+    # Compiled zone files of the tz database (public domain) as the build machine has them, a cut
+    # one, and zone texts and POSIX rules for the zone-text harness.
+    for zone in ("Europe/London", "Asia/Tehran"):
+        with open(os.path.join("/usr/share/zoneinfo", zone), "rb") as f:
+            data = f.read()
+        write("fuzz_tzfile", zone.replace("/", "_"), data)
+    write("fuzz_tzfile", "cut", data[:100])
+    for name, text in (("hours", b"5"), ("decimal", b"-3.5"), ("minutes", b"+5:45"), ("bad", b"5:60"),
+                       ("rule_london", b"\0GMT0BST,M3.5.0/1,M10.5.0"), ("rule_santiago", b"\0<-04>4<-03>,M9.1.6/24,M4.1.6/24"),
+                       ("rule_julian", b"\0EST5EDT,0/0,J365/25")):
+        write("fuzz_zone_text", name, text)
+
 
 if __name__ == "__main__":
     main()

@@ -16,15 +16,20 @@ namespace {
 
 const char usageText[] =
     "usage:\n"
-    "  selvara-cli timetable [--lat DEG] [--lon DEG] [--zone HOURS] [--year Y] [--month M]\n"
-    "                        [--first-day D --days N] [--out FILE]\n"
-    "  selvara-cli times --lat DEG --lon DEG --zone HOURS --date YYYY-MM-DD\n"
+    "  selvara-cli timetable [--lat DEG] [--lon DEG] [--zone ZONE | --tz AREA/LOCATION] [--year Y]\n"
+    "                        [--month M] [--first-day D --days N] [--out FILE] [METHOD OPTIONS]\n"
+    "  selvara-cli times --lat DEG --lon DEG (--zone ZONE | --tz AREA/LOCATION) --date YYYY-MM-DD\n"
+    "                    [METHOD OPTIONS]\n"
     "  selvara-cli hijri YYYY-MM-DD\n"
-    "  selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD\n";
+    "  selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "ZONE: hours east of Greenwich: 1, -5, 5.5, 5:30, -3:30, +5:45\n"
+    "METHOD OPTIONS: [--method NAME] [--asr standard|hanafi] [--adjust F,S,D,A,M,I]\n"
+    "  NAME: selvara (default), mwl, isna, egypt, karachi, makkah, gulf, kuwait, qatar, singapore,\n"
+    "        turkey, tehran, jafari, france, russia\n"
+    "  --adjust: whole minutes (-120 to 120) added to dawn, sunrise, noon, afternoon, sunset, evening\n";
 
 constexpr double mostLatitudeDeg = 90.0;
 constexpr double mostLongitudeDeg = 180.0;
-constexpr int mostZoneHours = 14;
 
 const CliOption* findOption(const char* name, const CliOption* options, std::size_t optionCount) {
     for (std::size_t i = 0; i < optionCount; ++i) {
@@ -112,11 +117,6 @@ bool readLatitudeDeg(const char* text, void* target) {
 bool readLongitudeDeg(const char* text, void* target) {
     double& deg = *static_cast<double*>(target);
     return readDouble(text, deg) && deg >= -mostLongitudeDeg && deg <= mostLongitudeDeg;
-}
-
-bool readZoneHours(const char* text, void* target) {
-    int& hours = *static_cast<int*>(target);
-    return readInt(text, hours) && hours >= -mostZoneHours && hours <= mostZoneHours;
 }
 
 bool readYear(const char* text, void* target) {

@@ -50,7 +50,6 @@ bool readDate(const char* text, GregorianDate& date);  // YYYY-MM-DD of a real d
 
 bool readLatitudeDeg(const char* text, void* target);   // double, -90 to 90
 bool readLongitudeDeg(const char* text, void* target);  // double, -180 to 180
-bool readZoneHours(const char* text, void* target);     // int, -14 to 14
 bool readYear(const char* text, void* target);          // int, firstYear to lastYear
 bool readMonth(const char* text, void* target);         // int, 1 to 12
 bool readAnyInt(const char* text, void* target);        // int

@@ -2,8 +2,8 @@
 
 #include "cli_commands.h"
 #include "cli_options.h"
+#include "prayer_arguments.h"
 #include "prayer_times.h"
-#include "timetable.h"
 
 #include <cmath>
 #include <cstdio>
@@ -28,25 +28,27 @@ void printDecimalHours(const PrayerTimes& times) {
 int runTimes(int argc, char** argv) {
     double latitudeDeg = 0.0;
     double longitudeDeg = 0.0;
-    int zoneHours = 0;
     GregorianDate date{};
+    PrayerArguments prayer;
     bool haveLatitude = false;
     bool haveLongitude = false;
-    bool haveZone = false;
     bool haveDate = false;
-    const CliOption options[] = {
+    CliOption options[3 + prayerOptionCount] = {
         {"--lat", readLatitudeDeg, &latitudeDeg, &haveLatitude},
         {"--lon", readLongitudeDeg, &longitudeDeg, &haveLongitude},
-        {"--zone", readZoneHours, &zoneHours, &haveZone},
         {"--date", readDateOption, &date, &haveDate},
     };
-    const int status = readOptions(argc, argv, options);
+    addPrayerOptions(prayer, options + 3);
+    int status = readOptions(argc, argv, options);
+    if (status == exitOk)
+        status = checkPrayerArguments(prayer);
     if (status != exitOk)
         return status;
-    if (!haveLatitude || !haveLongitude || !haveZone || !haveDate)
-        return usageError("times needs --lat, --lon, --zone and --date", nullptr);
+    if (!haveLatitude || !haveLongitude || !(prayer.haveZone || prayer.haveTimeZone) || !haveDate)
+        return usageError("times needs --lat, --lon, --zone (or --tz) and --date", nullptr);
 
-    printDecimalHours(computePrayerTimes(date.year, date.month, date.day,
-                                         timetableParameters(latitudeDeg, longitudeDeg, zoneHours)));
+    const int zoneMinutes = zoneMinutesOn(prayer, date.year, date.month, date.day);
+    printDecimalHours(computeDayTimes(date.year, date.month, date.day, latitudeDeg, longitudeDeg, zoneMinutes,
+                                      prayer.options));
     return exitOk;
 }

@@ -3,7 +3,9 @@
 
 #include "cli_commands.h"
 #include "cli_options.h"
+#include "prayer_arguments.h"
 #include "timetable.h"
+#include "zone_rules.h"
 
 #include <cstdio>
 
@@ -12,7 +14,6 @@ namespace {
 // The default place of the settings.
 constexpr double defaultLatitudeDeg = 45.49;
 constexpr double defaultLongitudeDeg = 15.59;
-constexpr int defaultZoneHours = 1;
 
 // Enough for several years of days in one table, and far below any overflow.
 constexpr int mostDays = 100000;
@@ -25,7 +26,7 @@ bool readDayCount(const char* text, void* target) {
 struct TimetableArguments {
     double latitudeDeg = defaultLatitudeDeg;
     double longitudeDeg = defaultLongitudeDeg;
-    int zoneHours = defaultZoneHours;
+    PrayerArguments prayer;  // zone (default 1 hour), method, shadow rule, adjustments
     int year = 0;
     int month = 0;
     int firstDay = 0;
@@ -36,17 +37,28 @@ struct TimetableArguments {
 };
 
 int writeRequested(const TimetableArguments& r) {
+    TimetableRequest request;
+    request.latitudeDeg = r.latitudeDeg;
+    request.longitudeDeg = r.longitudeDeg;
+    request.zoneMinutes = r.prayer.zoneMinutes;
+    if (r.prayer.haveTimeZone) {
+        request.zoneOffsetForDay = timeZoneOffsetForDay;
+        request.zoneContext = &r.prayer.timeZone;
+    }
+    request.options = r.prayer.options;
+    request.year = r.year;
+    request.month = r.month;
+    request.firstDay = r.firstDay;
+    request.dayCount = r.dayCount;
     if (r.outPath) {
-        if (!writeTimetable(r.outPath, r.zoneHours, r.longitudeDeg, r.latitudeDeg, r.year, r.month,
-                            r.firstDay, r.dayCount)) {
+        if (!writeTimetableRequest(r.outPath, request)) {
             std::fprintf(stderr, "Can not open file: %s\n", r.outPath);
             return exitWriteFailed;
         }
         return exitOk;
     }
     setBinaryStdout();
-    writeTimetableTo(stdout, r.zoneHours, r.longitudeDeg, r.latitudeDeg, r.year, r.month, r.firstDay,
-                     r.dayCount);
+    writeTimetableRequestTo(stdout, request);
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? exitOk : exitWriteFailed;
 }
 
@@ -56,17 +68,19 @@ int runTimetable(int argc, char** argv) {
     TimetableArguments r;
     int day = 0;
     today(r.year, r.month, day);
-    const CliOption options[] = {
+    CliOption options[7 + prayerOptionCount] = {
         {"--lat", readLatitudeDeg, &r.latitudeDeg, nullptr},
         {"--lon", readLongitudeDeg, &r.longitudeDeg, nullptr},
-        {"--zone", readZoneHours, &r.zoneHours, nullptr},
         {"--year", readYear, &r.year, nullptr},
         {"--month", readMonth, &r.month, nullptr},
         {"--first-day", readAnyInt, &r.firstDay, &r.haveFirstDay},
         {"--days", readDayCount, &r.dayCount, &r.haveDays},
         {"--out", readText, &r.outPath, nullptr},
     };
-    const int status = readOptions(argc, argv, options);
+    addPrayerOptions(r.prayer, options + 7);
+    int status = readOptions(argc, argv, options);
+    if (status == exitOk)
+        status = checkPrayerArguments(r.prayer);
     if (status != exitOk)
         return status;
     if (r.haveFirstDay != r.haveDays)

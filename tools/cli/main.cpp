@@ -1,8 +1,10 @@
 // selvara-cli: the prayer-time engine from the command line, for scripts, web sites and tests.
 //
-//   selvara-cli timetable [--lat DEG] [--lon DEG] [--zone HOURS] [--year Y] [--month M]
-//                         [--first-day D --days N] [--out FILE]
-//   selvara-cli times --lat DEG --lon DEG --zone HOURS --date YYYY-MM-DD
+//   selvara-cli timetable [--lat DEG] [--lon DEG] [--zone ZONE | --tz AREA/LOCATION] [--year Y]
+//                         [--month M] [--first-day D --days N] [--out FILE] [METHOD OPTIONS]
+//   selvara-cli times --lat DEG --lon DEG (--zone ZONE | --tz AREA/LOCATION) --date YYYY-MM-DD
+//                     [METHOD OPTIONS]
+//   METHOD OPTIONS: [--method NAME] [--asr standard|hanafi] [--adjust F,S,D,A,M,I]
 //   selvara-cli hijri YYYY-MM-DD
 //   selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD
 //

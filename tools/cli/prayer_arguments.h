@@ -1,0 +1,24 @@
+// The options timetable and times share: --zone, --tz, --method, --asr and --adjust, read into the
+// engine's records.
+#pragma once
+
+#include "calculation_method.h"
+#include "cli_options.h"
+
+struct PrayerArguments {
+    int zoneMinutes = 60;  // east of Greenwich
+    bool haveZone = false;
+    int timeZone = -1;  // index into the embedded tz table (--tz)
+    bool haveTimeZone = false;
+    PrayerOptions options;
+};
+
+// The five table rows, in the order of the usage text; target is the command's PrayerArguments.
+constexpr int prayerOptionCount = 5;
+void addPrayerOptions(PrayerArguments& arguments, CliOption* rows);
+
+// After reading: --zone and --tz together is an error (exit 2 through usageError); otherwise exitOk.
+int checkPrayerArguments(const PrayerArguments& arguments);
+
+// The zone of a day: the tz zone's offset at local noon with --tz, else the fixed zone.
+int zoneMinutesOn(const PrayerArguments& arguments, int year, int month, int day);

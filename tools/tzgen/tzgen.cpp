@@ -1,0 +1,215 @@
+// tzgen: writes the time-zone table that the engine embeds (engine/zone_table.h), from the
+// compiled zone files of the build machine's tz database.
+//
+//   tzgen --zoneinfo /usr/share/zoneinfo --out zone_table.cpp
+//
+// The names come from the database's tzdata.zi (its Z and L lines: every zone and link). For each
+// zone the table keeps the changes of clock from 1970-01-01 on, up to the first change from which
+// the POSIX rule at the end of the file reproduces every later change and every day between them;
+// from there on the rule alone decides. Zones whose changes no POSIX rule can say (Morocco's and
+// Gaza's around Ramadan) keep every change the file lists. Before 1970 the offset in force on
+// 1970-01-01 is used.
+
+#include "posix_zone_rule.h"
+#include "tzfile_reader.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+constexpr int64_t secondsPerDay = 86400;
+constexpr int exitFailed = 1;
+constexpr int exitUsage = 2;
+
+struct ZoneEntry {
+    std::string rule;
+    int32_t initialOffsetSeconds = 0;
+    std::vector<int64_t> changeSeconds;
+    std::vector<int32_t> changeOffsets;
+    bool operator<(const ZoneEntry& other) const {
+        return std::tie(rule, initialOffsetSeconds, changeSeconds, changeOffsets) <
+               std::tie(other.rule, other.initialOffsetSeconds, other.changeSeconds, other.changeOffsets);
+    }
+};
+
+bool readFileBytes(const std::string& path, std::vector<unsigned char>& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+// The rule agrees with offsetSeconds over [from, to): at both ends and at every day between.
+bool ruleAgrees(const PosixZoneRule& rule, int64_t from, int64_t to, int32_t offsetSeconds) {
+    for (int64_t t = from; t < to; t += secondsPerDay) {
+        if (posixOffsetAt(rule, t) != offsetSeconds)
+            return false;
+    }
+    return posixOffsetAt(rule, to - 1) == offsetSeconds;
+}
+
+ZoneEntry entryOf(const TzFile& file) {
+    ZoneEntry entry;
+    const std::size_t n = file.changeSeconds.size();
+    std::size_t first = 0;  // first change at or after 1970
+    while (first < n && file.changeSeconds[first] < 0)
+        ++first;
+    auto offsetOf = [&](std::size_t change) { return file.types[file.changeTypes[change]].offsetSeconds; };
+    entry.initialOffsetSeconds = first > 0 ? offsetOf(first - 1) : file.types[0].offsetSeconds;
+
+    PosixZoneRule rule{};
+    const bool haveRule = !file.footer.empty() && parsePosixZoneRule(file.footer.c_str(), rule);
+    // From the last change backwards: the earliest change from which the rule says everything.
+    std::size_t ruleFrom = n;
+    if (haveRule && n > first && posixOffsetAt(rule, file.changeSeconds[n - 1]) == offsetOf(n - 1)) {
+        ruleFrom = n - 1;
+        while (ruleFrom > first && ruleAgrees(rule, file.changeSeconds[ruleFrom - 1],
+                                              file.changeSeconds[ruleFrom], offsetOf(ruleFrom - 1)))
+            --ruleFrom;
+    }
+    if (haveRule && n == first)
+        ruleFrom = n;  // nothing listed from 1970 on: the rule alone, when it agrees with 1970
+    const std::size_t last = ruleFrom < n ? ruleFrom : n - 1;
+    for (std::size_t i = first; n > 0 && i <= last && i < n; ++i) {
+        entry.changeSeconds.push_back(file.changeSeconds[i]);
+        entry.changeOffsets.push_back(offsetOf(i));
+    }
+    const bool ruleUsable =
+        haveRule && (ruleFrom < n || (n == first && posixOffsetAt(rule, 0) == entry.initialOffsetSeconds));
+    if (ruleUsable)
+        entry.rule = file.footer;
+    return entry;
+}
+
+// Z and L lines of tzdata.zi: every zone name and every link name.
+bool readNames(const std::string& path, std::vector<std::string>& names, std::string& version) {
+    std::ifstream in(path);
+    if (!in)
+        return false;
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream words(line);
+        std::string kind;
+        std::string a;
+        std::string b;
+        words >> kind >> a >> b;
+        if (kind == "#" && a == "version")
+            version = b;
+        else if (kind == "Z")
+            names.push_back(a);
+        else if (kind == "L")
+            names.push_back(b);
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return !names.empty();
+}
+
+bool safeText(const std::string& text) {
+    for (char c : text) {
+        if (c < 0x20 || c > 0x7e || c == '"' || c == '\\')
+            return false;
+    }
+    return true;
+}
+
+void writeTable(std::FILE* out, const std::string& version, const std::vector<std::string>& names,
+                const std::vector<int>& nameData, const std::vector<ZoneEntry>& entries) {
+    std::fprintf(out, "// Generated by tools/tzgen from the tz database %s (public domain). Do not edit.\n",
+                 version.c_str());
+    std::fprintf(out, "#include \"zone_table.h\"\n\nconst char zoneTableVersion[] = \"%s\";\n\n",
+                 version.c_str());
+    std::fprintf(out, "const ZoneName zoneNames[] = {\n");
+    for (std::size_t i = 0; i < names.size(); ++i)
+        std::fprintf(out, "    {\"%s\", %d},\n", names[i].c_str(), nameData[i]);
+    std::fprintf(out, "};\nconst int32_t zoneNameCount = %zu;\n\nconst ZoneData zoneData[] = {\n",
+                 names.size());
+    std::size_t change = 0;
+    for (const ZoneEntry& entry : entries) {
+        std::fprintf(out, "    {\"%s\", %d, %zu, %zu},\n", entry.rule.c_str(), entry.initialOffsetSeconds,
+                     change, entry.changeSeconds.size());
+        change += entry.changeSeconds.size();
+    }
+    std::fprintf(out, "};\nconst int32_t zoneDataCount = %zu;\n\n", entries.size());
+    // One extra element each, so a table without changes still has arrays.
+    std::fprintf(out, "const int32_t zoneChangeMinutes[] = {\n");
+    for (const ZoneEntry& entry : entries) {
+        for (int64_t seconds : entry.changeSeconds)
+            std::fprintf(out, "%lld,\n", static_cast<long long>(seconds / 60));
+    }
+    std::fprintf(out, "0};\n\nconst int32_t zoneChangeOffsetSeconds[] = {\n");
+    for (const ZoneEntry& entry : entries) {
+        for (int32_t offset : entry.changeOffsets)
+            std::fprintf(out, "%d,\n", offset);
+    }
+    std::fprintf(out, "0};\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string zoneinfo;
+    std::string outPath;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--zoneinfo") == 0)
+            zoneinfo = argv[i + 1];
+        else if (std::strcmp(argv[i], "--out") == 0)
+            outPath = argv[i + 1];
+    }
+    if (zoneinfo.empty() || outPath.empty()) {
+        std::fprintf(stderr, "usage: tzgen --zoneinfo DIR --out FILE\n");
+        return exitUsage;
+    }
+    std::vector<std::string> names;
+    std::string version = "unknown";
+    if (!readNames(zoneinfo + "/tzdata.zi", names, version)) {
+        std::fprintf(stderr, "tzgen: cannot read the zone names of %s/tzdata.zi (is tzdata installed?)\n",
+                     zoneinfo.c_str());
+        return exitFailed;
+    }
+    std::map<ZoneEntry, int> known;
+    std::vector<ZoneEntry> entries;
+    std::vector<std::string> keptNames;
+    std::vector<int> nameData;
+    for (const std::string& name : names) {
+        std::vector<unsigned char> bytes;
+        TzFile file;
+        if (!safeText(name) || !readFileBytes(zoneinfo + "/" + name, bytes))
+            continue;  // a name without a compiled file (or one we cannot write) is left out
+        const TzFileError error = readTzFile(bytes.data(), bytes.size(), file);
+        if (error != TzFileError::none) {
+            std::fprintf(stderr, "tzgen: %s: %s\n", name.c_str(), tzFileErrorText(error));
+            return exitFailed;
+        }
+        ZoneEntry entry = entryOf(file);
+        if (!safeText(entry.rule))
+            entry.rule.clear();
+        auto found = known.find(entry);
+        if (found == known.end()) {
+            found = known.emplace(entry, static_cast<int>(entries.size())).first;
+            entries.push_back(entry);
+        }
+        keptNames.push_back(name);
+        nameData.push_back(found->second);
+    }
+    std::FILE* out = std::fopen(outPath.c_str(), "w");
+    if (!out) {
+        std::fprintf(stderr, "tzgen: cannot write %s\n", outPath.c_str());
+        return exitFailed;
+    }
+    writeTable(out, version, keptNames, nameData, entries);
+    const bool written = !std::ferror(out);
+    if (std::fclose(out) != 0 || !written)
+        return exitFailed;
+    return 0;
+}
