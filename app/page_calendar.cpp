@@ -1,5 +1,5 @@
 // The calendar page: twelve owner-drawn month cells with fixed pixel geometry, in the shared font
-// and colours of the main window, for the current Hijri or Gregorian year.
+// and colours of the main window, for the current Hijri or Gregorian year or one the user moves to.
 #include "page_calendar.h"
 
 #include "app.h"
@@ -14,6 +14,13 @@ GregorianDate todayGregorian;
 HijriDate todayHijri;
 bool todayHijriKnown;
 int gregorianMonthStart[13];
+int hijriAdjustmentDays;
+int calendarHijriAdjustmentDays;
+int shownDayNumber;
+GregorianDate shownGregorian;
+HijriDate shownHijri;
+bool shownHijriKnown;
+int shownGregorianMonthStart[13];
 
 // Cell geometry in pixels of the cell's client area.
 static const int headerHeightPx = 17;
@@ -30,9 +37,20 @@ static const int dayRowOffsetPx = 6;
 
 static const int monthsPerYear = 12;
 static const char unknownHijriYear[] = "----";
+// The Gregorian years the page moves through: the calendar's own years that fit the year field.
+static const int firstBrowsedGregorianYear = 1583;
+static const int lastBrowsedGregorianYear = 9999;
+
+static int gregorianLength(int month, int year) {
+    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
+}
 
 static int gregorianLength(int month) {
-    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(todayGregorian.year) : 0);
+    return gregorianLength(month, todayGregorian.year);
+}
+
+static int dayNumberOf(int year, int month, int day) {
+    return static_cast<int>(julianDay(year, month, day + 0.5));
 }
 
 static int stepWeekday(int weekday, int days) {
@@ -52,6 +70,55 @@ void computeMonthStarts(int todayWeekday) {
     }
 }
 
+// Month starts of the shown Gregorian year: today's year keeps the ones counted from the clock's
+// weekday, any other year takes them from the day numbers.
+static void computeShownMonthStarts() {
+    for (int m = 1; m <= monthsPerYear; ++m) {
+        shownGregorianMonthStart[m] = shownGregorian.year == todayGregorian.year
+                                          ? gregorianMonthStart[m]
+                                          : weekdayOfDayNumber(dayNumberOf(shownGregorian.year, m, 1));
+    }
+}
+
+void showDay(int dayNumber) {
+    shownDayNumber = dayNumber;
+    julianDayToGregorian(dayNumber, shownGregorian.year, shownGregorian.month, shownGregorian.day);
+    int weekday;
+    shownHijriKnown = adjustedGregorianToHijri(shownGregorian.year, shownGregorian.month, shownGregorian.day,
+                                               hijriAdjustmentDays, shownHijri.year, shownHijri.month,
+                                               shownHijri.day, weekday);
+    computeShownMonthStarts();
+}
+
+// The same Hijri month and day one year on or back (the day cut to the month's length); false at
+// the ends of the table or when the shown day has no Hijri date.
+static bool stepHijriYear(int years) {
+    const int year = shownHijri.year + years;
+    if (!shownHijriKnown || year < firstTableHijriYear || year > lastTableHijriYear) {
+        return false;
+    }
+    const int length = hijriMonthLength(year, shownHijri.month);
+    const int day = shownHijri.day < length ? shownHijri.day : length;
+    showDay(static_cast<int>(hijriToDayNumber(year, shownHijri.month, day)) - hijriAdjustmentDays);
+    return true;
+}
+
+// The same Gregorian month and day one year on or back (29 February becomes the 28th).
+static bool stepGregorianYear(int years) {
+    const int year = shownGregorian.year + years;
+    if (year < firstBrowsedGregorianYear || year > lastBrowsedGregorianYear) {
+        return false;
+    }
+    const int length = gregorianLength(shownGregorian.month, year);
+    const int day = shownGregorian.day < length ? shownGregorian.day : length;
+    showDay(dayNumberOf(year, shownGregorian.month, day));
+    return true;
+}
+
+bool stepShownYear(int years) {
+    return calendarMode == hijriCalendarMode ? stepHijriYear(years) : stepGregorianYear(years);
+}
+
 void refreshCalendar(HWND page, bool initialising) {
     CheckRadioButton(page, IDC_CALENDAR_GREGORIAN, IDC_CALENDAR_HIJRI, IDC_CALENDAR_GREGORIAN + calendarMode);
     for (int m = 1; m <= monthsPerYear; ++m) {
@@ -60,13 +127,13 @@ void refreshCalendar(HWND page, bool initialising) {
         SetDlgItemTextA(page, IDC_MONTH_TITLE_FIRST + m - 1, name);
     }
     char year[16];
-    if (todayHijriKnown) {
-        std::snprintf(year, sizeof year, "%d", todayHijri.year);
+    if (shownHijriKnown) {
+        std::snprintf(year, sizeof year, "%d", shownHijri.year);
     } else {
         std::snprintf(year, sizeof year, "%s", unknownHijriYear);
     }
     SetDlgItemTextA(page, IDC_HIJRI_YEAR, year);
-    std::snprintf(year, sizeof year, "%d", todayGregorian.year);
+    std::snprintf(year, sizeof year, "%d", shownGregorian.year);
     SetDlgItemTextA(page, IDC_GREGORIAN_YEAR, year);
     if (!initialising) {
         for (int i = 0; i < monthsPerYear; ++i) {
@@ -89,54 +156,40 @@ void drawLine(HDC dc, int x, int y, int dx, int dy, COLORREF colour, int widthPx
     DeleteObject(pen);
 }
 
-// The days of month m in the mode shown, and the weekday of its first day.
+// The days of month m of the shown year in the mode shown, and the weekday of its first day. An
+// adjusted Hijri month begins N days before the table's, where N is the adjustment.
 static void monthFacts(int month, int& days, int& firstWeekday) {
     if (calendarMode == hijriCalendarMode) {
         // Outside the table the month has no length: header and grid, no numbers.
-        days = todayHijriKnown ? hijriMonthLength(todayHijri.year, month) : 0;
+        days = shownHijriKnown ? hijriMonthLength(shownHijri.year, month) : 0;
         firstWeekday =
-            days > 0 ? weekdayOfDayNumber(static_cast<int>(hijriToDayNumber(todayHijri.year, month, 1))) : 0;
+            days > 0 ? weekdayOfDayNumber(static_cast<int>(hijriToDayNumber(shownHijri.year, month, 1)) -
+                                          hijriAdjustmentDays)
+                     : 0;
     } else {
-        days = gregorianLength(month);
-        firstWeekday = gregorianMonthStart[month];
+        days = gregorianLength(month, shownGregorian.year);
+        firstWeekday = shownGregorianMonthStart[month];
     }
 }
 
+// Today is marked only in today's year.
 static bool isTodaysMonth(int month) {
     if (calendarMode == hijriCalendarMode) {
-        return todayHijriKnown && todayHijri.month == month;
+        return todayHijriKnown && shownHijriKnown && shownHijri.year == todayHijri.year &&
+               todayHijri.month == month;
     }
-    return todayGregorian.month == month;
+    return shownGregorian.year == todayGregorian.year && todayGregorian.month == month;
 }
 
 static bool isToday(int month, int day) {
     if (calendarMode == hijriCalendarMode) {
-        return todayHijriKnown && todayHijri.month == month && todayHijri.day == day;
+        return isTodaysMonth(month) && todayHijri.day == day;
     }
-    return todayGregorian.month == month && todayGregorian.day == day;
+    return isTodaysMonth(month) && todayGregorian.day == day;
 }
 
-void drawMonthCell(HWND cell, HDC dc, int month) {
-    if (month < 1 || month > monthsPerYear) {
-        return;
-    }
-    HDC ownDc = nullptr;
-    if (dc == nullptr) {
-        ownDc = GetDC(cell);
-        if (ownDc == nullptr) {
-            return;
-        }
-        dc = ownDc;
-    }
-    RECT client;
-    GetClientRect(cell, &client);
-    const int widthPx = client.right;
-    const int heightPx = client.bottom;
-
-    int days;
-    int firstWeekday;
-    monthFacts(month, days, firstWeekday);
-
+// Header strip in today's-month or other-month colour, the body in the light colour and the grid.
+static void drawCellBackground(HDC dc, int month, int widthPx, int heightPx) {
     const RECT header = {0, 0, widthPx, headerHeightPx};
     FillRect(dc, &header, isTodaysMonth(month) ? currentMonthBrush : otherMonthBrush);
     const RECT body = {0, headerHeightPx, widthPx, heightPx};
@@ -148,15 +201,18 @@ void drawMonthCell(HWND cell, HDC dc, int month) {
     for (int i = 1; i <= gridRowLines; ++i) {
         drawLine(dc, 0, gridRowStepPx * i, widthPx, 0, menuColour, 1);
     }
+}
 
-    HGDIOBJ previousFont = SelectObject(dc, smallFont);
-    const int previousBkMode = SetBkMode(dc, TRANSPARENT);
+static void drawWeekdayHeads(HDC dc) {
     SetTextColor(dc, highlightColour);
     for (int i = 0; i < 7; ++i) {
         const int x = i == 3 ? wednesdayHeadX : headLetterX + columnWidthPx * i;
         TextOutA(dc, x, headLettersY, &weekdayInitials[i], 1);
     }
+}
 
+// Day numbers row by row from the first day's column; today's in the today colour.
+static void drawDayNumbers(HDC dc, int month, int days, int firstWeekday) {
     SetTextColor(dc, darkShadowColour);
     int day = 1;
     for (int row = 1; row <= dayRows && day <= days; ++row) {
@@ -175,12 +231,41 @@ void drawMonthCell(HWND cell, HDC dc, int month) {
             ++day;
         }
     }
+}
 
+void drawMonthCell(HWND cell, HDC dc, int month) {
+    if (month < 1 || month > monthsPerYear) {
+        return;
+    }
+    HDC ownDc = nullptr;
+    if (dc == nullptr) {
+        ownDc = GetDC(cell);
+        if (ownDc == nullptr) {
+            return;
+        }
+        dc = ownDc;
+    }
+    RECT client;
+    GetClientRect(cell, &client);
+    int days;
+    int firstWeekday;
+    monthFacts(month, days, firstWeekday);
+    drawCellBackground(dc, month, client.right, client.bottom);
+
+    HGDIOBJ previousFont = SelectObject(dc, smallFont);
+    const int previousBkMode = SetBkMode(dc, TRANSPARENT);
+    drawWeekdayHeads(dc);
+    drawDayNumbers(dc, month, days, firstWeekday);
     SetBkMode(dc, previousBkMode);
     SelectObject(dc, previousFont);
     if (ownDc != nullptr) {
         ReleaseDC(cell, ownDc);
     }
+}
+
+// The adjustment chosen in the calculation settings.
+static int currentHijriAdjustmentDays() {
+    return calendarHijriAdjustmentDays;
 }
 
 static void initialise(HWND page) {
@@ -192,9 +277,12 @@ static void initialise(HWND page) {
     todayGregorian.day = now.wDay;
     computeMonthStarts(now.wDayOfWeek);
     normalizeGregorianDate(todayGregorian.year, todayGregorian.month, todayGregorian.day);
+    hijriAdjustmentDays = clampHijriAdjustment(currentHijriAdjustmentDays());
     int weekday;
-    todayHijriKnown = gregorianToHijri(todayGregorian.year, todayGregorian.month, todayGregorian.day,
-                                       todayHijri.year, todayHijri.month, todayHijri.day, weekday);
+    todayHijriKnown = adjustedGregorianToHijri(todayGregorian.year, todayGregorian.month, todayGregorian.day,
+                                               hijriAdjustmentDays, todayHijri.year, todayHijri.month,
+                                               todayHijri.day, weekday);
+    showDay(dayNumberOf(todayGregorian.year, todayGregorian.month, todayGregorian.day));
     refreshCalendar(page, true);
 }
 
@@ -215,6 +303,16 @@ INT_PTR CALLBACK calendarPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
                     return TRUE;
                 case IDC_CALENDAR_HIJRI:
                     calendarMode = hijriCalendarMode;
+                    refreshCalendar(page, false);
+                    return TRUE;
+                case IDC_CALENDAR_PREVIOUS_YEAR:
+                case IDC_CALENDAR_NEXT_YEAR:
+                    if (stepShownYear(LOWORD(wParam) == IDC_CALENDAR_NEXT_YEAR ? 1 : -1)) {
+                        refreshCalendar(page, false);
+                    }
+                    return TRUE;
+                case IDC_CALENDAR_THIS_YEAR:
+                    showDay(dayNumberOf(todayGregorian.year, todayGregorian.month, todayGregorian.day));
                     refreshCalendar(page, false);
                     return TRUE;
                 case IDCANCEL:

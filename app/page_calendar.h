@@ -1,4 +1,5 @@
-// The calendar page: the twelve months of the current Hijri or Gregorian year as small grids.
+// The calendar page: the twelve months of the current Hijri or Gregorian year as small grids, and
+// the years before and after it.
 #pragma once
 
 #include <windows.h>
@@ -19,12 +20,31 @@ extern GregorianDate todayGregorian;
 extern HijriDate todayHijri;
 extern bool todayHijriKnown;         // false when today lies outside the Hijri table
 extern int gregorianMonthStart[13];  // index 1-12: weekday of the first of each month
+extern int hijriAdjustmentDays;      // -2..2, from the settings: Hijri dates are the table's of day + N
+
+// The year shown: the years of one day (today when the page opens) that the previous and next
+// buttons move by a year of the mode shown.
+extern int shownDayNumber;
+extern GregorianDate shownGregorian;
+extern HijriDate shownHijri;
+extern bool shownHijriKnown;              // false when the shown day lies outside the Hijri table
+extern int shownGregorianMonthStart[13];  // index 1-12, for shownGregorian's year
+
+// The Hijri adjustment the page applies when it opens.
+extern int calendarHijriAdjustmentDays;
+
+// Makes the day the shown one and fills the shown years and month starts.
+void showDay(int dayNumber);
+
+// Moves the shown day by whole years of the mode shown (Hijri years in Hijri mode); false, with
+// nothing changed, past the Hijri table or the Gregorian years 1583-9999.
+bool stepShownYear(int years);
 
 // Weekday of the first of every month of todayGregorian's year, counted back and forth from
 // today's weekday.
 void computeMonthStarts(int todayWeekday);
 
-// Radio button, month titles and the two years; redraws the cells unless initialising.
+// Radio button, month titles and the two shown years; redraws the cells unless initialising.
 void refreshCalendar(HWND page, bool initialising);
 
 // Draws the cell of month 1-12 into dc, or into the cell's own device context when dc is NULL.

@@ -20,13 +20,15 @@ bool sameNameIgnoringCase(const char* a, const char* b) {
     return *a == *b;
 }
 
-bool isRamadan(int year, int month, int day) {
+// The Hijri month of the day with the user's Hijri adjustment, as the calendar page shows it.
+bool isRamadan(int year, int month, int day, int hijriAdjustmentDays) {
     int hijriYear;
     int hijriMonth;
     int hijriDay;
     int weekday;
     // Outside the tabulated years no date is known to be in Ramadan: the ordinary interval holds.
-    return gregorianToHijri(year, month, day, hijriYear, hijriMonth, hijriDay, weekday) &&
+    return adjustedGregorianToHijri(year, month, day, hijriAdjustmentDays, hijriYear, hijriMonth, hijriDay,
+                                    weekday) &&
            hijriMonth == ramadanMonth;
 }
 
@@ -70,7 +72,8 @@ bool validPrayerOptions(const PrayerOptions& options) {
         if (minutes < shortestAdjustMinutes || minutes > longestAdjustMinutes)
             return false;
     }
-    return true;
+    return options.hijriAdjustmentDays >= lowestHijriAdjustmentDays &&
+           options.hijriAdjustmentDays <= highestHijriAdjustmentDays;
 }
 
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,
@@ -82,7 +85,7 @@ PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int z
     parameters.asrShadowFactor = options.asrShadowFactor == hanafiAsrShadowFactor ? 2.0 : 1.0;
     parameters.ishaDepression = method.eveningDepressionDeg * radiansPerDegree;
     double intervalMinutes = method.eveningIntervalMinutes;
-    if (method.ramadanIntervalMinutes != 0.0 && isRamadan(year, month, day))
+    if (method.ramadanIntervalMinutes != 0.0 && isRamadan(year, month, day, options.hijriAdjustmentDays))
         intervalMinutes = method.ramadanIntervalMinutes;
     parameters.ishaInterval = intervalMinutes / minutesPerHour;
     parameters.maghribDepression = method.maghribDepressionDeg * radiansPerDegree;

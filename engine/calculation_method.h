@@ -36,6 +36,7 @@ struct PrayerOptions {
     int methodIndex = defaultCalculationMethod;               // into calculationMethods
     int asrShadowFactor = standardAsrShadowFactor;            // 1 or 2
     int adjustMinutes[prayerTimeCount] = {0, 0, 0, 0, 0, 0};  // added to each time, -120..120
+    int hijriAdjustmentDays = 0;  // -2..2: Ramadan is the table's Ramadan moved by this many days
 };
 
 // True when every field is within its range (an out-of-range field is not used as it stands).

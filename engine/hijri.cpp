@@ -4,13 +4,6 @@
 
 #include <cmath>
 
-const int32_t hijriYearTable[lastTableHijriYear - firstTableHijriYear + 1] = {
-    0x4BD2, 0x4BC4, 0x4B89, 0x4A95, 0x352D, 0x35AD, 0x3B6A, 0x46D4,  // 1420-1427
-    0x4DC9, 0x4D92, 0x4AA6, 0x4956, 0x32AE, 0x356D, 0x336A, 0x3B55,  // 1428-1435
-    0x4AAA, 0x394D, 0x349D, 0x395D, 0x32BA, 0x35B5, 0x45AA, 0x3D55,  // 1436-1443
-    0x4A9A, 0x392E, 0x326E, 0x355D, 0x3ADA, 0x46D4, 0x46A5,          // 1444-1450
-};
-
 const char hijriMonthNames[12][50] = {
     "MuHarram", "Safar",    "Raby` al-awal", "Raby` al-THaany", "Jumaada al-awal", "Jumaada al-THaany",
     "Rajab",    "SHa`baan", "RamaDHaan",     "SHawwal",         "Thw al-Qi`dah",   "Thw al-Hijjah",
@@ -97,66 +90,93 @@ void hijriMonthStart(int hijriYear, int hijriMonth, int& gregorianYear, int& gre
     weekday = weekdayOfDayNumber(static_cast<int>(dayNumber));
 }
 
-bool gregorianToHijri(int gregorianYear, int gregorianMonth, int gregorianDay, int& hijriYear,
-                      int& hijriMonth, int& hijriDay, int& weekday) {
-    const double dayNumber = julianDay(gregorianYear, gregorianMonth, gregorianDay + 0.5);
-    weekday = static_cast<int>(std::trunc(julianDay(gregorianYear, gregorianMonth, gregorianDay) + 2.0)) % 7;
-    if (weekday < 0)
-        weekday += 7;
+namespace {
 
-    // The table gives no month lengths outside its years: answer with the nearest covered day
-    // instead of counting months that have no length.
-    if (dayNumber < firstTableDayNumber) {
-        hijriYear = firstTableHijriYear;
-        hijriMonth = 1;
-        hijriDay = 1;
-        return false;
+// Weekday of a Gregorian date from its midnight day number, as the timetable counts it.
+int gregorianWeekday(int gregorianYear, int gregorianMonth, int gregorianDay) {
+    const int weekday =
+        static_cast<int>(std::trunc(julianDay(gregorianYear, gregorianMonth, gregorianDay) + 2.0)) % 7;
+    return weekday < 0 ? weekday + 7 : weekday;
+}
+
+// The nearest covered day for a day number outside the table (NaN counts as before it): false
+// when the day is covered and nothing was set.
+bool nearestCoveredDate(double dayNumber, int& year, int& month, int& day) {
+    if (!(dayNumber >= firstTableDayNumber)) {
+        year = firstTableHijriYear;
+        month = 1;
+        day = 1;
+        return true;
     }
     if (dayNumber > lastTableDayNumber) {
-        hijriYear = lastTableHijriYear;
-        hijriMonth = 12;
-        hijriDay = hijriMonthLength(lastTableHijriYear, 12);
-        return false;
+        year = lastTableHijriYear;
+        month = monthsPerYear;
+        day = hijriMonthLength(lastTableHijriYear, monthsPerYear);
+        return true;
     }
+    return false;
+}
 
-    int y;
-    int m;
-    int d;
-    meanHijriDate(dayNumber, y, m, d);
-    d += static_cast<int>(std::trunc(dayNumber - hijriToDayNumber(y, m, d)));
-    // Within the table the guess is never more than a month off; the bound only keeps a broken
-    // guess from looping.
-    for (int guard = 0; d > 30 && guard < 24; ++guard) {
-        const int length = hijriMonthLength(y, m);
-        if (length == 0)
-            break;
-        d -= length;
-        m += 1;
-        if (m > 12) {
-            m = 1;
-            y += 1;
-        }
+// The table year holding a covered day: the mean calendar's year, which is never more than a
+// year off, moved to the year whose first day is the last one not after the day.
+int tableYearOf(double dayNumber) {
+    int year;
+    int month;
+    int day;
+    meanHijriDate(dayNumber, year, month, day);
+    year = year < firstTableHijriYear  ? firstTableHijriYear
+           : year > lastTableHijriYear ? lastTableHijriYear
+                                       : year;
+    for (int step = 0; step < 2 && year > firstTableHijriYear && dayNumber < hijriToDayNumber(year, 1, 1);
+         ++step)
+        --year;
+    for (int step = 0; step < 2 && year < lastTableHijriYear && dayNumber >= hijriToDayNumber(year + 1, 1, 1);
+         ++step)
+        ++year;
+    return year;
+}
+
+// Month and day of a covered day within its table year, counting the year's month lengths.
+void monthAndDayInYear(int year, double dayNumber, int& month, int& day) {
+    int daysIntoYear = static_cast<int>(dayNumber - hijriToDayNumber(year, 1, 1));
+    month = 1;
+    while (month < monthsPerYear && daysIntoYear >= hijriMonthLength(year, month)) {
+        daysIntoYear -= hijriMonthLength(year, month);
+        ++month;
     }
-    if (d == 30) {
-        int nextYear = y;
-        int nextMonth = m + 1;
-        if (nextMonth > 12) {
-            nextMonth = 1;
-            nextYear += 1;
-        }
-        int startYear;
-        int startMonth;
-        int startDay;
-        int startWeekday;
-        hijriMonthStart(nextYear, nextMonth, startYear, startMonth, startDay, startWeekday);
-        if (startDay == gregorianDay) {
-            y = nextYear;
-            m = nextMonth;
-            d = 1;
-        }
-    }
-    hijriYear = y;
-    hijriMonth = m;
-    hijriDay = d;
+    day = daysIntoYear + 1;
+}
+
+// The table's date of a day number; false with the nearest covered date outside the table.
+bool tableDateOf(double dayNumber, int& year, int& month, int& day) {
+    // The table gives no month lengths outside its years: answer with the nearest covered day
+    // instead of counting months that have no length.
+    if (nearestCoveredDate(dayNumber, year, month, day))
+        return false;
+    year = tableYearOf(dayNumber);
+    monthAndDayInYear(year, dayNumber, month, day);
     return true;
+}
+
+}  // namespace
+
+bool gregorianToHijri(int gregorianYear, int gregorianMonth, int gregorianDay, int& hijriYear,
+                      int& hijriMonth, int& hijriDay, int& weekday) {
+    weekday = gregorianWeekday(gregorianYear, gregorianMonth, gregorianDay);
+    return tableDateOf(julianDay(gregorianYear, gregorianMonth, gregorianDay + 0.5), hijriYear, hijriMonth,
+                       hijriDay);
+}
+
+int clampHijriAdjustment(int adjustmentDays) {
+    if (adjustmentDays < lowestHijriAdjustmentDays)
+        return lowestHijriAdjustmentDays;
+    return adjustmentDays > highestHijriAdjustmentDays ? highestHijriAdjustmentDays : adjustmentDays;
+}
+
+bool adjustedGregorianToHijri(int gregorianYear, int gregorianMonth, int gregorianDay, int adjustmentDays,
+                              int& hijriYear, int& hijriMonth, int& hijriDay, int& weekday) {
+    weekday = gregorianWeekday(gregorianYear, gregorianMonth, gregorianDay);
+    const double dayNumber =
+        julianDay(gregorianYear, gregorianMonth, gregorianDay + 0.5) + clampHijriAdjustment(adjustmentDays);
+    return tableDateOf(dayNumber, hijriYear, hijriMonth, hijriDay);
 }

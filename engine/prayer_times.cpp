@@ -296,9 +296,13 @@ PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParamet
         times.sunset = geometry.sun.set + geometry.setCorrectionHours + parameters.safetyHours;
     times.afternoon = afternoonTime(geometry, parameters);
     times.dawn = dawnTime(year, geometry, parameters);
-    if (parameters.ishaDepression != 0.0)
+    if (parameters.ishaDepression != 0.0) {
         times.evening = afterSunsetTime(year, geometry, parameters, parameters.ishaDepression);
-    else
+        // Near the poles a Maghrib by angle (the sun sinking slowly, no share) can come out later
+        // than an evening taken as a share of the night: the evening then waits for Maghrib.
+        if (times.evening < times.sunset)
+            times.evening = times.sunset;
+    } else
         times.evening = times.sunset + parameters.ishaInterval;
     return times;
 }

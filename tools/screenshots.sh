@@ -3,6 +3,7 @@
 #   docs/calculation-page.png  the first run's calculation page
 #   docs/timetable-page.png    the timetable page after "Create Praying Times"
 #   docs/calendar-page.png     the calendar page (Hijri year, as at every start)
+#   docs/calendar-page-next-years.png  the calendar page twelve Hijri years on
 #   docs/author-page.png       the author page
 #   docs/animation-page.png    the animation page in the middle of a prayer
 set -u
@@ -30,6 +31,9 @@ screenshot "$repo/docs/timetable-page.png" || exit 1
 "${wine_run[@]}" "$drive" show-tab 2 201 || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/calendar-page.png" || exit 1
+"${wine_run[@]}" "$drive" next-year 12 || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/calendar-page-next-years.png" || exit 1
 "${wine_run[@]}" "$drive" show-tab 4 400 || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/author-page.png" || exit 1
@@ -40,4 +44,4 @@ screenshot "$repo/docs/author-page.png" || exit 1
 screenshot "$repo/docs/animation-page.png" || exit 1
 "${wine_run[@]}" "$drive" close
 wait "$program_pid"
-echo "wrote docs/calculation-page.png, timetable-page.png, calendar-page.png, author-page.png and animation-page.png"
+echo "wrote docs/calculation-page.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png and animation-page.png"

@@ -226,10 +226,10 @@ TEST_F(CalendarPageTest, ModeOutlivesThePageAndYearsStayInTheirFields) {
 
 TEST_F(CalendarPageTest, TodayOutsideTheHijriTableStaysUsable) {
     calendarMode = hijriCalendarMode;
-    setToday(2030, 3, 1);
+    setToday(2080, 3, 1);
     openCalendar();
     EXPECT_EQ(field(IDC_HIJRI_YEAR), "----");
-    EXPECT_EQ(field(IDC_GREGORIAN_YEAR), "2030");
+    EXPECT_EQ(field(IDC_GREGORIAN_YEAR), "2080");
     EXPECT_EQ(field(IDC_MONTH_TITLE_FIRST), "MuHarram");
     for (int month = 1; month <= 12; ++month) {
         CellPicture cell(currentPage, month);
@@ -239,9 +239,155 @@ TEST_F(CalendarPageTest, TodayOutsideTheHijriTableStaysUsable) {
         EXPECT_EQ(cell.count(red, 0, 0, cell.width, cell.height), 0) << month;
     }
     chooseMode(IDC_CALENDAR_GREGORIAN);
-    CellPicture march(currentPage, 3);  // 1 March 2030 is a Friday, today
+    CellPicture march(currentPage, 3);  // 1 March 2080 is a Friday, today
     EXPECT_EQ(march.at(2, 8), currentHeader);
     EXPECT_GT(march.dayInk(red, 1, 5), 3);
+}
+
+// Restores the adjustment of a first run when a test ends, however it ends.
+struct AdjustmentForTest {
+    explicit AdjustmentForTest(int days) { calendarHijriAdjustmentDays = days; }
+    ~AdjustmentForTest() { calendarHijriAdjustmentDays = 0; }
+};
+
+// Red ink anywhere in the twelve cells.
+int redInkOfYear(HWND page) {
+    int ink = 0;
+    for (int month = 1; month <= 12; ++month) {
+        CellPicture cell(page, month);
+        ink += cell.count(red, 0, 0, cell.width, cell.height);
+    }
+    return ink;
+}
+
+int currentHeaders(HWND page) {
+    int headers = 0;
+    for (int month = 1; month <= 12; ++month) {
+        headers += CellPicture(page, month).at(2, 8) == currentHeader ? 1 : 0;
+    }
+    return headers;
+}
+
+// RamaDHaan 1460 looked up from 29 Thw al-Hijjah 1447: thirteen years on, the month starts on
+// Thursday 30 September 2038 and has 29 days; nothing is marked as today.
+TEST_F(CalendarPageTest, NextYearButtonsBrowseToHijri1460) {
+    calendarMode = hijriCalendarMode;
+    setToday(2026, 6, 15);
+    openCalendar();
+    for (int i = 0; i < 13; ++i) {
+        pressButton(IDC_CALENDAR_NEXT_YEAR);
+    }
+    EXPECT_EQ(field(IDC_HIJRI_YEAR), "1460");
+    EXPECT_EQ(field(IDC_GREGORIAN_YEAR), "2039");  // 29 Thw al-Hijjah 1460 is 24 January 2039
+    EXPECT_EQ(field(IDC_MONTH_TITLE_FIRST + 8), "RamaDHaan");
+    CellPicture ramadan(currentPage, 9);
+    EXPECT_EQ(ramadan.dayInk(darkShadowColour, 1, 3), 0);
+    EXPECT_GT(ramadan.dayInk(darkShadowColour, 1, 4), 3);  // day 1 on Thursday
+    EXPECT_GT(ramadan.dayInk(darkShadowColour, 5, 4), 3);  // day 29
+    EXPECT_EQ(ramadan.dayInk(darkShadowColour, 5, 5), 0);  // no day 30
+    EXPECT_EQ(currentHeaders(currentPage), 0);
+    EXPECT_EQ(redInkOfYear(currentPage), 0);
+
+    pressButton(IDC_CALENDAR_THIS_YEAR);
+    EXPECT_EQ(field(IDC_HIJRI_YEAR), "1447");
+    EXPECT_EQ(field(IDC_GREGORIAN_YEAR), "2026");
+    CellPicture december(currentPage, 12);
+    EXPECT_EQ(december.at(2, 8), currentHeader);
+    EXPECT_GT(december.dayInk(red, 5, 1), 3);
+}
+
+// Gregorian 2040, a leap year beginning on a Sunday: February starts on Wednesday and has a 29th.
+TEST_F(CalendarPageTest, GregorianModeBrowsesGregorianYears) {
+    calendarMode = gregorianCalendarMode;
+    setToday(2026, 6, 15);
+    openCalendar();
+    for (int i = 0; i < 15; ++i) {
+        pressButton(IDC_CALENDAR_NEXT_YEAR);
+    }
+    pressButton(IDC_CALENDAR_PREVIOUS_YEAR);
+    EXPECT_EQ(field(IDC_GREGORIAN_YEAR), "2040");
+    EXPECT_EQ(field(IDC_HIJRI_YEAR), "1462");  // 15 June 2040 is 5 Jumaada al-THaany 1462
+    CellPicture january(currentPage, 1);
+    EXPECT_GT(january.dayInk(darkShadowColour, 1, 0), 3);
+    CellPicture february(currentPage, 2);
+    EXPECT_EQ(february.dayInk(darkShadowColour, 1, 2), 0);
+    EXPECT_GT(february.dayInk(darkShadowColour, 1, 3), 3);
+    EXPECT_GT(february.dayInk(darkShadowColour, 5, 3), 3);  // the 29th
+    EXPECT_EQ(currentHeaders(currentPage), 0);
+    EXPECT_EQ(redInkOfYear(currentPage), 0);
+
+    // Back in today's year by the buttons alone, today is marked again.
+    for (int i = 0; i < 14; ++i) {
+        pressButton(IDC_CALENDAR_PREVIOUS_YEAR);
+    }
+    EXPECT_EQ(field(IDC_GREGORIAN_YEAR), "2026");
+    EXPECT_EQ(currentHeaders(currentPage), 1);
+    CellPicture june(currentPage, 6);
+    EXPECT_GT(june.dayInk(red, 3, 1), 3);
+}
+
+// The day after the old table's end: the Hijri month is still marked.
+TEST_F(CalendarPageTest, TodayAfterMay2029KeepsItsHijriMonth) {
+    calendarMode = hijriCalendarMode;
+    setToday(2029, 5, 14);  // 1 MuHarram 1451, a Monday
+    openCalendar();
+    EXPECT_EQ(field(IDC_HIJRI_YEAR), "1451");
+    CellPicture muharram(currentPage, 1);
+    EXPECT_EQ(muharram.at(2, 8), currentHeader);
+    EXPECT_GT(muharram.dayInk(red, 1, 1), 3);
+    EXPECT_EQ(currentHeaders(currentPage), 1);
+}
+
+// At the ends of the table the buttons leave the year as it is.
+TEST_F(CalendarPageTest, BrowsingStopsAtTheEndsOfTheHijriTable) {
+    calendarMode = hijriCalendarMode;
+    setToday(2077, 1, 1);
+    openCalendar();
+    EXPECT_EQ(field(IDC_HIJRI_YEAR), "1500");
+    pressButton(IDC_CALENDAR_NEXT_YEAR);
+    EXPECT_EQ(field(IDC_HIJRI_YEAR), "1500");
+    EXPECT_EQ(field(IDC_GREGORIAN_YEAR), "2077");
+    for (int i = 0; i < 185; ++i) {
+        pressButton(IDC_CALENDAR_PREVIOUS_YEAR);
+    }
+    EXPECT_EQ(field(IDC_HIJRI_YEAR), "1318");
+    CellPicture muharram(currentPage, 1);  // 1 MuHarram 1318 is Monday 30 April 1900
+    EXPECT_GT(muharram.dayInk(darkShadowColour, 1, 1), 3);
+    EXPECT_EQ(muharram.dayInk(darkShadowColour, 1, 0), 0);
+}
+
+// 10 March 2024 is 29 SHa`baan 1445 in the table, the last day of the month. +2 makes it
+// 2 RamaDHaan, whose first day moves to Saturday 9 March; -2 makes it 27 SHa`baan, whose first
+// day moves from Sunday 11 to Tuesday 13 February.
+TEST_F(CalendarPageTest, AdjustmentMovesTheMonthsAcrossAMonthEnd) {
+    calendarMode = hijriCalendarMode;
+    setToday(2024, 3, 10);
+    {
+        AdjustmentForTest adjustment(2);
+        openCalendar();
+        EXPECT_EQ(field(IDC_HIJRI_YEAR), "1445");
+        CellPicture ramadan(currentPage, 9);
+        EXPECT_EQ(ramadan.at(2, 8), currentHeader);
+        EXPECT_GT(ramadan.dayInk(darkShadowColour, 1, 6), 3);  // day 1 on Saturday
+        EXPECT_GT(ramadan.dayInk(red, 2, 0), 3);               // today, day 2, on Sunday
+        EXPECT_EQ(redInkOfYear(currentPage), ramadan.dayInk(red, 2, 0));
+        selectTab(0);
+    }
+    {
+        AdjustmentForTest adjustment(-2);
+        selectTab(calendarTab);
+        CellPicture shaban(currentPage, 8);
+        EXPECT_EQ(shaban.at(2, 8), currentHeader);
+        EXPECT_EQ(shaban.dayInk(darkShadowColour, 1, 1), 0);
+        EXPECT_GT(shaban.dayInk(darkShadowColour, 1, 2), 3);  // day 1 on Tuesday
+        EXPECT_GT(shaban.dayInk(red, 5, 0), 3);               // today, day 27, on Sunday
+        EXPECT_EQ(CellPicture(currentPage, 9).at(2, 8), otherHeader);
+    }
+    selectTab(0);
+    selectTab(calendarTab);  // no adjustment: 29 SHa`baan
+    CellPicture shaban(currentPage, 8);
+    EXPECT_GT(shaban.dayInk(darkShadowColour, 1, 0), 3);  // day 1 on Sunday
+    EXPECT_GT(shaban.dayInk(red, 5, 0), 3);               // 29 on Sunday: index 28, row 5
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 //   selvara_drive create-timetable            (presses "Create Praying Times", waits for tab 1)
 //   selvara_drive show-tab <index> <control id>   (selects a tab, waits for its page's control)
 //   selvara_drive play-prayer <row> <ms>   (on the animation page: picks a prayer, lets it play)
+//   selvara_drive next-year <times>        (on the calendar page: presses the next-year button)
 //   selvara_drive close
 #include "selvara_resource.h"
 #include "window_driver.h"
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|close\n");
+            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|next-year|close\n");
         return 2;
     }
     HWND window = waitMainWindow();
@@ -111,6 +112,18 @@ int main(int argc, char** argv) {
         SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_PRAYER_LIST, CBN_SELENDOK),
                      reinterpret_cast<LPARAM>(list));
         Sleep(static_cast<DWORD>(std::atoi(argv[3])));
+        return 0;
+    }
+    if (argc >= 3 && std::strcmp(argv[1], "next-year") == 0) {
+        HWND page = waitForPage(tabs, IDC_CALENDAR_NEXT_YEAR, timeoutMs);
+        if (page == nullptr) {
+            return 1;
+        }
+        const int times = std::atoi(argv[2]);
+        for (int i = 0; i < times && i < 1000; ++i) {
+            SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CALENDAR_NEXT_YEAR, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_CALENDAR_NEXT_YEAR)));
+        }
         return 0;
     }
     if (std::strcmp(argv[1], "close") == 0) {

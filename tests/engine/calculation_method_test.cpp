@@ -51,4 +51,116 @@ TEST(CalculationMethod, DefaultOptionsGiveTheFixedMethodsBits) {
     }
 }
 
+PrayerOptions methodOptions(const char* name, int asrShadowFactor = standardAsrShadowFactor) {
+    PrayerOptions options;
+    options.methodIndex = findCalculationMethod(name);
+    options.asrShadowFactor = asrShadowFactor;
+    return options;
+}
+
+// Umm al-Qura: 1 Ramadan 1445 was 11 March 2024 and 1 Shawwal 10 April 2024; 1 Ramadan 1447 is
+// 18 February 2026 and 1 Shawwal 20 March 2026 (the published calendar).
+TEST(CalculationMethod, MakkahWaitsTwoHoursInRamadan) {
+    const struct {
+        int year;
+        int month;
+        int day;
+        double minutes;
+    } days[] = {{2024, 3, 10, 90.0}, {2024, 3, 11, 120.0}, {2024, 4, 9, 120.0},  {2024, 4, 10, 90.0},
+                {2026, 2, 17, 90.0}, {2026, 2, 18, 120.0}, {2026, 3, 19, 120.0}, {2026, 3, 20, 90.0}};
+    for (const auto& d : days) {
+        const PrayerTimes t =
+            computeDayTimes(d.year, d.month, d.day, 21.42, 39.83, 180, methodOptions("makkah"));
+        EXPECT_NEAR((t.evening - t.sunset) * 60.0, d.minutes, 1e-9)
+            << d.year << "-" << d.month << "-" << d.day;
+    }
+}
+
+// With a Hijri adjustment the Ramadan days move with the calendar page's months: +1 makes
+// 10 March 2024 the first of Ramadan, -1 keeps 11 March in SHa`baan and 10 April in Ramadan.
+TEST(CalculationMethod, MakkahRamadanFollowsTheHijriAdjustment) {
+    const struct {
+        int day;
+        int adjustmentDays;
+        double minutes;
+    } days[] = {{9, 1, 90.0}, {10, 1, 120.0}, {11, -1, 90.0}, {12, -1, 120.0}, {10, 2, 120.0}, {9, 2, 120.0}};
+    for (const auto& d : days) {
+        PrayerOptions options = methodOptions("makkah");
+        options.hijriAdjustmentDays = d.adjustmentDays;
+        const PrayerTimes t = computeDayTimes(2024, 3, d.day, 21.42, 39.83, 180, options);
+        EXPECT_NEAR((t.evening - t.sunset) * 60.0, d.minutes, 1e-9) << d.day << " " << d.adjustmentDays;
+    }
+    PrayerOptions options = methodOptions("makkah");
+    options.hijriAdjustmentDays = -1;
+    const PrayerTimes t = computeDayTimes(2024, 4, 10, 21.42, 39.83, 180, options);
+    EXPECT_NEAR((t.evening - t.sunset) * 60.0, 120.0, 1e-9);
+}
+
+// Every method, both shadow rules, pole to pole, a year of days: every time a finite number, in
+// the order of the day.
+TEST(CalculationMethod, NoTimeIsEverNotANumber) {
+    for (int method = 0; method < calculationMethodCount; ++method) {
+        for (int factor = 1; factor <= 2; ++factor) {
+            PrayerOptions options;
+            options.methodIndex = method;
+            options.asrShadowFactor = factor;
+            for (double latitudeDeg = -89.5; latitudeDeg <= 89.5; latitudeDeg += 2.75) {
+                for (int dayOfYear = 1; dayOfYear <= 366; dayOfYear += 9) {
+                    int year = 2026;
+                    int month = 1;
+                    int day = dayOfYear;
+                    normalizeGregorianDate(year, month, day);
+                    const PrayerTimes t = computeDayTimes(year, month, day, latitudeDeg, 20.0, 60, options);
+                    const double times[] = {t.dawn, t.sunrise, t.noon, t.afternoon, t.sunset, t.evening};
+                    for (double time : times)
+                        ASSERT_TRUE(std::isfinite(time)) << calculationMethods[method].name << " "
+                                                         << latitudeDeg << " " << month << "-" << day;
+                    ASSERT_LE(t.dawn, t.sunrise) << calculationMethods[method].name << " " << latitudeDeg;
+                    ASSERT_LE(t.sunset, t.evening) << calculationMethods[method].name << " " << latitudeDeg;
+                }
+            }
+        }
+    }
+}
+
+// Beyond 48 degrees in summer the evening by angle is dawn's share of the night mirrored after
+// sunset: with the same angle for both (isna 15, karachi 18) the two gaps are equal.
+TEST(CalculationMethod, HighLatitudeEveningMirrorsDawn) {
+    const char* methods[] = {"isna", "karachi"};
+    const double safetyHours = 0.016388;
+    for (const char* name : methods) {
+        for (double latitudeDeg : {55.0, 59.91, 64.0, -56.0}) {
+            const int month = latitudeDeg > 0 ? 6 : 12;
+            const PrayerTimes t =
+                computeDayTimes(2026, month, 21, latitudeDeg, 10.75, 60, methodOptions(name));
+            // No horizon correction beyond 45.26 degrees; sunset carries the safety hours.
+            EXPECT_NEAR(t.evening - (t.sunset - safetyHours), t.sunrise - t.dawn, 1e-9)
+                << name << latitudeDeg;
+        }
+    }
+}
+
+TEST(CalculationMethod, AdjustmentsAddWholeMinutesToEachTime) {
+    PrayerOptions adjusted = methodOptions("mwl");
+    const int minutes[prayerTimeCount] = {-120, -1, 0, 7, 120, 3};
+    std::memcpy(adjusted.adjustMinutes, minutes, sizeof minutes);
+    EXPECT_TRUE(validPrayerOptions(adjusted));
+    const PrayerTimes a = computeDayTimes(2026, 5, 1, 33.5, 73.0, 300, adjusted);
+    const PrayerTimes b = computeDayTimes(2026, 5, 1, 33.5, 73.0, 300, methodOptions("mwl"));
+    const double after[] = {a.dawn, a.sunrise, a.noon, a.afternoon, a.sunset, a.evening};
+    const double before[] = {b.dawn, b.sunrise, b.noon, b.afternoon, b.sunset, b.evening};
+    for (int i = 0; i < prayerTimeCount; ++i)
+        EXPECT_NEAR((after[i] - before[i]) * 60.0, minutes[i], 1e-9) << i;
+
+    PrayerOptions wild;
+    wild.adjustMinutes[0] = 100000;
+    wild.methodIndex = 99;
+    wild.asrShadowFactor = 3;
+    EXPECT_FALSE(validPrayerOptions(wild));
+    const PrayerTimes clamped = computeDayTimes(2026, 5, 1, 33.5, 73.0, 300, wild);
+    const PrayerTimes plain = computeDayTimes(2026, 5, 1, 33.5, 73.0, 300, PrayerOptions());
+    EXPECT_NEAR((clamped.dawn - plain.dawn) * 60.0, 120.0, 1e-9);  // clamped; method and factor as default
+    EXPECT_EQ(clamped.afternoon, plain.afternoon);
+}
+
 }  // namespace

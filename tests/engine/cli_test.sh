@@ -62,8 +62,97 @@ run hijri 2024-03-11
 run hijri --from 2024-03-08 --to 2024-03-12
 [ "$out" = "$(cat "$data/hijri-2024-03.txt")" ]; check "hijri range" $?
 run hijri 2029-05-14
-[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1999-04-17 to 2029-05-13"
-check "hijri outside the table" $?
+[ "$out" = "2029-05-14 1451-01-01 Mon" ]; check "hijri after 1450 ($out)" $?
+run hijri 1900-04-30
+[ "$out" = "1900-04-30 1318-01-01 Mon" ]; check "hijri first day of the table ($out)" $?
+run hijri 2077-11-16
+[ "$out" = "2077-11-16 1500-12-30 Tue" ]; check "hijri last day of the table ($out)" $?
+run hijri 2077-11-17
+[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1900-04-30 to 2077-11-16 (Hijri 1318 to 1500)"
+check "hijri after the table" $?
+run hijri --from 1900-04-29 --to 1900-05-01
+[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1900-04-29 is outside the Hijri table"
+check "hijri range starting before the table" $?
+
+# RamaDHaan 1460, and the adjustment across a month end (29 SHa`baan 1445 is 2024-03-10).
+run hijri --from 2038-09-29 --to 2038-09-30
+[ "$out" = "2038-09-29 1460-08-29 Wed
+2038-09-30 1460-09-01 Thu" ]; check "hijri RamaDHaan 1460 ($out)" $?
+run hijri --from 2024-03-09 --to 2024-03-11 --hijri-adjust 2
+[ "$out" = "2024-03-09 1445-09-01 Sat
+2024-03-10 1445-09-02 Sun
+2024-03-11 1445-09-03 Mon" ]; check "hijri adjusted by 2 ($out)" $?
+run hijri 2024-03-11 --hijri-adjust -2
+[ "$out" = "2024-03-11 1445-08-28 Mon" ]; check "hijri adjusted by -2 ($out)" $?
+run hijri 1900-04-30 --hijri-adjust -1
+[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "1900-05-01 to 2077-11-17 (Hijri 1318 to 1500)"
+check "hijri adjusted out of the table" $?
+
+# Daylight time: with --tz each day of the table is the day computed with that day's offset as
+# its zone. The days of change (from data/zone-changes.txt, read independently from the tz
+# database) split the month into two fixed-zone tables: lines up to LAST come from the first zone,
+# the rest from the second. Both hemispheres, half-hour zones and a change at midnight.
+#   zone lat lon year month last-day-of-first-offset first-zone second-zone
+daylight_months=(
+    "Europe/London 51.51 -0.13 2026 3 28 0 1"
+    "Europe/London 51.51 -0.13 2026 10 24 1 0"
+    "America/New_York 40.71 -74.01 2026 3 7 -5 -4"
+    "America/New_York 40.71 -74.01 2026 11 0 -5 -5"
+    "Australia/Sydney -33.87 151.21 2026 4 4 11 10"
+    "Australia/Sydney -33.87 151.21 2026 10 3 10 11"
+    "America/Santiago -33.45 -70.67 2026 4 4 -3 -4"
+    "America/Santiago -33.45 -70.67 2026 9 5 -4 -3"
+    "Africa/Cairo 30.04 31.24 2026 4 23 2 3"
+    "Africa/Cairo 30.04 31.24 2026 10 29 3 2"
+    "Asia/Tehran 35.69 51.39 2021 3 21 3:30 4:30"
+    "Asia/Tehran 35.69 51.39 2026 3 31 3:30 3:30"
+    "Asia/Kolkata 28.61 77.21 2026 6 30 5:30 5:30"
+    "Asia/Kathmandu 27.72 85.32 2026 6 30 5.75 5.75"
+)
+for row in "${daylight_months[@]}"; do
+    read -r zone lat lon year month last first second <<<"$row"
+    common=(--lat "$lat" --lon "$lon" --year "$year" --month "$month" --method mwl)
+    run timetable "${common[@]}" --tz "$zone"
+    cp "$scratch/out" "$scratch/tz.txt"
+    tz_status=$status
+    run timetable "${common[@]}" --zone "$first"
+    cp "$scratch/out" "$scratch/first.txt"
+    run timetable "${common[@]}" --zone "$second"
+    cp "$scratch/out" "$scratch/second.txt"
+    { head -n $((5 + last)) "$scratch/first.txt"; tail -n +$((6 + last)) "$scratch/second.txt"; } >"$scratch/spliced.txt"
+    [ "$tz_status" -eq 0 ] && cmp -s "$scratch/tz.txt" "$scratch/spliced.txt"
+    check "daylight month: $row" $?
+done
+
+# Zones in minutes: the three spellings of one zone give the same bytes.
+run timetable --lat 28.61 --lon 77.21 --zone 5:30 --year 2026 --month 6
+cp "$scratch/out" "$scratch/colon.txt"
+run timetable --lat 28.61 --lon 77.21 --zone 5.5 --year 2026 --month 6
+cmp -s "$scratch/out" "$scratch/colon.txt" && grep -q "^ 1   Mon" "$scratch/out"
+check "zone 5:30 and 5.5" $?
+run timetable --lat 28.61 --lon 77.21 --zone +05:30 --year 2026 --month 6
+cmp -s "$scratch/out" "$scratch/colon.txt"; check "zone +05:30" $?
+
+# Adjustments move each column by their minutes: dawn +2 on 1 January (05:45 in the golden table).
+run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1 --adjust 2,0,0,0,0,-4
+line=$(printf '%s\n' "$out" | sed -n 6p)
+[ "$line" = " 1   Thu      05:47     07:37     12:01     14:07     16:24     17:50     " ]
+check "adjust ($line)" $?
+
+# The method options leave the default bytes alone when they name the defaults.
+run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1 --method SELVARA --asr standard --adjust 0,0,0,0,0,0
+cmp -s "$scratch/out" "$data/zagreb-2026-01.txt"; check "default method named" $?
+
+# An unknown method lists the names.
+run times --lat 45 --lon 15 --zone 1 --date 2026-01-01 --method nosuch
+[ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "selvara mwl isna egypt karachi makkah gulf kuwait qatar singapore turkey tehran jafari france russia"
+check "unknown method lists the names (status $status)" $?
+
+# times with --tz: the offset of the day (London in summer: one hour later than with --zone 0).
+run times --lat 51.51 --lon -0.13 --tz Europe/London --date 2026-07-01
+summer=$out
+run times --lat 51.51 --lon -0.13 --zone 1 --date 2026-07-01
+[ "$summer" = "$out" ]; check "times with --tz ($summer)" $?
 
 # Bad arguments: one error line, the usage, exit 2.
 bad_arguments=(
@@ -79,8 +168,27 @@ bad_arguments=(
     "timetable --month 2 --year 2023 --first-day 29 --days 1"
     "times --lat 45 --lon 15 --zone 1 --date 2023-02-29"
     "times --lat 45 --lon 15 --zone 1"
+    "timetable --method nosuch"
+    "timetable --asr shafii"
+    "timetable --adjust 1,2,3,4,5"
+    "timetable --adjust 1,2,3,4,5,6,7"
+    "timetable --adjust 1,2,3,4,5,121"
+    "timetable --adjust 1,2,x,4,5,6"
+    "timetable --zone 5:60"
+    "timetable --zone abc"
+    "timetable --zone 5.33"
+    "timetable --zone 1 --tz Europe/London"
+    "timetable --tz Europe/Nowhere"
+    "times --lat 45 --lon 15 --tz Mars/Olympus --date 2026-01-01"
+    "times --lat 45 --lon 15 --tz Europe/London --zone 0 --date 2026-01-01"
     "hijri 2024-13-01"
     "hijri --from 2024-01-01"
+    "hijri 2024-03-11 --hijri-adjust 3"
+    "hijri 2024-03-11 --hijri-adjust -3"
+    "hijri 2024-03-11 --hijri-adjust 1.5"
+    "hijri 2024-03-11 --hijri-adjust"
+    "hijri 2024-03-11 --from 2024-03-11 --to 2024-03-12"
+    "hijri 2024-03-11 2024-03-12"
     "frobnicate"
 )
 for arguments in "${bad_arguments[@]}"; do

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -93,8 +94,8 @@ TEST(Hijri, MonthLengthsFromTheTableWords) {
     }
     EXPECT_EQ(actual1420, lengths1420);
     EXPECT_EQ(actual1448, lengths1448);
-    EXPECT_EQ(hijriMonthLength(1419, 1), 0);
-    EXPECT_EQ(hijriMonthLength(1451, 1), 0);
+    EXPECT_EQ(hijriMonthLength(1317, 1), 0);
+    EXPECT_EQ(hijriMonthLength(1501, 1), 0);
     EXPECT_EQ(hijriMonthLength(1430, 0), 0);
     EXPECT_EQ(hijriMonthLength(1430, 13), 0);
 }
@@ -102,7 +103,7 @@ TEST(Hijri, MonthLengthsFromTheTableWords) {
 // Counting the table's month lengths day by day from 1 MuHarram 1420 must give the same date
 // as gregorianToHijri for every day the table covers, and hijriToDayNumber must invert it.
 TEST(Hijri, EveryDayOfTheTableMatchesCountedMonths) {
-    int year = 1420;
+    int year = firstTableHijriYear;
     int month = 1;
     int day = 1;
     int failures = 0;
@@ -126,24 +127,24 @@ TEST(Hijri, EveryDayOfTheTableMatchesCountedMonths) {
             }
         }
     }
-    EXPECT_EQ(year, 1451);  // the count ran through the whole table
+    EXPECT_EQ(year, lastTableHijriYear + 1);  // the count ran through the whole table
     EXPECT_EQ(failures, 0);
 }
 
 TEST(Hijri, DatesOutsideTheTableAreFlaggedAndClamped) {
-    Hijri h = toHijri(2029, 5, 14);
+    Hijri h = toHijri(2077, 11, 17);
     EXPECT_FALSE(h.inTable);
-    EXPECT_EQ(h.year, 1450);
+    EXPECT_EQ(h.year, 1500);
     EXPECT_EQ(h.month, 12);
-    EXPECT_EQ(h.day, 29);
-    EXPECT_EQ(h.weekday, 1);  // 14 May 2029 is a Monday
+    EXPECT_EQ(h.day, 30);
+    EXPECT_EQ(h.weekday, 3);  // 17 November 2077 is a Wednesday
 
-    h = toHijri(1999, 4, 16);
+    h = toHijri(1900, 4, 29);
     EXPECT_FALSE(h.inTable);
-    EXPECT_EQ(h.year, 1420);
+    EXPECT_EQ(h.year, 1318);
     EXPECT_EQ(h.month, 1);
     EXPECT_EQ(h.day, 1);
-    EXPECT_EQ(h.weekday, 5);
+    EXPECT_EQ(h.weekday, 0);
 
     // Far away in both directions: answered at once, never a wait.
     EXPECT_FALSE(toHijri(1, 1, 1).inTable);
@@ -152,22 +153,22 @@ TEST(Hijri, DatesOutsideTheTableAreFlaggedAndClamped) {
 
     // Month starts clamp the year and wrap the month.
     int gy, gm, gd, weekday;
-    hijriMonthStart(1500, 1, gy, gm, gd, weekday);
-    EXPECT_EQ(gy, 2028);
-    EXPECT_EQ(gm, 5);
-    EXPECT_EQ(gd, 25);
+    hijriMonthStart(1600, 1, gy, gm, gd, weekday);
+    EXPECT_EQ(gy, 2076);
+    EXPECT_EQ(gm, 11);
+    EXPECT_EQ(gd, 28);
     hijriMonthStart(1300, 13, gy, gm, gd, weekday);
-    EXPECT_EQ(gy, 1999);
+    EXPECT_EQ(gy, 1900);
     EXPECT_EQ(gm, 4);
-    EXPECT_EQ(gd, 17);
+    EXPECT_EQ(gd, 30);
     int y0, m0, d0, w0;
     hijriMonthStart(1430, 0, y0, m0, d0, w0);
     hijriMonthStart(1430, 12, gy, gm, gd, weekday);
     EXPECT_EQ(y0 * 10000 + m0 * 100 + d0, gy * 10000 + gm * 100 + gd);
 
     // Outside the table the day number is still defined and near the mean calendar.
-    const double outside = hijriToDayNumber(1460, 1, 1);
-    EXPECT_NEAR(outside, meanHijriDayNumber(1460, 1, 1), 2.0);
+    const double outside = hijriToDayNumber(1510, 1, 1);
+    EXPECT_NEAR(outside, meanHijriDayNumber(1510, 1, 1), 2.0);
 }
 
 TEST(Hijri, MeanLunationArithmetic) {
@@ -180,6 +181,67 @@ TEST(Hijri, MeanLunationArithmetic) {
     EXPECT_EQ(y, 1);
     EXPECT_EQ(m, 1);
     EXPECT_EQ(d, 1);
+}
+
+// Every day of the table against the Umm al-Qura calendar of another implementation, kept as a
+// day-by-day list (tests/engine/data/README says where it comes from): the conversion both ways
+// and the first day of every month.
+TEST(Hijri, EveryDayMatchesTheUmmAlQuraList) {
+    std::FILE* list = std::fopen(SELVARA_TEST_DATA_DIR "/umm-al-qura-days.txt", "r");
+    ASSERT_NE(list, nullptr);
+    int lines = 0;
+    int failures = 0;
+    int gy, gm, gd, hy, hm, hd;
+    while (std::fscanf(list, "%d-%d-%d %d-%d-%d", &gy, &gm, &gd, &hy, &hm, &hd) == 6 && failures < 10) {
+        const double n = julianDay(gy, gm, gd + 0.5);
+        const Hijri h = toHijri(gy, gm, gd);
+        int sy = 0, sm = 0, sd = 0, sw = 0;
+        if (hd == 1)
+            hijriMonthStart(hy, hm, sy, sm, sd, sw);
+        if (!h.inTable || h.year != hy || h.month != hm || h.day != hd || hijriToDayNumber(hy, hm, hd) != n ||
+            hd > hijriMonthLength(hy, hm) || (hd == 1 && (sy != gy || sm != gm || sd != gd))) {
+            ADD_FAILURE() << gy << "-" << gm << "-" << gd << " gave " << h.year << "-" << h.month << "-"
+                          << h.day << ", the list says " << hy << "-" << hm << "-" << hd;
+            ++failures;
+        }
+        ++lines;
+    }
+    std::fclose(list);
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(lines, lastTableDayNumber - firstTableDayNumber + 1);  // 30 April 1900 to 16 November 2077
+}
+
+// The adjustment moves the table against the Gregorian days: SHa`baan 1445 has 29 days, so
+// 10 March 2024 (29 SHa`baan) crosses into RamaDHaan from +1 on.
+TEST(Hijri, AdjustmentShiftsTheTableAcrossAMonthEnd) {
+    struct Row {
+        int year, month, day, adjustment;
+        int hijriYear, hijriMonth, hijriDay;
+        bool covered;
+    };
+    const Row rows[] = {
+        {2024, 3, 10, 0, 1445, 8, 29, true},    {2024, 3, 10, 1, 1445, 9, 1, true},
+        {2024, 3, 10, 2, 1445, 9, 2, true},     {2024, 3, 10, -1, 1445, 8, 28, true},
+        {2024, 3, 10, -2, 1445, 8, 27, true},   {2024, 3, 11, -1, 1445, 8, 29, true},
+        {2024, 3, 10, 7, 1445, 9, 2, true},     {2024, 3, 10, -9, 1445, 8, 27, true},   // clamped to +-2
+        {2025, 6, 25, 1, 1447, 1, 1, true},     {2025, 6, 27, -2, 1446, 12, 29, true},  // across a year end
+        {1900, 4, 30, -1, 1318, 1, 1, false},   {1900, 5, 1, -1, 1318, 1, 1, true},
+        {2077, 11, 16, 1, 1500, 12, 30, false}, {2077, 11, 18, -2, 1500, 12, 30, true},
+    };
+    for (const Row& row : rows) {
+        int y, m, d, weekday;
+        const bool covered =
+            adjustedGregorianToHijri(row.year, row.month, row.day, row.adjustment, y, m, d, weekday);
+        EXPECT_EQ(covered, row.covered)
+            << row.year << "-" << row.month << "-" << row.day << " " << row.adjustment;
+        EXPECT_EQ(y * 10000 + m * 100 + d, row.hijriYear * 10000 + row.hijriMonth * 100 + row.hijriDay)
+            << row.year << "-" << row.month << "-" << row.day << " " << row.adjustment;
+        EXPECT_EQ(weekday,
+                  weekdayOfDayNumber(static_cast<int>(julianDay(row.year, row.month, row.day + 0.5))));
+    }
+    EXPECT_EQ(clampHijriAdjustment(-3), -2);
+    EXPECT_EQ(clampHijriAdjustment(0), 0);
+    EXPECT_EQ(clampHijriAdjustment(2147483647), 2);
 }
 
 }  // namespace

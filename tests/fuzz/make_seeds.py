@@ -35,6 +35,15 @@ def record_stream(records):
     return out
 
 
+def place_file(zones, places):
+    body = b"".join(bytes([len(z)]) + z for z in zones)
+    for name, ascii_name, country, zone, lat_e4, lon_e4, population in places:
+        body += bytes([len(name)]) + name + bytes([len(ascii_name)]) + ascii_name + country
+        body += struct.pack("<HiiI", zone, lat_e4, lon_e4, population)
+    header_bytes = 20
+    return b"SVPLACES" + struct.pack("<HHII", 1, len(zones), len(places), header_bytes + len(body)) + body
+
+
 def engine_input(pick, ints=(), doubles=(), tail=b""):
     return bytes([pick]) + struct.pack("<%di" % len(ints), *ints) + struct.pack("<%dd" % len(doubles), *doubles) + tail
 
@@ -60,6 +69,14 @@ def main():
     write("fuzz_gunzip_extract", "four_records", gzip.compress(stream, mtime=0))
     write("fuzz_gunzip_extract", "plain", stream)
     write("fuzz_gunzip_extract", "cut", gzip.compress(stream, mtime=0)[:40])
+
+    places = place_file([b"Asia/Karachi", b"Europe/Zurich"],
+                        [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219),
+                         (b"Z\xfcrich", b"Zurich", b"CH", 1, 473667, 85500, 341730),
+                         (b"Kuala Lumpur", b"", b"MY", 0, 31412, 1016865, 1453975)])
+    write("fuzz_place_file", "three_places", places)
+    write("fuzz_place_file", "cut", places[:60])
+    write("fuzz_place_file", "query", "Z\u00fcrich, CH".encode("utf-8"))
 
     write("fuzz_engine", "julian_day", engine_input(0, (2026, 12, 8), (8.5,)))
     write("fuzz_engine", "to_gregorian", engine_input(1, (0, 0, 0), (2461383.0,)))

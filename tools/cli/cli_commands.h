@@ -4,3 +4,4 @@
 int runTimetable(int argc, char** argv);  // command_timetable.cpp
 int runTimes(int argc, char** argv);      // command_times.cpp
 int runHijri(int argc, char** argv);      // command_hijri.cpp
+int runPlaces(int argc, char** argv);     // command_places.cpp

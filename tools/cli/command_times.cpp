@@ -2,6 +2,7 @@
 
 #include "cli_commands.h"
 #include "cli_options.h"
+#include "place_lookup.h"
 #include "prayer_arguments.h"
 #include "prayer_times.h"
 
@@ -30,22 +31,29 @@ int runTimes(int argc, char** argv) {
     double longitudeDeg = 0.0;
     GregorianDate date{};
     PrayerArguments prayer;
+    PlaceArguments place;  // --place QUERY instead of --lat, --lon and --tz
     bool haveLatitude = false;
     bool haveLongitude = false;
     bool haveDate = false;
-    CliOption options[3 + prayerOptionCount] = {
+    CliOption options[3 + prayerOptionCount + placeOptionCount] = {
         {"--lat", readLatitudeDeg, &latitudeDeg, &haveLatitude},
         {"--lon", readLongitudeDeg, &longitudeDeg, &haveLongitude},
         {"--date", readDateOption, &date, &haveDate},
     };
     addPrayerOptions(prayer, options + 3);
+    addPlaceOptions(place, options + 3 + prayerOptionCount);
     int status = readOptions(argc, argv, options);
     if (status == exitOk)
         status = checkPrayerArguments(prayer);
+    if (status == exitOk && place.query) {
+        status = applyPlaceArgument(place, haveLatitude || haveLongitude, prayer, latitudeDeg, longitudeDeg);
+        haveLatitude = haveLongitude = true;
+    }
     if (status != exitOk)
         return status;
     if (!haveLatitude || !haveLongitude || !(prayer.haveZone || prayer.haveTimeZone) || !haveDate)
-        return usageError("times needs --lat, --lon, --zone (or --tz) and --date", nullptr);
+        return usageError("times needs --lat, --lon, --zone (or --tz) and --date, or --place and --date",
+                          nullptr);
 
     const int zoneMinutes = zoneMinutesOn(prayer, date.year, date.month, date.day);
     printDecimalHours(computeDayTimes(date.year, date.month, date.day, latitudeDeg, longitudeDeg, zoneMinutes,

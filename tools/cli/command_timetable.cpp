@@ -3,6 +3,7 @@
 
 #include "cli_commands.h"
 #include "cli_options.h"
+#include "place_lookup.h"
 #include "prayer_arguments.h"
 #include "timetable.h"
 #include "zone_rules.h"
@@ -26,7 +27,10 @@ bool readDayCount(const char* text, void* target) {
 struct TimetableArguments {
     double latitudeDeg = defaultLatitudeDeg;
     double longitudeDeg = defaultLongitudeDeg;
+    bool haveLatitude = false;
+    bool haveLongitude = false;
     PrayerArguments prayer;  // zone (default 1 hour), method, shadow rule, adjustments
+    PlaceArguments place;    // --place QUERY instead of --lat, --lon and --tz
     int year = 0;
     int month = 0;
     int firstDay = 0;
@@ -68,9 +72,9 @@ int runTimetable(int argc, char** argv) {
     TimetableArguments r;
     int day = 0;
     today(r.year, r.month, day);
-    CliOption options[7 + prayerOptionCount] = {
-        {"--lat", readLatitudeDeg, &r.latitudeDeg, nullptr},
-        {"--lon", readLongitudeDeg, &r.longitudeDeg, nullptr},
+    CliOption options[7 + prayerOptionCount + placeOptionCount] = {
+        {"--lat", readLatitudeDeg, &r.latitudeDeg, &r.haveLatitude},
+        {"--lon", readLongitudeDeg, &r.longitudeDeg, &r.haveLongitude},
         {"--year", readYear, &r.year, nullptr},
         {"--month", readMonth, &r.month, nullptr},
         {"--first-day", readAnyInt, &r.firstDay, &r.haveFirstDay},
@@ -78,9 +82,13 @@ int runTimetable(int argc, char** argv) {
         {"--out", readText, &r.outPath, nullptr},
     };
     addPrayerOptions(r.prayer, options + 7);
+    addPlaceOptions(r.place, options + 7 + prayerOptionCount);
     int status = readOptions(argc, argv, options);
     if (status == exitOk)
         status = checkPrayerArguments(r.prayer);
+    if (status == exitOk)
+        status = applyPlaceArgument(r.place, r.haveLatitude || r.haveLongitude, r.prayer, r.latitudeDeg,
+                                    r.longitudeDeg);
     if (status != exitOk)
         return status;
     if (r.haveFirstDay != r.haveDays)

@@ -7,8 +7,11 @@
 //   METHOD OPTIONS: [--method NAME] [--asr standard|hanafi] [--adjust F,S,D,A,M,I]
 //   selvara-cli hijri YYYY-MM-DD
 //   selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD
+//   selvara-cli places QUERY [--limit N] [--places FILE]
+//   timetable and times also take --place QUERY [--places FILE] instead of --lat, --lon and --tz.
 //
-// Exit status: 0 done, 1 the output file could not be written, 2 bad arguments.
+// Exit status: 0 done, 1 the output file could not be written (places: no match or no place
+// list), 2 bad arguments (also a --place that matches no place or more than one).
 // Each command lives in its own command_*.cpp; cli_options.h reads `--name value` options from a table.
 
 #include "cli_commands.h"
@@ -28,6 +31,7 @@ const Command commands[] = {
     {"timetable", runTimetable},
     {"times", runTimes},
     {"hijri", runHijri},
+    {"places", runPlaces},
 };
 
 }  // namespace

@@ -1,0 +1,165 @@
+// placegen: turns the committed place table (tools/places/extract_places.py wrote it, a gzip'd
+// tab-separated text) into places.dat (layout in places/place_file.h). Runs on the build host.
+//
+//   placegen TABLE.tsv.gz OUT/places.dat
+//
+// Lines starting with '#' are comments. Each other line: NAME, ASCII-NAME, COUNTRY-CODE, LATITUDE,
+// LONGITUDE (decimal degrees, at most 4 decimals), IANA-ZONE, POPULATION. NAME is UTF-8 that code
+// page 1252 can write. Any line out of form stops the build with its number.
+#include "place_file.h"
+#include "text_fold.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> splitTabs(const std::string& line) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        if (tab == std::string::npos) {
+            return fields;
+        }
+        start = tab + 1;
+    }
+}
+
+// "-23.5475" -> -235475: decimal degrees with at most 4 decimals, as an exact integer.
+bool parseDegreesE4(const std::string& text, int32_t& valueE4) {
+    size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    i += negative ? 1 : 0;
+    long whole = 0;
+    long fraction = 0;
+    int fractionDigits = 0;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else if (c >= '0' && c <= '9' && !seenPoint && whole < 1000) {
+            whole = whole * 10 + (c - '0');
+            seenDigit = true;
+        } else if (c >= '0' && c <= '9' && seenPoint && fractionDigits < 4) {
+            fraction = fraction * 10 + (c - '0');
+            ++fractionDigits;
+            seenDigit = true;
+        } else {
+            return false;
+        }
+    }
+    for (; fractionDigits < 4; ++fractionDigits) {
+        fraction *= 10;
+    }
+    valueE4 = static_cast<int32_t>((whole * 10000 + fraction) * (negative ? -1 : 1));
+    return seenDigit;
+}
+
+bool parsePopulation(const std::string& text, uint32_t& population) {
+    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    const unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
+    population = static_cast<uint32_t>(value);
+    return value <= 0xFFFFFFFFull;
+}
+
+bool parseLine(const std::string& line, std::map<std::string, uint16_t>& zones,
+               std::vector<std::string>& zoneNames, Place& place) {
+    const std::vector<std::string> fields = splitTabs(line);
+    if (fields.size() != 7 || !utf8ToCp1252(fields[0], place.name) || fields[2].size() != 2 ||
+        !parseDegreesE4(fields[3], place.latitudeE4) || !parseDegreesE4(fields[4], place.longitudeE4) ||
+        !parsePopulation(fields[6], place.population)) {
+        return false;
+    }
+    place.asciiName = fields[1];
+    std::memcpy(place.countryCode, fields[2].c_str(), 3);
+    const auto known = zones.find(fields[5]);
+    if (known != zones.end()) {
+        place.zoneIndex = known->second;
+    } else {
+        place.zoneIndex = static_cast<uint16_t>(zoneNames.size());
+        zones[fields[5]] = place.zoneIndex;
+        zoneNames.push_back(fields[5]);
+    }
+    return true;
+}
+
+bool readTable(const char* path, std::vector<std::string>& zoneNames, std::vector<Place>& places) {
+    gzFile table = gzopen(path, "rb");
+    if (table == nullptr) {
+        std::fprintf(stderr, "placegen: cannot open %s\n", path);
+        return false;
+    }
+    std::map<std::string, uint16_t> zones;
+    std::vector<char> buffer(4096);
+    unsigned long lineNumber = 0;
+    bool good = true;
+    while (good && gzgets(table, buffer.data(), static_cast<int>(buffer.size())) != nullptr) {
+        ++lineNumber;
+        std::string line(buffer.data());
+        if (line.empty() || line.back() != '\n') {
+            std::fprintf(stderr, "placegen: %s:%lu: line too long or unended\n", path, lineNumber);
+            good = false;
+            break;
+        }
+        line.pop_back();
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        Place place{};
+        good = parseLine(line, zones, zoneNames, place) && zoneNames.size() <= placeZoneMaxCount;
+        if (!good) {
+            std::fprintf(stderr, "placegen: %s:%lu: line out of form\n", path, lineNumber);
+        }
+        places.push_back(place);
+    }
+    int gzipError = Z_OK;
+    gzerror(table, &gzipError);
+    gzclose(table);
+    if (good && gzipError != Z_OK && gzipError != Z_STREAM_END) {
+        std::fprintf(stderr, "placegen: %s: damaged gzip data\n", path);
+        good = false;
+    }
+    return good;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: placegen TABLE.tsv.gz OUT/places.dat\n");
+        return 2;
+    }
+    std::vector<std::string> zoneNames;
+    std::vector<Place> places;
+    if (!readTable(argv[1], zoneNames, places)) {
+        return 1;
+    }
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!encodePlaceFile(zoneNames, places, bytes, error)) {
+        std::fprintf(stderr, "placegen: %s\n", error.c_str());
+        return 1;
+    }
+    std::FILE* out = std::fopen(argv[2], "wb");
+    if (out == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() ||
+        std::fclose(out) != 0) {
+        std::fprintf(stderr, "placegen: cannot write %s\n", argv[2]);
+        return 1;
+    }
+    std::printf("placegen: %zu places, %zu zones, %zu bytes in %s\n", places.size(), zoneNames.size(),
+                bytes.size(), argv[2]);
+    return 0;
+}
