@@ -1,5 +1,6 @@
 // The main window: a modal dialog with one tab control; exactly one page exists at a time.
 #include "app.h"
+#include "calculation_settings.h"
 #include "dispatch.h"
 #include "page_author.h"
 #include "page_calendar.h"
@@ -106,6 +107,7 @@ static LRESULT onInitDialog(HWND window, UINT, WPARAM, LPARAM) {
     currentPage = nullptr;  // a page of an earlier window went with it
     HWND tabs = GetDlgItem(window, IDC_TABS);
     loadSettings();
+    loadCalculationSettings();  // after praytime.cfg: its zone minutes are checked against the hours
     createDrawingResources();
     fillTabs(tabs);
     SendMessageA(tabs, TCM_SETCURSEL, 0, 0);
@@ -123,6 +125,7 @@ static LRESULT onNotify(HWND window, UINT, WPARAM, LPARAM lParam) {
 
 static void closeMainWindow(HWND window) {
     saveSettings();
+    saveCalculationSettings();
     EndDialog(window, 1);
 }
 

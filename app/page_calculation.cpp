@@ -1,9 +1,11 @@
 // The calculation page: the place, the month and the year; writes the month's timetable.
 #include "app.h"
+#include "calculation_settings.h"
+#include "dialog_calculation_settings.h"
 #include "local_clock.h"
 #include "selvara_resource.h"
 #include "settings.h"
-#include "timetable.h"
+#include "timetable_choice.h"
 
 #include <commctrl.h>
 
@@ -37,10 +39,25 @@ static void showCoordinate(HWND page, int controlId, double degrees) {
     SetDlgItemTextA(page, controlId, text);
 }
 
+// Whole hours as "%d"; a zone with minutes as "5:30".
 static void showTimeZone(HWND page) {
     char text[16];
-    std::snprintf(text, sizeof text, "%d", static_cast<int>(Settings.timeZone));
+    formatZoneField(Settings, Calculation, text, sizeof text);
     SetDlgItemTextA(page, IDC_TIME_ZONE, text);
+}
+
+// One line under the zone saying what the calculation settings dialog holds.
+static void showMethodSummary(HWND page) {
+    bool adjusted = false;
+    for (int32_t minutes : Calculation.adjustmentsMinutes) {
+        adjusted = adjusted || minutes != 0;
+    }
+    char text[160];
+    std::snprintf(text, sizeof text, "Method: %s;  Asr: %s%s%s%s", Calculation.methodName,
+                  Calculation.asrShadowFactor == asrShadowHanafi ? "Hanafi" : "standard",
+                  adjusted ? ";  minutes added" : "", Calculation.zoneName[0] != '\0' ? ";  zone " : "",
+                  Calculation.zoneName);
+    SetDlgItemTextA(page, IDC_METHOD_SUMMARY, text);
 }
 
 static BOOL initialisePage(HWND page) {
@@ -64,6 +81,7 @@ static BOOL initialisePage(HWND page) {
     showCoordinate(page, IDC_LONGITUDE, Settings.longitude);
     showTimeZone(page);
     SetDlgItemTextA(page, IDC_TOWN, Settings.townName);
+    showMethodSummary(page);
     return TRUE;
 }
 
@@ -74,7 +92,16 @@ static void takeZoneFromSystem(HWND page) {
         MessageBoxA(page, "Can get time zone", productCaption, MB_OK | MB_ICONERROR);
         return;
     }
-    Settings.timeZone = zoneHoursFromTimeZone(timeZoneId, information);
+    // With daylight changes on, the timetable adds daylight time itself: the zone is the standard
+    // one. Without, it is the offset the clock keeps now.
+    const bool standardOnly = IsDlgButtonChecked(page, IDC_DAYLIGHT) == BST_CHECKED;
+    const int zoneMinutes = zoneMinutesFromTimeZone(timeZoneId, information, standardOnly);
+    if (zoneMinutes >= leastZoneMinutes && zoneMinutes <= mostZoneMinutes) {
+        storeZoneMinutes(zoneMinutes, Settings, Calculation);
+    } else {
+        Settings.timeZone = zoneHoursFromTimeZone(timeZoneId, information);
+        Calculation.zoneMinutes = noZoneMinutes;
+    }
     showTimeZone(page);
 }
 
@@ -84,11 +111,9 @@ static double readCoordinate(HWND page, int controlId) {
     return std::strtod(text, nullptr);
 }
 
-// The zone field as a whole number; text that is not a number gives 0, and a number beyond the
-// range of the field is held at its nearest end.
-static int readTimeZone(HWND page) {
-    char text[32] = {};
-    GetDlgItemTextA(page, IDC_TIME_ZONE, text, sizeof text);
+// A zone field that is not a zone with minutes, as a whole number: text that is not a number gives
+// 0, and a number beyond the range of the field is held at its nearest end.
+static int wholeZoneHours(const char* text) {
     const long value = std::strtol(text, nullptr, 10);
     if (value > INT_MAX) {
         return INT_MAX;
@@ -97,6 +122,20 @@ static int readTimeZone(HWND page) {
         return INT_MIN;
     }
     return static_cast<int>(value);
+}
+
+// The zone field into Settings.timeZone and Calculation.zoneMinutes. A zone with minutes ("5:30",
+// "5.5", "-3:30") keeps them; anything else is read as a whole number as it always was.
+static void readTimeZone(HWND page) {
+    char text[32] = {};
+    GetDlgItemTextA(page, IDC_TIME_ZONE, text, sizeof text);
+    int zoneMinutes = 0;
+    if (zoneFieldMinutes(text, zoneMinutes)) {
+        storeZoneMinutes(zoneMinutes, Settings, Calculation);
+        return;
+    }
+    Calculation.zoneMinutes = noZoneMinutes;
+    Settings.timeZone = wholeZoneHours(text);
 }
 
 static LPARAM selectedItemData(HWND page, int controlId) {
@@ -111,15 +150,14 @@ static LPARAM selectedItemData(HWND page, int controlId) {
 static void createPrayingTimes(HWND page) {
     Settings.latitude = readCoordinate(page, IDC_LATITUDE);
     Settings.longitude = readCoordinate(page, IDC_LONGITUDE);
-    Settings.timeZone = readTimeZone(page);
+    readTimeZone(page);
     GetDlgItemTextA(page, IDC_TOWN, Settings.townName, townFieldChars + 1);
     Settings.daylightChanges = IsDlgButtonChecked(page, IDC_DAYLIGHT) == BST_CHECKED ? 1 : 0;
 
     const int month = static_cast<int>(selectedItemData(page, IDC_MONTH)) + 1;
     const int year = today.wYear + static_cast<int>(selectedItemData(page, IDC_YEAR));
 
-    if (!writeTimetable(timetablePath, static_cast<double>(Settings.timeZone), Settings.longitude,
-                        Settings.latitude, year, month, today.wDay, 0)) {
+    if (!writeChosenTimetable(timetablePath, year, month, today.wDay)) {
         char message[pathBufferSize + 64];
         std::snprintf(message, sizeof message, "Can not open file: %s", timetablePath);
         MessageBoxA(page, message, productCaption, MB_OK | MB_ICONERROR);
@@ -135,6 +173,10 @@ static BOOL onCommand(HWND page, WORD commandId) {
     switch (commandId) {
         case IDC_GET_ZONE: takeZoneFromSystem(page); return TRUE;
         case IDC_CREATE: createPrayingTimes(page); return TRUE;
+        case IDC_CALCULATION_SETTINGS:
+            runCalculationSettingsDialog(page);
+            showMethodSummary(page);
+            return TRUE;
         case IDCANCEL: return TRUE;
         default: return FALSE;
     }

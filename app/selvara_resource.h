@@ -29,6 +29,17 @@
 #define IDC_TIME_ZONE 106
 #define IDC_DAYLIGHT 107
 #define IDC_CREATE 108
+#define IDC_CALCULATION_SETTINGS 109
+#define IDC_METHOD_SUMMARY 110
+
+// Calculation settings dialog (opened from the calculation page)
+#define IDD_PT_METHOD "IDD_PT_METHOD"
+#define IDC_METHOD 500
+#define IDC_METHOD_DETAILS 501
+#define IDC_ASR_STANDARD 502
+#define IDC_ASR_HANAFI 503
+#define IDC_ADJUST_FIRST 510  // 510-515: minutes added to Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
+#define IDC_ZONE_NAME 520
 
 // Timetable page
 #define IDD_PT_TEXT "IDD_PT_TEXT"

@@ -6,6 +6,7 @@
 #   docs/calendar-page-next-years.png  the calendar page twelve Hijri years on
 #   docs/author-page.png       the author page
 #   docs/animation-page.png    the animation page in the middle of a prayer
+#   docs/calculation-settings.png  the calculation settings dialog with karachi and the Hanafi Asr
 set -u
 source "$(dirname "$0")/selvara-display.sh"
 
@@ -25,6 +26,11 @@ program_pid=$!
 "${wine_run[@]}" "$drive" wait-window || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/calculation-page.png" || exit 1
+"${wine_run[@]}" "$drive" open-settings karachi 1 || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/calculation-settings.png" || exit 1
+"${wine_run[@]}" "$drive" close-settings || { kill "$program_pid"; exit 1; }
+sleep 0.5
 "${wine_run[@]}" "$drive" create-timetable || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/timetable-page.png" || exit 1
@@ -44,4 +50,4 @@ screenshot "$repo/docs/author-page.png" || exit 1
 screenshot "$repo/docs/animation-page.png" || exit 1
 "${wine_run[@]}" "$drive" close
 wait "$program_pid"
-echo "wrote docs/calculation-page.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png and animation-page.png"
+echo "wrote docs/calculation-page.png, calculation-settings.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png and animation-page.png"

@@ -1,5 +1,6 @@
 #include "app_fixture.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -12,6 +13,13 @@ void fixedLocalTime(SYSTEMTIME* localTime) {
     localTime->wDay = fixedDay;
     localTime->wDayOfWeek = fixedDayOfWeek;
     localTime->wHour = 12;
+}
+
+// This computer's zone in every test unless a test sets its own: UTC without daylight time, so
+// that the daylight box never finds the test machine's rules.
+DWORD utcWithoutDaylightTime(TIME_ZONE_INFORMATION* information) {
+    std::memset(information, 0, sizeof *information);
+    return TIME_ZONE_ID_UNKNOWN;
 }
 
 void removeTree(const std::string& path) {
@@ -71,7 +79,24 @@ std::string dialogItemText(HWND dialog, int controlId) {
     return windowText(GetDlgItem(dialog, controlId));
 }
 
+// A visible top-level dialog of this process after `after`, or NULL.
+static HWND nextShownDialog(HWND after) {
+    const DWORD process = GetCurrentProcessId();
+    HWND box = after;
+    while ((box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(box, &owner);
+        if (owner == process && IsWindowVisible(box)) {
+            return box;
+        }
+    }
+    return nullptr;
+}
+
 MessageBoxWatcher::MessageBoxWatcher() {
+    for (HWND box = nextShownDialog(nullptr); box != nullptr; box = nextShownDialog(box)) {
+        shownBefore_.push_back(box);
+    }
     thread_ = CreateThread(nullptr, 0, watch, this, 0, nullptr);
 }
 
@@ -106,15 +131,11 @@ static BOOL CALLBACK collectStaticText(HWND child, LPARAM data) {
 
 DWORD WINAPI MessageBoxWatcher::watch(void* self) {
     MessageBoxWatcher* watcher = static_cast<MessageBoxWatcher*>(self);
-    const DWORD process = GetCurrentProcessId();
     for (int attempt = 0; attempt < 300; ++attempt) {
-        HWND box = nullptr;
-        while ((box = FindWindowExA(nullptr, box, "#32770", nullptr)) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(box, &owner);
-            if (owner == process && IsWindowVisible(box)) {
-                break;
-            }
+        HWND box = nextShownDialog(nullptr);
+        while (box != nullptr && std::find(watcher->shownBefore_.begin(), watcher->shownBefore_.end(), box) !=
+                                     watcher->shownBefore_.end()) {
+            box = nextShownDialog(box);
         }
         if (box != nullptr) {
             watcher->seen_.shown = true;
@@ -143,7 +164,10 @@ void MainWindowTest::SetUp() {
     std::snprintf(programDirectory, sizeof programDirectory, "%s", directory.c_str());
     formTimetablePath();
     Settings = defaultSettings();
+    Calculation = defaultCalculationSettings();
     readLocalTime = fixedLocalTime;
+    zoneSourceBefore_ = readTimeZoneInformation;
+    readTimeZoneInformation = utcWithoutDaylightTime;
 
     static bool started = false;
     if (!started) {
@@ -162,6 +186,7 @@ void MainWindowTest::TearDown() {
     pumpMessages();
     window = nullptr;
     currentPage = nullptr;
+    readTimeZoneInformation = zoneSourceBefore_;
     removeTree(directory);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app.h"
+#include "calculation_settings.h"
 #include "local_clock.h"
 #include "selvara_resource.h"
 #include "settings.h"
@@ -33,7 +34,8 @@ struct MessageBoxSeen {
     std::string text;
 };
 
-// Starts watching for a message box of this process before an action that may show one.
+// Starts watching for a message box of this process before an action that may show one. Dialogs
+// already shown when the watcher starts (a dialog that the box will belong to) are not taken.
 class MessageBoxWatcher {
 public:
     MessageBoxWatcher();
@@ -44,6 +46,7 @@ private:
     static DWORD WINAPI watch(void* self);
     HANDLE thread_;
     MessageBoxSeen seen_;
+    std::vector<HWND> shownBefore_;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -65,4 +68,7 @@ protected:
 
     std::string directory;  // the scratch program directory (a Windows path)
     HWND window = nullptr;
+
+private:
+    TimeZoneSource zoneSourceBefore_ = nullptr;
 };

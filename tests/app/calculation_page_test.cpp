@@ -185,6 +185,9 @@ TEST_F(CalculationPageTest, GetStoresTheZoneAtOnceAndItSurvivesSwitching) {
     useZone(300, 0, -60, TIME_ZONE_ID_DAYLIGHT);  // UTC-5, in daylight time now: UTC-4
     createMainWindow();
     setField(IDC_LATITUDE, "1.5");
+    // Without daylight changes "Get" takes the offset the clock keeps now (with them, the standard
+    // one: calculation_settings_test.cpp).
+    CheckDlgButton(currentPage, IDC_DAYLIGHT, BST_UNCHECKED);
     pressButton(IDC_GET_ZONE);
     EXPECT_EQ(field(IDC_TIME_ZONE), "-4");
     EXPECT_EQ(Settings.timeZone, -4);

@@ -6,6 +6,9 @@
 //   selvara_drive create-timetable            (presses "Create Praying Times", waits for tab 1)
 //   selvara_drive show-tab <index> <control id>   (selects a tab, waits for its page's control)
 //   selvara_drive play-prayer <row> <ms>   (on the animation page: picks a prayer, lets it play)
+//   selvara_drive open-settings <method> <hanafi 0|1>  (opens the calculation settings dialog and
+//                                          chooses; the dialog stays open)
+//   selvara_drive close-settings          (Cancel on the calculation settings dialog)
 //   selvara_drive next-year <times>        (on the calendar page: presses the next-year button)
 //   selvara_drive close
 #include "selvara_resource.h"
@@ -68,6 +71,47 @@ static HWND waitMainWindow() {
     }
 }
 
+static const char settingsCaption[] = "Calculation settings";
+
+static HWND waitSettingsDialog() {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND dialog = FindWindowA("#32770", settingsCaption);
+        if (dialog != nullptr && IsWindowVisible(dialog) && GetDlgItem(dialog, IDC_METHOD) != nullptr) {
+            return dialog;
+        }
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) {
+            return nullptr;
+        }
+        Sleep(20);
+    }
+}
+
+// Presses "Calculation settings...", then picks the method (as the list does: the selection and
+// CBN_SELCHANGE) and the Asr rule.
+static int openSettings(HWND tabs, const char* method, bool hanafi) {
+    HWND page = waitForPage(tabs, IDC_CALCULATION_SETTINGS, timeoutMs);
+    if (page == nullptr) {
+        return 1;
+    }
+    clickRemoteButton(page, IDC_CALCULATION_SETTINGS);
+    HWND dialog = waitSettingsDialog();
+    if (dialog == nullptr) {
+        return 1;
+    }
+    HWND list = GetDlgItem(dialog, IDC_METHOD);
+    const LRESULT index =
+        SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(method));
+    if (index < 0) {
+        return 1;
+    }
+    SendMessageA(list, CB_SETCURSEL, index, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_METHOD, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SendMessageA(GetDlgItem(dialog, IDC_ASR_STANDARD), BM_SETCHECK, hanafi ? BST_UNCHECKED : BST_CHECKED, 0);
+    SendMessageA(GetDlgItem(dialog, IDC_ASR_HANAFI), BM_SETCHECK, hanafi ? BST_CHECKED : BST_UNCHECKED, 0);
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (argc >= 5 && std::strcmp(argv[1], "startup-time") == 0) {
         return startupTime(argv[2], argv[3], std::atoi(argv[4]));
@@ -75,7 +119,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|next-year|close\n");
+            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|open-settings|close-settings|next-year|close\n");
         return 2;
     }
     HWND window = waitMainWindow();
@@ -112,6 +156,17 @@ int main(int argc, char** argv) {
         SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_PRAYER_LIST, CBN_SELENDOK),
                      reinterpret_cast<LPARAM>(list));
         Sleep(static_cast<DWORD>(std::atoi(argv[3])));
+        return 0;
+    }
+    if (argc >= 4 && std::strcmp(argv[1], "open-settings") == 0) {
+        return openSettings(tabs, argv[2], std::atoi(argv[3]) != 0);
+    }
+    if (std::strcmp(argv[1], "close-settings") == 0) {
+        HWND dialog = FindWindowA("#32770", settingsCaption);
+        if (dialog == nullptr) {
+            return 1;
+        }
+        clickRemoteButton(dialog, IDCANCEL);
         return 0;
     }
     if (argc >= 3 && std::strcmp(argv[1], "next-year") == 0) {

@@ -103,6 +103,13 @@ def main():
                        ("rule_julian", b"\0EST5EDT,0/0,J365/25")):
         write("fuzz_zone_text", name, text)
 
+    # selvara.ini's values, one line per key in the order the file is read.
+    ini_default = b"selvara\nstandard\n0\n0\n0\n0\n0\n0\n1\n\n\n0"
+    write("fuzz_calculation_settings", "default", ini_default)
+    write("fuzz_calculation_settings", "karachi",
+          b"KARACHI\nhanafi\n-2\n0\n1\n120\n-120\n3\n0\nAsia/Karachi\n330\n-2" + struct.pack("<i", 6))
+    write("fuzz_calculation_settings", "hostile", b"99999999999\n\x00\xff\n+\n--1\n0x7f\n1e9\n\n-\n2\nMars/Base\n5:30\n7")
+
 
 if __name__ == "__main__":
     main()

@@ -30,6 +30,7 @@ protected:
         for (const char* name : installedNames)
             writeFile(folder + "\\" + name, name);
         writeFile(folder + "\\praytime.cfg", "user data");
+        writeFile(folder + "\\selvara.ini", "[Calculation]\r\nMethod=karachi\r\n");
         for (const char* name : linkNames)
             writeFile(group + "\\" + name, "link");
         registerAppPath(folder.c_str());
@@ -54,6 +55,7 @@ TEST_F(StatusDialog, NormalRunRemovesFilesShortcutsGroupAndThenTheKeys) {
     for (const char* name : installedNames)
         EXPECT_FALSE(fileExists(folder + "\\" + name)) << name;
     EXPECT_TRUE(fileExists(folder + "\\praytime.cfg")) << "not ours to delete";
+    EXPECT_TRUE(fileExists(folder + "\\selvara.ini")) << "the user's settings, kept as praytime.cfg is";
     EXPECT_TRUE(directoryExists(folder)) << "the installation directory stays";
     EXPECT_FALSE(directoryExists(group));
     EXPECT_FALSE(keyExists(uninstallKey));

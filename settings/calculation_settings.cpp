@@ -1,0 +1,244 @@
+#include "calculation_settings.h"
+
+#include "settings_names.h"
+
+#include <cstdio>
+#include <cstring>
+
+CalculationSettings Calculation = defaultCalculationSettings();
+
+static const char calculationSection[] = "Calculation";
+static const char zoneSection[] = "Zone";
+static const char calendarSection[] = "Calendar";
+
+const IniKey iniKeys[iniValueCount] = {
+    {calculationSection, "Method"},
+    {calculationSection, "AsrSchool"},
+    {calculationSection, "FajrMinutes"},
+    {calculationSection, "SunriseMinutes"},
+    {calculationSection, "DhuhrMinutes"},
+    {calculationSection, "AsrMinutes"},
+    {calculationSection, "MaghribMinutes"},
+    {calculationSection, "IshaMinutes"},
+    {zoneSection, "DaylightChanges"},
+    {zoneSection, "Name"},
+    {zoneSection, "Minutes"},
+    {calendarSection, "HijriAdjustment"},
+};
+
+static const char asrStandardText[] = "standard";
+static const char asrHanafiText[] = "hanafi";
+// More digits than any value of ours has: a longer number is refused, never wrapped.
+static const int mostNumberDigits = 6;
+
+CalculationSettings defaultCalculationSettings() {
+    CalculationSettings choices;
+    std::memset(&choices, 0, sizeof choices);
+    std::snprintf(choices.methodName, sizeof choices.methodName, "%s", defaultMethodName());
+    choices.asrShadowFactor = asrShadowStandard;
+    choices.zoneMinutes = noZoneMinutes;
+    return choices;
+}
+
+static bool isSpace(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A whole decimal number with an optional sign and at most mostNumberDigits digits, alone in the
+// text apart from blanks around it.
+static bool parseWholeNumber(const char* text, int32_t& value) {
+    if (text == nullptr) {
+        return false;
+    }
+    while (isSpace(*text)) {
+        ++text;
+    }
+    bool negative = false;
+    if (*text == '+' || *text == '-') {
+        negative = *text == '-';
+        ++text;
+    }
+    int32_t magnitude = 0;
+    int digits = 0;
+    while (*text >= '0' && *text <= '9') {
+        if (++digits > mostNumberDigits) {
+            return false;
+        }
+        magnitude = magnitude * 10 + (*text - '0');
+        ++text;
+    }
+    while (isSpace(*text)) {
+        ++text;
+    }
+    if (digits == 0 || *text != '\0') {
+        return false;
+    }
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+static bool equalsIgnoringCase(const char* text, const char* word) {
+    for (; *word != '\0'; ++text, ++word) {
+        const char a = (*text >= 'A' && *text <= 'Z') ? static_cast<char>(*text - 'A' + 'a') : *text;
+        if (a != *word) {
+            return false;
+        }
+    }
+    return *text == '\0';
+}
+
+static void decodeMethod(const char* text, CalculationSettings& choices) {
+    const char* name = text != nullptr ? knownMethodName(text) : nullptr;
+    std::snprintf(choices.methodName, sizeof choices.methodName, "%s",
+                  name != nullptr ? name : defaultMethodName());
+}
+
+static void decodeAsrSchool(const char* text, CalculationSettings& choices) {
+    const bool hanafi = text != nullptr && equalsIgnoringCase(text, asrHanafiText);
+    choices.asrShadowFactor = hanafi ? asrShadowHanafi : asrShadowStandard;
+}
+
+bool adjustmentFromText(const char* text, int32_t& minutes) {
+    int32_t parsed = 0;
+    if (!parseWholeNumber(text, parsed) || parsed < -mostAdjustmentMinutes ||
+        parsed > mostAdjustmentMinutes) {
+        return false;
+    }
+    minutes = parsed;
+    return true;
+}
+
+static void decodeAdjustment(int index, const char* text, CalculationSettings& choices) {
+    int32_t minutes = 0;
+    choices.adjustmentsMinutes[index] = adjustmentFromText(text, minutes) ? minutes : 0;
+}
+
+static void decodeDaylight(const char* text, SettingsRecord& place) {
+    int32_t flag = 0;
+    const bool valid = parseWholeNumber(text, flag) && (flag == 0 || flag == 1);
+    place.daylightChanges = valid ? flag : defaultSettings().daylightChanges;
+}
+
+static void decodeZoneName(const char* text, CalculationSettings& choices) {
+    const char* name = text != nullptr ? knownZoneName(text) : nullptr;
+    std::snprintf(choices.zoneName, sizeof choices.zoneName, "%s", name != nullptr ? name : "");
+}
+
+static void decodeZoneMinutes(const char* text, CalculationSettings& choices) {
+    int32_t minutes = 0;
+    const bool valid = parseWholeNumber(text, minutes) && minutes >= leastZoneMinutes &&
+                       minutes <= mostZoneMinutes && minutes % 60 != 0;
+    choices.zoneMinutes = valid ? minutes : noZoneMinutes;
+}
+
+// A number beyond the range is held at its nearest end; text that is not a number gives 0.
+static void decodeHijriAdjustment(const char* text, CalculationSettings& choices) {
+    int32_t days = 0;
+    if (!parseWholeNumber(text, days)) {
+        days = 0;
+    }
+    if (days > mostHijriAdjustmentDays) {
+        days = mostHijriAdjustmentDays;
+    }
+    if (days < -mostHijriAdjustmentDays) {
+        days = -mostHijriAdjustmentDays;
+    }
+    choices.hijriAdjustmentDays = days;
+}
+
+void decodeIniValue(IniValue value, const char* text, SettingsRecord& place, CalculationSettings& choices) {
+    switch (value) {
+        case iniMethod: decodeMethod(text, choices); break;
+        case iniAsrSchool: decodeAsrSchool(text, choices); break;
+        case iniAdjustDawn:
+        case iniAdjustSunrise:
+        case iniAdjustNoon:
+        case iniAdjustAfternoon:
+        case iniAdjustSunset:
+        case iniAdjustEvening: decodeAdjustment(value - iniAdjustDawn, text, choices); break;
+        case iniDaylightChanges: decodeDaylight(text, place); break;
+        case iniZoneName: decodeZoneName(text, choices); break;
+        case iniZoneMinutes: decodeZoneMinutes(text, choices); break;
+        case iniHijriAdjustment: decodeHijriAdjustment(text, choices); break;
+        case iniValueCount: break;
+    }
+}
+
+void encodeIniValue(IniValue value, const SettingsRecord& place, const CalculationSettings& choices,
+                    char* text, size_t size) {
+    if (size == 0) {
+        return;
+    }
+    text[0] = '\0';
+    switch (value) {
+        case iniMethod: std::snprintf(text, size, "%.*s", int(methodNameSize - 1), choices.methodName); break;
+        case iniAsrSchool:
+            std::snprintf(text, size, "%s",
+                          choices.asrShadowFactor == asrShadowHanafi ? asrHanafiText : asrStandardText);
+            break;
+        case iniAdjustDawn:
+        case iniAdjustSunrise:
+        case iniAdjustNoon:
+        case iniAdjustAfternoon:
+        case iniAdjustSunset:
+        case iniAdjustEvening:
+            std::snprintf(text, size, "%d",
+                          static_cast<int>(choices.adjustmentsMinutes[value - iniAdjustDawn]));
+            break;
+        case iniDaylightChanges: std::snprintf(text, size, "%d", place.daylightChanges != 0 ? 1 : 0); break;
+        case iniZoneName: std::snprintf(text, size, "%.*s", int(zoneNameSize - 1), choices.zoneName); break;
+        case iniZoneMinutes:
+            if (choices.zoneMinutes != noZoneMinutes) {
+                std::snprintf(text, size, "%d", static_cast<int>(choices.zoneMinutes));
+            }
+            break;
+        case iniHijriAdjustment:
+            std::snprintf(text, size, "%d", static_cast<int>(choices.hijriAdjustmentDays));
+            break;
+        case iniValueCount: break;
+    }
+}
+
+int32_t wholeHoursForZoneMinutes(int32_t zoneMinutes) {
+    const int64_t minutes = zoneMinutes;
+    const int64_t hours = minutes >= 0 ? (minutes + 30) / 60 : -((-minutes + 30) / 60);
+    return static_cast<int32_t>(hours);
+}
+
+void reconcileZoneMinutes(const SettingsRecord& place, CalculationSettings& choices) {
+    if (choices.zoneMinutes != noZoneMinutes &&
+        wholeHoursForZoneMinutes(choices.zoneMinutes) != place.timeZone) {
+        choices.zoneMinutes = noZoneMinutes;
+    }
+}
+
+bool zoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& choices,
+                        int32_t& zoneMinutes) {
+    if (choices.zoneMinutes != noZoneMinutes &&
+        wholeHoursForZoneMinutes(choices.zoneMinutes) == place.timeZone) {
+        zoneMinutes = choices.zoneMinutes;
+        return true;
+    }
+    if (place.timeZone < leastZoneMinutes / 60 || place.timeZone > mostZoneMinutes / 60) {
+        return false;
+    }
+    zoneMinutes = place.timeZone * 60;
+    return true;
+}
+
+void storeZoneMinutes(int32_t zoneMinutes, SettingsRecord& place, CalculationSettings& choices) {
+    place.timeZone = wholeHoursForZoneMinutes(zoneMinutes);
+    choices.zoneMinutes = zoneMinutes % 60 != 0 ? zoneMinutes : noZoneMinutes;
+}
+
+void formatZoneField(const SettingsRecord& place, const CalculationSettings& choices, char* text,
+                     size_t size) {
+    int32_t minutes = 0;
+    const bool hasMinutes = choices.zoneMinutes != noZoneMinutes &&
+                            zoneMinutesOfPlace(place, choices, minutes) && minutes % 60 != 0;
+    if (!hasMinutes) {
+        std::snprintf(text, size, "%d", static_cast<int>(place.timeZone));
+        return;
+    }
+    formatZoneText(text, size, minutes);
+}

@@ -1,0 +1,120 @@
+// The calculation choices that praytime.cfg has no room for: the method, the Asr school, six
+// minute adjustments, the daylight box, an optional zone name, a zone that is not whole hours and
+// the Hijri adjustment. They live in selvara.ini beside praytime.cfg, one value per key, read and
+// written through the platform's profile functions (ini_file.cpp).
+//
+// This file is the portable half: the keys as a table, and each value turned into text and back.
+// A value that is missing, empty or not what its key holds gives that key's default, so a damaged
+// file never stops the program and never leaves a value out of its range.
+#pragma once
+
+#include "calculation_method.h"
+#include "settings.h"
+#include "zone_text.h"
+
+#include <cstddef>
+#include <cstdint>
+
+constexpr size_t methodNameSize = 16;             // the longest method name and its terminator
+constexpr size_t zoneNameSize = 64;               // an IANA zone name ("America/Argentina/Buenos_Aires")
+constexpr int adjustmentCount = prayerTimeCount;  // dawn, sunrise, noon, afternoon, sunset, evening
+constexpr int32_t mostAdjustmentMinutes = longestAdjustMinutes;
+constexpr int32_t mostHijriAdjustmentDays = 2;
+// The zone field's range in minutes east of Greenwich (-12:00 ... +14:00).
+constexpr int32_t leastZoneMinutes = westmostZoneMinutes;
+constexpr int32_t mostZoneMinutes = eastmostZoneMinutes;
+// Calculation.zoneMinutes when the zone field holds whole hours (Settings.timeZone says it all).
+constexpr int32_t noZoneMinutes = INT32_MIN;
+
+constexpr int32_t asrShadowStandard = standardAsrShadowFactor;
+constexpr int32_t asrShadowHanafi = hanafiAsrShadowFactor;
+
+struct CalculationSettings {
+    char methodName[methodNameSize];              // a name of the method table, as the table spells it
+    int32_t asrShadowFactor;                      // asrShadowStandard or asrShadowHanafi
+    int32_t adjustmentsMinutes[adjustmentCount];  // each -120 ... 120, added to the computed time
+    char zoneName[zoneNameSize];                  // a known IANA zone name, or empty
+    int32_t zoneMinutes;          // the zone field in minutes when it is not whole hours, else noZoneMinutes
+    int32_t hijriAdjustmentDays;  // -2 ... 2
+};
+
+// The method of the timetable so far, the standard Asr, no adjustments, no zone name or minutes.
+CalculationSettings defaultCalculationSettings();
+
+// The process-wide choices, initialised with the defaults.
+extern CalculationSettings Calculation;
+
+// The keys of selvara.ini, in the order they are written.
+enum IniValue {
+    iniMethod,
+    iniAsrSchool,
+    iniAdjustDawn,  // the six adjustments follow in PrayerTimes order
+    iniAdjustSunrise,
+    iniAdjustNoon,
+    iniAdjustAfternoon,
+    iniAdjustSunset,
+    iniAdjustEvening,
+    iniDaylightChanges,
+    iniZoneName,
+    iniZoneMinutes,
+    iniHijriAdjustment,
+    iniValueCount
+};
+
+struct IniKey {
+    const char* section;
+    const char* key;
+};
+
+extern const IniKey iniKeys[iniValueCount];
+
+// Room for any value the program writes, and the most it reads of one value: anything longer is
+// not a value of ours and is cut there (and then refused by the decoder).
+constexpr size_t iniValueTextSize = 80;
+
+// Stores the text read for one key into the records: `place` receives the daylight box, `choices`
+// everything else. Text that is not a valid value for the key gives the key's default. Never reads
+// past the terminator; `text` may be NULL (the key is missing).
+void decodeIniValue(IniValue value, const char* text, SettingsRecord& place, CalculationSettings& choices);
+
+// The text to write for one key, always terminated within `size` bytes. An empty text means "no
+// value": the key is removed (the zone minutes of a whole-hour zone).
+void encodeIniValue(IniValue value, const SettingsRecord& place, const CalculationSettings& choices,
+                    char* text, size_t size);
+
+// A number of minutes to add to a time, as the dialog and the file accept it: a whole number from
+// -120 to 120, an optional sign, blanks around it. False (and `minutes` unchanged) otherwise.
+bool adjustmentFromText(const char* text, int32_t& minutes);
+
+// After both files are read: zone minutes are kept only while praytime.cfg's whole hours still say
+// the same zone (an older program that rewrote praytime.cfg with another zone wins).
+void reconcileZoneMinutes(const SettingsRecord& place, CalculationSettings& choices);
+
+// The whole hours praytime.cfg keeps for a zone in minutes: the nearest hour, halves away from zero
+// (5:30 -> 6, 5:45 -> 6, -3:30 -> -4, 3:30 -> 4), as the "Get" button has always rounded.
+int32_t wholeHoursForZoneMinutes(int32_t zoneMinutes);
+
+// The zone of the place in minutes: the minutes when there are any, else the whole hours. False
+// when the whole hours lie outside the zone range (only a hand-typed zone field can do that).
+bool zoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& choices,
+                        int32_t& zoneMinutes);
+
+// Stores a zone in minutes into both records: whole hours into `place.timeZone`, and the minutes
+// into `choices.zoneMinutes` when they are not whole hours (noZoneMinutes otherwise).
+void storeZoneMinutes(int32_t zoneMinutes, SettingsRecord& place, CalculationSettings& choices);
+
+// The zone as the zone field shows it: "%d" for whole hours ("1", "-5"), otherwise hours, a colon
+// and two-digit minutes with the sign in front ("5:30", "-3:30", "-0:30"). Terminated.
+void formatZoneField(const SettingsRecord& place, const CalculationSettings& choices, char* text,
+                     size_t size);
+
+// selvara.ini in the program directory into / from the process-wide Settings.daylightChanges and
+// Calculation; silent on failure. Windows only (the profile functions); loadCalculationSettings
+// runs after loadSettings, since it checks its zone minutes against praytime.cfg's hours.
+void loadCalculationSettings();
+void saveCalculationSettings();
+
+// The same on a named file (tests).
+void loadCalculationSettingsFile(const char* path, SettingsRecord& place, CalculationSettings& choices);
+bool saveCalculationSettingsFile(const char* path, const SettingsRecord& place,
+                                 const CalculationSettings& choices);

@@ -1,0 +1,71 @@
+// selvara.ini's values: the input is cut into lines, line n being the text the profile functions
+// hand over for key n (cut to the reader's buffer as they cut it). Whatever the text, every value
+// must come out in its range, the names terminated and known (or empty), and what is written back
+// must read back the same.
+#include "calculation_settings.h"
+#include "settings_names.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+static void check(const SettingsRecord& place, const CalculationSettings& choices) {
+    if (std::memchr(choices.methodName, '\0', sizeof choices.methodName) == nullptr ||
+        knownMethodName(choices.methodName) == nullptr)
+        std::abort();
+    if (std::memchr(choices.zoneName, '\0', sizeof choices.zoneName) == nullptr)
+        std::abort();
+    if (choices.zoneName[0] != '\0' && knownZoneName(choices.zoneName) == nullptr)
+        std::abort();
+    if (choices.asrShadowFactor != asrShadowStandard && choices.asrShadowFactor != asrShadowHanafi)
+        std::abort();
+    for (int32_t minutes : choices.adjustmentsMinutes)
+        if (minutes < -mostAdjustmentMinutes || minutes > mostAdjustmentMinutes)
+            std::abort();
+    if (place.daylightChanges != 0 && place.daylightChanges != 1)
+        std::abort();
+    if (choices.zoneMinutes != noZoneMinutes &&
+        (choices.zoneMinutes < leastZoneMinutes || choices.zoneMinutes > mostZoneMinutes))
+        std::abort();
+    if (choices.hijriAdjustmentDays < -mostHijriAdjustmentDays ||
+        choices.hijriAdjustmentDays > mostHijriAdjustmentDays)
+        std::abort();
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    SettingsRecord place = defaultSettings();
+    CalculationSettings choices = defaultCalculationSettings();
+    const char* text = reinterpret_cast<const char*>(data);
+    size_t start = 0;
+    for (int value = 0; value < iniValueCount; ++value) {
+        size_t end = start;
+        while (end < size && text[end] != '\n')
+            ++end;
+        std::string line(text + (start < size ? start : size), text + end);
+        if (line.size() >= iniValueTextSize)
+            line.resize(iniValueTextSize - 1);
+        decodeIniValue(static_cast<IniValue>(value), start < size ? line.c_str() : nullptr, place, choices);
+        start = end < size ? end + 1 : size;
+    }
+    // The whole hours of praytime.cfg come from the input's last four bytes, if any.
+    if (size >= 4) {
+        std::memcpy(&place.timeZone, data + size - 4, 4);
+    }
+    reconcileZoneMinutes(place, choices);
+    check(place, choices);
+
+    SettingsRecord readPlace = place;
+    CalculationSettings read = defaultCalculationSettings();
+    for (int value = 0; value < iniValueCount; ++value) {
+        char written[iniValueTextSize];
+        encodeIniValue(static_cast<IniValue>(value), place, choices, written, sizeof written);
+        decodeIniValue(static_cast<IniValue>(value), written, readPlace, read);
+    }
+    reconcileZoneMinutes(readPlace, read);
+    if (std::memcmp(&read, &choices, sizeof read) != 0 || readPlace.daylightChanges != place.daylightChanges)
+        std::abort();
+
+    char field[32];
+    formatZoneField(place, choices, field, sizeof field);
+    return 0;
+}

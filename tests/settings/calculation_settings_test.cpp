@@ -1,0 +1,222 @@
+// selvara.ini's values: each key's text into the records and back, what damaged text gives, and
+// the zone kept in minutes beside praytime.cfg's whole hours.
+#include "calculation_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct Decoded {
+    SettingsRecord place = defaultSettings();
+    CalculationSettings choices = defaultCalculationSettings();
+};
+
+Decoded decode(IniValue value, const char* text) {
+    Decoded result;
+    // Start from values that differ from every default, so that a default is really set.
+    result.place.daylightChanges = 0;
+    std::strcpy(result.choices.methodName, "mwl");
+    result.choices.asrShadowFactor = asrShadowHanafi;
+    for (int32_t& minutes : result.choices.adjustmentsMinutes) {
+        minutes = 77;
+    }
+    std::strcpy(result.choices.zoneName, "Europe/London");
+    result.choices.zoneMinutes = 330;
+    result.choices.hijriAdjustmentDays = -1;
+    decodeIniValue(value, text, result.place, result.choices);
+    return result;
+}
+
+TEST(CalculationSettings, Defaults) {
+    const CalculationSettings choices = defaultCalculationSettings();
+    EXPECT_STREQ(choices.methodName, "selvara");
+    EXPECT_EQ(choices.asrShadowFactor, 1);
+    for (int32_t minutes : choices.adjustmentsMinutes) {
+        EXPECT_EQ(minutes, 0);
+    }
+    EXPECT_STREQ(choices.zoneName, "");
+    EXPECT_EQ(choices.zoneMinutes, noZoneMinutes);
+    EXPECT_EQ(choices.hijriAdjustmentDays, 0);
+}
+
+TEST(CalculationSettings, TextValues) {
+    const std::string longName(200, 'k');
+    const struct {
+        IniValue value;
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        // clang-format off
+        {iniMethod, "karachi", "karachi"},  {iniMethod, "KaRaChI", "karachi"}, {iniMethod, "Tehran", "tehran"},
+        {iniMethod, "jupiter", "selvara"},  {iniMethod, "", "selvara"},        {iniMethod, nullptr, "selvara"},
+        {iniMethod, " karachi", "selvara"}, {iniMethod, longName.c_str(), "selvara"},
+        {iniZoneName, "Asia/Karachi", "Asia/Karachi"},       {iniZoneName, "america/new_york", "America/New_York"},
+        {iniZoneName, "Mars/Olympus_Mons", ""},              {iniZoneName, "", ""},
+        {iniZoneName, nullptr, ""},                          {iniZoneName, longName.c_str(), ""},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        const Decoded result = decode(c.value, c.text);
+        const char* stored = c.value == iniMethod ? result.choices.methodName : result.choices.zoneName;
+        EXPECT_STREQ(stored, c.expected) << (c.text ? c.text : "(missing)");
+    }
+}
+
+TEST(CalculationSettings, NumberValues) {
+    const struct {
+        IniValue value;
+        const char* text;
+        int32_t expected;
+    } cases[] = {
+        // clang-format off
+        {iniAsrSchool, "hanafi", 2},   {iniAsrSchool, "HANAFI", 2},      {iniAsrSchool, "standard", 1},
+        {iniAsrSchool, "2", 1},        {iniAsrSchool, "hanafix", 1},     {iniAsrSchool, nullptr, 1},
+        {iniAdjustDawn, "5", 5},       {iniAdjustSunrise, "-120", -120}, {iniAdjustNoon, "120", 120},
+        {iniAdjustAfternoon, "+7", 7}, {iniAdjustSunset, " 3 ", 3},      {iniAdjustEvening, "-0", 0},
+        {iniAdjustDawn, "121", 0},     {iniAdjustDawn, "-121", 0},       {iniAdjustDawn, "99999999999", 0},
+        {iniAdjustDawn, "3x", 0},      {iniAdjustDawn, "--3", 0},        {iniAdjustDawn, "0x10", 0},
+        {iniAdjustDawn, "", 0},        {iniAdjustDawn, "-", 0},          {iniAdjustDawn, "1.5", 0},
+        {iniDaylightChanges, "0", 0},  {iniDaylightChanges, "1", 1},     {iniDaylightChanges, "2", 1},
+        {iniDaylightChanges, "no", 1}, {iniDaylightChanges, "", 1},      {iniDaylightChanges, nullptr, 1},
+        {iniZoneMinutes, "330", 330},  {iniZoneMinutes, "-210", -210},   {iniZoneMinutes, "345", 345},
+        {iniZoneMinutes, "840", noZoneMinutes},  {iniZoneMinutes, "300", noZoneMinutes},
+        {iniZoneMinutes, "870", noZoneMinutes},  {iniZoneMinutes, "-750", noZoneMinutes},
+        {iniZoneMinutes, "5:30", noZoneMinutes}, {iniZoneMinutes, "", noZoneMinutes},
+        {iniHijriAdjustment, "1", 1},  {iniHijriAdjustment, "-2", -2},   {iniHijriAdjustment, "5", 2},
+        {iniHijriAdjustment, "-7", -2}, {iniHijriAdjustment, "99999999999", 0}, {iniHijriAdjustment, "x", 0},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        const Decoded result = decode(c.value, c.text);
+        int32_t stored = 0;
+        switch (c.value) {
+            case iniAsrSchool: stored = result.choices.asrShadowFactor; break;
+            case iniDaylightChanges: stored = result.place.daylightChanges; break;
+            case iniZoneMinutes: stored = result.choices.zoneMinutes; break;
+            case iniHijriAdjustment: stored = result.choices.hijriAdjustmentDays; break;
+            default: stored = result.choices.adjustmentsMinutes[c.value - iniAdjustDawn]; break;
+        }
+        EXPECT_EQ(stored, c.expected) << iniKeys[c.value].key << "=" << (c.text ? c.text : "(missing)");
+    }
+}
+
+TEST(CalculationSettings, DefaultsAreWrittenAsTheseTexts) {
+    const char* const expected[iniValueCount] = {"selvara", "standard", "0", "0", "0", "0",
+                                                 "0",       "0",        "1", "",  "",  "0"};
+    const SettingsRecord place = defaultSettings();
+    const CalculationSettings choices = defaultCalculationSettings();
+    for (int value = 0; value < iniValueCount; ++value) {
+        char text[iniValueTextSize];
+        encodeIniValue(static_cast<IniValue>(value), place, choices, text, sizeof text);
+        EXPECT_STREQ(text, expected[value]) << iniKeys[value].key;
+    }
+}
+
+TEST(CalculationSettings, EveryValueReadsBackAsWritten) {
+    SettingsRecord place = defaultSettings();
+    place.daylightChanges = 0;
+    place.timeZone = 6;
+    CalculationSettings choices = defaultCalculationSettings();
+    std::strcpy(choices.methodName, "karachi");
+    choices.asrShadowFactor = asrShadowHanafi;
+    const int32_t adjustments[adjustmentCount] = {-120, 2, 0, 5, 120, -3};
+    std::memcpy(choices.adjustmentsMinutes, adjustments, sizeof adjustments);
+    std::strcpy(choices.zoneName, "Asia/Kolkata");
+    choices.zoneMinutes = 330;
+    choices.hijriAdjustmentDays = -2;
+
+    SettingsRecord readPlace = defaultSettings();
+    readPlace.timeZone = 6;
+    CalculationSettings read = defaultCalculationSettings();
+    for (int value = 0; value < iniValueCount; ++value) {
+        char text[iniValueTextSize];
+        encodeIniValue(static_cast<IniValue>(value), place, choices, text, sizeof text);
+        decodeIniValue(static_cast<IniValue>(value), text, readPlace, read);
+    }
+    reconcileZoneMinutes(readPlace, read);
+    EXPECT_EQ(std::memcmp(&read, &choices, sizeof read), 0);
+    EXPECT_EQ(readPlace.daylightChanges, 0);
+}
+
+TEST(CalculationSettings, KeysAreUniqueWithinTheirSection) {
+    for (int a = 0; a < iniValueCount; ++a) {
+        for (int b = a + 1; b < iniValueCount; ++b) {
+            const bool same = std::strcmp(iniKeys[a].section, iniKeys[b].section) == 0 &&
+                              std::strcmp(iniKeys[a].key, iniKeys[b].key) == 0;
+            EXPECT_FALSE(same) << iniKeys[a].key;
+        }
+    }
+}
+
+TEST(ZoneMinutes, WholeHoursForTheOldFile) {
+    const int32_t cases[][2] = {{60, 1},    {330, 6},
+                                {345, 6},   {315, 5},
+                                {-210, -4}, {210, 4},
+                                {-30, -1},  {29, 0},
+                                {-29, 0},   {-570, -10},
+                                {840, 14},  {-720, -12},
+                                {525, 9},   {INT32_MIN + 60, INT32_MIN / 60 + 1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(wholeHoursForZoneMinutes(c[0]), c[1]) << c[0];
+    }
+}
+
+TEST(ZoneMinutes, StoredShownAndReconciled) {
+    const struct {
+        int32_t minutes;
+        int32_t hours;
+        int32_t keptMinutes;
+        const char* shown;
+    } cases[] = {
+        {330, 6, 330, "5:30"},           {-210, -4, -210, "-3:30"},  {345, 6, 345, "5:45"},
+        {-30, -1, -30, "-0:30"},         {30, 1, 30, "0:30"},        {300, 5, noZoneMinutes, "5"},
+        {-300, -5, noZoneMinutes, "-5"}, {0, 0, noZoneMinutes, "0"}, {840, 14, noZoneMinutes, "14"},
+    };
+    for (const auto& c : cases) {
+        SettingsRecord place = defaultSettings();
+        CalculationSettings choices = defaultCalculationSettings();
+        storeZoneMinutes(c.minutes, place, choices);
+        EXPECT_EQ(place.timeZone, c.hours) << c.minutes;
+        EXPECT_EQ(choices.zoneMinutes, c.keptMinutes) << c.minutes;
+        char text[16];
+        formatZoneField(place, choices, text, sizeof text);
+        EXPECT_STREQ(text, c.shown);
+        int32_t zoneMinutes = 0;
+        ASSERT_TRUE(zoneMinutesOfPlace(place, choices, zoneMinutes));
+        EXPECT_EQ(zoneMinutes, c.minutes);
+    }
+}
+
+TEST(ZoneMinutes, AnotherZoneInPraytimeCfgWins) {
+    SettingsRecord place = defaultSettings();
+    CalculationSettings choices = defaultCalculationSettings();
+    choices.zoneMinutes = 330;
+    place.timeZone = 6;
+    reconcileZoneMinutes(place, choices);
+    EXPECT_EQ(choices.zoneMinutes, 330);
+    place.timeZone = 2;  // written by a program that knows only praytime.cfg
+    reconcileZoneMinutes(place, choices);
+    EXPECT_EQ(choices.zoneMinutes, noZoneMinutes);
+    char text[16];
+    formatZoneField(place, choices, text, sizeof text);
+    EXPECT_STREQ(text, "2");
+}
+
+TEST(ZoneMinutes, WholeHoursBeyondTheRangeHaveNoMinutes) {
+    const int32_t hours[] = {15, -13, INT_MAX, INT_MIN};
+    for (int32_t h : hours) {
+        SettingsRecord place = defaultSettings();
+        place.timeZone = h;
+        int32_t minutes = 0;
+        EXPECT_FALSE(zoneMinutesOfPlace(place, defaultCalculationSettings(), minutes)) << h;
+        char text[16];
+        formatZoneField(place, defaultCalculationSettings(), text, sizeof text);
+        EXPECT_EQ(std::string(text), std::to_string(h));
+    }
+}
+
+}  // namespace
