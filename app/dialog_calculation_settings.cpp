@@ -63,6 +63,30 @@ static void fillZoneNames(HWND dialog) {
     SetWindowTextA(list, Calculation.zoneName);
 }
 
+// The Hijri adjustments -2 ... +2, the list's item data being the days.
+static void fillHijriAdjustments(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_HIJRI_ADJUSTMENT);
+    for (int days = -mostHijriAdjustmentDays; days <= mostHijriAdjustmentDays; ++days) {
+        char text[8];
+        std::snprintf(text, sizeof text, days > 0 ? "+%d" : "%d", days);
+        const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        if (index < 0) {
+            continue;
+        }
+        SendMessageA(list, CB_SETITEMDATA, index, days);
+        if (days == Calculation.hijriAdjustmentDays) {
+            SendMessageA(list, CB_SETCURSEL, index, 0);
+        }
+    }
+}
+
+static int chosenHijriAdjustment(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_HIJRI_ADJUSTMENT);
+    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    return index < 0 ? Calculation.hijriAdjustmentDays
+                     : static_cast<int>(SendMessageA(list, CB_GETITEMDATA, index, 0));
+}
+
 static BOOL initialiseDialog(HWND dialog) {
     fillMethods(dialog);
     const bool hanafi = Calculation.asrShadowFactor == asrShadowHanafi;
@@ -74,6 +98,7 @@ static BOOL initialiseDialog(HWND dialog) {
         SetDlgItemTextA(dialog, IDC_ADJUST_FIRST + i, text);
     }
     fillZoneNames(dialog);
+    fillHijriAdjustments(dialog);
     return TRUE;
 }
 
@@ -109,6 +134,7 @@ static bool readChoices(HWND dialog, CalculationSettings& choices) {
     }
     const bool hanafi = IsDlgButtonChecked(dialog, IDC_ASR_HANAFI) == BST_CHECKED;
     choices.asrShadowFactor = hanafi ? asrShadowHanafi : asrShadowStandard;
+    choices.hijriAdjustmentDays = chosenHijriAdjustment(dialog);
     return true;
 }
 

@@ -158,8 +158,10 @@ static void createPrayingTimes(HWND page) {
     const int year = today.wYear + static_cast<int>(selectedItemData(page, IDC_YEAR));
 
     if (!writeChosenTimetable(timetablePath, year, month, today.wDay)) {
-        char message[pathBufferSize + 64];
-        std::snprintf(message, sizeof message, "Can not open file: %s", timetablePath);
+        char file[pathBufferSize + 32];
+        describeTimetablePath(file, sizeof file);
+        char message[sizeof file + 32];
+        std::snprintf(message, sizeof message, "Can not open file: %s", file);
         MessageBoxA(page, message, productCaption, MB_OK | MB_ICONERROR);
         return;
     }

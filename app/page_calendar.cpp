@@ -3,6 +3,7 @@
 #include "page_calendar.h"
 
 #include "app.h"
+#include "calculation_settings.h"
 #include "local_clock.h"
 #include "selvara_resource.h"
 
@@ -15,7 +16,6 @@ HijriDate todayHijri;
 bool todayHijriKnown;
 int gregorianMonthStart[13];
 int hijriAdjustmentDays;
-int calendarHijriAdjustmentDays;
 int shownDayNumber;
 GregorianDate shownGregorian;
 HijriDate shownHijri;
@@ -263,11 +263,6 @@ void drawMonthCell(HWND cell, HDC dc, int month) {
     }
 }
 
-// The adjustment chosen in the calculation settings.
-static int currentHijriAdjustmentDays() {
-    return calendarHijriAdjustmentDays;
-}
-
 static void initialise(HWND page) {
     placePage(page);
     SYSTEMTIME now;
@@ -277,7 +272,7 @@ static void initialise(HWND page) {
     todayGregorian.day = now.wDay;
     computeMonthStarts(now.wDayOfWeek);
     normalizeGregorianDate(todayGregorian.year, todayGregorian.month, todayGregorian.day);
-    hijriAdjustmentDays = clampHijriAdjustment(currentHijriAdjustmentDays());
+    hijriAdjustmentDays = clampHijriAdjustment(Calculation.hijriAdjustmentDays);
     int weekday;
     todayHijriKnown = adjustedGregorianToHijri(todayGregorian.year, todayGregorian.month, todayGregorian.day,
                                                hijriAdjustmentDays, todayHijri.year, todayHijri.month,

@@ -20,7 +20,7 @@ extern GregorianDate todayGregorian;
 extern HijriDate todayHijri;
 extern bool todayHijriKnown;         // false when today lies outside the Hijri table
 extern int gregorianMonthStart[13];  // index 1-12: weekday of the first of each month
-extern int hijriAdjustmentDays;      // -2..2, from the settings: Hijri dates are the table's of day + N
+extern int hijriAdjustmentDays;      // -2..2, the calculation settings' when the page opened
 
 // The year shown: the years of one day (today when the page opens) that the previous and next
 // buttons move by a year of the mode shown.
@@ -29,9 +29,6 @@ extern GregorianDate shownGregorian;
 extern HijriDate shownHijri;
 extern bool shownHijriKnown;              // false when the shown day lies outside the Hijri table
 extern int shownGregorianMonthStart[13];  // index 1-12, for shownGregorian's year
-
-// The Hijri adjustment the page applies when it opens.
-extern int calendarHijriAdjustmentDays;
 
 // Makes the day the shown one and fills the shown years and month starts.
 void showDay(int dayNumber);

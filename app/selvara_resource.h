@@ -14,6 +14,9 @@
 #define IDI_TAB_ANIMATION 14
 #define IDI_TAB_AUTHOR 15
 
+// Bitmaps
+#define IDB_AUTHOR_LOGO 20
+
 // Main window
 #define IDD_PT "IDD_PT"
 #define IDC_TABS 80
@@ -40,6 +43,7 @@
 #define IDC_ASR_HANAFI 503
 #define IDC_ADJUST_FIRST 510  // 510-515: minutes added to Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
 #define IDC_ZONE_NAME 520
+#define IDC_HIJRI_ADJUSTMENT 521  // days added to the date before the Hijri table is read (-2 to 2)
 
 // Timetable page
 #define IDD_PT_TEXT "IDD_PT_TEXT"
@@ -63,6 +67,7 @@
 #define IDC_AUTHOR_SITE 401
 #define IDC_AUTHOR_DOWNLOADS 402
 #define IDC_AUTHOR_RESOURCES 403
+#define IDC_AUTHOR_LOGO 404  // the resources page's logo (a bitmap static)
 
 // Animation page
 #define IDD_PT_ANIMATION "IDD_PT_ANIMATION"

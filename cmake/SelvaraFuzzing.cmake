@@ -5,8 +5,10 @@
 # those; g++'s sanitizer does not), and any finding stops the run. Each harness is one program in
 # tests/fuzz/ with a seed corpus in tests/fuzz/corpus/<name>/.
 #
-#   selvara_add_fuzzer(<name> SOURCES a.cpp ... [LIBS lib ...])
+#   selvara_add_fuzzer(<name> SOURCES a.cpp ... [LIBS lib ...] [OPTIONS -flag=value ...])
 #
+# OPTIONS go to every run of the harness (for instance -close_fd_mask=3 for code that prints a
+# lot: its output is dropped, libFuzzer's and the sanitizers' reports are kept).
 # registers a smoke test (<name> for SELVARA_FUZZ_SMOKE_SECONDS seconds from its seeds, run by
 # tools/test-all.sh through `ctest --preset fuzz`) and a line in fuzzers.txt in the build folder,
 # which tools/fuzz.sh SECONDS reads for long runs.
@@ -17,7 +19,7 @@ set(SELVARA_FUZZ_LIST ${CMAKE_BINARY_DIR}/fuzzers.txt)
 file(WRITE ${SELVARA_FUZZ_LIST} "")
 
 function(selvara_add_fuzzer name)
-  cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(F "" "" "SOURCES;LIBS;OPTIONS" ${ARGN})
   add_executable(${name} ${F_SOURCES})
   target_link_libraries(${name} PRIVATE ${F_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
@@ -30,8 +32,9 @@ function(selvara_add_fuzzer name)
   # New inputs go to the build's own corpus folder; the committed seeds are only read.
   add_test(NAME fuzz.${name}
     COMMAND ${name} -max_total_time=${SELVARA_FUZZ_SMOKE_SECONDS} -timeout=10 -rss_limit_mb=2048
-            -print_final_stats=1 ${work} ${seeds}
+            -print_final_stats=1 ${F_OPTIONS} ${work} ${seeds}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT 120)
-  file(APPEND ${SELVARA_FUZZ_LIST} "${name} ${CMAKE_CURRENT_BINARY_DIR}/${name} ${seeds} ${work}\n")
+  list(JOIN F_OPTIONS " " options)
+  file(APPEND ${SELVARA_FUZZ_LIST} "${name} ${CMAKE_CURRENT_BINARY_DIR}/${name} ${seeds} ${work} ${options}\n")
 endfunction()

@@ -25,7 +25,8 @@ extern const char weekdayInitials[8];  // "SMTWTFS", the heads of the calendar g
 // whole-valued day number of date d (julianDay(2000, 1, 1.5) == 2451545.0).
 double julianDay(int year, int month, double day);
 
-// The Gregorian date of a Julian day; the fraction of the day is dropped.
+// The Gregorian date of a Julian day; the fraction of the day is dropped. Days before day 0
+// (24 November 4714 BC) and not a number give that day; days past 2147483647 give that one.
 void julianDayToGregorian(double julianDayValue, int& year, int& month, int& day);
 
 // 1 for a leap year of the Gregorian calendar, 0 otherwise.

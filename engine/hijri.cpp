@@ -19,6 +19,9 @@ constexpr double meanLunationDays = 29.530589;
 constexpr int32_t arithmeticYearWord = 0x3555;
 constexpr int monthsPerYear = 12;
 
+// Day numbers beyond these are taken at the nearest one, so that the year stays an int.
+constexpr double mostDayNumber = 2147483647.0;
+
 bool isTableYear(int year) {
     return year >= firstTableHijriYear && year <= lastTableHijriYear;
 }
@@ -40,7 +43,9 @@ int hijriMonthLength(int year, int month) {
 }
 
 double meanHijriDayNumber(int year, int month, int day) {
-    return hijriEpochDayNumber + (year - 1) * meanHijriYearDays + (month - 1) * meanLunationDays + day - 1;
+    // In double from the start: year - 1 and month - 1 would overflow at the low end of int.
+    return hijriEpochDayNumber + (static_cast<double>(year) - 1.0) * meanHijriYearDays +
+           (static_cast<double>(month) - 1.0) * meanLunationDays + day - 1;
 }
 
 double hijriToDayNumber(int year, int month, int day) {
@@ -53,13 +58,27 @@ double hijriToDayNumber(int year, int month, int day) {
 }
 
 int floorRemainder(double a, double b) {
-    int q = static_cast<int>(a / b);
+    const double quotient = std::trunc(a / b);
+    if (!(std::fabs(quotient) < mostDayNumber)) {
+        // A quotient beyond int (or not a number): the remainder itself, bounded; 0 for none.
+        const double remainder = std::trunc(std::fmod(a, b));
+        if (!(std::fabs(remainder) < mostDayNumber))
+            return 0;
+        return static_cast<int>(remainder);
+    }
+    int q = static_cast<int>(quotient);
     if (q < 0)
         q -= 1;
-    return static_cast<int>(a - q * b);
+    const double result = a - q * b;
+    return std::fabs(result) < mostDayNumber ? static_cast<int>(result) : 0;
 }
 
 void meanHijriDate(double dayNumber, int& year, int& month, int& day) {
+    // Not a number counts as the epoch; beyond the int day numbers, the nearest end is taken.
+    if (!(dayNumber >= -mostDayNumber))
+        dayNumber = dayNumber < 0.0 ? -mostDayNumber : hijriEpochDayNumber;
+    if (dayNumber > mostDayNumber)
+        dayNumber = mostDayNumber;
     const double x = dayNumber - hijriEpochDayNumber;
     const int r = floorRemainder(x, meanHijriYearDays);
     year = static_cast<int>((x - r) / meanHijriYearDays + 1);
@@ -94,8 +113,9 @@ namespace {
 
 // Weekday of a Gregorian date from its midnight day number, as the timetable counts it.
 int gregorianWeekday(int gregorianYear, int gregorianMonth, int gregorianDay) {
-    const int weekday =
-        static_cast<int>(std::trunc(julianDay(gregorianYear, gregorianMonth, gregorianDay) + 2.0)) % 7;
+    // fmod keeps the sign as % would, and takes day numbers of any size.
+    const int weekday = static_cast<int>(
+        std::fmod(std::trunc(julianDay(gregorianYear, gregorianMonth, gregorianDay) + 2.0), 7.0));
     return weekday < 0 ? weekday + 7 : weekday;
 }
 

@@ -21,6 +21,10 @@ constexpr double highLatitudeRad = 0.83776;  // 48 degrees: from here dawn may u
 constexpr double shortestDayHours = 1.0;
 constexpr double longestDayHours = 23.0;
 constexpr double asrFallbackHours = 3.5;
+// Newton's method converges in three or four steps for the orbit's eccentricity (about 0.0167) on
+// any real date; the bound only ends the loop for an eccentricity outside (-1, 1) or not a number,
+// which dates hundreds of thousands of years away, or a zone of billions of hours, give.
+constexpr int keplerMostSteps = 50;
 
 // arccos and arcsin through atan2, so an argument beyond +-1 yields not-a-number rather than a
 // clamped angle; callers test the argument where a rule depends on it.
@@ -83,10 +87,12 @@ PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, do
 double solveKepler(double meanAnomalyRad, double eccentricity) {
     double e = meanAnomalyRad;
     double residual;
+    int steps = 0;
     do {
         residual = e - eccentricity * std::sin(e) - meanAnomalyRad;
         e -= residual / (1.0 - eccentricity * std::cos(e));
-    } while (std::fabs(residual) > 1e-9);
+        steps += 1;
+    } while (std::fabs(residual) > 1e-9 && steps < keplerMostSteps);
     return e;
 }
 

@@ -47,7 +47,8 @@ PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, do
 SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitudeRad, double zoneHours);
 
 // Newton's method on E - e sin E = M: mean anomaly M (radians) and eccentricity e give the
-// eccentric anomaly E (radians).
+// eccentric anomaly E (radians). Stops after at most 50 steps, so that an eccentricity outside
+// (-1, 1), where the method need not converge, still returns (a value of no meaning).
 double solveKepler(double meanAnomalyRad, double eccentricity);
 
 // Declination (radians) of the sun at ecliptic longitude lambda (radians), with a fixed obliquity.

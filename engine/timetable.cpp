@@ -21,6 +21,15 @@ int monthLength(int year, int month) {
     return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
 }
 
+// The weekday of a date whose day number may lie beyond int (a year far outside the calendar's
+// use): fmod takes the remainder as % would, without the conversion to int.
+int weekdayOfDate(int year, int month, int day) {
+    const double dayNumber = julianDay(year, month, day + 0.5);
+    if (std::fabs(dayNumber) < 2147483647.0)
+        return weekdayOfDayNumber(static_cast<int>(dayNumber));
+    return weekdayOfDayNumber(static_cast<int>(std::fmod(dayNumber, 7.0)));
+}
+
 }  // namespace
 
 void formatClockTime(char* buffer, std::size_t size, double hours) {
@@ -98,11 +107,14 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
 
     int y = request.year;
     int m = request.month;
-    int d = firstDay - 1;
+    // The first day as given, then one more each time: a normalized day is at most the largest
+    // int less a month, so the step cannot overflow (firstDay - 1 could, for the least int).
+    int d = firstDay;
     for (int i = 0; i < dayCount; ++i) {
-        d += 1;
+        if (i > 0)
+            d += 1;
         normalizeGregorianDate(y, m, d);
-        const int weekday = weekdayOfDayNumber(static_cast<int>(julianDay(y, m, d + 0.5)));
+        const int weekday = weekdayOfDate(y, m, d);
         const int zoneMinutes = timetableZoneMinutes(request, y, m, d);
         writeDayLine(file, d, weekday,
                      computeDayTimes(y, m, d, request.latitudeDeg, request.longitudeDeg, zoneMinutes,

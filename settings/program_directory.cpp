@@ -26,6 +26,9 @@ bool findProgramDirectory(char* directory, size_t directorySize) {
         return false;
     }
     const size_t length = std::strlen(value);
+    if (length == 0) {
+        return false;  // an empty value names no directory: as if it were missing
+    }
     if (length + 1 > directorySize) {
         return false;  // too long for the path buffers: not cut, rejected
     }

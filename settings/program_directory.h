@@ -4,8 +4,8 @@
 #include <cstddef>
 
 // The "Path" value of HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\App Paths\Selvara, copied
-// into `directory`. False when the key or value is missing, or when the text (up to its first
-// NUL) does not fit into `directorySize` bytes with its terminator.
+// into `directory`. False when the key or value is missing, when the text (up to its first NUL) is
+// empty, or when it does not fit into `directorySize` bytes with its terminator.
 bool findProgramDirectory(char* directory, size_t directorySize);
 
 // Fixes programDirectory (registry, else the current directory) and forms timetablePath.

@@ -57,6 +57,11 @@ bool buildProgramFilePath(const char* fileName, char* path, size_t pathSize);
 // Forms timetablePath from programDirectory; an empty path when it would not fit.
 void formTimetablePath();
 
+// The timetable file for messages: timetablePath, or, when that is empty because the directory
+// leaves no room for the file name, the directory and the file name joined anyway (a message
+// buffer has room for both). Always terminated within size bytes.
+void describeTimetablePath(char* text, size_t size);
+
 // praytime.cfg in the program directory into / from the process-wide Settings; silent on failure.
 void loadSettings();
 void saveSettings();

@@ -130,6 +130,17 @@ void formTimetablePath() {
     buildProgramFilePath(timetableFileName, timetablePath, sizeof timetablePath);
 }
 
+void describeTimetablePath(char* text, size_t size) {
+    if (size == 0) {
+        return;
+    }
+    if (timetablePath[0] != '\0') {
+        std::snprintf(text, size, "%s", timetablePath);
+    } else {
+        std::snprintf(text, size, "%s\\%s", programDirectory, timetableFileName);
+    }
+}
+
 // Room for the longest directory (259 characters), a backslash and the file name.
 static const size_t programFilePathSize = pathBufferSize + 32;
 

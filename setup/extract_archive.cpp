@@ -1,8 +1,9 @@
 // extractArchive: unpacks the setup archive on the copy page (see extract_archive.h).
 //
 // The decompressed record stream is checked whole (four records, complete, with names that stay
-// inside the installation directory) before the first file is written, so a damaged or hostile
-// archive writes nothing and ends like a failed decompression.
+// inside the installation directory, adding up to no more than the free space the directory page
+// found and the product's limit) before the first file is written, so a damaged or hostile archive
+// writes nothing and ends like a failed decompression.
 #include "extract_archive.h"
 
 #include "gunzip.h"
@@ -60,6 +61,11 @@ static bool writeArchiveResource(const char* compressedPath) {
     }
     std::fclose(file);
     return true;
+}
+
+// The free space of the installation drive as the directory page found it (units of 1000 bytes).
+static uint64_t freeSpaceBytes() {
+    return static_cast<uint64_t>(wizard.freeSpaceKB) * 1000;
 }
 
 // Creates every directory named by the record name's prefixes that end at a backslash.
@@ -145,7 +151,7 @@ void extractArchive(HWND copyPage) {
         }
     }
     std::FILE* stream = cancelFlag == 0 ? std::fopen(decompressedPath, "rb") : nullptr;
-    if (stream != nullptr && scanRecordStream(stream) != recordStreamOk) {
+    if (stream != nullptr && scanRecordStream(stream, freeSpaceBytes()) != recordStreamOk) {
         std::fclose(stream);
         stream = nullptr;
     }

@@ -2,6 +2,7 @@
 #include "gunzip.h"
 
 #include "gunzip_stream.h"
+#include "record_stream.h"
 
 #include <windows.h>
 #include <zlib.h>
@@ -36,9 +37,14 @@ bool gunzipFile(const char* destinationPath, const char* sourcePath) {
         gzclose(source);
         return false;
     }
-    const GunzipResult copied = gunzipStream(source, destination);
+    // The archive is the only thing decompressed: more than its records may hold is refused before
+    // it fills the temporary folder.
+    const GunzipResult copied = gunzipStream(source, destination, archiveMostStreamBytes);
     if (copied.status != gunzipOk) {
-        reportFailure(copied.status == gunzipReadFailed ? copied.gzipErrorText : "failed fwrite");
+        const char* reason = copied.status == gunzipReadFailed ? copied.gzipErrorText
+                             : copied.status == gunzipTooLarge ? "more data than setup files can hold"
+                                                               : "failed fwrite";
+        reportFailure(reason);
         std::fclose(destination);
         gzclose(source);
         return false;

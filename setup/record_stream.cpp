@@ -7,6 +7,50 @@ static bool isSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
+static char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The names Windows gives to devices in every folder: CON, PRN, AUX, NUL, COM1-COM9 and LPT1-LPT9,
+// in any case. An element is one of them when what comes before its first dot, with trailing
+// spaces dropped as Windows drops them, is such a name ("con", "Nul.txt", "com1 .log").
+static bool isDeviceName(const char* element, size_t elementBytes) {
+    size_t baseBytes = 0;
+    while (baseBytes < elementBytes && element[baseBytes] != '.') {
+        ++baseBytes;
+    }
+    while (baseBytes > 0 && element[baseBytes - 1] == ' ') {
+        --baseBytes;
+    }
+    static const char* const threeLetterDevices[] = {"CON", "PRN", "AUX", "NUL"};
+    static const char* const numberedDevices[] = {"COM", "LPT"};
+    char base[4] = {};
+    if (baseBytes == 3 || baseBytes == 4) {
+        for (size_t i = 0; i < 3; ++i) {
+            base[i] = upperAscii(element[i]);
+        }
+    }
+    if (baseBytes == 3) {
+        for (const char* device : threeLetterDevices) {
+            if (std::memcmp(base, device, 3) == 0) {
+                return true;
+            }
+        }
+    }
+    // COM and LPT take the digits 1-9 and, in the ANSI code page, the superscripts 1, 2 and 3.
+    const unsigned char number = baseBytes == 4 ? static_cast<unsigned char>(element[3]) : 0;
+    const bool deviceNumber =
+        (number >= '1' && number <= '9') || number == 0xB9 || number == 0xB2 || number == 0xB3;
+    if (deviceNumber) {
+        for (const char* device : numberedDevices) {
+            if (std::memcmp(base, device, 3) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool isSafeRecordName(const char* name, size_t nameBytes) {
     if (name == nullptr || nameBytes == 0 || nameBytes > recordNameMaxBytes) {
         return false;
@@ -35,7 +79,7 @@ bool isSafeRecordName(const char* name, size_t nameBytes) {
         for (size_t j = elementStart; j < i; ++j) {
             onlyDotsAndSpaces = onlyDotsAndSpaces && (name[j] == '.' || name[j] == ' ');
         }
-        if (onlyDotsAndSpaces) {
+        if (onlyDotsAndSpaces || isDeviceName(name + elementStart, elementBytes)) {
             return false;
         }
         elementStart = i + 1;
@@ -66,6 +110,10 @@ RecordStreamStatus readRecordHeader(std::FILE* stream, ArchiveRecordHeader& head
 }
 
 RecordStreamStatus scanRecordStream(std::FILE* stream) {
+    return scanRecordStream(stream, archiveMostDataBytes);
+}
+
+RecordStreamStatus scanRecordStream(std::FILE* stream, uint64_t mostDataBytes) {
     if (std::fseek(stream, 0, SEEK_END) != 0) {
         return recordStreamUnreadable;
     }
@@ -74,6 +122,7 @@ RecordStreamStatus scanRecordStream(std::FILE* stream) {
         return recordStreamUnreadable;
     }
     RecordStreamStatus status = recordStreamOk;
+    uint64_t totalDataBytes = 0;
     for (int record = 0; record < archiveRecordCount && status == recordStreamOk; ++record) {
         ArchiveRecordHeader header;
         status = readRecordHeader(stream, header);
@@ -91,6 +140,11 @@ RecordStreamStatus scanRecordStream(std::FILE* stream) {
         }
         if (header.dataBytes > static_cast<uint64_t>(streamBytes - dataStart)) {
             status = recordStreamTruncated;
+            break;
+        }
+        totalDataBytes += header.dataBytes;
+        if (totalDataBytes > mostDataBytes || totalDataBytes > archiveMostDataBytes) {
+            status = recordStreamTooLarge;
             break;
         }
         if (std::fseek(stream, dataStart + static_cast<long>(header.dataBytes), SEEK_SET) != 0) {
@@ -127,6 +181,7 @@ const char* recordStreamStatusText(RecordStreamStatus status) {
         case recordStreamUnsafeName: return "a record name is empty, absolute or leaves its folder";
         case recordStreamTooFewRecords: return "the stream holds fewer records than expected";
         case recordStreamUnreadable: return "the stream cannot be read";
+        case recordStreamTooLarge: return "the records add up to more than the room allowed";
     }
     return "unknown";
 }

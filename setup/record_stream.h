@@ -18,6 +18,10 @@ constexpr int archiveRecordCount = 4;
 constexpr size_t recordNameBufferBytes = 260;  // the installer's name buffer
 constexpr size_t recordNameMaxBytes = 255;     // what one length byte can hold
 constexpr size_t recordSizeFieldBytes = 4;
+// The most data the records of one archive may add up to (the shipped ones hold under 1 MB), and
+// the most a decompressed archive may hold with its names and size fields.
+constexpr uint64_t archiveMostDataBytes = uint64_t{64} * 1024 * 1024;
+constexpr uint64_t archiveMostStreamBytes = archiveMostDataBytes + uint64_t{1024} * 1024;
 
 struct ArchiveRecordHeader {
     char name[recordNameBufferBytes];  // zero-terminated
@@ -28,14 +32,16 @@ struct ArchiveRecordHeader {
 enum RecordStreamStatus {
     recordStreamOk = 0,
     recordStreamTruncated,      // the stream ends inside a record, or a size runs past its end
-    recordStreamUnsafeName,     // empty, absolute, with a drive, a ".." element or a zero byte
+    recordStreamUnsafeName,     // empty, absolute, with a drive, a ".." element, a device name or a zero byte
     recordStreamTooFewRecords,  // ends cleanly before archiveRecordCount records
     recordStreamUnreadable,     // the stream's length cannot be determined
+    recordStreamTooLarge,       // the records' data add up to more than the room allowed
 };
 
 // True when the name may be joined to the installation directory: not empty, no zero byte, no
-// drive or colon, not starting with a separator, no empty, "." or ".." element. '/' counts as a
-// separator here because the file system treats it as one.
+// drive or colon, not starting with a separator, no empty element, no element made only of dots
+// and spaces, no element naming a device (CON, PRN, AUX, NUL, COM1-9, LPT1-9, in any case, with or
+// without an extension). '/' counts as a separator here because the file system treats it as one.
 bool isSafeRecordName(const char* name, size_t nameBytes);
 
 // Reads the name length, the name (into a buffer cleared first) and the size at the stream's
@@ -44,8 +50,10 @@ bool isSafeRecordName(const char* name, size_t nameBytes);
 RecordStreamStatus readRecordHeader(std::FILE* stream, ArchiveRecordHeader& header);
 
 // Checks the whole stream before anything is written: the first archiveRecordCount records exist
-// completely and carry safe names. Bytes after them are ignored. On return the stream stands at
-// its start again.
+// completely, carry safe names and hold at most mostDataBytes (and never more than
+// archiveMostDataBytes) of data together. Bytes after them are ignored. On return the stream
+// stands at its start again. Without a limit, archiveMostDataBytes applies.
+RecordStreamStatus scanRecordStream(std::FILE* stream, uint64_t mostDataBytes);
 RecordStreamStatus scanRecordStream(std::FILE* stream);
 
 // Appends one record to a stream held in memory (the packer). False when the name is unsafe or

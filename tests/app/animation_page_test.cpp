@@ -184,6 +184,66 @@ TEST_F(AnimationPageTest, WitrShowsTheQunutBeforeTheLastBow) {
     EXPECT_EQ(field(IDC_RECITATION_TEXT), joinedTexts(1001, 1, 0));
 }
 
+// The Witr row played through the page to its end: its last unit shows the Qunut (1019), but
+// string 1018 (and its meaning 2018), which no row plays, never reaches the boxes, and the
+// second call belongs to no moment of this row.
+TEST_F(AnimationPageTest, TheWitrRowNeverShowsTheUnplayedString1018) {
+    writeTestFrames();
+    openAnimationPage();
+    char unplayed[4096] = {};
+    char unplayedMeaning[4096] = {};
+    ASSERT_GT(LoadStringA(GetModuleHandleA(nullptr), 1018, unplayed, sizeof unplayed), 0);
+    ASSERT_GT(LoadStringA(GetModuleHandleA(nullptr), 2018, unplayedMeaning, sizeof unplayedMeaning), 0);
+    chooseRow(witrRow);
+    int ticks = 0;
+    bool qunutShown = false;
+    while (animationState.step != 100 && ticks < 5000) {
+        tick(1);
+        ++ticks;
+        const std::string recitation = field(IDC_RECITATION_TEXT);
+        ASSERT_EQ(recitation.find(unplayed), std::string::npos) << "tick " << ticks;
+        ASSERT_EQ(field(IDC_MEANING_TEXT).find(unplayedMeaning), std::string::npos) << "tick " << ticks;
+        ASSERT_NE(recitation, joinedTexts(1016, 2, 0)) << "tick " << ticks;
+        qunutShown = qunutShown || recitation == joinedTexts(1019, 1, 0);
+    }
+    EXPECT_EQ(animationState.step, 100) << "the row played to its end";
+    EXPECT_TRUE(qunutShown) << "the last unit showed the Qunut";
+}
+
+// The list reporting no selection: the row falls back to 0 and nothing starts playing.
+TEST_F(AnimationPageTest, NoSelectionInTheListStartsNothing) {
+    writeTestFrames();
+    openAnimationPage();
+    animationState.selectedRow = 4;
+    HWND list = GetDlgItem(currentPage, IDC_PRAYER_LIST);
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageA(currentPage, WM_COMMAND, MAKEWPARAM(IDC_PRAYER_LIST, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(animationState.selectedRow, 0);
+    EXPECT_EQ(animationState.playTimer, 0);
+    EXPECT_EQ(field(IDC_RECITATION_TEXT).compare(0, 20, introductionStart), 0);
+}
+
+// Without a frame buffer a tick draws nothing and the play does not move on; once the buffer is
+// back, the next tick goes on from the same place.
+TEST_F(AnimationPageTest, WithoutAFrameBufferTicksChangeNothing) {
+    writeTestFrames();
+    openAnimationPage();
+    chooseRow(0);
+    tick(30);
+    const AnimationState before = animationState;
+    uint8_t* savedPixels = frameBufferPixels;
+    frameBufferPixels = nullptr;
+    tick(20);
+    expectSamePosition(animationState, before);
+    EXPECT_EQ(animationState.shownTextId, before.shownTextId);
+    frameBufferPixels = savedPixels;
+    tick(1);
+    EXPECT_NE(animationState.waitTicks + animationState.figureFrame * 1000 + animationState.step * 100000,
+              before.waitTicks + before.figureFrame * 1000 + before.step * 100000)
+        << "the play moves on again";
+}
+
 TEST_F(AnimationPageTest, PauseThenResumeContinuesFromTheSamePosition) {
     writeTestFrames();
     openAnimationPage();

@@ -46,6 +46,32 @@ protected:
     HWND list() const { return GetDlgItem(currentPage, IDC_PRODUCT_LIST); }
 };
 
+TEST_F(AuthorPageTest, TheLogoBitmapIsDrawnAt287By53) {
+    openAuthor();
+    HWND logo = GetDlgItem(currentPage, IDC_AUTHOR_LOGO);
+    ASSERT_NE(logo, nullptr);
+    EXPECT_TRUE(IsWindowVisible(logo));
+    RECT expected = {287, 53, 0, 0};
+    MapDialogRect(currentPage, &expected);
+    RECT placed;
+    GetWindowRect(logo, &placed);
+    MapWindowPoints(nullptr, currentPage, reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_EQ(placed.left, expected.left);
+    EXPECT_EQ(placed.top, expected.top);
+    EXPECT_EQ(placed.right - placed.left, 160);
+    EXPECT_EQ(placed.bottom - placed.top, 32);
+
+    // What the control shows on screen: the banner's green field below the last line, and the gold
+    // of the crescent.
+    UpdateWindow(currentPage);
+    HDC screen = GetDC(logo);
+    const COLORREF field = GetPixel(screen, 100, 28);
+    const COLORREF crescent = GetPixel(screen, 8, 16);
+    ReleaseDC(logo, screen);
+    EXPECT_EQ(field, RGB(40, 130, 70));
+    EXPECT_EQ(crescent, RGB(245, 196, 60));
+}
+
 TEST_F(AuthorPageTest, ListShowsNineRowsWithTheProgramIcon) {
     openAuthor();
     ASSERT_EQ(SendMessageA(list(), LVM_GETITEMCOUNT, 0, 0), productListRows);

@@ -267,4 +267,26 @@ TEST_F(CalculationPageTest, UnwritableTimetableSaysSoAndStays) {
     RemoveDirectoryA(timetablePath);
 }
 
+TEST_F(CalculationPageTest, ADirectoryWithNoRoomForTheFileNameIsNamedInTheMessage) {
+    // 243 to 259 characters leave no room for "\PrayingTimes.txt" in a 260-byte path: the message
+    // still names the folder and the file that could not be made.
+    for (size_t length : {243u, 250u, 259u}) {
+        const std::string longDirectory = "C:\\" + std::string(length - 3, 'd');
+        std::snprintf(programDirectory, sizeof programDirectory, "%s", longDirectory.c_str());
+        formTimetablePath();
+        ASSERT_STREQ(timetablePath, "");
+        createMainWindow();
+        MessageBoxWatcher watcher;
+        pressButton(IDC_CREATE);
+        const MessageBoxSeen seen = watcher.result();
+        EXPECT_TRUE(seen.shown) << length;
+        EXPECT_EQ(seen.text, "Can not open file: " + longDirectory + "\\PrayingTimes.txt") << length;
+        closeMainWindow();
+        DestroyWindow(window);
+        window = nullptr;
+    }
+    std::snprintf(programDirectory, sizeof programDirectory, "%s", directory.c_str());
+    formTimetablePath();
+}
+
 }  // namespace

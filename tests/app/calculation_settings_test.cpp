@@ -538,4 +538,38 @@ TEST_F(CalculationSettingsTest, MissingOrEmptyFileGivesTheDefaultsAndClosingWrit
     EXPECT_STREQ(text, "none") << "a whole-hour zone writes no minutes";
 }
 
+// The Hijri adjustment: listed from -2 to +2 with the current one selected, stored by OK, written
+// to selvara.ini when the window closes and read back at the next start.
+TEST_F(CalculationSettingsTest, HijriAdjustmentIsChosenStoredAndKept) {
+    createMainWindow();
+    Calculation.hijriAdjustmentDays = -1;
+    openDialog();
+    HWND list = GetDlgItem(dialog_, IDC_HIJRI_ADJUSTMENT);
+    const char* const items[] = {"-2", "-1", "0", "+1", "+2"};
+    ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 5);
+    for (int i = 0; i < 5; ++i) {
+        char text[16] = {};
+        SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        EXPECT_STREQ(text, items[i]) << i;
+    }
+    EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
+    SendMessageA(list, CB_SETCURSEL, 4, 0);
+    pressDialogButton(IDCANCEL);
+    EXPECT_EQ(Calculation.hijriAdjustmentDays, -1);
+
+    openDialog();
+    SendMessageA(GetDlgItem(dialog_, IDC_HIJRI_ADJUSTMENT), CB_SETCURSEL, 4, 0);
+    pressDialogButton(IDOK);
+    EXPECT_EQ(Calculation.hijriAdjustmentDays, 2);
+    closeMainWindow();
+    EXPECT_NE(readFileBytes(iniPath()).find("HijriAdjustment=2"), std::string::npos);
+
+    DestroyWindow(window);
+    pumpMessages();
+    Calculation = defaultCalculationSettings();
+    createMainWindow();
+    EXPECT_EQ(Calculation.hijriAdjustmentDays, 2);
+    Calculation.hijriAdjustmentDays = 0;
+}
+
 }  // namespace

@@ -244,12 +244,6 @@ TEST_F(CalendarPageTest, TodayOutsideTheHijriTableStaysUsable) {
     EXPECT_GT(march.dayInk(red, 1, 5), 3);
 }
 
-// Restores the adjustment of a first run when a test ends, however it ends.
-struct AdjustmentForTest {
-    explicit AdjustmentForTest(int days) { calendarHijriAdjustmentDays = days; }
-    ~AdjustmentForTest() { calendarHijriAdjustmentDays = 0; }
-};
-
 // Red ink anywhere in the twelve cells.
 int redInkOfYear(HWND page) {
     int ink = 0;
@@ -362,27 +356,27 @@ TEST_F(CalendarPageTest, BrowsingStopsAtTheEndsOfTheHijriTable) {
 TEST_F(CalendarPageTest, AdjustmentMovesTheMonthsAcrossAMonthEnd) {
     calendarMode = hijriCalendarMode;
     setToday(2024, 3, 10);
-    {
-        AdjustmentForTest adjustment(2);
-        openCalendar();
-        EXPECT_EQ(field(IDC_HIJRI_YEAR), "1445");
-        CellPicture ramadan(currentPage, 9);
-        EXPECT_EQ(ramadan.at(2, 8), currentHeader);
-        EXPECT_GT(ramadan.dayInk(darkShadowColour, 1, 6), 3);  // day 1 on Saturday
-        EXPECT_GT(ramadan.dayInk(red, 2, 0), 3);               // today, day 2, on Sunday
-        EXPECT_EQ(redInkOfYear(currentPage), ramadan.dayInk(red, 2, 0));
-        selectTab(0);
-    }
-    {
-        AdjustmentForTest adjustment(-2);
-        selectTab(calendarTab);
-        CellPicture shaban(currentPage, 8);
-        EXPECT_EQ(shaban.at(2, 8), currentHeader);
-        EXPECT_EQ(shaban.dayInk(darkShadowColour, 1, 1), 0);
-        EXPECT_GT(shaban.dayInk(darkShadowColour, 1, 2), 3);  // day 1 on Tuesday
-        EXPECT_GT(shaban.dayInk(red, 5, 0), 3);               // today, day 27, on Sunday
-        EXPECT_EQ(CellPicture(currentPage, 9).at(2, 8), otherHeader);
-    }
+    createMainWindow();  // reads the settings: the adjustments below come after it
+    Calculation.hijriAdjustmentDays = 2;
+    selectTab(calendarTab);
+    EXPECT_EQ(field(IDC_HIJRI_YEAR), "1445");
+    CellPicture ramadan(currentPage, 9);
+    EXPECT_EQ(ramadan.at(2, 8), currentHeader);
+    EXPECT_GT(ramadan.dayInk(darkShadowColour, 1, 6), 3);  // day 1 on Saturday
+    EXPECT_GT(ramadan.dayInk(red, 2, 0), 3);               // today, day 2, on Sunday
+    EXPECT_EQ(redInkOfYear(currentPage), ramadan.dayInk(red, 2, 0));
+
+    selectTab(0);
+    Calculation.hijriAdjustmentDays = -2;
+    selectTab(calendarTab);
+    CellPicture adjustedShaban(currentPage, 8);
+    EXPECT_EQ(adjustedShaban.at(2, 8), currentHeader);
+    EXPECT_EQ(adjustedShaban.dayInk(darkShadowColour, 1, 1), 0);
+    EXPECT_GT(adjustedShaban.dayInk(darkShadowColour, 1, 2), 3);  // day 1 on Tuesday
+    EXPECT_GT(adjustedShaban.dayInk(red, 5, 0), 3);               // today, day 27, on Sunday
+    EXPECT_EQ(CellPicture(currentPage, 9).at(2, 8), otherHeader);
+
+    Calculation.hijriAdjustmentDays = 0;
     selectTab(0);
     selectTab(calendarTab);  // no adjustment: 29 SHa`baan
     CellPicture shaban(currentPage, 8);

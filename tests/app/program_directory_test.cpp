@@ -53,6 +53,18 @@ TEST_F(ProgramDirectoryTest, KeyWithoutPathValueIsIgnored) {
     EXPECT_EQ(std::string(programDirectory), currentDirectory());
 }
 
+TEST_F(ProgramDirectoryTest, EmptyPathValueIsTakenAsMissing) {
+    // An empty value would otherwise make the directory "", and every file path with it.
+    for (const std::string& empty : {std::string("\0", 1), std::string()}) {
+        setPath(REG_SZ, empty);
+        char found[pathBufferSize] = "unchanged";
+        EXPECT_FALSE(findProgramDirectory(found, sizeof found));
+        initProgramPaths();
+        EXPECT_EQ(std::string(programDirectory), currentDirectory());
+        EXPECT_EQ(std::string(timetablePath), currentDirectory() + "\\PrayingTimes.txt");
+    }
+}
+
 TEST_F(ProgramDirectoryTest, RegistryPathIsHonoured) {
     setPath(REG_SZ, std::string("C:\\Program Files\\Selvara\0", 26));
     initProgramPaths();

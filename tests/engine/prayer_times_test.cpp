@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -124,7 +125,10 @@ TEST(PrayerTimes, SunPositionAndPathFlags) {
         const double e = solveKepler(m, 0.0167);
         EXPECT_NEAR(e - 0.0167 * std::sin(e), m, 1e-12);
     }
-    EXPECT_DOUBLE_EQ(solarDeclination(0.0), 0.0);
+    // At an ecliptic longitude of 90 degrees the declination is the fixed obliquity: 23.441884
+    // degrees with the 9-digit factor 0.017453292 (pi / 180 would give 0.40913805867).
+    EXPECT_NEAR(solarDeclination(1.5707963267948966), 0.409138046482128, 1e-14);
+    EXPECT_NEAR(solarDeclination(-1.5707963267948966), -0.409138046482128, 1e-14);
 }
 
 // The reduction of the mean longitude and anomaly gives, bit for bit, what subtracting and adding
@@ -195,10 +199,12 @@ TEST(PrayerTimes, HighLatitudeDawnRuleStartsAtExactly48Degrees) {
     // the ordinary rule still gives a time (the sun still reaches the dawn depression at 47.99).
     PrayerParameters p = timetableParameters(0.0, 10.0, 1.0);
     p.latitudeRad = 0.83776;
+    // The dawns are data/raw_times.csv's, computed outside the engine (make_raw_times.py).
     const PrayerTimes at48 = computePrayerTimes(2026, 6, 10, p);
-    const double share = dawnFraction(2026, 6, 21, p);
-    const SunDay sun = sunTimes(2026, 6, 10, p.longitudeRad, p.latitudeRad, 1.0);
-    EXPECT_DOUBLE_EQ(at48.dawn, sun.rise - share * (24.0 - sun.set + sun.rise));
+    EXPECT_NEAR(at48.dawn, 1.628673249717, 1e-9);  // 01:37, the solstice's share of the night
+    p.latitudeRad = 0.8377580409572782;            // 48 degrees exactly, a hair below 0.83776
+    const PrayerTimes below = computePrayerTimes(2026, 6, 10, p);
+    EXPECT_NEAR(below.dawn, 0.568419740729, 1e-9);  // 00:34, the ordinary rule
 }
 
 TEST(PrayerTimes, LatitudeZeroCountsAsNorth) {
@@ -226,9 +232,9 @@ TEST(PrayerTimes, DawnInTheBandBelow48DegreesIsANumber) {
     EXPECT_LT(t.dawn, t.sunrise - 1.0);
     EXPECT_GT(t.dawn, 0.0);
 
-    const PrayerParameters p = timetableParameters(47.8, 10.0, 1.0);
-    const SunDay sun = sunTimes(2026, 6, 21, p.longitudeRad, p.latitudeRad, 1.0);
-    EXPECT_DOUBLE_EQ(t.dawn, sun.rise - dawnFraction(2026, 6, 21, p) * (24.0 - sun.set + sun.rise));
+    // The solstice's share of the night at 45 degrees, as data/raw_times.csv computes it outside the
+    // engine (make_raw_times.py).
+    EXPECT_NEAR(t.dawn, 1.655119579660, 1e-9);
 }
 
 // Across every latitude, both hemispheres and every day of a year, no time is ever anything
@@ -256,6 +262,62 @@ TEST(PrayerTimes, EveryLatitudeAndDayGivesFiniteOrderedTimes) {
                 }
             }
         }
+    }
+}
+
+// The substitute latitude takes over where the day is at most 1 hour or at least 23 hours long.
+// Latitudes are narrowed down to the two neighbouring doubles around each limit; on the long
+// side of 1 hour (short side of 23 hours) the real latitude's sunrise is used, at or beyond the
+// limit the sunrise of 45 degrees.
+double dayLengthHours(double latitudeRad, int month) {
+    const SunDay sun = sunTimes(2026, month, 21, 0.0, latitudeRad, 0.0);
+    return std::fabs(sun.set - sun.rise);
+}
+
+// The two neighbouring latitudes between lowRad and highRad where the day length crosses
+// limitHours (its sign against the limit differs at the two ends).
+std::pair<double, double> latitudesAround(double limitHours, double lowRad, double highRad, int month) {
+    const bool lowAbove = dayLengthHours(lowRad, month) > limitHours;
+    for (;;) {
+        const double middle = lowRad + (highRad - lowRad) / 2.0;
+        if (middle <= lowRad || middle >= highRad)
+            return {lowRad, highRad};
+        if ((dayLengthHours(middle, month) > limitHours) == lowAbove)
+            lowRad = middle;
+        else
+            highRad = middle;
+    }
+}
+
+TEST(PrayerTimes, SubstituteLatitudeFromDaysOfOneAndOfTwentyThreeHours) {
+    PrayerParameters p = timetableParameters(0.0, 0.0, 0.0);
+    p.eastHeight = 0.0;
+    p.westHeight = 0.0;
+    const double substituteRise = sunTimes(2026, 12, 21, 0.0, 0.7853981633974483, 0.0).rise;
+    const double substituteRiseJune = sunTimes(2026, 6, 21, 0.0, 0.7853981633974483, 0.0).rise;
+    struct Case {
+        double limitHours;
+        int month;
+        double lowRad;   // a latitude on the real side of the limit
+        double highRad;  // a latitude on the substitute side
+    };
+    // December 21: the day shrinks to 1 hour between 1.17 and 1.18 rad (67.0 and 67.6 N); June 21:
+    // it grows to 23 hours between 1.14 and 1.147 rad (65.3 and 65.7 N).
+    const Case cases[] = {{1.0, 12, 1.17, 1.18}, {23.0, 6, 1.14, 1.147}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.limitHours);
+        const auto [inside, beyond] = latitudesAround(c.limitHours, c.lowRad, c.highRad, c.month);
+        const bool shortSide = c.limitHours < 12.0;
+        const double insideLength = dayLengthHours(inside, c.month);
+        const double beyondLength = dayLengthHours(beyond, c.month);
+        EXPECT_TRUE(shortSide ? insideLength > 1.0 : insideLength < 23.0) << insideLength;
+        EXPECT_TRUE(shortSide ? beyondLength <= 1.0 : beyondLength >= 23.0) << beyondLength;
+        p.latitudeRad = inside;
+        EXPECT_DOUBLE_EQ(computePrayerTimes(2026, c.month, 21, p).sunrise,
+                         sunTimes(2026, c.month, 21, 0.0, inside, 0.0).rise);
+        p.latitudeRad = beyond;
+        EXPECT_DOUBLE_EQ(computePrayerTimes(2026, c.month, 21, p).sunrise,
+                         shortSide ? substituteRise : substituteRiseJune);
     }
 }
 

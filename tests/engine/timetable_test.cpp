@@ -136,6 +136,9 @@ TEST(Timetable, ClockTimesAreCutNotRounded) {
         {5.5, "05:30"},   {12.999, "12:59"}, {24.25, "24:15"},    {-0.25, "00:15"},
         {-1.5, "-1:30"},  {0.0, "00:00"},    {99.99, "99:59"},    {100.5, "100:30"},
         {0.0 / 0.0, "--:--"}, {1e300, "--:--"}, {-1e300, "--:--"},
+        // Negative times that are not whole minutes: the hours and the minutes are each cut toward
+        // zero (-0.2583 h is -15.498 minutes), never floored to "-1:44" or "00:16".
+        {-0.2583, "00:15"}, {-1.2583, "-1:15"}, {-0.0083, "00:00"}, {-12.9999, "-12:59"},
         // clang-format on
     };
     for (const Case& c : cases) {

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::FILE* plain = std::tmpfile();
     if (plain == nullptr)
         std::abort();
-    const GunzipResult result = gunzipStream(source, plain);
+    const GunzipResult result = gunzipStream(source, plain, archiveMostStreamBytes);
     gzclose(source);
     if (result.status == gunzipOk && std::fflush(plain) == 0)
         readRecords(plain);

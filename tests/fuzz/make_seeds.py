@@ -70,6 +70,19 @@ def main():
     write("fuzz_gunzip_extract", "plain", stream)
     write("fuzz_gunzip_extract", "cut", gzip.compress(stream, mtime=0)[:40])
 
+    cli = {
+        "timetable_default": ["timetable"],
+        "timetable_month": ["timetable", "--lat", "45.49", "--lon", "15.59", "--zone", "1", "--year", "2026", "--month", "1"],
+        "timetable_days": ["timetable", "--year", "2025", "--month", "12", "--first-day", "31", "--days", "2"],
+        "timetable_out": ["timetable", "--out", "x.txt"],
+        "times": ["times", "--lat", "-33.87", "--lon", "151.21", "--zone", "10", "--date", "2026-06-21"],
+        "hijri_day": ["hijri", "2024-03-11"],
+        "hijri_range": ["hijri", "--from", "2024-03-08", "--to", "2024-03-12"],
+        "help": ["--help"],
+    }
+    for name, arguments in cli.items():
+        write("fuzz_cli_arguments", name, b"\0".join(a.encode() for a in arguments))
+
     places = place_file([b"Asia/Karachi", b"Europe/Zurich"],
                         [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219),
                          (b"Z\xfcrich", b"Zurich", b"CH", 1, 473667, 85500, 341730),
@@ -89,6 +102,12 @@ def main():
     write("fuzz_engine", "prayer_times", engine_input(128 + 6, (2026, 12, 8), params))
     write("fuzz_engine", "dawn_share", engine_input(128 + 5, (2026, 6, 21), params))
     write("fuzz_engine", "clock", engine_input(128 + 7, (0, 0, 0), (-0.2583, 12.999)))
+    options = (0, 1, 0, 0, 0, 0, 0, 0)
+    write("fuzz_engine", "method_parameters", engine_input(96, (2026, 3, 15), (45.49, 15.59)) + struct.pack("<i", 60) + struct.pack("<8i", *options))
+    write("fuzz_engine", "day_times", engine_input(97, (2026, 3, 15), (21.42, 39.83)) + struct.pack("<i", 180) + struct.pack("<8i", 2, 2, 5, -5, 0, 0, 0, 120))
+    write("fuzz_engine", "zone_text", engine_input(100, (330, -210, 0)) + b"+5:45")
+    write("fuzz_engine", "method_name", engine_input(101, (0, 0, 0)) + b"selvara")
+    write("fuzz_engine", "request", engine_input(102, (2026, 2, 27), (45.49, 15.59)) + struct.pack("<ii", 60, 1) + struct.pack("<8i", *options) + b"\x05")
     write("fuzz_engine", "timetable", engine_input(128 + 8, (2026, 12, 1), (1.0, 15.59, 45.49), b"\x1f"))
 
     # Compiled zone files of the tz database (public domain) as the build machine has them, a cut

@@ -20,6 +20,7 @@
 namespace {
 
 const char* const archiveNames[4] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
+constexpr unsigned long freeSpaceForTestsKB = 5000;  // units of 1000 bytes: 5,000,000 bytes
 
 std::string tempFile(const char* name) {
     char temp[MAX_PATH] = "";
@@ -37,6 +38,9 @@ protected:
         archiveModule = nullptr;
         folder = makeScratchFolder("selvara-copy");
         lstrcpynA(wizard.installDirectory, folder.c_str(), sizeof wizard.installDirectory);
+        // What the directory page found on the drive: room for the shipped archive, less than
+        // the product's limit.
+        wizard.freeSpaceKB = freeSpaceForTestsKB;
     }
     void TearDown() override {
         archiveModule = nullptr;
@@ -111,6 +115,44 @@ TEST_F(CopyPage, UnpacksTheFourRecordsByteForByteAndDeletesTheTemporaryFiles) {
     EXPECT_GT(progressArithmetic().widthPx, 0);
 }
 
+// Where the compressed archive lies while "Decompressing setup files" shows.
+std::string compressedFileWhileDecompressing;
+bool compressedFileSeen = false;
+
+LRESULT CALLBACK watchDecompressing(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SETTEXT && GetDlgCtrlID(call->hwnd) == IDC_COPY_STATUS &&
+        call->lParam != 0 &&
+        std::strcmp(reinterpret_cast<const char*>(call->lParam), "Decompressing setup files") == 0)
+        compressedFileSeen = fileExists(compressedFileWhileDecompressing);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(CopyPage, WithoutATemporaryPathTheStartUpDirectoryIsUsed) {
+    // A TMP and TEMP longer than the 260-character buffer: the system cannot give the path.
+    char savedTmp[MAX_PATH] = "";
+    char savedTemp[MAX_PATH] = "";
+    GetEnvironmentVariableA("TMP", savedTmp, sizeof savedTmp);
+    GetEnvironmentVariableA("TEMP", savedTemp, sizeof savedTemp);
+    const std::string tooLong = "C:\\" + std::string(300, 't');
+    SetEnvironmentVariableA("TMP", tooLong.c_str());
+    SetEnvironmentVariableA("TEMP", tooLong.c_str());
+    const std::string startup = makeScratchFolder("selvara-startup");
+    lstrcpynA(startupDirectory, startup.c_str(), sizeof startupDirectory);
+    compressedFileWhileDecompressing = startup + "\\filesdata.gz";
+    compressedFileSeen = false;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, watchDecompressing, nullptr, GetCurrentThreadId());
+    const INT_PTR result = showCopyPage(nullptr);
+    UnhookWindowsHookEx(hook);
+    SetEnvironmentVariableA("TMP", savedTmp[0] != '\0' ? savedTmp : nullptr);
+    SetEnvironmentVariableA("TEMP", savedTemp[0] != '\0' ? savedTemp : nullptr);
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(compressedFileSeen) << "the archive was written into " << startup;
+    EXPECT_TRUE(filesIn(startup).empty()) << "and removed again";
+    EXPECT_EQ(filesIn(folder).size(), 4u);
+    removeScratchFolder(startup);
+}
+
 // Cancel pressed while the third record is written: its status line is the cue.
 LRESULT CALLBACK cancelAtThirdRecord(int code, WPARAM wParam, LPARAM lParam) {
     const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
@@ -172,6 +214,15 @@ std::vector<HostileCase> hostileCases() {
     cases.push_back({"drive name", gzipped(four("C:\\selvara-escaped.txt", 0))});
     cases.push_back({"absolute name", gzipped(four("\\selvara-escaped.txt", 3))});
     cases.push_back({"empty name", gzipped(four("", 2))});
+    cases.push_back({"device name with an extension", gzipped(four("CON.txt", 2))});
+    cases.push_back({"device name in a folder", gzipped(four("sub\\nul", 1))});
+    cases.push_back({"device name as a folder", gzipped(four("Com1\\x.txt", 0))});
+    std::vector<uint8_t> beyondFreeSpace;
+    appendRaw(beyondFreeSpace, "a", 1, 1);
+    appendRaw(beyondFreeSpace, "b", 4999998, 4999998);
+    appendRaw(beyondFreeSpace, "c", 1, 1);
+    appendRaw(beyondFreeSpace, "d", 1, 1);  // 5,000,001 bytes in all
+    cases.push_back({"records add up to more than the free space", gzipped(beyondFreeSpace)});
     std::vector<uint8_t> three;
     for (int i = 0; i < 3; ++i)
         appendRaw(three, "f" + std::to_string(i), 1, 1);
@@ -208,6 +259,52 @@ TEST_F(CopyPage, DamagedOrHostileArchivesAreRefusedWithoutWritingAnything) {
         EXPECT_FALSE(directoryExists("C:\\selvara-escaped"));
         EXPECT_FALSE(fileExists("C:\\selvara-escaped.txt"));
         EXPECT_FALSE(fileExists(tempFile("filesdata.gz")));
+        EXPECT_FALSE(fileExists(tempFile("filesdata.dat")));
+        archiveModule = nullptr;
+        FreeLibrary(dataModule);
+        dataModule = nullptr;
+        DeleteFileA(modulePath.c_str());
+    }
+}
+
+TEST_F(CopyPage, RecordsAddingUpToTheFreeSpaceAreWritten) {
+    std::vector<uint8_t> stream;
+    appendRaw(stream, "a", 1, 1);
+    appendRaw(stream, "b", 4999997, 4999997);
+    appendRaw(stream, "c", 1, 1);
+    appendRaw(stream, "d", 1, 1);  // exactly 5,000,000 bytes
+    useArchive(gzipped(stream));
+    EXPECT_EQ(showCopyPage(nullptr), 0);
+    EXPECT_EQ(readWholeFile(folder + "\\b").size(), 4999997u);
+}
+
+TEST_F(CopyPage, MoreThan64MiBIsRefusedWhateverTheFreeSpace) {
+    wizard.freeSpaceKB = 0xFFFFFFFFul;  // a drive of 4 TB free
+    const uint32_t mebibyte = 1024 * 1024;
+    struct Case {
+        const char* what;
+        uint32_t secondRecordBytes;
+        size_t trailingBytes;  // after the fourth record, which the reader ignores
+        size_t messages;       // gunzip's own message before "Can't decompress setup files"
+    };
+    const Case cases[] = {
+        {"records of 64 MiB and one byte", 64 * mebibyte - 2, 0, 1},
+        {"a stream of more than 65 MiB", 1, 65 * mebibyte, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<uint8_t> stream;
+        appendRaw(stream, "a", 1, 1);
+        appendRaw(stream, "b", c.secondRecordBytes, c.secondRecordBytes);
+        appendRaw(stream, "c", 1, 1);
+        appendRaw(stream, "d", 1, 1);
+        stream.insert(stream.end(), c.trailingBytes, uint8_t{0});
+        useArchive(gzipped(stream));
+        MessageBoxAnswerer answers{IDOK, {}, {}};
+        EXPECT_EQ(runAnsweringMessageBoxes([] { return showCopyPage(nullptr); }, answers), 1);
+        ASSERT_EQ(answers.texts.size(), c.messages);
+        EXPECT_EQ(answers.texts.back(), "Can't decompress setup files");
+        EXPECT_TRUE(filesIn(folder).empty());
         EXPECT_FALSE(fileExists(tempFile("filesdata.dat")));
         archiveModule = nullptr;
         FreeLibrary(dataModule);

@@ -194,6 +194,33 @@ TEST_F(DirectoryPage, AHundredthCharacterRestoresThePreviousNameAndBeeps) {
     EXPECT_EQ(std::string(wizard.directoryName), ninetyNine);
 }
 
+// The browser never hands back an empty name, but the page checks it itself before anything else:
+// Next with no directory name warns and stays; Cancel then ends the page.
+TEST_F(DirectoryPage, NextWithNoDirectoryNameWarnsAndStays) {
+    freeUnits = 5000;
+    std::vector<std::string> seen;
+    const INT_PTR result = runDriven([] { return showDirectoryPage(nullptr); },
+                                     [&] {
+                                         HWND page =
+                                             waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
+                                         ASSERT_NE(page, nullptr);
+                                         wizard.directoryName[0] = '\0';
+                                         pressButton(page, IDOK);
+                                         MessageBoxSeen box = answerNextMessageBox(thisProcess, IDOK);
+                                         seen.push_back(box.text + "|" + box.caption);
+                                         EXPECT_TRUE(IsWindowVisible(page)) << "Next is refused";
+                                         pressButton(page, IDCANCEL);
+                                         box = answerNextMessageBox(thisProcess, IDYES);
+                                         seen.push_back(box.text + "|" + box.caption);
+                                     });
+    EXPECT_EQ(result, 1);
+    const std::vector<std::string> expected = {
+        "You were forgoten to select an directory|Selvara - Setup",
+        "Are you sure you want to cancel the setup?|Selvara - Setup",
+    };
+    EXPECT_EQ(seen, expected);
+}
+
 TEST_F(DirectoryPage, EmptyNameIsRefusedByTheBrowser) {
     freeUnits = 5000;
     enumerateDrives();

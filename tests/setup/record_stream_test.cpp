@@ -1,5 +1,6 @@
 // The record stream of the setup archive: what the packer writes, the installer reads back; every
 // malformed stream is refused before a byte is written.
+#include "gunzip_stream.h"
 #include "record_stream.h"
 
 #include <gtest/gtest.h>
@@ -192,6 +193,105 @@ TEST(RecordStreamHostile, NamesThatLeaveTheInstallationDirectoryAreRefused) {
     for (const std::string& name : safe) {
         EXPECT_TRUE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
     }
+}
+
+TEST(RecordStreamHostile, DeviceNamesAreRefusedInEveryElement) {
+    // The device names Windows reserves in every folder, as its documentation of file names lists
+    // them; an extension or trailing spaces do not make them ordinary files.
+    const std::string devices[] = {
+        "CON",        "con",      "Con.txt",       "nul.tar.gz", "PRN ",        "aux",
+        "COM1",       "com9.log", "LPT1",          "lpt9",       "CON .txt",    "sub\\AUX",
+        "aux\\x.txt", "a/NUL",    "a\\b\\PrN.doc", "COM\xB9",    "lpt\xB2.txt", "Com\xB3",
+    };
+    for (const std::string& name : devices) {
+        EXPECT_FALSE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
+        std::vector<uint8_t> stream = fourRecordStream();
+        std::vector<uint8_t> withDevice;
+        appendRaw(withDevice, name, 1, 1);
+        withDevice.insert(withDevice.end(), stream.begin(), stream.end());
+        EXPECT_EQ(scanBytes(withDevice), recordStreamUnsafeName) << "[" << name << "]";
+    }
+    const std::string ordinary[] = {"CONSOLE",       "con1",  "COM10",    "LPT",  "xnul",        "nul_",
+                                    "auxiliary.txt", "a.con", "prn2.txt", "COMA", "sub\\conx\\f"};
+    for (const std::string& name : ordinary) {
+        EXPECT_TRUE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
+    }
+}
+
+// A stream whose second record holds `secondBytes` bytes, written as a sparse file: the scan only
+// seeks over the data, so 64 MiB cost nothing.
+std::FILE* streamWithLargeRecord(uint32_t secondBytes) {
+    std::vector<uint8_t> head;
+    appendRaw(head, "a", 1, 1);
+    appendRaw(head, "b", secondBytes, 0);
+    std::FILE* file = std::tmpfile();
+    if (file == nullptr)
+        return nullptr;
+    std::fwrite(head.data(), 1, head.size(), file);
+    std::fseek(file, static_cast<long>(secondBytes), SEEK_CUR);
+    std::vector<uint8_t> tail;
+    appendRaw(tail, "c", 1, 1);
+    appendRaw(tail, "d", 1, 1);
+    std::fwrite(tail.data(), 1, tail.size(), file);
+    std::rewind(file);
+    return file;
+}
+
+TEST(RecordStreamHostile, RecordsAddingUpToMoreThan64MiBAreRefused) {
+    const uint32_t mostBytes = 64u * 1024 * 1024;
+    struct Case {
+        uint32_t secondBytes;  // the other three records hold one byte each
+        RecordStreamStatus expected;
+    };
+    const Case cases[] = {
+        {mostBytes - 3, recordStreamOk},
+        {mostBytes - 2, recordStreamTooLarge},
+        {mostBytes, recordStreamTooLarge},
+    };
+    for (const Case& c : cases) {
+        std::FILE* file = streamWithLargeRecord(c.secondBytes);
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(scanRecordStream(file), c.expected) << c.secondBytes;
+        std::rewind(file);
+        EXPECT_EQ(scanRecordStream(file, uint64_t{1} << 40), c.expected)
+            << "a larger room does not lift the limit";
+        std::fclose(file);
+    }
+}
+
+TEST(RecordStreamHostile, RecordsAddingUpToMoreThanTheRoomGivenAreRefused) {
+    std::vector<uint8_t> stream;
+    appendRaw(stream, "a", 400, 400);
+    appendRaw(stream, "b", 300, 300);
+    appendRaw(stream, "c", 200, 200);
+    appendRaw(stream, "d", 100, 100);  // 1,000 bytes of data
+    for (uint64_t room : {uint64_t{1000}, uint64_t{999}, uint64_t{0}}) {
+        std::FILE* file = streamOf(stream);
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(scanRecordStream(file, room), room >= 1000 ? recordStreamOk : recordStreamTooLarge) << room;
+        std::fclose(file);
+    }
+}
+
+TEST(GunzipStream, StopsOnceMoreThanTheMostBytesComeOut) {
+    const char path[] = "selvara-gunzip-test.gz";  // in the test's working folder, on both systems
+    const std::vector<uint8_t> plain(100000, uint8_t{'z'});
+    gzFile out = gzopen(path, "wb");
+    ASSERT_NE(out, nullptr);
+    gzwrite(out, plain.data(), static_cast<unsigned>(plain.size()));
+    gzclose(out);
+    for (uint64_t most : {uint64_t{100000}, uint64_t{99999}, uint64_t{0}}) {
+        gzFile in = gzopen(path, "rb");
+        ASSERT_NE(in, nullptr);
+        std::FILE* destination = std::tmpfile();
+        ASSERT_NE(destination, nullptr);
+        const GunzipResult result = gunzipStream(in, destination, most);
+        EXPECT_EQ(result.status, most >= 100000 ? gunzipOk : gunzipTooLarge) << most;
+        EXPECT_LE(static_cast<uint64_t>(std::ftell(destination)), most + 16384) << "stops within one buffer";
+        std::fclose(destination);
+        gzclose(in);
+    }
+    std::remove(path);
 }
 
 #ifdef PACKER_PROGRAM

@@ -103,6 +103,65 @@ TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
     EXPECT_EQ(shortcutTarget(group + "\\Readme.lnk"), "C:\\Selvara-nowhere\\Readme.wri");
 }
 
+// Sets or deletes the all-users "Common Programs" value for one test and puts it back after.
+class ProgramsValue {
+public:
+    ProgramsValue() : saved(shellFolder(commonProgramsValueName)) {}
+    ~ProgramsValue() { set(saved); }
+    void set(const std::string& value) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, shellFoldersKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+        RegSetValueExA(key, commonProgramsValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(key);
+    }
+    void remove() {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, shellFoldersKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+        RegDeleteValueA(key, commonProgramsValueName);
+        RegCloseKey(key);
+    }
+    const std::string saved;
+};
+
+// The page shows where the group goes: the Programs folder as the registry names it without a
+// trailing backslash, or "C:" when the value is missing or empty.
+TEST_F(ShortcutPage, ProgramsFolderMissingOrEndingInABackslash) {
+    ProgramsValue value;
+    ASSERT_FALSE(value.saved.empty());
+    struct Case {
+        const char* what;
+        bool present;
+        std::string stored;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"missing", false, "", "C:"},
+        {"empty", true, "", "C:"},
+        {"ending in a backslash", true, value.saved + "\\", value.saved},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.present)
+            value.set(c.stored);
+        else
+            value.remove();
+        std::string shown;
+        const INT_PTR result = runDriven([] { return showShortcutPage(nullptr); },
+                                         [&] {
+                                             HWND page =
+                                                 waitForDialogWithControl(thisProcess, IDC_SHORTCUT_DESKTOP);
+                                             ASSERT_NE(page, nullptr);
+                                             shown = windowText(GetDlgItem(page, IDC_SHORTCUT_FOLDER));
+                                             pressButton(page, IDCANCEL);
+                                             answerNextMessageBox(thisProcess, IDYES);
+                                         });
+        EXPECT_EQ(result, 1);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(std::string(wizard.startMenuFolder), c.shown);
+    }
+}
+
 TEST_F(ShortcutPage, BrowserCancelRestoresAndTheUpEntryStopsAt21Characters) {
     lstrcpynA(wizard.startMenuFolder, programs.c_str(), sizeof wizard.startMenuFolder);
     std::vector<std::string> folders;

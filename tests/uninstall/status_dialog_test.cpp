@@ -64,6 +64,26 @@ TEST_F(StatusDialog, NormalRunRemovesFilesShortcutsGroupAndThenTheKeys) {
     EXPECT_EQ(std::string(installFolder), folder);
 }
 
+TEST_F(StatusDialog, AnsweringNoToTheQuestionRemovesNothing) {
+    MessageBoxAnswerer answers{IDNO, {}, {}};
+    runAnsweringMessageBoxes(
+        [] {
+            confirmAndUninstall(nullptr);
+            return INT_PTR{0};
+        },
+        answers);
+    const std::vector<std::string> expected = {"Are you sure you want to remove Selvara software?"};
+    EXPECT_EQ(answers.texts, expected) << "no status dialog and no outcome message";
+    ASSERT_EQ(answers.captions.size(), 1u);
+    EXPECT_EQ(answers.captions[0], "Selvara - Uninstall");
+    for (const char* name : installedNames)
+        EXPECT_TRUE(fileExists(folder + "\\" + name)) << name;
+    for (const char* name : linkNames)
+        EXPECT_TRUE(fileExists(group + "\\" + name)) << name;
+    EXPECT_TRUE(keyExists(uninstallKey));
+    EXPECT_TRUE(keyExists(appPathsKey));
+}
+
 TEST_F(StatusDialog, ProgressPaintsHalfAfterTwoFilesAndWrapsAfterFour) {
     EXPECT_EQ(showUninstallStatus(nullptr), 0);
     const ProgressArithmetic& bar = progressArithmetic();
@@ -82,6 +102,88 @@ TEST_F(StatusDialog, ProgressPaintsHalfAfterTwoFilesAndWrapsAfterFour) {
     EXPECT_GE(painted, bar.widthPx * 3 / 2 - 1);
     EXPECT_LE(painted, bar.widthPx * 3 / 2 + 1);
     EXPECT_EQ(bar.columnLeftPx, painted - (bar.widthPx - 1)) << "W = " << bar.widthPx;
+}
+
+// What the status dialog shows, read off the screen at two moments of a run: after the first
+// file and as the dialog closes after the fourth.
+struct StatusPixels {
+    bool taken = false;
+    int widthPx = 0;
+    std::vector<COLORREF> bar;  // control 104's row 8, every column
+    int blackTextPixels = 0;    // in the status line's band, (10, 10) to (200, 24)
+    int greyTextPixels = 0;
+};
+
+StatusPixels afterFirstFile;
+StatusPixels whenClosing;
+const UINT firstFileMarker = WM_APP + 7;
+
+void readStatusPixels(HWND dialog, StatusPixels& pixels) {
+    HWND bar = GetDlgItem(dialog, IDC_UNINSTALL_PROGRESS);
+    RECT client;
+    GetClientRect(bar, &client);
+    pixels.widthPx = client.right;
+    HDC barDc = GetDC(bar);
+    for (int x = 0; x < client.right; ++x)
+        pixels.bar.push_back(GetPixel(barDc, x, 8));
+    ReleaseDC(bar, barDc);
+    HDC dc = GetDC(dialog);
+    for (int y = 10; y < 24; ++y) {
+        for (int x = 10; x < 200; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            pixels.blackTextPixels += c == RGB(0, 0, 0) ? 1 : 0;
+            pixels.greyTextPixels += c == RGB(194, 194, 194) ? 1 : 0;
+        }
+    }
+    ReleaseDC(dialog, dc);
+    pixels.taken = true;
+}
+
+// A message posted when the deletion starts is taken off the queue after the first file.
+LRESULT CALLBACK watchQueue(int code, WPARAM wParam, LPARAM lParam) {
+    MSG* message = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
+        if (message->message == WM_COMMAND && LOWORD(message->wParam) == CMD_DELETE_FILES)
+            PostMessageA(message->hwnd, firstFileMarker, 0, 0);
+        else if (message->message == firstFileMarker && !afterFirstFile.taken)
+            readStatusPixels(message->hwnd, afterFirstFile);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The dialog is about to be hidden: all four files have been handled.
+LRESULT CALLBACK watchClosing(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && !whenClosing.taken && call->message == WM_WINDOWPOSCHANGING &&
+        GetDlgItem(call->hwnd, IDC_UNINSTALL_PROGRESS) != nullptr &&
+        (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_HIDEWINDOW) != 0)
+        readStatusPixels(call->hwnd, whenClosing);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(StatusDialog, TheBarAndTheStatusLineOnScreen) {
+    HHOOK queueHook = SetWindowsHookExA(WH_GETMESSAGE, watchQueue, nullptr, GetCurrentThreadId());
+    HHOOK closingHook = SetWindowsHookExA(WH_CALLWNDPROC, watchClosing, nullptr, GetCurrentThreadId());
+    EXPECT_EQ(showUninstallStatus(nullptr), 0);
+    UnhookWindowsHookEx(closingHook);
+    UnhookWindowsHookEx(queueHook);
+    ASSERT_TRUE(afterFirstFile.taken);
+    ASSERT_TRUE(whenClosing.taken);
+    const COLORREF blue = RGB(0, 0, 255);
+    // The first file only primes the bar: no blue column yet; its name in black, nothing grey.
+    const int width = afterFirstFile.widthPx;
+    ASSERT_GT(width, 8);
+    for (int x = 0; x < width; ++x)
+        EXPECT_NE(afterFirstFile.bar[x], blue) << "column " << x << " after the first file";
+    EXPECT_GT(afterFirstFile.blackTextPixels, 20);
+    EXPECT_EQ(afterFirstFile.greyTextPixels, 0);
+    // After the fourth: blue up to the last column but one (the fourth went round to the left
+    // again) and never in the last column; the fourth name in black over the third in grey.
+    for (int x = 0; x < width - 1; ++x)
+        EXPECT_EQ(whenClosing.bar[x], blue) << "column " << x << " at the end";
+    EXPECT_NE(whenClosing.bar[width - 1], blue);
+    EXPECT_GT(whenClosing.blackTextPixels, 20);
+    EXPECT_GT(whenClosing.greyTextPixels, 5);
 }
 
 TEST_F(StatusDialog, AGroupFolderWithOtherFilesIsKept) {

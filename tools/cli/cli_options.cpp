@@ -45,7 +45,7 @@ const CliOption* findOption(const char* name, const CliOption* options, std::siz
 }  // namespace
 
 int readOptions(int argc, char** argv, const CliOption* options, std::size_t optionCount) {
-    for (int i = 0; i < argc; ++i) {
+    for (int i = 0; i < argc; i += 2) {  // a name and its value each time
         const char* name = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         const CliOption* option = findOption(name, options, optionCount);
@@ -55,13 +55,19 @@ int readOptions(int argc, char** argv, const CliOption* options, std::size_t opt
             return usageError(value ? "bad value for" : "missing value for", name);
         if (option->seen)
             *option->seen = true;
-        ++i;
     }
     return exitOk;
 }
 
 void writeUsage(std::FILE* stream) {
     std::fputs(usageText, stream);
+}
+
+int finishStandardOutput() {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return exitOk;
+    std::fputs("selvara-cli: Can not write to standard output\n", stderr);
+    return exitWriteFailed;
 }
 
 int usageError(const char* message, const char* detail) {

@@ -37,6 +37,10 @@ int readOptions(int argc, char** argv, const CliOption (&options)[optionCount]) 
     return readOptions(argc, argv, options, optionCount);
 }
 
+// Flushes standard output: exitOk, or, after "selvara-cli: Can not write to standard output" on
+// stderr, exitWriteFailed (a full disk, a closed pipe, /dev/full).
+int finishStandardOutput();
+
 // Writes "selvara-cli: message[: detail]" and the usage to stderr; returns exitUsage.
 int usageError(const char* message, const char* detail);
 

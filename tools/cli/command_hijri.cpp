@@ -55,12 +55,14 @@ int printRange(const GregorianDate& from, const GregorianDate& to, int adjustmen
         return outsideTable(from, adjustmentDays);
     if (!inTable(lastDayNumber, adjustmentDays))
         return outsideTable(to, adjustmentDays);
+    if (lastDayNumber < firstDayNumber)
+        return usageError("--from is after --to", nullptr);
     for (int n = firstDayNumber; n <= lastDayNumber; ++n) {
         GregorianDate date{};
         julianDayToGregorian(n, date.year, date.month, date.day);
         printHijriLine(date, adjustmentDays);
     }
-    return exitOk;
+    return finishStandardOutput();
 }
 
 // A whole number of days from -2 to 2.

@@ -58,5 +58,5 @@ int runTimes(int argc, char** argv) {
     const int zoneMinutes = zoneMinutesOn(prayer, date.year, date.month, date.day);
     printDecimalHours(computeDayTimes(date.year, date.month, date.day, latitudeDeg, longitudeDeg, zoneMinutes,
                                       prayer.options));
-    return exitOk;
+    return finishStandardOutput();
 }

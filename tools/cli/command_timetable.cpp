@@ -63,7 +63,7 @@ int writeRequested(const TimetableArguments& r) {
     }
     setBinaryStdout();
     writeTimetableRequestTo(stdout, request);
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? exitOk : exitWriteFailed;
+    return finishStandardOutput();
 }
 
 }  // namespace

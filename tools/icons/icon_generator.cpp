@@ -1,5 +1,6 @@
 // Draws the main program's icons and writes them as .ico files (16 x 16 and 32 x 32, 32-bit
-// colour with alpha and an AND mask). Run by the build on the host:
+// colour with alpha and an AND mask), and the author page's logo as a 24-bit .bmp. Run by the
+// build on the host:
 //   icon_generator <output folder>
 // Shapes are described as signed distance functions on a 32 x 32 unit canvas and sampled 8 x 8
 // times per pixel, so the same drawing gives clean edges at both sizes.
@@ -306,6 +307,87 @@ bool writeIcon(const std::string& path, const Drawing& drawing) {
 
 }  // namespace
 
+// The resources page's logo on the author page: a green banner with the crescent and star and
+// three lines standing for the page's listings, drawn on a 160 x 32 canvas (one unit a pixel).
+constexpr int logoWidthPx = 160;
+constexpr int logoHeightPx = 32;
+
+Drawing logoDrawing() {
+    const Colour field = rgb(40, 130, 70), edge = rgb(20, 80, 40), gold = rgb(245, 196, 60);
+    const Colour line = rgb(255, 255, 255);
+    Shape banner = box(0.5, 0.5, 159.5, 31.5, 5);
+    return {{banner, field},
+            {outline(banner, 1.2), edge},
+            {subtract(circle(16, 16, 10), circle(20, 13.5, 8.4)), gold},
+            {star(24.7, 18.5, 4.6, 1.9), gold},
+            {segment(40, 9, 148, 9, 3.2), line},
+            {segment(40, 16, 128, 16, 2.4), line},
+            {segment(40, 23, 138, 23, 2.4), line}};
+}
+
+// The drawing sampled 4 x 4 times per pixel over white, as 24-bit rows, bottom row first, each
+// padded to a multiple of 4 bytes.
+std::vector<uint8_t> logoPixels(const Drawing& drawing, int rowBytes) {
+    const int samples = 4;
+    std::vector<uint8_t> pixels(static_cast<size_t>(rowBytes) * logoHeightPx);
+    for (int py = 0; py < logoHeightPx; ++py) {
+        for (int px = 0; px < logoWidthPx; ++px) {
+            double r = 0, g = 0, b = 0;
+            for (int sy = 0; sy < samples; ++sy) {
+                for (int sx = 0; sx < samples; ++sx) {
+                    const double x = px + (sx + 0.5) / samples, y = py + (sy + 0.5) / samples;
+                    Colour c = {1, 1, 1, 1};
+                    for (const Layer& layer : drawing) {
+                        if (layer.shape(x, y) <= 0) {
+                            const Colour& l = layer.colour;
+                            c = {l.r * l.a + c.r * (1 - l.a), l.g * l.a + c.g * (1 - l.a),
+                                 l.b * l.a + c.b * (1 - l.a), 1};
+                        }
+                    }
+                    r += c.r, g += c.g, b += c.b;
+                }
+            }
+            const double n = samples * samples;
+            uint8_t* pixel = &pixels[static_cast<size_t>(logoHeightPx - 1 - py) * rowBytes + px * 3];
+            pixel[0] = static_cast<uint8_t>(std::lround(std::clamp(b / n, 0.0, 1.0) * 255));
+            pixel[1] = static_cast<uint8_t>(std::lround(std::clamp(g / n, 0.0, 1.0) * 255));
+            pixel[2] = static_cast<uint8_t>(std::lround(std::clamp(r / n, 0.0, 1.0) * 255));
+        }
+    }
+    return pixels;
+}
+
+bool writeLogo(const std::string& path) {
+    const int rowBytes = (logoWidthPx * 3 + 3) / 4 * 4;
+    const std::vector<uint8_t> pixels = logoPixels(logoDrawing(), rowBytes);
+    const unsigned long headerBytes = 14 + 40;
+    std::vector<uint8_t> out;
+    out.push_back('B');
+    out.push_back('M');
+    put32(out, headerBytes + pixels.size());
+    put32(out, 0);
+    put32(out, headerBytes);
+    put32(out, 40);
+    put32(out, logoWidthPx);
+    put32(out, logoHeightPx);  // positive: bottom-up rows
+    put16(out, 1);
+    put16(out, 24);
+    put32(out, 0);  // uncompressed
+    put32(out, pixels.size());
+    put32(out, 2835);  // 72 dots per inch
+    put32(out, 2835);
+    put32(out, 0);
+    put32(out, 0);
+    out.insert(out.end(), pixels.begin(), pixels.end());
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        std::fprintf(stderr, "icon_generator: cannot create %s\n", path.c_str());
+        return false;
+    }
+    const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
+    return std::fclose(file) == 0 && written;
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: icon_generator <output folder>\n");
@@ -328,5 +410,5 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return 0;
+    return writeLogo(folder + "/author_logo.bmp") ? 0 : 1;
 }
