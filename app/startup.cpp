@@ -9,9 +9,6 @@
 
 char productCaption[productCaptionSize];
 
-// The room the platform's dialog manager keeps in a dialog window.
-static const int dialogWindowExtraBytes = 30;
-
 void loadProductCaption(HINSTANCE instance) {
     std::memset(productCaption, 0, sizeof productCaption);
     LoadStringA(instance, IDS_PRODUCT_CAPTION, productCaption, sizeof productCaption);
@@ -23,7 +20,7 @@ bool registerMainWindowClass(HINSTANCE instance) {
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
     windowClass.lpfnWndProc = mainWindowProc;
     windowClass.cbClsExtra = 0;
-    windowClass.cbWndExtra = dialogWindowExtraBytes;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;  // the main window is a dialog
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APPICON));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);

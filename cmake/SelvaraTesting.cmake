@@ -15,7 +15,8 @@ endif()
 # selvara_add_gtest(<name> SOURCES ... [LIBS ...] [RESOURCES file.rc ...] [GUI] [TIMEOUT s])
 # Builds one GoogleTest program and registers its cases with ctest. Cases are discovered when the
 # tests run, never at build time, so a Windows build never has to start Wine. GUI tests share one
-# lock so that only one of them drives windows at a time.
+# lock so that only one of them drives windows at a time. Every test program links
+# selvara_test_support (tests/support: whole-file reads, list view items).
 function(selvara_add_gtest name)
   if(NOT BUILD_TESTING)
     return()
@@ -25,7 +26,8 @@ function(selvara_add_gtest name)
     set(T_TIMEOUT 120)
   endif()
   add_executable(${name} ${T_SOURCES} ${T_RESOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main ${SELVARA_WIN32_SYSTEM_LIBS})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} selvara_test_support GTest::gtest_main
+    ${SELVARA_WIN32_SYSTEM_LIBS})
   set(props TIMEOUT ${T_TIMEOUT})
   if(T_GUI)
     list(APPEND props RESOURCE_LOCK selvara_gui)

@@ -48,7 +48,7 @@ function(selvara_add_win32_program name)
   target_link_libraries(${name} PRIVATE ${P_LIBS} ${SELVARA_WIN32_SYSTEM_LIBS})
 endfunction()
 
-# Build-time generators (icons, artwork, the archive packer) run on the build host, so in this
+# Build-time generators (icons, artwork, the prayer pictures, the archive packer) run on the build host, so in this
 # flavour they are compiled with the host's C++ compiler rather than the cross compiler:
 #
 #   selvara_add_host_tool(<name> SOURCES a.cpp ... [DEPENDS header ...] [ARGS -Idir ... -lz])

@@ -3,11 +3,10 @@
 
 #include <cstring>
 
-const char productName[] = "Selvara";
 const char appPathsParentKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
 const char uninstallParentKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-const char appPathsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Selvara";
-const char uninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Selvara";
+const char appPathsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" SELVARA_PRODUCT_NAME;
+const char uninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" SELVARA_PRODUCT_NAME;
 const char shellFoldersKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 const char pathValueName[] = "Path";

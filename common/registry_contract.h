@@ -7,7 +7,8 @@
 
 #include <cstddef>
 
-extern const char productName[];         // "Selvara": subkey, default value, display name
+#include "install_manifest.h"  // productName: subkey, default value, display name
+
 extern const char appPathsParentKey[];   // ...\CurrentVersion\App Paths
 extern const char uninstallParentKey[];  // ...\CurrentVersion\Uninstall
 extern const char appPathsKey[];         // App Paths\Selvara

@@ -45,6 +45,9 @@ int timetableZoneMinutes(const TimetableRequest& request, int year, int month, i
 void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request);
 bool writeTimetableRequest(const char* path, const TimetableRequest& request);
 
+// The dayCount that asks for the whole month from day 1 (firstDay is then not used).
+constexpr int wholeMonthDayCount = 0;
+
 // Writes the timetable to an open stream (opened in binary mode: the line ends are written as
 // CR LF here). dayCount = 0 writes the whole month from day 1; a positive dayCount writes that
 // many consecutive days from firstDay, carrying into the following months.

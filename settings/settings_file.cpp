@@ -13,10 +13,10 @@ static const char timetableFileName[] = "PrayingTimes.txt";
 SettingsRecord defaultSettings() {
     SettingsRecord record;
     std::memset(&record, 0, sizeof record);
-    record.latitude = 45.49;
-    record.longitude = 15.59;
-    std::snprintf(record.townName, sizeof record.townName, "%s", "Zagreb");
-    record.timeZone = 1;
+    record.latitude = defaultLatitudeDeg;
+    record.longitude = defaultLongitudeDeg;
+    std::snprintf(record.townName, sizeof record.townName, "%s", defaultTownName);
+    record.timeZone = defaultTimeZoneHours;
     record.daylightChanges = 1;
     return record;
 }

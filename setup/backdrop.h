@@ -17,9 +17,26 @@ struct BackdropState {
 
 extern BackdropState backdrop;
 
-constexpr int backdropColourTableBytes = 256 * sizeof(RGBQUAD);
+constexpr int backdropColourTableEntries = 256;
+constexpr int backdropColourTableBytes = backdropColourTableEntries * sizeof(RGBQUAD);
 constexpr int backdropHeaderBlockBytes = sizeof(BITMAPINFOHEADER) + backdropColourTableBytes;
 constexpr int backdropPaletteBlockBytes = sizeof(LOGPALETTE) + 255 * sizeof(PALETTEENTRY);
+
+// The logical palette of the header's 256 colour-table entries (each marked PC_NOCOLLAPSE in the
+// table too); null when it cannot be made.
+HPALETTE backdropPaletteFromColourTable(BITMAPINFO* header);
+
+// Where and in which colours a backdrop's title is drawn: the shadow first, then the text.
+struct BackdropTitleLook {
+    COLORREF shadowColour;
+    int shadowXPx, shadowYPx;
+    COLORREF textColour;
+    int textXPx, textYPx;
+};
+
+// Draws the title into backdrop.bitmap through a memory device context compatible with
+// referenceDc (null: the screen), with backdrop.palette selected when usePalette.
+void drawBackdropTitle(HDC referenceDc, const char* title, const BackdropTitleLook& look, bool usePalette);
 
 void buildSnapshotBackdrop(HWND window, const char* title);
 void buildGradientBackdrop(HWND window);

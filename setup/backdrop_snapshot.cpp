@@ -5,13 +5,9 @@
 
 #include <cstring>
 
-constexpr int paletteVersion = 0x300;
-constexpr int colourTableEntries = 256;
 constexpr int trueColourBits = 24;
 constexpr int paletteColourBits = 8;
-constexpr COLORREF titleShadowColour = RGB(32, 0, 64);
-constexpr int titleShadowXPx = 10, titleShadowYPx = 10;
-constexpr int titleXPx = 16, titleYPx = 16;
+constexpr BackdropTitleLook snapshotTitleLook = {RGB(32, 0, 64), 10, 10, PALETTERGB(192, 128, 255), 16, 16};
 
 static int imageBytes(int bitsPerPixel, int widthPx, int heightPx) {
     return ((bitsPerPixel * widthPx + 31) & ~31) / 8 * heightPx;
@@ -29,47 +25,10 @@ static void darkenCheckerboard(BYTE* pixels, int widthPx, int heightPx, int stri
     }
 }
 
-static HPALETTE paletteFromColourTable(BITMAPINFO* header) {
-    LOGPALETTE* block = static_cast<LOGPALETTE*>(LocalAlloc(LPTR, backdropPaletteBlockBytes));
-    if (block == nullptr) {
-        return nullptr;
-    }
-    block->palVersion = paletteVersion;
-    block->palNumEntries = colourTableEntries;
-    for (int i = 0; i < colourTableEntries; ++i) {
-        block->palPalEntry[i].peRed = header->bmiColors[i].rgbRed;
-        block->palPalEntry[i].peGreen = header->bmiColors[i].rgbGreen;
-        block->palPalEntry[i].peBlue = header->bmiColors[i].rgbBlue;
-        block->palPalEntry[i].peFlags = PC_NOCOLLAPSE;
-        header->bmiColors[i].rgbReserved = PC_NOCOLLAPSE;
-    }
-    HPALETTE palette = CreatePalette(block);
-    LocalFree(block);
-    return palette;
-}
-
 static void drawSnapshotTitle(HWND window, const char* title) {
     HDC windowDc = GetDC(window);
-    HDC memoryDc = CreateCompatibleDC(windowDc);
-    HPALETTE oldPalette = nullptr;
     const bool usePalette = backdrop.palette != nullptr && backdrop.colourBits != trueColourBits;
-    if (usePalette) {
-        oldPalette = SelectPalette(memoryDc, backdrop.palette, FALSE);
-    }
-    HGDIOBJ oldBitmap = SelectObject(memoryDc, backdrop.bitmap);
-    HGDIOBJ oldFont = SelectObject(memoryDc, backdrop.titleFont);
-    SetBkMode(memoryDc, TRANSPARENT);
-    const int titleChars = lstrlenA(title);
-    SetTextColor(memoryDc, titleShadowColour);
-    TextOutA(memoryDc, titleShadowXPx, titleShadowYPx, title, titleChars);
-    SetTextColor(memoryDc, PALETTERGB(192, 128, 255));
-    TextOutA(memoryDc, titleXPx, titleYPx, title, titleChars);
-    SelectObject(memoryDc, oldFont);
-    if (usePalette) {
-        SelectPalette(memoryDc, oldPalette, FALSE);
-    }
-    SelectObject(memoryDc, oldBitmap);
-    DeleteDC(memoryDc);
+    drawBackdropTitle(windowDc, title, snapshotTitleLook, usePalette);
     ReleaseDC(window, windowDc);
 }
 
@@ -103,7 +62,7 @@ void buildSnapshotBackdrop(HWND window, const char* title) {
         h.biBitCount = static_cast<WORD>(bits);
         h.biCompression = BI_RGB;
         h.biSizeImage = static_cast<DWORD>(imageBytes(bits, widthPx, heightPx));
-        h.biClrUsed = colourTableEntries;
+        h.biClrUsed = backdropColourTableEntries;
         GetDIBits(memoryDc, backdrop.bitmap, 0, heightPx, nullptr, backdrop.header, DIB_RGB_COLORS);
         h.biSizeImage = static_cast<DWORD>(imageBytes(bits, widthPx, heightPx));
         backdrop.pixels = static_cast<BYTE*>(LocalAlloc(LPTR, h.biSizeImage + 3));
@@ -114,7 +73,7 @@ void buildSnapshotBackdrop(HWND window, const char* title) {
                 darkenCheckerboard(backdrop.pixels, widthPx, heightPx,
                                    heightPx > 0 ? static_cast<int>(h.biSizeImage) / heightPx : 0);
             } else {
-                backdrop.palette = paletteFromColourTable(backdrop.header);
+                backdrop.palette = backdropPaletteFromColourTable(backdrop.header);
             }
             SetDIBits(memoryDc, backdrop.bitmap, 0, heightPx, backdrop.pixels, backdrop.header,
                       DIB_RGB_COLORS);

@@ -20,9 +20,11 @@ static void showFreeSpace(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_BROWSE_FREE_SPACE, line);
 }
 
+static const FolderListBinding folderList = {IDC_BROWSE_FOLDERS, wizard.baseFolder, sizeof wizard.baseFolder,
+                                             folderListDirectory};
+
 static void refill(HWND dialog) {
-    fillFolderList(dialog, GetDlgItem(dialog, IDC_BROWSE_FOLDERS), wizard.baseFolder,
-                   sizeof wizard.baseFolder, folderListDirectory);
+    refillFolderList(dialog, folderList);
 }
 
 static LRESULT onInitDialog(HWND dialog, UINT, WPARAM, LPARAM) {
@@ -86,15 +88,7 @@ static LRESULT onDriveChosen(HWND dialog, WORD, WORD notification, HWND control)
 }
 
 static LRESULT onNotify(HWND dialog, UINT, WPARAM, LPARAM lParam) {
-    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->idFrom != IDC_BROWSE_FOLDERS || header->code != static_cast<UINT>(NM_DBLCLK)) {
-        return 0;
-    }
-    const int item = static_cast<int>(
-        SendMessageA(header->hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    enterListItem(header->hwndFrom, item, wizard.baseFolder, sizeof wizard.baseFolder, folderListDirectory);
-    refill(dialog);
-    return 0;
+    return folderListNotify(dialog, reinterpret_cast<const NMHDR*>(lParam), folderList);
 }
 
 static LRESULT onOk(HWND dialog, WORD, WORD, HWND) {

@@ -8,9 +8,11 @@
 
 static char keptStartMenuFolder[setupPathBytes];
 
+static const FolderListBinding folderList = {IDC_BROWSE_SHORTCUT_FOLDERS, wizard.startMenuFolder,
+                                             sizeof wizard.startMenuFolder, folderListShortcut};
+
 static void refill(HWND dialog) {
-    fillFolderList(dialog, GetDlgItem(dialog, IDC_BROWSE_SHORTCUT_FOLDERS), wizard.startMenuFolder,
-                   sizeof wizard.startMenuFolder, folderListShortcut);
+    refillFolderList(dialog, folderList);
 }
 
 static LRESULT onInitDialog(HWND dialog, UINT, WPARAM, LPARAM) {
@@ -22,16 +24,7 @@ static LRESULT onInitDialog(HWND dialog, UINT, WPARAM, LPARAM) {
 }
 
 static LRESULT onNotify(HWND dialog, UINT, WPARAM, LPARAM lParam) {
-    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->idFrom != IDC_BROWSE_SHORTCUT_FOLDERS || header->code != static_cast<UINT>(NM_DBLCLK)) {
-        return 0;
-    }
-    const int item = static_cast<int>(
-        SendMessageA(header->hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    enterListItem(header->hwndFrom, item, wizard.startMenuFolder, sizeof wizard.startMenuFolder,
-                  folderListShortcut);
-    refill(dialog);
-    return 0;
+    return folderListNotify(dialog, reinterpret_cast<const NMHDR*>(lParam), folderList);
 }
 
 static LRESULT onOk(HWND dialog, WORD, WORD, HWND) {

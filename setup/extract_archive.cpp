@@ -7,6 +7,7 @@
 #include "extract_archive.h"
 
 #include "gunzip.h"
+#include "message_pump.h"
 #include "progress_bar.h"
 #include "record_stream.h"
 #include "setupvara_resource.h"
@@ -41,11 +42,11 @@ static void chooseTempDirectory() {
     }
 }
 
-// The archive resource into the compressed file; false if the resource or the file fails.
+// The archive resource into the compressed file; false if the resource fails, or the file cannot
+// be created or fully written.
 static bool writeArchiveResource(const char* compressedPath) {
     HMODULE module = archiveModule != nullptr ? archiveModule : programInstance;
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(RCDATA_SETUP_ARCHIVE),
-                                MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(RCDATA_SETUP_ARCHIVE), RT_RCDATA);
     HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (bytes == nullptr) {
@@ -56,11 +57,21 @@ static bool writeArchiveResource(const char* compressedPath) {
     if (file == nullptr) {
         return false;
     }
-    if (size > 0) {
-        std::fwrite(bytes, 1, size, file);
+    const bool written = size == 0 || std::fwrite(bytes, 1, size, file) == size;
+    return std::fclose(file) == 0 && written;
+}
+
+// One installed file. A file that cannot be created is skipped; one that cannot be written whole
+// (a full disk) is removed again, so that no cut-off program is left behind, and skipped too.
+static void writeInstalledFile(const char* path, const BYTE* data, size_t dataBytes) {
+    std::FILE* output = std::fopen(path, "wb");
+    if (output == nullptr) {
+        return;
     }
-    std::fclose(file);
-    return true;
+    const bool written = dataBytes == 0 || std::fwrite(data, 1, dataBytes, output) == dataBytes;
+    if (std::fclose(output) != 0 || !written) {
+        DeleteFileA(path);
+    }
 }
 
 // The free space of the installation drive as the directory page found it (units of 1000 bytes).
@@ -79,17 +90,6 @@ static void createRecordDirectories(const char* name) {
                                           static_cast<int>(i), name);
         if (written > 0 && static_cast<size_t>(written) < sizeof directory) {
             CreateDirectoryA(directory, nullptr);
-        }
-    }
-}
-
-// Handles messages waiting for the thread, so that Cancel can arrive between records.
-static void drainMessages() {
-    MSG message;
-    while (cancelFlag == 0 && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(copyPageWindow, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
         }
     }
 }
@@ -116,13 +116,7 @@ static bool extractRecord(std::FILE* stream) {
     BYTE* data = static_cast<BYTE*>(static_cast<void*>(block));
     const size_t read = std::fread(data, 1, header.dataBytes, stream);
     if (read == header.dataBytes && pathFits) {
-        std::FILE* output = std::fopen(outputPath, "wb");
-        if (output != nullptr) {
-            if (header.dataBytes > 0) {
-                std::fwrite(data, 1, header.dataBytes, output);
-            }
-            std::fclose(output);
-        }
+        writeInstalledFile(outputPath, data, header.dataBytes);
     }
     GlobalFree(block);
     return read == header.dataBytes;
@@ -167,7 +161,7 @@ void extractArchive(HWND copyPage) {
             }
             recordCounter += 1;
             if (cancelFlag == 0) {
-                drainMessages();
+                drainMessages(copyPageWindow, cancelFlag);
             }
         }
         std::fclose(stream);

@@ -8,23 +8,20 @@
 #include <cstdio>
 #include <cstring>
 
-const char productGroupName[] = "Selvara";
-
-struct GroupShortcut {
-    const char* linkFormat;    // with the group folder
-    const char* targetFormat;  // with the installation directory
-    const char* description;
-};
-
-static const GroupShortcut groupShortcuts[] = {
-    {"%s\\Selvara.lnk", "%s\\selvara.exe", "Selvara"},
-    {"%s\\Uninstall.lnk", "%s\\uninstall.exe", "Uninstall"},
-    {"%s\\Readme.lnk", "%s\\Readme.wri", "Readme"},
-};
-
-static bool formatPath(char* out, size_t outBytes, const char* format, const char* folder) {
-    const int written = std::snprintf(out, outBytes, format, folder);
+// folder + backslash + name into out; false when it does not fit.
+static bool formatPath(char* out, size_t outBytes, const char* folder, const char* name) {
+    const int written = std::snprintf(out, outBytes, "%s\\%s", folder, name);
     return written > 0 && static_cast<size_t>(written) < outBytes;
+}
+
+// The shortcut `folder`\linkName to the installation directory's targetName.
+static void makeShortcut(const ShortcutEntry& shortcut, const char* folder) {
+    char target[setupPathBytes];
+    char link[setupPathBytes];
+    if (formatPath(link, sizeof link, folder, shortcut.linkName) &&
+        formatPath(target, sizeof target, wizard.installDirectory, shortcut.targetName)) {
+        createShortcut(target, link, shortcut.description);
+    }
 }
 
 void finishInstallation(HWND shortcutPage) {
@@ -36,25 +33,19 @@ void finishInstallation(HWND shortcutPage) {
 
     registerAppPath(wizard.installDirectory);
     char uninstallCommand[setupPathBytes];
-    formatPath(uninstallCommand, sizeof uninstallCommand, "%s\\uninstall.exe", wizard.installDirectory);
+    formatPath(uninstallCommand, sizeof uninstallCommand, wizard.installDirectory,
+               installedFiles[uninstallerFile]);
     registerUninstall(wizard.installDirectory, uninstallCommand, groupFolder);
 
-    char target[setupPathBytes];
-    char link[setupPathBytes];
     wizard.desktopShortcut = IsDlgButtonChecked(shortcutPage, IDC_SHORTCUT_DESKTOP) == BST_CHECKED;
     char desktop[setupPathBytes];
-    if (wizard.desktopShortcut && readShellFolder(desktop, sizeof desktop, commonDesktopValueName) &&
-        formatPath(link, sizeof link, "%s\\Selvara.lnk", desktop) &&
-        formatPath(target, sizeof target, "%s\\selvara.exe", wizard.installDirectory)) {
-        createShortcut(target, link, "Selvara");
+    if (wizard.desktopShortcut && readShellFolder(desktop, sizeof desktop, commonDesktopValueName)) {
+        makeShortcut(desktopShortcut, desktop);
     }
 
     CreateDirectoryA(groupFolder, nullptr);
-    for (const GroupShortcut& shortcut : groupShortcuts) {
-        if (formatPath(link, sizeof link, shortcut.linkFormat, groupFolder) &&
-            formatPath(target, sizeof target, shortcut.targetFormat, wizard.installDirectory)) {
-            createShortcut(target, link, shortcut.description);
-        }
+    for (const ShortcutEntry& shortcut : groupShortcuts) {
+        makeShortcut(shortcut, groupFolder);
     }
     lstrcpynA(wizard.folderToOpen, groupFolder, sizeof wizard.folderToOpen);
     EndDialog(shortcutPage, 0);

@@ -116,3 +116,20 @@ void enterListItem(HWND list, int item, char* folder, size_t folderBytes, Folder
         lastBackslash[1] = '\0';  // keep the drive root's backslash
     }
 }
+
+void refillFolderList(HWND dialog, const FolderListBinding& binding) {
+    fillFolderList(dialog, GetDlgItem(dialog, binding.listId), binding.folder, binding.folderBytes,
+                   binding.mode);
+}
+
+LRESULT folderListNotify(HWND dialog, const NMHDR* header, const FolderListBinding& binding) {
+    if (header->idFrom != static_cast<UINT_PTR>(binding.listId) ||
+        header->code != static_cast<UINT>(NM_DBLCLK)) {
+        return 0;
+    }
+    const int item = static_cast<int>(
+        SendMessageA(header->hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    enterListItem(header->hwndFrom, item, binding.folder, binding.folderBytes, binding.mode);
+    refillFolderList(dialog, binding);
+    return 0;
+}

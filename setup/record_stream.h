@@ -14,7 +14,9 @@
 #include <cstdio>
 #include <vector>
 
-constexpr int archiveRecordCount = 4;
+#include "install_manifest.h"
+
+constexpr int archiveRecordCount = installedFileCount;
 constexpr size_t recordNameBufferBytes = 260;  // the installer's name buffer
 constexpr size_t recordNameMaxBytes = 255;     // what one length byte can hold
 constexpr size_t recordSizeFieldBytes = 4;

@@ -12,7 +12,7 @@ void runWizard(HWND backgroundWindow) {
     if (completed) {
         showShortcutPage(backgroundWindow);
         char text[128];
-        std::snprintf(text, sizeof text, "%s was successfully installed", "Selvara");
+        std::snprintf(text, sizeof text, "%s was successfully installed", productName);
         MessageBoxA(backgroundWindow, text, setupCaption, MB_OK | MB_ICONINFORMATION);
         if (wizard.folderToOpen[0] != '\0') {
             openFolderAtEnd(wizard.folderToOpen);

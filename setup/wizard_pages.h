@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+#include "background_window.h"
+
 // Page results: 0 go on, 1 cancelled.
 INT_PTR showAgreementPage(HWND owner);
 INT_PTR showDirectoryPage(HWND owner);
@@ -15,6 +17,10 @@ INT_PTR showShortcutBrowser(HWND owner);
 
 // The start command's handler: the four pages, the closing message, the end of the program.
 void runWizard(HWND backgroundWindow);
+
+// The installer's background window, whose start command runs `runFlow` (runWizard in setupvara.exe;
+// tests put their own flows in). setup_background.cpp.
+BackgroundParameters setupBackgroundParameters(void (*runFlow)(HWND window));
 
 // Drives and free space (drives.cpp).
 void enumerateDrives();
@@ -29,6 +35,19 @@ void setUpBrowserImages(HWND list);
 void fillFolderList(HWND dialog, HWND list, char* folder, size_t folderBytes, FolderListMode mode);
 // Item `item` of the list double-clicked: the folder goes into it or, for the up entry, up.
 void enterListItem(HWND list, int item, char* folder, size_t folderBytes, FolderListMode mode);
+
+// A browser's folder list: its control, the folder it shows (extended and restored in place) and
+// its mode.
+struct FolderListBinding {
+    int listId;
+    char* folder;
+    size_t folderBytes;
+    FolderListMode mode;
+};
+void refillFolderList(HWND dialog, const FolderListBinding& binding);
+// A browser's WM_NOTIFY: a double click on the binding's list enters the selected item and fills
+// the list again. Returns 0 (the notification's result).
+LRESULT folderListNotify(HWND dialog, const NMHDR* header, const FolderListBinding& binding);
 
 // Look shared by the pages (page_look.cpp).
 void loadBanner();

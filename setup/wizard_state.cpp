@@ -4,8 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-const char defaultDirectoryName[] = "Selvara";
-const char setupCaption[] = "Selvara - Setup";
+const char defaultDirectoryName[] = SELVARA_PRODUCT_NAME;
 
 WizardState wizard = {};
 DiskFreeSpaceQuery diskFreeSpaceQuery = GetDiskFreeSpaceA;

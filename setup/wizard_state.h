@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "background_window.h"
+#include "install_manifest.h"  // productGroupName, setupCaption
 
 constexpr int driveStringChars = 100;
 constexpr int driveEntryBytes = 5;  // "C:\" and a zero, one spare
@@ -16,8 +17,6 @@ constexpr size_t rootFolderChars = 3;           // "C:\"
 constexpr size_t shortcutUpEntryMinChars = 22;  // the Start-menu browser's up limit
 
 extern const char defaultDirectoryName[];  // "Selvara"
-extern const char setupCaption[];          // "Selvara - Setup"
-extern const char productGroupName[];      // "Selvara": the Start-menu group
 
 struct WizardState {
     char drives[driveTableEntries][driveEntryBytes];

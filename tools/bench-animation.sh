@@ -6,11 +6,11 @@
 #   tools/bench-animation.sh [ticks]        SELVARA_BUILD_DIR picks the build folder.
 set -u
 source "$(dirname "$0")/selvara-display.sh"
+help_requested "$@" && { script_help "$0"; exit 0; }
 
 build_targets animation_tick_bench animation_data || { echo "build failed" >&2; exit 1; }
-bench="$(built_program animation_tick_bench.exe)"
-data_dir="$build/data"
-[ -f "$data_dir/panim.dat" ] || { echo "no $data_dir/panim.dat" >&2; exit 1; }
+bench="$animation_tick_bench_exe"
+[ -f "$panim_dat" ] || { echo "no $panim_dat" >&2; exit 1; }
 
 use_display || exit 1
 cd "$data_dir" && "${wine_run[@]}" "$bench" "${1:-20000}"

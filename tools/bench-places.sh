@@ -6,9 +6,8 @@
 #   tools/bench-places.sh [batches]        SELVARA_BUILD_DIR picks the build folder.
 set -u
 source "$(dirname "$0")/selvara-display.sh"
+help_requested "$@" && { script_help "$0"; exit 0; }
 
 build_targets places_search_timing places_data || { echo "build failed" >&2; exit 1; }
-timing="$(built_program places_search_timing.exe)"
-places="$build/data/places.dat"
-[ -f "$places" ] || { echo "no $places" >&2; exit 1; }
-"${wine_run[@]}" "$timing" "$places" "${1:-50}"
+[ -f "$places_dat" ] || { echo "no $places_dat" >&2; exit 1; }
+"${wine_run[@]}" "$places_search_timing_exe" "$places_dat" "${1:-50}"

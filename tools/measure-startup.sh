@@ -3,17 +3,18 @@
 # being visible, median of N runs, default 15), beside the same figures for a minimal dialog
 # program built the same way (static MinGW-w64, windres resources, one modal dialog).
 #
-#   tools/measure-startup.sh [runs]
+#   tools/measure-startup.sh [runs]        SELVARA_BUILD_DIR picks the build folder.
 set -u
 source "$(dirname "$0")/selvara-display.sh"
+help_requested "$@" && { script_help "$0"; exit 0; }
 runs="${1:-15}"
 
 build_targets selvara minimal_dialog selvara_drive || { echo "build failed" >&2; exit 1; }
 run_dir="$build/run-measure"
 rm -rf "$run_dir"
 mkdir -p "$run_dir"
-cp -f "$(built_program selvara.exe)" "$(built_program minimal_dialog.exe)" "$run_dir/"
-drive="$(built_program selvara_drive.exe)"
+cp -f "$selvara_exe" "$minimal_dialog_exe" "$run_dir/" || exit 1
+drive="$selvara_drive_exe"
 
 use_display || exit 1
 cd "$run_dir" || exit 1

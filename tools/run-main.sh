@@ -12,10 +12,12 @@ set -u
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root" || exit 1
+source tools/build-paths.sh
+help_requested "$@" && { script_help "$0"; exit 0; }
 
 bash tools/install-deps.sh || exit 1
 cmake --preset run >/dev/null || exit 1
 cmake --build --preset run --target selvara-cli >/dev/null || exit 1
-"$root/build/run/tools/cli/selvara-cli" timetable || exit 1
+"$run_cli" timetable || exit 1
 
 exec bash tools/run-selvara.sh "$@"

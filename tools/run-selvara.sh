@@ -7,13 +7,10 @@
 #   tools/run-selvara.sh [screenshot.png]        SELVARA_BUILD_DIR picks the build folder.
 set -u
 source "$(dirname "$0")/selvara-display.sh"
+help_requested "$@" && { script_help "$0"; exit 0; }
 
 build_targets selvara selvara_drive || { echo "build failed" >&2; exit 1; }
-run_dir="$build/run-selvara"
-mkdir -p "$run_dir"
-cp -f "$(built_program selvara.exe)" "$run_dir/"
-data="$(built_program panim.dat)"
-[ -n "$data" ] && cp -f "$data" "$run_dir/"
+prepare_run_dir run-selvara || exit 1
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     cd "$run_dir" && exec "${wine_run[@]}" ./selvara.exe
@@ -21,15 +18,8 @@ fi
 
 shot="${1:-$build/selvara-window.png}"
 use_display force-xvfb || exit 1
-(cd "$run_dir" && "${wine_run[@]}" ./selvara.exe) &
-program_pid=$!
-drive="$(built_program selvara_drive.exe)"
-if ! "${wine_run[@]}" "$drive" wait-window; then
-    echo "selvara's window did not appear" >&2
-    kill "$program_pid" 2>/dev/null
-    exit 1
-fi
+start_selvara || exit 1
 sleep 0.5
 screenshot "$shot" && echo "screenshot of the window: $shot"
-"${wine_run[@]}" "$drive" close
+"${wine_run[@]}" "$selvara_drive_exe" close
 wait "$program_pid"

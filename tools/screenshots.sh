@@ -9,21 +9,14 @@
 #   docs/calculation-settings.png  the calculation settings dialog with karachi and the Hanafi Asr
 set -u
 source "$(dirname "$0")/selvara-display.sh"
+help_requested "$@" && { script_help "$0"; exit 0; }
 
 build_targets selvara selvara_drive || { echo "build failed" >&2; exit 1; }
-run_dir="$build/run-screenshots"
-rm -rf "$run_dir"
-mkdir -p "$run_dir"
-cp -f "$(built_program selvara.exe)" "$run_dir/"
-data="$(built_program panim.dat)"
-[ -n "$data" ] || { echo "panim.dat was not built" >&2; exit 1; }
-cp -f "$data" "$run_dir/"
-drive="$(built_program selvara_drive.exe)"
+prepare_run_dir run-screenshots fresh || exit 1
+drive="$selvara_drive_exe"
 
 use_display force-xvfb || exit 1
-(cd "$run_dir" && "${wine_run[@]}" ./selvara.exe) &
-program_pid=$!
-"${wine_run[@]}" "$drive" wait-window || { kill "$program_pid"; exit 1; }
+start_selvara || exit 1
 sleep 0.5
 screenshot "$repo/docs/calculation-page.png" || exit 1
 "${wine_run[@]}" "$drive" open-settings karachi 1 || { kill "$program_pid"; exit 1; }
@@ -34,18 +27,18 @@ sleep 0.5
 "${wine_run[@]}" "$drive" create-timetable || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/timetable-page.png" || exit 1
-"${wine_run[@]}" "$drive" show-tab 2 201 || { kill "$program_pid"; exit 1; }
+"${wine_run[@]}" "$drive" show-tab calendar || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/calendar-page.png" || exit 1
 "${wine_run[@]}" "$drive" next-year 12 || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/calendar-page-next-years.png" || exit 1
-"${wine_run[@]}" "$drive" show-tab 4 400 || { kill "$program_pid"; exit 1; }
+"${wine_run[@]}" "$drive" show-tab author || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/author-page.png" || exit 1
 # Row 0 (Fajr, obligatory) at the default 100 ms: after about 8.5 s the figure holds the bow of
 # the first unit, the man's and the woman's detail pictures show the folded hands.
-"${wine_run[@]}" "$drive" show-tab 3 300 || { kill "$program_pid"; exit 1; }
+"${wine_run[@]}" "$drive" show-tab animation || { kill "$program_pid"; exit 1; }
 "${wine_run[@]}" "$drive" play-prayer 0 8500 || { kill "$program_pid"; exit 1; }
 screenshot "$repo/docs/animation-page.png" || exit 1
 "${wine_run[@]}" "$drive" close

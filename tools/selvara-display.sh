@@ -1,50 +1,37 @@
-# Shared by tools/run-selvara.sh, tools/screenshots.sh and tools/measure-startup.sh (sourced).
-# Builds the Windows flavour's targets, and gives the scripts a display: the user's, or a private
-# Xvfb that is stopped again when the script ends.
+# Shared by the scripts that run the Windows programs (sourced): the build's paths
+# (tools/build-paths.sh), and a display: the user's, or a private Xvfb (tools/xvfb.sh) that is
+# stopped again when the script ends.
+# shellcheck shell=bash
 
-repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${SELVARA_BUILD_DIR:-$repo/build/windows}"
-wine_run=("$repo/tools/wine/wine-run" --prefix "$build/wineprefix")
-xvfb_pid=""
-
-# build_targets TARGET... : configures the Windows build folder if needed, then builds.
-build_targets() {
-    if [ ! -f "$build/CMakeCache.txt" ]; then
-        cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-mingw64.cmake" \
-            >/dev/null || return 1
-    fi
-    cmake --build "$build" -j2 --target "$@" >/dev/null || return 1
-}
-
-# Path of a built program (searched, so the build's folder layout may change).
-built_program() {
-    find "$build" -name "$1" -type f -not -path '*/wineprefix/*' -not -path '*/run-*/*' | head -n 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/build-paths.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 
 # use_display [force-xvfb] : keeps a working DISPLAY, or starts a private Xvfb.
 use_display() {
     if [ "${1:-}" != force-xvfb ] && [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
         return 0
     fi
-    local fd_file
-    fd_file="$(mktemp)"
-    Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$fd_file" 2>/dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-        [ -s "$fd_file" ] && break
-        sleep 0.1
-    done
-    export DISPLAY=":$(head -n 1 "$fd_file")"
-    rm -f "$fd_file"
-    [ "$DISPLAY" != ":" ] || { echo "Xvfb did not start" >&2; return 1; }
-    trap stop_display EXIT
+    start_xvfb || return 1
+    trap stop_xvfb EXIT
 }
 
-stop_display() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-        xvfb_pid=""
+# prepare_run_dir NAME [fresh] : <build>/NAME (emptied first with `fresh`) holding selvara.exe and
+# panim.dat side by side, as an installation has them; sets run_dir.
+prepare_run_dir() {
+    run_dir="$build/$1"
+    [ "${2:-}" = fresh ] && rm -rf "$run_dir"
+    mkdir -p "$run_dir" && cp -f "$selvara_exe" "$panim_dat" "$run_dir/"
+}
+
+# start_selvara : starts selvara.exe from run_dir under Wine in the background (program_pid) and
+# waits until its main window shows; on failure the program is stopped and 1 returned.
+start_selvara() {
+    (cd "$run_dir" && "${wine_run[@]}" ./selvara.exe) &
+    program_pid=$!
+    if ! "${wine_run[@]}" "$selvara_drive_exe" wait-window; then
+        echo "selvara's window did not appear" >&2
+        kill "$program_pid" 2>/dev/null
+        return 1
     fi
 }
 

@@ -18,16 +18,13 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root" || exit 1
 started_s=$(date +%s)
 
+source "$root/tools/xvfb.sh"
 work_dir="$(mktemp -d "${TMPDIR:-/tmp}/selvara-test-all.XXXXXX")" || exit 1
-xvfb_pid=""
 cleanup() {
     if [ -x "$root/build/windows/selvara-wine" ]; then
         "$root/build/windows/selvara-wine" --kill
     fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
+    stop_xvfb
     rm -rf "$work_dir"
 }
 trap cleanup EXIT
@@ -37,29 +34,6 @@ if ! bash "$root/tools/install-deps.sh"; then
     echo "test-all: FAILED - could not install the packages"
     exit 1
 fi
-
-# Starts a private Xvfb on a free display number (Xvfb picks it itself, so parallel runs never
-# collide) and exports DISPLAY.
-start_xvfb() {
-    local display_file="$work_dir/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" \
-        >"$work_dir/xvfb.log" 2>&1 </dev/null &
-    xvfb_pid=$!
-    local waited_tenths=0
-    while [ ! -s "$display_file" ] && [ "$waited_tenths" -lt 150 ]; do
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-        waited_tenths=$((waited_tenths + 1))
-    done
-    if [ ! -s "$display_file" ]; then
-        echo "test-all: Xvfb did not start:" >&2
-        cat "$work_dir/xvfb.log" >&2
-        return 1
-    fi
-    DISPLAY=":$(head -n1 "$display_file")"
-    export DISPLAY
-    echo "test-all: no DISPLAY, Wine tests run on Xvfb display $DISPLAY"
-}
 
 total_passed=0
 total_failed=0
@@ -111,7 +85,9 @@ run_flavour native
 run_flavour fuzz
 
 if [ -z "${DISPLAY:-}" ]; then
-    if ! start_xvfb; then
+    if start_xvfb 1280x1024; then
+        echo "test-all: no DISPLAY, Wine tests run on Xvfb display $DISPLAY"
+    else
         total_failed=$((total_failed + 1))
         summary="$summary, Xvfb failed"
     fi

@@ -4,9 +4,6 @@
 
 #include <cstdio>
 
-const char uninstallCaption[] = "Selvara - Uninstall";
-const char uninstallFiles[uninstallFileCount][uninstallFileSlotBytes] = {"selvara.exe", "panim.dat",
-                                                                         "readme.wri", "uninstall.exe"};
 char shortcutFolder[setupPathBytes] = "";
 char installFolder[setupPathBytes] = "";
 int uninstallCancelled = 0;

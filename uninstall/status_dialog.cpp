@@ -4,6 +4,7 @@
 // The keys go only once every file that matters is gone, so that a cancelled or failed run can
 // be repeated; a file that is still there (the program is running, say) is reported as an error.
 #include "dispatch.h"
+#include "message_pump.h"
 #include "progress_bar.h"
 #include "registry_contract.h"
 #include "uninstall_resource.h"
@@ -15,9 +16,7 @@ constexpr COLORREF statusGrey = RGB(194, 194, 194);
 constexpr COLORREF statusBlack = RGB(0, 0, 0);
 constexpr int statusXPx = 10, statusYPx = 10;
 constexpr int uninstallProgressSteps = 2;
-constexpr int filesThatMustGo = 3;  // all but the uninstaller itself
-
-static const char* const groupShortcutNames[] = {"\\Selvara.lnk", "\\Uninstall.lnk", "\\Readme.lnk"};
+constexpr int filesThatMustGo = uninstallerFile;  // all but the uninstaller itself, which is last
 static HWND progressControl = nullptr;
 static HFONT dialogFont = nullptr;
 
@@ -32,25 +31,15 @@ static void installedPath(char* out, size_t outBytes, int file) {
     std::snprintf(out, outBytes, "%s\\%s", installFolder, uninstallFiles[file]);
 }
 
-static void drainMessages(HWND dialog) {
-    MSG message;
-    while (uninstallCancelled == 0 && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(dialog, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-}
-
 static void deleteShortcuts() {
     char path[setupPathBytes + 32];
-    for (const char* name : groupShortcutNames) {
-        std::snprintf(path, sizeof path, "%s%s", shortcutFolder, name);
+    for (const ShortcutEntry& shortcut : groupShortcuts) {
+        std::snprintf(path, sizeof path, "%s\\%s", shortcutFolder, shortcut.linkName);
         DeleteFileA(path);
     }
     char desktop[setupPathBytes];
     if (readShellFolder(desktop, sizeof desktop, commonDesktopValueName)) {
-        std::snprintf(path, sizeof path, "%s\\Selvara.lnk", desktop);
+        std::snprintf(path, sizeof path, "%s\\%s", desktop, desktopShortcut.linkName);
         if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES) {
             DeleteFileA(path);
         }
@@ -87,7 +76,7 @@ static LRESULT onDeleteFiles(HWND dialog, WORD, WORD, HWND) {
         fileCounter += 1;
         progressStep();
         if (uninstallCancelled == 0) {
-            drainMessages(dialog);
+            drainMessages(dialog, uninstallCancelled);
         }
     }
     SelectObject(dc, oldFont);

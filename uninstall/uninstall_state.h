@@ -5,15 +5,20 @@
 #include <windows.h>
 
 #include "background_window.h"
+#include "install_manifest.h"  // installedFiles, uninstallCaption
 
-constexpr int uninstallFileCount = 4;
-constexpr int uninstallFileSlotBytes = 30;
+constexpr int uninstallFileCount = installedFileCount;
+constexpr size_t uninstallFileSlotBytes = installedFileNameBytes;
 
-extern const char uninstallFiles[uninstallFileCount][uninstallFileSlotBytes];
-extern const char uninstallCaption[];  // "Selvara - Uninstall"
+// The installed file names, deleted in this order (the manifest's installedFiles).
+inline constexpr const char (&uninstallFiles)[uninstallFileCount][uninstallFileSlotBytes] = installedFiles;
 extern char shortcutFolder[setupPathBytes];
 extern char installFolder[setupPathBytes];
 extern int uninstallCancelled;
+
+// The uninstaller's background window, whose start command runs `runFlow` (confirmAndUninstall
+// in uninstall.exe). uninstall_background.cpp.
+BackgroundParameters uninstallBackgroundParameters(void (*runFlow)(HWND window));
 
 // The start command's handler: asks, runs the status dialog, reports, ends the program.
 void confirmAndUninstall(HWND backgroundWindow);

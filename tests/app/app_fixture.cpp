@@ -45,21 +45,6 @@ void removeTree(const std::string& path) {
 
 }  // namespace
 
-std::string readFileBytes(const std::string& path) {
-    std::string bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return bytes;
-    }
-    char buffer[4096];
-    size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, count);
-    }
-    std::fclose(file);
-    return bytes;
-}
-
 void writeFileBytes(const std::string& path, const std::string& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr) << path;

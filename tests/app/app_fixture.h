@@ -2,6 +2,8 @@
 // fixed "today" and time zone, and helpers that drive the window with messages.
 #pragma once
 
+#include "test_files.h"  // readWholeFile
+
 #include "app.h"
 #include "calculation_settings.h"
 #include "local_clock.h"
@@ -22,7 +24,6 @@ constexpr WORD fixedMonth = 6;
 constexpr WORD fixedDay = 15;
 constexpr WORD fixedDayOfWeek = 1;  // a Monday
 
-std::string readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);
 std::string windowText(HWND window);
 std::string dialogItemText(HWND dialog, int controlId);

@@ -23,7 +23,7 @@ std::string engineTimetable(const std::string& directory, double zone, double lo
                             int year, int month) {
     const std::string path = directory + "\\expected.txt";
     EXPECT_TRUE(writeTimetable(path.c_str(), zone, longitude, latitude, year, month, 1, 0));
-    const std::string bytes = readFileBytes(path);
+    const std::string bytes = readWholeFile(path);
     DeleteFileA(path.c_str());
     return bytes;
 }
@@ -156,7 +156,7 @@ TEST_F(CalculationPageTest, CreateWritesTheChosenMonthAndShowsItOnTabOne) {
     const std::string expected = engineTimetable(directory, 3, 39.83, 21.42, fixedYear + 1, 2);
     ASSERT_FALSE(expected.empty());
     EXPECT_NE(expected.find("February  2027"), std::string::npos);
-    EXPECT_EQ(readFileBytes(timetablePath), expected);
+    EXPECT_EQ(readWholeFile(timetablePath), expected);
 
     EXPECT_EQ(selectedTab(), 1);
     ASSERT_NE(currentPage, nullptr);
@@ -197,7 +197,7 @@ TEST_F(CalculationPageTest, GetStoresTheZoneAtOnceAndItSurvivesSwitching) {
     EXPECT_EQ(field(IDC_TIME_ZONE), "-4");
     EXPECT_EQ(field(IDC_LATITUDE), "45.49");
     closeMainWindow();
-    const std::string bytes = readFileBytes(settingsPath());
+    const std::string bytes = readWholeFile(settingsPath());
     ASSERT_EQ(bytes.size(), 280u);
     EXPECT_EQ(bytes.substr(276), std::string("\xFC\xFF\xFF\xFF", 4));
 }
@@ -261,7 +261,7 @@ TEST_F(CalculationPageTest, UnwritableTimetableSaysSoAndStays) {
     EXPECT_EQ(currentPage, page);
     EXPECT_TRUE(IsWindow(page));
     closeMainWindow();
-    const std::string bytes = readFileBytes(settingsPath());
+    const std::string bytes = readWholeFile(settingsPath());
     ASSERT_EQ(bytes.size(), 280u) << "settings are still saved";
     EXPECT_EQ(bytes.substr(16, 5), std::string("Kept\0", 5));
     RemoveDirectoryA(timetablePath);

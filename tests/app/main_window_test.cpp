@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, CloseBoxSavesSettings) {
     pressButton(IDC_CREATE);
     closeMainWindow();
     EXPECT_FALSE(IsWindowVisible(window)) << "the dialog ended";
-    const std::string bytes = readFileBytes(settingsPath());
+    const std::string bytes = readWholeFile(settingsPath());
     ASSERT_EQ(bytes.size(), 280u);
     EXPECT_EQ(bytes.substr(276), std::string("\xFB\xFF\xFF\xFF", 4));
     EXPECT_EQ(bytes.substr(16, 5), std::string("Lima\0", 5));
@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, EscapeSavesSettings) {
     IsDialogMessageA(window, &escape);
     pumpMessages();
     EXPECT_FALSE(IsWindowVisible(window));
-    const std::string bytes = readFileBytes(settingsPath());
+    const std::string bytes = readWholeFile(settingsPath());
     ASSERT_EQ(bytes.size(), 280u);
     EXPECT_EQ(bytes.substr(276), std::string("\xFB\xFF\xFF\xFF", 4));
 }

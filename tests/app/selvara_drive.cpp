@@ -4,7 +4,8 @@
 //   selvara_drive startup-time <program.exe> <window class> <runs>
 //   selvara_drive wait-window                 (waits for selvara's main window)
 //   selvara_drive create-timetable            (presses "Create Praying Times", waits for tab 1)
-//   selvara_drive show-tab <index> <control id>   (selects a tab, waits for its page's control)
+//   selvara_drive show-tab calculation|timetable|calendar|animation|author
+//                                          (selects a tab, waits for a control of its page)
 //   selvara_drive play-prayer <row> <ms>   (on the animation page: picks a prayer, lets it play)
 //   selvara_drive open-settings <method> <hanafi 0|1>  (opens the calculation settings dialog and
 //                                          chooses; the dialog stays open)
@@ -23,6 +24,30 @@
 #include <vector>
 
 static const int timeoutMs = 30000;
+
+// The tabs by name, in tab order, with a control that shows when the tab's page is up.
+struct NamedTab {
+    const char* name;
+    int controlId;
+};
+static const NamedTab namedTabs[] = {
+    {"calculation", IDC_CREATE},    {"timetable", IDC_TIMETABLE_TEXT}, {"calendar", IDC_HIJRI_YEAR},
+    {"animation", IDC_PRAYER_LIST}, {"author", IDC_PRODUCT_LIST},
+};
+
+static int showTab(HWND tabs, const char* name) {
+    const int count = static_cast<int>(sizeof namedTabs / sizeof namedTabs[0]);
+    for (int index = 0; index < count; ++index) {
+        if (std::strcmp(namedTabs[index].name, name) == 0) {
+            // TCM_SETCURFOCUS notifies the tab control's parent inside selvara's own process, which a
+            // WM_NOTIFY sent from here could not do.
+            SendMessageA(tabs, TCM_SETCURFOCUS, index, 0);
+            return waitForPage(tabs, namedTabs[index].controlId, timeoutMs) != nullptr ? 0 : 1;
+        }
+    }
+    std::fprintf(stderr, "unknown tab %s\n", name);
+    return 2;
+}
 
 static int startupTime(const char* exe, const char* className, int runs) {
     LARGE_INTEGER frequency;
@@ -139,11 +164,8 @@ int main(int argc, char** argv) {
         clickRemoteButton(page, IDC_CREATE);
         return waitForPage(tabs, IDC_TIMETABLE_TEXT, timeoutMs) != nullptr ? 0 : 1;
     }
-    if (argc >= 4 && std::strcmp(argv[1], "show-tab") == 0) {
-        // TCM_SETCURFOCUS notifies the tab control's parent inside selvara's own process, which a
-        // WM_NOTIFY sent from here could not do.
-        SendMessageA(tabs, TCM_SETCURFOCUS, std::atoi(argv[2]), 0);
-        return waitForPage(tabs, std::atoi(argv[3]), timeoutMs) != nullptr ? 0 : 1;
+    if (argc >= 3 && std::strcmp(argv[1], "show-tab") == 0) {
+        return showTab(tabs, argv[2]);
     }
     if (argc >= 4 && std::strcmp(argv[1], "play-prayer") == 0) {
         // As picking a row in the list does: the selection, then CBN_SELENDOK to the page.

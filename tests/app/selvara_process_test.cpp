@@ -1,6 +1,7 @@
 // End to end: the real selvara.exe in its own process, driven as a user would.
 #include "selvara_resource.h"
 #include "calculation_method.h"
+#include "test_files.h"
 #include "settings.h"
 #include "timetable.h"
 #include "window_driver.h"
@@ -16,21 +17,6 @@
 namespace {
 
 const int windowTimeoutMs = 20000;
-
-std::string readFile(const std::string& path) {
-    std::string bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return bytes;
-    }
-    char buffer[4096];
-    size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, count);
-    }
-    std::fclose(file);
-    return bytes;
-}
 
 class SelvaraProcess : public ::testing::Test {
 protected:
@@ -89,10 +75,10 @@ TEST_F(SelvaraProcess, TypeAPlaceCreateTheTimetableReadItAndClose) {
 
     const std::string expectedPath = directory + "\\expected.txt";
     ASSERT_TRUE(writeTimetable(expectedPath.c_str(), 3.0, 39.83, 21.42, today.wYear + 1, 3, 1, 0));
-    const std::string expected = readFile(expectedPath);
+    const std::string expected = readWholeFile(expectedPath);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(shown, expected);
-    EXPECT_EQ(readFile(directory + "\\PrayingTimes.txt"), expected);
+    EXPECT_EQ(readWholeFile(directory + "\\PrayingTimes.txt"), expected);
 
     // Back to the calculation page: the stored place is shown.
     SendMessageA(tabs, TCM_SETCURFOCUS, 0, 0);
@@ -101,7 +87,7 @@ TEST_F(SelvaraProcess, TypeAPlaceCreateTheTimetableReadItAndClose) {
     EXPECT_EQ(remoteText(GetDlgItem(page, IDC_TOWN)), "Makkah");
 
     EXPECT_EQ(closeProgram(program, windowTimeoutMs), 0);
-    const std::string settings = readFile(directory + "\\praytime.cfg");
+    const std::string settings = readWholeFile(directory + "\\praytime.cfg");
     ASSERT_EQ(settings.size(), 280u);
     SettingsRecord saved = defaultSettings();
     decodeSettings(reinterpret_cast<const unsigned char*>(settings.data()), settings.size(), saved);
@@ -124,7 +110,7 @@ TEST_F(SelvaraProcess, EscapeInAFieldClosesAndSaves) {
     DWORD exitCode = 1;
     GetExitCodeProcess(program.process.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);
-    const std::string settings = readFile(directory + "\\praytime.cfg");
+    const std::string settings = readWholeFile(directory + "\\praytime.cfg");
     ASSERT_EQ(settings.size(), 280u);
     EXPECT_EQ(settings.substr(16, 7), std::string("Zagreb\0", 7));
     EXPECT_EQ(settings.substr(276), std::string("\x01\0\0\0", 4));
@@ -211,7 +197,7 @@ TEST_F(SelvaraProcess, ChooseKarachiAndHanafiCreateAndFindThemAfterARestart) {
     request.month = 7;
     const std::string expectedPath = directory + "\\expected.txt";
     ASSERT_TRUE(writeTimetableRequest(expectedPath.c_str(), request));
-    const std::string expected = readFile(expectedPath);
+    const std::string expected = readWholeFile(expectedPath);
     EXPECT_EQ(remoteText(GetDlgItem(textPage, IDC_TIMETABLE_TEXT)), expected);
     EXPECT_EQ(closeProgram(program, windowTimeoutMs), 0);
     releaseProgram(program);

@@ -1,7 +1,9 @@
 // Speed of the engine: one day's prayer times, and one month's table written to a file.
+#include "calculation_method.h"
 #include "calendar.h"
 #include "prayer_times.h"
 #include "timetable.h"
+#include "zone_rules.h"
 
 #include <benchmark/benchmark.h>
 
@@ -58,8 +60,62 @@ void BM_WriteTimetableMonth(benchmark::State& state) {
     rmdir(folder);
 }
 
+// One day through the method layer: the default method (evening an interval after sunset) against
+// methods whose evening (mwl) or Maghrib and evening (tehran) are angles, each with its own
+// high-latitude share where the sun does not reach the angle (Oslo).
+void computeOneMethodDay(benchmark::State& state, const char* method, double latitudeDeg) {
+    PrayerOptions options;
+    options.methodIndex = findCalculationMethod(method);
+    int year = 2026;
+    int month = 1;
+    int day = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(computeDayTimes(year, month, day, latitudeDeg, 15.59, 60, options));
+        day += 1;
+        normalizeGregorianDate(year, month, day);
+        if (year > 2026) {
+            year = 2026;
+            month = 1;
+            day = 1;
+        }
+    }
+}
+
+void BM_DayTimes_Selvara_Zagreb(benchmark::State& state) {
+    computeOneMethodDay(state, "selvara", 45.49);
+}
+void BM_DayTimes_Mwl_Zagreb(benchmark::State& state) {
+    computeOneMethodDay(state, "mwl", 45.49);
+}
+void BM_DayTimes_Tehran_Zagreb(benchmark::State& state) {
+    computeOneMethodDay(state, "tehran", 45.49);
+}
+void BM_DayTimes_Selvara_Oslo(benchmark::State& state) {
+    computeOneMethodDay(state, "selvara", 59.91);
+}
+void BM_DayTimes_Mwl_Oslo(benchmark::State& state) {
+    computeOneMethodDay(state, "mwl", 59.91);
+}
+
+// The offset of one day from the embedded tz table (London: a rule after the listed changes).
+void BM_ZoneOffsetAtLocalNoon(benchmark::State& state) {
+    const int zone = findTimeZone("Europe/London");
+    int dayOfYear = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            zoneOffsetAtLocalNoon(zone, 2026, 1 + dayOfYear / 31 % 12, 1 + dayOfYear % 28));
+        ++dayOfYear;
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_DayTimes_Selvara_Zagreb);
+BENCHMARK(BM_DayTimes_Mwl_Zagreb);
+BENCHMARK(BM_DayTimes_Tehran_Zagreb);
+BENCHMARK(BM_DayTimes_Selvara_Oslo);
+BENCHMARK(BM_DayTimes_Mwl_Oslo);
+BENCHMARK(BM_ZoneOffsetAtLocalNoon);
 BENCHMARK(BM_ComputePrayerTimes_Zagreb);
 BENCHMARK(BM_ComputePrayerTimes_Oslo);
 BENCHMARK(BM_ComputePrayerTimes_Tromso);

@@ -3,21 +3,6 @@
 #include <cctype>
 #include <cstdio>
 
-std::string readWholeFile(const std::string& path, bool* opened) {
-    std::string bytes;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (opened)
-        *opened = f != nullptr;
-    if (!f)
-        return bytes;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    std::fclose(f);
-    return bytes;
-}
-
 namespace {
 
 std::string trim(const std::string& s) {

@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "test_files.h"  // readWholeFile
+
 struct StringTableRead {
     bool opened = false;
     std::map<int, std::string> strings;  // id -> decoded text
@@ -14,6 +16,3 @@ struct StringTableRead {
 };
 
 StringTableRead readStringTable(const std::string& path);
-
-// Whole file as bytes; empty when it cannot be read.
-std::string readWholeFile(const std::string& path, bool* opened = nullptr);

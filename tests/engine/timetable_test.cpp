@@ -1,20 +1,12 @@
+#include "test_files.h"
 #include "timetable.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 std::string scratchPath(const char* name) {
     return std::string(::testing::TempDir()) + name;
@@ -25,7 +17,7 @@ std::string timetable(double zoneHours, double longitudeDeg, double latitudeDeg,
     const std::string path = scratchPath("selvara-timetable-test.txt");
     EXPECT_TRUE(
         writeTimetable(path.c_str(), zoneHours, longitudeDeg, latitudeDeg, year, month, firstDay, dayCount));
-    const std::string text = readFile(path);
+    const std::string text = readWholeFile(path);
     std::remove(path.c_str());
     return text;
 }
@@ -75,7 +67,7 @@ TEST(Timetable, WholeMonthsMatchGoldenFiles) {
     };
     for (const Golden& g : goldens) {
         SCOPED_TRACE(g.file);
-        const std::string expected = readFile(std::string(SELVARA_TEST_DATA_DIR) + "/" + g.file);
+        const std::string expected = readWholeFile(std::string(SELVARA_TEST_DATA_DIR) + "/" + g.file);
         ASSERT_FALSE(expected.empty());
         EXPECT_EQ(timetable(g.zoneHours, g.longitudeDeg, g.latitudeDeg, g.year, g.month), expected);
     }
@@ -113,7 +105,7 @@ TEST(Timetable, WritingTwiceReplacesTheFile) {
     const std::string path = scratchPath("selvara-replace-test.txt");
     ASSERT_TRUE(writeTimetable(path.c_str(), 1, 15.59, 45.49, 2026, 1, 0, 0));
     ASSERT_TRUE(writeTimetable(path.c_str(), 1, 15.59, 45.49, 2026, 2, 0, 0));
-    const std::string text = readFile(path);
+    const std::string text = readWholeFile(path);
     std::remove(path.c_str());
     EXPECT_EQ(countLines(text), 5 + 28);
     EXPECT_EQ(text.find("January"), std::string::npos);
@@ -153,7 +145,7 @@ TEST(Timetable, ClockTimesAreCutNotRounded) {
     writeClockTime(file, 5.5);
     writeClockTime(file, -1.5);
     std::fclose(file);
-    EXPECT_EQ(readFile(path), "05:30     -1:30     ");
+    EXPECT_EQ(readWholeFile(path), "05:30     -1:30     ");
     std::remove(path.c_str());
 
     // A small buffer is cut and terminated, never overrun.

@@ -63,7 +63,7 @@ bool isDirectory(const char* path) {
 }  // namespace
 
 TEST(WineResources, RcListedWithTheExecutableIsFound) {
-    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(RCDATA_PLATFORM_PROBE), MAKEINTRESOURCEA(10));
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(RCDATA_PLATFORM_PROBE), RT_RCDATA);
     ASSERT_NE(found, nullptr);
     HGLOBAL loaded = LoadResource(nullptr, found);
     ASSERT_NE(loaded, nullptr);

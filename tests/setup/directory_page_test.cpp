@@ -4,6 +4,7 @@
 #include "dialog_driver.h"
 #include "in_process.h"
 #include "install_checks.h"
+#include "list_view.h"
 #include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
@@ -48,43 +49,6 @@ protected:
     char savedDirectory[MAX_PATH] = "";
     std::vector<std::string> scratch;
 };
-
-std::vector<std::string> listItems(HWND list) {
-    std::vector<std::string> items;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[260] = "";
-        LVITEMA request = {};
-        request.pszText = text;
-        request.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&request));
-        items.push_back(text);
-    }
-    return items;
-}
-
-// A double click on an item, as the list view reports it to the dialog.
-void doubleClickItem(HWND dialog, int listId, int item) {
-    HWND list = GetDlgItem(dialog, listId);
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
-    NMITEMACTIVATE notify = {};
-    notify.hdr.hwndFrom = list;
-    notify.hdr.idFrom = static_cast<UINT_PTR>(listId);
-    notify.hdr.code = NM_DBLCLK;
-    notify.iItem = item;
-    SendMessageA(dialog, WM_NOTIFY, listId, reinterpret_cast<LPARAM>(&notify));
-}
-
-int indexOf(const std::vector<std::string>& items, const std::string& text) {
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == text)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
 
 TEST_F(DirectoryPage, FreeSpaceOf2999BlocksAnd3000ProceedsOnADriveRoot) {
     const std::string name = "selvara-space-" + std::to_string(thisProcess);
@@ -255,17 +219,17 @@ TEST_F(DirectoryPage, UpEntryClimbsToTheDriveRootWhereItDisappears) {
                   HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
                   ASSERT_NE(browser, nullptr);
                   HWND list = GetDlgItem(browser, IDC_BROWSE_FOLDERS);
-                  inner = listItems(list);
+                  inner = listViewItems(list);
                   results.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_RESULT)));
-                  doubleClickItem(browser, IDC_BROWSE_FOLDERS, 0);
-                  middle = listItems(list);
+                  doubleClickListItem(browser, IDC_BROWSE_FOLDERS, 0);
+                  middle = listViewItems(list);
                   results.push_back(wizard.baseFolder);
-                  doubleClickItem(browser, IDC_BROWSE_FOLDERS, 0);
-                  root = listItems(list);
+                  doubleClickListItem(browser, IDC_BROWSE_FOLDERS, 0);
+                  root = listViewItems(list);
                   results.push_back(wizard.baseFolder);
                   results.push_back(windowText(GetDlgItem(browser, IDC_BROWSE_RESULT)));
-                  doubleClickItem(browser, IDC_BROWSE_FOLDERS, indexOf(root, outer.substr(3)));
-                  back = listItems(list);
+                  doubleClickListItem(browser, IDC_BROWSE_FOLDERS, indexOfItem(root, outer.substr(3)));
+                  back = listViewItems(list);
                   results.push_back(wizard.baseFolder);
                   pressButton(browser, IDCANCEL);
               });
@@ -273,7 +237,7 @@ TEST_F(DirectoryPage, UpEntryClimbsToTheDriveRootWhereItDisappears) {
     EXPECT_EQ(middle, (std::vector<std::string>{"........", "inner", "Selvara"}));
     ASSERT_FALSE(root.empty());
     EXPECT_NE(root[0], "........") << "no up entry at a drive root";
-    EXPECT_NE(indexOf(root, outer.substr(3)), -1);
+    EXPECT_NE(indexOfItem(root, outer.substr(3)), -1);
     EXPECT_EQ(back, middle);
     EXPECT_EQ(results,
               (std::vector<std::string>{outer + "\\inner\\Selvara", outer, "C:\\", "C:\\Selvara", outer}));

@@ -9,21 +9,6 @@
 #include <cstdio>
 #include <vector>
 
-std::string readWholeFile(const std::string& path) {
-    std::string bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return bytes;
-    }
-    char buffer[65536];
-    size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, count);
-    }
-    std::fclose(file);
-    return bytes;
-}
-
 bool fileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;

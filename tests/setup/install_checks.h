@@ -5,7 +5,8 @@
 
 #include <string>
 
-std::string readWholeFile(const std::string& path);
+#include "test_files.h"  // readWholeFile
+
 bool fileExists(const std::string& path);
 bool directoryExists(const std::string& path);
 bool keyExists(const char* keyPath);

@@ -366,6 +366,55 @@ TEST(Packer, RefusesAnUnsafeNameAndAMissingFile) {
     EXPECT_NE(std::system(command.c_str()), 0);
     std::remove(out.c_str());
 }
+
+void writeFile(const std::string& path, const std::string& content) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    std::fwrite(content.data(), 1, content.size(), file);
+    std::fclose(file);
+}
+
+// As the build packs the installer: the manifest's files, each from the first folder holding it.
+TEST(Packer, PacksTheManifestFromTheFirstFolderHoldingEachFile) {
+    const std::string first = ::testing::TempDir() + "packer_first";
+    const std::string second = ::testing::TempDir() + "packer_second";
+    ASSERT_EQ(std::system(("mkdir -p " + first + " " + second).c_str()), 0);
+    for (const char* name : installedFiles) {
+        writeFile(second + "/" + name, std::string("second ") + name);
+    }
+    writeFile(first + "/" + installedFiles[1], "first");
+    const std::string out = ::testing::TempDir() + "manifest.gz";
+    const std::string command =
+        std::string(PACKER_PROGRAM) + " " + out + " --from " + first + " " + second + " > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+    gzFile in = gzopen(out.c_str(), "rb");
+    ASSERT_NE(in, nullptr);
+    std::vector<uint8_t> stream(1 << 16);
+    const int count = gzread(in, stream.data(), static_cast<unsigned>(stream.size()));
+    gzclose(in);
+    ASSERT_GT(count, 0);
+    stream.resize(static_cast<size_t>(count));
+    std::FILE* file = streamOf(stream);
+    for (int i = 0; i < installedFileCount; ++i) {
+        ArchiveRecordHeader record;
+        ASSERT_EQ(readRecordHeader(file, record), recordStreamOk);
+        EXPECT_STREQ(record.name, installedFiles[i]);
+        std::string data(record.dataBytes, '\0');
+        ASSERT_EQ(std::fread(&data[0], 1, data.size(), file), data.size());
+        EXPECT_EQ(data, i == 1 ? std::string("first") : std::string("second ") + installedFiles[i]);
+    }
+    EXPECT_EQ(std::fgetc(file), EOF);
+    std::fclose(file);
+
+    // A manifest file that no folder holds stops the build's packing step.
+    std::remove((second + "/" + installedFiles[uninstallerFile]).c_str());
+    EXPECT_NE(std::system((std::string(PACKER_PROGRAM) + " " + out + " --from " + first + " " + second +
+                           " > /dev/null 2>&1")
+                              .c_str()),
+              0);
+    std::system(("rm -rf " + first + " " + second + " " + out).c_str());
+}
 #endif
 
 }  // namespace

@@ -85,6 +85,7 @@ protected:
         for (const char* name : installedNames)
             DeleteFileA((directory + "\\" + name).c_str());
         DeleteFileA((directory + "\\praytime.cfg").c_str());
+        DeleteFileA((directory + "\\selvara.ini").c_str());
         DeleteFileA((directory + "\\PrayingTimes.txt").c_str());
         RemoveDirectoryA(directory.c_str());
     }

@@ -82,15 +82,7 @@ int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, captureCopyPage, nullptr, GetCurrentThreadId());
-    const BackgroundParameters parameters = {IDS_SETUP_CLASS,
-                                             20,
-                                             IDI_SETUP,
-                                             WS_POPUP | WS_VISIBLE,
-                                             false,
-                                             CMD_START_SETUP,
-                                             backdropDimmedSnapshot,
-                                             "Selvara - Setup",
-                                             runWizard};
+    const BackgroundParameters parameters = setupBackgroundParameters(runWizard);
     std::thread driver(drive);
     const int code = runBackgroundProgram(GetModuleHandleA(nullptr), parameters);
     driver.join();

@@ -5,6 +5,7 @@
 #include "in_process.h"
 #include "install_checks.h"
 #include "registry_contract.h"
+#include "list_view.h"
 #include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
@@ -18,38 +19,6 @@
 namespace {
 
 const DWORD thisProcess = GetCurrentProcessId();
-
-std::vector<std::string> listItems(HWND list) {
-    std::vector<std::string> items;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[260] = "";
-        LVITEMA request = {};
-        request.pszText = text;
-        request.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&request));
-        items.push_back(text);
-    }
-    return items;
-}
-
-void doubleClickItem(HWND dialog, int listId, int item) {
-    HWND list = GetDlgItem(dialog, listId);
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&state));
-    NMHDR notify = {list, static_cast<UINT_PTR>(listId), static_cast<UINT>(NM_DBLCLK)};
-    SendMessageA(dialog, WM_NOTIFY, listId, reinterpret_cast<LPARAM>(&notify));
-}
-
-int indexOf(const std::vector<std::string>& items, const std::string& text) {
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == text)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
 
 class ShortcutPage : public ::testing::Test {
 protected:
@@ -82,8 +51,8 @@ TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
                       pressButton(page, IDC_SHORTCUT_BROWSE);
                       HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_SHORTCUT_FOLDERS);
                       ASSERT_NE(browser, nullptr);
-                      items = listItems(GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS));
-                      doubleClickItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, indexOf(items, subName));
+                      items = listViewItems(GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS));
+                      doubleClickListItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, indexOfItem(items, subName));
                       pressButton(browser, IDOK);
                       waitForWindowGone(browser);
                       Sleep(50);
@@ -93,7 +62,7 @@ TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
     EXPECT_EQ(result, 0);
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items[0], "........") << "Programs is deeper than 21 characters";
-    EXPECT_NE(indexOf(items, subName), -1);
+    EXPECT_NE(indexOfItem(items, subName), -1);
     EXPECT_EQ(shown, sub + "\\Selvara");
     const std::string group = sub + "\\Selvara";
     EXPECT_EQ(registryText(uninstallKey, "Scdir"), group);
@@ -172,12 +141,12 @@ TEST_F(ShortcutPage, BrowserCancelRestoresAndTheUpEntryStopsAt21Characters) {
                   ASSERT_NE(browser, nullptr);
                   HWND list = GetDlgItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS);
                   for (int climb = 0; climb < 8; ++climb) {
-                      const std::vector<std::string> items = listItems(list);
+                      const std::vector<std::string> items = listViewItems(list);
                       upShown.push_back(!items.empty() && items[0] == "........");
                       folders.push_back(wizard.startMenuFolder);
                       if (!upShown.back())
                           break;
-                      doubleClickItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, 0);
+                      doubleClickListItem(browser, IDC_BROWSE_SHORTCUT_FOLDERS, 0);
                   }
                   pressButton(browser, IDCANCEL);
               });

@@ -81,15 +81,7 @@ TEST(SnapshotBackdrop, CheckerboardOverWhatTheScreenShowedWithTheTitle) {
     char current[MAX_PATH] = "";
     GetCurrentDirectoryA(sizeof current, current);
     SetCurrentDirectoryA("C:\\");
-    const BackgroundParameters parameters = {IDS_SETUP_CLASS,
-                                             20,
-                                             IDI_SETUP,
-                                             WS_POPUP | WS_VISIBLE,
-                                             false,
-                                             CMD_START_SETUP,
-                                             backdropDimmedSnapshot,
-                                             "Selvara - Setup",
-                                             inspectAndEnd};
+    const BackgroundParameters parameters = setupBackgroundParameters(inspectAndEnd);
     const int exitCode = runBackgroundProgram(GetModuleHandleA(nullptr), parameters);
     SetCurrentDirectoryA(current);
     DestroyWindow(coverWindow);

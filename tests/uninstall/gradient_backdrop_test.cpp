@@ -2,6 +2,7 @@
 // H div 255 + 1 rows, with the title drawn at the first paint.
 #include "background_window.h"
 #include "uninstall_resource.h"
+#include "uninstall_state.h"
 
 #include <gtest/gtest.h>
 
@@ -44,15 +45,7 @@ void inspectAndEnd(HWND window) {
 }
 
 TEST(GradientBackdrop, BrightBlueAtTheBottomDarkerUpwardsWithTheTitle) {
-    const BackgroundParameters parameters = {IDS_UNINSTALL_CLASS,
-                                             10,
-                                             IDI_UNINSTALL,
-                                             WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
-                                             true,
-                                             CMD_START_UNINSTALL,
-                                             backdropBlueGradient,
-                                             "Selvara - Uninstall",
-                                             inspectAndEnd};
+    const BackgroundParameters parameters = uninstallBackgroundParameters(inspectAndEnd);
     EXPECT_EQ(runBackgroundProgram(GetModuleHandleA(nullptr), parameters), 0);
     ASSERT_EQ(observed.widthPx, GetSystemMetrics(SM_CXSCREEN));
     ASSERT_EQ(observed.heightPx, GetSystemMetrics(SM_CYSCREEN));

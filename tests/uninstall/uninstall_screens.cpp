@@ -65,15 +65,7 @@ int main(int argc, char** argv) {
     folder = outputFolder(argc, argv);
     HHOOK queueHook = SetWindowsHookExA(WH_GETMESSAGE, watchQueue, nullptr, GetCurrentThreadId());
     HHOOK closingHook = SetWindowsHookExA(WH_CALLWNDPROC, watchClosing, nullptr, GetCurrentThreadId());
-    const BackgroundParameters parameters = {IDS_UNINSTALL_CLASS,
-                                             10,
-                                             IDI_UNINSTALL,
-                                             WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                             true,
-                                             CMD_START_UNINSTALL,
-                                             backdropBlueGradient,
-                                             "Selvara - Uninstall",
-                                             confirmAndUninstall};
+    const BackgroundParameters parameters = uninstallBackgroundParameters(confirmAndUninstall);
     std::thread driver(drive);
     const int code = runBackgroundProgram(GetModuleHandleA(nullptr), parameters);
     driver.join();

@@ -5,16 +5,13 @@
 #include "cli_options.h"
 #include "place_lookup.h"
 #include "prayer_arguments.h"
+#include "settings.h"  // the default place
 #include "timetable.h"
 #include "zone_rules.h"
 
 #include <cstdio>
 
 namespace {
-
-// The default place of the settings.
-constexpr double defaultLatitudeDeg = 45.49;
-constexpr double defaultLongitudeDeg = 15.59;
 
 // Enough for several years of days in one table, and far below any overflow.
 constexpr int mostDays = 100000;
@@ -34,7 +31,7 @@ struct TimetableArguments {
     int year = 0;
     int month = 0;
     int firstDay = 0;
-    int dayCount = 0;  // 0: the whole month
+    int dayCount = wholeMonthDayCount;
     bool haveFirstDay = false;
     bool haveDays = false;
     const char* outPath = nullptr;

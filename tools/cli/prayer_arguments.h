@@ -4,9 +4,10 @@
 
 #include "calculation_method.h"
 #include "cli_options.h"
+#include "settings.h"  // the default place's zone
 
 struct PrayerArguments {
-    int zoneMinutes = 60;  // east of Greenwich
+    int zoneMinutes = defaultTimeZoneHours * 60;  // east of Greenwich
     bool haveZone = false;
     int timeZone = -1;  // index into the embedded tz table (--tz)
     bool haveTimeZone = false;

@@ -187,41 +187,55 @@ struct Image {
     std::vector<uint8_t> bgra;  // top row first
 };
 
+constexpr int samplesPerAxis = 8;       // per pixel, in each direction
+constexpr double designGridUnits = 32;  // the drawings' coordinates span 0..32 across the icon
+
+// The colour at one point of the drawing, layers composited in order over transparency
+// (premultiplied red, green, blue, then alpha).
+struct Premultiplied {
+    double r, g, b, a;
+};
+Premultiplied colourAt(const Drawing& drawing, double x, double y) {
+    Premultiplied c = {0, 0, 0, 0};
+    for (const Layer& layer : drawing) {
+        if (layer.shape(x, y) > 0) {
+            continue;
+        }
+        const Colour& l = layer.colour;
+        c.r = l.r * l.a + c.r * (1 - l.a);
+        c.g = l.g * l.a + c.g * (1 - l.a);
+        c.b = l.b * l.a + c.b * (1 - l.a);
+        c.a = l.a + c.a * (1 - l.a);
+    }
+    return c;
+}
+
+// One pixel: the mean of a grid of samples, stored as blue, green, red, alpha.
+void renderPixel(const Drawing& drawing, int px, int py, double scale, uint8_t* pixel) {
+    const int samples = samplesPerAxis;
+    double r = 0, g = 0, b = 0, a = 0;  // premultiplied sums
+    for (int sy = 0; sy < samples; ++sy) {
+        for (int sx = 0; sx < samples; ++sx) {
+            const Premultiplied c =
+                colourAt(drawing, (px + (sx + 0.5) / samples) * scale, (py + (sy + 0.5) / samples) * scale);
+            r += c.r, g += c.g, b += c.b, a += c.a;
+        }
+    }
+    const double n = samples * samples;
+    r /= n, g /= n, b /= n, a /= n;
+    auto channel = [](double v) { return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
+    pixel[0] = channel(a > 0 ? b / a : 0);
+    pixel[1] = channel(a > 0 ? g / a : 0);
+    pixel[2] = channel(a > 0 ? r / a : 0);
+    pixel[3] = channel(a);
+}
+
 Image render(const Drawing& drawing, int size) {
-    const int samples = 8;
-    const double scale = 32.0 / size;
+    const double scale = designGridUnits / size;
     Image image{size, std::vector<uint8_t>(static_cast<size_t>(size) * size * 4)};
     for (int py = 0; py < size; ++py) {
         for (int px = 0; px < size; ++px) {
-            double r = 0, g = 0, b = 0, a = 0;  // premultiplied sums
-            for (int sy = 0; sy < samples; ++sy) {
-                for (int sx = 0; sx < samples; ++sx) {
-                    const double x = (px + (sx + 0.5) / samples) * scale;
-                    const double y = (py + (sy + 0.5) / samples) * scale;
-                    double cr = 0, cg = 0, cb = 0, ca = 0;
-                    for (const Layer& layer : drawing) {
-                        if (layer.shape(x, y) > 0) {
-                            continue;
-                        }
-                        const Colour& c = layer.colour;
-                        cr = c.r * c.a + cr * (1 - c.a);
-                        cg = c.g * c.a + cg * (1 - c.a);
-                        cb = c.b * c.a + cb * (1 - c.a);
-                        ca = c.a + ca * (1 - c.a);
-                    }
-                    r += cr, g += cg, b += cb, a += ca;
-                }
-            }
-            const double n = samples * samples;
-            r /= n, g /= n, b /= n, a /= n;
-            uint8_t* pixel = &image.bgra[(static_cast<size_t>(py) * size + px) * 4];
-            auto channel = [](double v) {
-                return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255));
-            };
-            pixel[0] = channel(a > 0 ? b / a : 0);
-            pixel[1] = channel(a > 0 ? g / a : 0);
-            pixel[2] = channel(a > 0 ? r / a : 0);
-            pixel[3] = channel(a);
+            renderPixel(drawing, px, py, scale, &image.bgra[(static_cast<size_t>(py) * size + px) * 4]);
         }
     }
     return image;
@@ -240,16 +254,20 @@ void put32(std::vector<uint8_t>& out, unsigned long value) {
 
 // One icon image as stored in a .ico: BITMAPINFOHEADER (height doubled), bottom-up colour rows,
 // then the AND mask (1 bit a pixel, rows padded to 32 bits; set = transparent).
+constexpr unsigned bitmapInfoHeaderBytes = 40;
+constexpr unsigned iconBitsPerPixel = 32;
+constexpr int transparentBelowAlpha = 128;  // AND-mask threshold for old renderers
+
 std::vector<uint8_t> iconImageBytes(const Image& image) {
     std::vector<uint8_t> out;
     const int size = image.size;
     const int maskRowBytes = ((size + 31) / 32) * 4;
-    put32(out, 40);
+    put32(out, bitmapInfoHeaderBytes);
     put32(out, size);
-    put32(out, size * 2);
-    put16(out, 1);
-    put16(out, 32);
-    put32(out, 0);
+    put32(out, size * 2);  // colour rows and mask rows
+    put16(out, 1);         // planes
+    put16(out, iconBitsPerPixel);
+    put32(out, 0);  // no compression
     put32(out, static_cast<unsigned long>(size) * size * 4 + maskRowBytes * size);
     put32(out, 0);
     put32(out, 0);
@@ -262,7 +280,7 @@ std::vector<uint8_t> iconImageBytes(const Image& image) {
     for (int y = size - 1; y >= 0; --y) {
         std::vector<uint8_t> maskRow(maskRowBytes, 0);
         for (int x = 0; x < size; ++x) {
-            if (image.bgra[(static_cast<size_t>(y) * size + x) * 4 + 3] < 128) {
+            if (image.bgra[(static_cast<size_t>(y) * size + x) * 4 + 3] < transparentBelowAlpha) {
                 maskRow[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
             }
         }
@@ -271,24 +289,29 @@ std::vector<uint8_t> iconImageBytes(const Image& image) {
     return out;
 }
 
-bool writeIcon(const std::string& path, const Drawing& drawing) {
-    const int sizes[] = {16, 32};
+constexpr int iconSizesPx[] = {16, 32};
+constexpr unsigned long iconDirectoryHeaderBytes = 6;
+constexpr unsigned long iconDirectoryEntryBytes = 16;
+
+// The .ico file: the directory (one entry per size), then the images.
+std::vector<uint8_t> iconFileBytes(const Drawing& drawing) {
+    const int* sizes = iconSizesPx;
     std::vector<std::vector<uint8_t>> images;
-    for (int size : sizes) {
+    for (int size : iconSizesPx) {
         images.push_back(iconImageBytes(render(drawing, size)));
     }
     std::vector<uint8_t> out;
     put16(out, 0);
     put16(out, 1);  // icon
     put16(out, static_cast<unsigned>(images.size()));
-    unsigned long offset = 6 + 16 * images.size();
+    unsigned long offset = iconDirectoryHeaderBytes + iconDirectoryEntryBytes * images.size();
     for (size_t i = 0; i < images.size(); ++i) {
         out.push_back(static_cast<uint8_t>(sizes[i]));
         out.push_back(static_cast<uint8_t>(sizes[i]));
         out.push_back(0);  // no palette
         out.push_back(0);
-        put16(out, 1);   // planes
-        put16(out, 32);  // bits per pixel
+        put16(out, 1);  // planes
+        put16(out, iconBitsPerPixel);
         put32(out, static_cast<unsigned long>(images[i].size()));
         put32(out, offset);
         offset += static_cast<unsigned long>(images[i].size());
@@ -296,6 +319,11 @@ bool writeIcon(const std::string& path, const Drawing& drawing) {
     for (const auto& image : images) {
         out.insert(out.end(), image.begin(), image.end());
     }
+    return out;
+}
+
+bool writeIcon(const std::string& path, const Drawing& drawing) {
+    const std::vector<uint8_t> out = iconFileBytes(drawing);
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         std::fprintf(stderr, "icon_generator: cannot create %s\n", path.c_str());

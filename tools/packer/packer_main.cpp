@@ -3,9 +3,13 @@
 // writes the result, ready to be embedded as the installer's archive resource.
 //
 //   packer OUTPUT.gz NAME=FILE [NAME=FILE ...]
+//   packer OUTPUT.gz --from FOLDER [FOLDER ...]
 //
 // NAME is the path the installer gives the file under the installation directory. The records
-// are written in the order given; the installer expects exactly four.
+// are written in the order given. With --from, the records are the install manifest's files
+// (install_manifest.h), in its order, each read from the first FOLDER that holds it: this is how
+// the build packs the installer, so that the manifest alone says what is installed.
+#include "install_manifest.h"
 #include "record_stream.h"
 
 #include <zlib.h>
@@ -13,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -48,37 +53,89 @@ bool writeGzip(const char* path, const std::vector<uint8_t>& stream) {
     return gzclose(out) == Z_OK && ok;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: packer OUTPUT.gz NAME=FILE [NAME=FILE ...]\n");
-        return 2;
-    }
-    std::vector<uint8_t> stream;
+// Appends one file as a record; prints the error and returns false when it cannot.
+bool packFile(std::vector<uint8_t>& stream, const char* name, const char* path) {
     std::vector<uint8_t> data;
-    for (int i = 2; i < argc; ++i) {
-        const char* equals = std::strchr(argv[i], '=');
-        if (equals == nullptr || equals == argv[i]) {
-            std::fprintf(stderr, "packer: expected NAME=FILE, got %s\n", argv[i]);
+    if (!readWholeFile(path, data)) {
+        std::fprintf(stderr, "packer: cannot read %s\n", path);
+        return false;
+    }
+    if (!appendRecord(stream, name, data.data(), data.size())) {
+        std::fprintf(stderr, "packer: cannot store %s as \"%s\"\n", path, name);
+        return false;
+    }
+    std::printf("packer: %-14s %10zu bytes\n", name, data.size());
+    return true;
+}
+
+bool fileExists(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
+// The manifest's files, each from the first of the folders that holds it. 0, 1 (a file cannot be
+// read or stored) or 2 (a manifest file is in none of the folders).
+int packManifest(std::vector<uint8_t>& stream, char** folders, int folderCount) {
+    for (const char* name : installedFiles) {
+        std::string path;
+        for (int f = 0; f < folderCount && path.empty(); ++f) {
+            const std::string candidate = std::string(folders[f]) + "/" + name;
+            if (fileExists(candidate)) {
+                path = candidate;
+            }
+        }
+        if (path.empty()) {
+            std::fprintf(stderr, "packer: %s is in none of the --from folders\n", name);
+            return 2;
+        }
+        if (!packFile(stream, name, path.c_str())) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// The NAME=FILE arguments in order: 0, 1 (a file cannot be read or stored) or 2 (bad argument).
+int packNamedFiles(std::vector<uint8_t>& stream, char** arguments, int argumentCount) {
+    for (int i = 0; i < argumentCount; ++i) {
+        const char* argument = arguments[i];
+        const char* equals = std::strchr(argument, '=');
+        if (equals == nullptr || equals == argument) {
+            std::fprintf(stderr, "packer: expected NAME=FILE, got %s\n", argument);
             return 2;
         }
         char name[recordNameBufferBytes] = {};
-        const size_t nameBytes = static_cast<size_t>(equals - argv[i]);
+        const size_t nameBytes = static_cast<size_t>(equals - argument);
         if (nameBytes > recordNameMaxBytes) {
-            std::fprintf(stderr, "packer: record name too long: %s\n", argv[i]);
+            std::fprintf(stderr, "packer: record name too long: %s\n", argument);
             return 1;
         }
-        std::memcpy(name, argv[i], nameBytes);
-        if (!readWholeFile(equals + 1, data)) {
-            std::fprintf(stderr, "packer: cannot read %s\n", equals + 1);
+        std::memcpy(name, argument, nameBytes);
+        if (!packFile(stream, name, equals + 1)) {
             return 1;
         }
-        if (!appendRecord(stream, name, data.data(), data.size())) {
-            std::fprintf(stderr, "packer: cannot store %s as \"%s\"\n", equals + 1, name);
-            return 1;
-        }
-        std::printf("packer: %-14s %10zu bytes\n", name, data.size());
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool fromFolders = argc >= 3 && std::strcmp(argv[2], "--from") == 0;
+    if (argc < 3 || (fromFolders && argc < 4)) {
+        std::fprintf(stderr, "usage: packer OUTPUT.gz NAME=FILE [NAME=FILE ...]\n"
+                             "       packer OUTPUT.gz --from FOLDER [FOLDER ...]\n");
+        return 2;
+    }
+    std::vector<uint8_t> stream;
+    const int status =
+        fromFolders ? packManifest(stream, argv + 3, argc - 3) : packNamedFiles(stream, argv + 2, argc - 2);
+    if (status != 0) {
+        return status;
     }
     if (!writeGzip(argv[1], stream)) {
         std::fprintf(stderr, "packer: cannot write %s\n", argv[1]);

@@ -169,9 +169,14 @@ bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     return std::fclose(f) == 0 && ok;
 }
 
-bool writeBanner(const std::string& path) {
-    const int samples = 3;
+constexpr int bannerSupersamples = 3;  // per axis, for each pixel of the banner
+constexpr int bannerSkyRows = 230;     // rows from the top drawn as sky; below, the pages' flat blue
+
+// The banner in full colour: each pixel the mean of a grid of samples of the sky, then the flat
+// blue of the pages' controls below the sky.
+std::vector<Rgb> renderBanner() {
     std::vector<Rgb> image(bannerWidth * bannerHeight);
+    const int samples = bannerSupersamples;
     for (int y = 0; y < bannerHeight; ++y)
         for (int x = 0; x < bannerWidth; ++x) {
             Rgb sum = {0, 0, 0};
@@ -183,14 +188,16 @@ bool writeBanner(const std::string& path) {
             const double n = samples * samples;
             image[y * bannerWidth + x] = {sum.r / n, sum.g / n, sum.b / n};
         }
-    // Below the sky the pages' blue is flat, exactly the controls' background.
-    for (int y = 230; y < bannerHeight; ++y)
+    for (int y = bannerSkyRows; y < bannerHeight; ++y)
         for (int x = 0; x < bannerWidth; ++x)
             image[y * bannerWidth + x] = pageBlue;
+    return image;
+}
 
-    const std::vector<Rgb> palette = bannerPalette();
+// Palette indices of the image by Floyd-Steinberg error diffusion (the image is used up).
+std::vector<uint8_t> ditherToPalette(std::vector<Rgb>& image, const std::vector<Rgb>& palette) {
     std::vector<uint8_t> indices(bannerWidth * bannerHeight);
-    for (int y = 0; y < bannerHeight; ++y)  // Floyd-Steinberg
+    for (int y = 0; y < bannerHeight; ++y)
         for (int x = 0; x < bannerWidth; ++x) {
             Rgb& c = image[y * bannerWidth + x];
             const int index = nearest(palette, c);
@@ -208,25 +215,35 @@ bool writeBanner(const std::string& path) {
             spread(0, 1, 5 / 16.0);
             spread(1, 1, 1 / 16.0);
         }
+    return indices;
+}
 
+constexpr unsigned bmpFileHeaderBytes = 14;
+constexpr unsigned bmpInfoHeaderBytes = 40;
+constexpr unsigned bmpPaletteEntries = 256;
+constexpr unsigned bmpPixelsPerMetre = 2835;  // 72 dots per inch
+
+// An 8-bit .bmp file of the indices and the palette: headers, colour table, bottom-up rows padded
+// to four bytes.
+std::vector<uint8_t> bannerBmpBytes(const std::vector<uint8_t>& indices, const std::vector<Rgb>& palette) {
     const int stride = (bannerWidth + 3) & ~3;
     std::vector<uint8_t> out;
-    const unsigned offset = 14 + 40 + 256 * 4;
+    const unsigned offset = bmpFileHeaderBytes + bmpInfoHeaderBytes + bmpPaletteEntries * 4;
     out.push_back('B');
     out.push_back('M');
     put32(out, offset + stride * bannerHeight);
     put32(out, 0);
     put32(out, offset);
-    put32(out, 40);
+    put32(out, bmpInfoHeaderBytes);
     put32(out, bannerWidth);
     put32(out, bannerHeight);
-    put16(out, 1);
-    put16(out, 8);
-    put32(out, 0);
+    put16(out, 1);  // planes
+    put16(out, 8);  // bits per pixel
+    put32(out, 0);  // no compression
     put32(out, stride * bannerHeight);
-    put32(out, 2835);
-    put32(out, 2835);
-    put32(out, 256);
+    put32(out, bmpPixelsPerMetre);
+    put32(out, bmpPixelsPerMetre);
+    put32(out, bmpPaletteEntries);
     put32(out, 0);
     for (const Rgb& c : palette) {
         out.push_back(static_cast<uint8_t>(c.b));
@@ -238,7 +255,14 @@ bool writeBanner(const std::string& path) {
         for (int x = 0; x < stride; ++x)
             out.push_back(x < bannerWidth ? indices[y * bannerWidth + x] : 0);
     }
-    return writeFile(path, out);
+    return out;
+}
+
+bool writeBanner(const std::string& path) {
+    std::vector<Rgb> image = renderBanner();
+    const std::vector<Rgb> palette = bannerPalette();
+    const std::vector<uint8_t> indices = ditherToPalette(image, palette);
+    return writeFile(path, bannerBmpBytes(indices, palette));
 }
 
 // ---------------------------------------------------------------- icons

@@ -1,0 +1,55 @@
+# The paths the Windows build makes, known in this one place (sourced by the scripts in tools/).
+# The build folder is build/windows of the clone (the `windows` preset), or SELVARA_BUILD_DIR when
+# set; each program has the exact path CMake gives it there, so that no script has to search.
+# shellcheck shell=bash
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${SELVARA_BUILD_DIR:-$repo/build/windows}"
+
+# The shipped programs.
+selvara_exe="$build/app/selvara.exe"
+setupvara_exe="$build/setup/setupvara.exe"
+uninstall_exe="$build/uninstall/uninstall.exe"
+cli_exe="$build/tools/cli/selvara-cli.exe"
+# The console tool of the native `run` preset (build/run), which tools/run-main.sh prints with.
+run_cli="$repo/build/run/tools/cli/selvara-cli"
+# Generated data and the installer's archive.
+panim_dat="$build/data/panim.dat"
+places_dat="$build/data/places.dat"
+data_dir="$build/data"
+setup_archive="$build/setup/archive/setup_archive.gz"
+# Helpers the scripts drive (built with the tests).
+selvara_drive_exe="$build/tests/app/selvara_drive.exe"
+minimal_dialog_exe="$build/tests/app/minimal_dialog.exe"
+animation_tick_bench_exe="$build/tests/app/animation_tick_bench.exe"
+setup_bench_exe="$build/tests/setup/setup_bench.exe"
+setup_screens_exe="$build/tests/setup/setup_screens.exe"
+uninstall_screens_exe="$build/tests/uninstall/uninstall_screens.exe"
+places_search_timing_exe="$build/tests/places/places_search_timing.exe"
+
+# Runs a program of this build under Wine in the build's own prefix.
+wine_run=("$repo/tools/wine/wine-run" --prefix "$build/wineprefix")
+
+# build_targets TARGET... : configures the build folder with the windows preset's toolchain if it
+# is not configured yet, then builds the targets.
+build_targets() {
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        if [ "$build" = "$repo/build/windows" ]; then
+            (cd "$repo" && cmake --preset windows >/dev/null) || return 1
+        else
+            cmake -S "$repo" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-mingw64.cmake" \
+                >/dev/null || return 1
+        fi
+    fi
+    cmake --build "$build" -j2 --target "$@" >/dev/null || return 1
+}
+
+# script_help FILE : prints the comment block at the top of a script (its usage), without the #.
+script_help() {
+    sed -n '2,/^[^#]/{/^#/!q;s/^# \{0,1\}//;p}' "$1"
+}
+
+# help_requested "$@" : true when the first argument asks for the usage (--help or -h).
+help_requested() {
+    [ "${1:-}" = --help ] || [ "${1:-}" = -h ]
+}
