@@ -87,9 +87,9 @@
 #define IDC_PERIOD 306
 #define IDC_APPLY_PERIOD 307
 
-// Animation texts and data. The recitation of a moment is string n (1000-1017), its meaning string
-// n + 1000; strings 1018 and 2018 exist but are never shown. The palette and the introduction text
-// are raw data looked up by name.
+// Animation texts and data. The recitation of a moment is string n (1000-1017, and the Witr's
+// Qunut 1019), its meaning string n + 1000; strings 1018 and 2018 exist but are never shown. The
+// palette and the introduction text are raw data looked up by name.
 #define IDS_RECITATION_FIRST 1000
 #define IDS_RECITATION_LAST 1017
 #define IDS_MEANING_OFFSET 1000
