@@ -67,8 +67,8 @@ constexpr int32_t textOpeningPraise = 1008;
 constexpr int32_t textRefuge = 1009;
 constexpr int32_t textTestimony = 1012;
 constexpr int32_t textCallToPrayer = 1015;
-constexpr int32_t textSecondCall = 1016;
 constexpr int32_t textIntention = 1017;
+constexpr int32_t textQunut = qunutTextId;
 
 // Holds, in ticks.
 constexpr int32_t holdShort = 10;
@@ -111,7 +111,7 @@ void raiseHands(AnimationState& s) {
     if (s.waitTicks > 0) {
         s.waitTicks -= 1;
         if (isWitrRow(s.selectedRow) && s.rakatsLeft == 1)
-            setTexts(s, textSecondCall, 3);
+            setTexts(s, textRefuge, 3);  // the Witr's last unit: its reading comes first
         else if (isObligatoryRow(s.selectedRow))
             setTexts(s, textCallToPrayer, 3);
         else
@@ -139,7 +139,7 @@ void lowerHands(AnimationState& s) {
         setDetailPictures(s, manHandsFolded, womanHandsFolded);
         s.waitTicks = holdStanding;
         if (isWitrRow(s.selectedRow) && s.rakatsLeft == 1)
-            setTexts(s, textRefuge, 2);
+            setTexts(s, textQunut, 1);  // the hands come down for the Qunut, then the bow
         else
             setTexts(s, textOpeningPraise, 5);
         s.step = stepBow;
@@ -275,7 +275,7 @@ void standUp(AnimationState& s) {
     } else {
         s.waitTicks = holdStanding;
         s.rakatsLeft -= 1;
-        // The Witr prayer raises the hands again before its last unit.
+        // In the Witr prayer's last unit the hands are raised after its reading, for the Qunut.
         s.step = (isWitrRow(row) && s.rakatsLeft == 1) ? stepRaiseHands : stepBow;
     }
     const int32_t units = s.rakatsLeft;
@@ -348,6 +348,14 @@ void lowerHandsAtEnd(AnimationState& s) {
 }
 
 }  // namespace
+
+int32_t lastShownTextId(int32_t firstId) {
+    if (firstId == qunutTextId)
+        return qunutTextId;
+    if (firstId > lastPrayerTextId)
+        return firstId - 1;
+    return lastPrayerTextId;
+}
 
 int32_t rakatCountOfRow(int32_t row) {
     if (row < 0 || row >= rakatCountEntries)

@@ -36,6 +36,17 @@ constexpr int32_t maximumPeriodMs = 1000;
 constexpr int prayerRowCount = 12;
 constexpr int32_t witrRow = 11;
 
+// Recitation string ids (meaning = id + 1000). The prayer's texts are 1000-1017; 1018 is never
+// shown; the Qunut of the Witr prayer's last unit is 1019.
+constexpr int32_t firstPrayerTextId = 1000;
+constexpr int32_t lastPrayerTextId = 1017;
+constexpr int32_t qunutTextId = 1019;
+
+// Last id a text range that begins at firstId may show: a range of the prayer's texts stops at
+// 1017, the Qunut stands alone; a range from any other id past 1017 shows nothing (the result
+// is then firstId - 1).
+int32_t lastShownTextId(int32_t firstId);
+
 // Units (rakats) per list row. Index 12 is a spare entry for the Witr course and is selected by
 // no list row.
 constexpr int rakatCountEntries = 13;

@@ -39,15 +39,17 @@ static const size_t stringBufferSize = 4096;  // one recitation or meaning strin
 static const size_t periodTextSize = 16;
 
 // A box's text for the current moment: strings firstTextId .. firstTextId + textCount - 1 (never
-// past the last recitation) plus `offset`, each followed by a line break. Missing and empty
-// strings are skipped; a string that would not fit ends the text.
+// past lastShownTextId: 1017 for the prayer's texts, the Qunut alone) plus `offset`, each followed
+// by a line break. Missing and empty strings are skipped; a string that would not fit ends the
+// text.
 static void joinTexts(int32_t firstId, int32_t count, int offset, char (&text)[animationTextChars + 1]) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     static const char lineBreak[] = "\r\n";
     const size_t lineBreakChars = sizeof lineBreak - 1;
     size_t length = 0;
     text[0] = '\0';
-    for (int64_t id = firstId; id < int64_t{firstId} + count && id <= IDS_RECITATION_LAST; ++id) {
+    const int64_t lastId = lastShownTextId(firstId);
+    for (int64_t id = firstId; id < int64_t{firstId} + count && id <= lastId; ++id) {
         char piece[stringBufferSize];
         const int pieceChars = LoadStringA(instance, static_cast<UINT>(id + offset), piece, sizeof piece);
         if (pieceChars <= 0) {

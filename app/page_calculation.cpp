@@ -2,6 +2,7 @@
 #include "app.h"
 #include "calculation_settings.h"
 #include "dialog_calculation_settings.h"
+#include "dialog_find_place.h"
 #include "local_clock.h"
 #include "selvara_resource.h"
 #include "settings.h"
@@ -23,6 +24,14 @@ static const int timetableTabIndex = 1;
 // Today's date, taken when the page is created.
 static SYSTEMTIME today;
 
+// True while the page itself writes the coordinate fields: only the user's own edits there forget
+// the zone name of a town taken from the list.
+static bool fillingFields = false;
+
+// True while Calculation.zoneName is the zone of the town last taken from the list in this run (a
+// zone chosen in the settings dialog is the user's own and stays when coordinates are typed).
+static bool zoneNameFromList = false;
+
 static void addListItem(HWND list, int number, LPARAM itemData) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", number);
@@ -37,6 +46,27 @@ static void showCoordinate(HWND page, int controlId, double degrees) {
     char text[shownCoordinateChars + 1];
     std::snprintf(text, sizeof text, "%f", degrees);
     SetDlgItemTextA(page, controlId, text);
+}
+
+// A coordinate of a town taken from the list, with the list's four decimals ("-23.5475").
+static void showPlaceCoordinate(HWND page, int controlId, double degrees) {
+    char text[coordinateFieldChars + 1];
+    std::snprintf(text, sizeof text, "%.4f", degrees);
+    SetDlgItemTextA(page, controlId, text);
+}
+
+// The coordinates as the page has always shown them; with a zone name (a town from the list, or a
+// zone chosen in the settings) with four decimals, so that Create computes the same place again.
+static void showCoordinates(HWND page) {
+    fillingFields = true;
+    if (Calculation.zoneName[0] != '\0') {
+        showPlaceCoordinate(page, IDC_LATITUDE, Settings.latitude);
+        showPlaceCoordinate(page, IDC_LONGITUDE, Settings.longitude);
+    } else {
+        showCoordinate(page, IDC_LATITUDE, Settings.latitude);
+        showCoordinate(page, IDC_LONGITUDE, Settings.longitude);
+    }
+    fillingFields = false;
 }
 
 // Whole hours as "%d"; a zone with minutes as "5:30".
@@ -77,8 +107,7 @@ static BOOL initialisePage(HWND page) {
     SendMessageA(years, CB_SETCURSEL, 0, 0);
 
     CheckDlgButton(page, IDC_DAYLIGHT, Settings.daylightChanges != 0 ? BST_CHECKED : BST_UNCHECKED);
-    showCoordinate(page, IDC_LATITUDE, Settings.latitude);
-    showCoordinate(page, IDC_LONGITUDE, Settings.longitude);
+    showCoordinates(page);
     showTimeZone(page);
     SetDlgItemTextA(page, IDC_TOWN, Settings.townName);
     showMethodSummary(page);
@@ -103,6 +132,36 @@ static void takeZoneFromSystem(HWND page) {
         Calculation.zoneMinutes = noZoneMinutes;
     }
     showTimeZone(page);
+}
+
+// "Find...": the town picked in the list fills latitude, longitude, town name and the zone's
+// standard offset, and its zone name is kept so that daylight changes follow that zone's rules.
+// Cancel changes nothing.
+static void takePlaceFromList(HWND page) {
+    FoundPlace found = {};
+    if (!runFindPlaceDialog(page, found)) {
+        return;
+    }
+    Settings.latitude = found.latitudeDeg;
+    Settings.longitude = found.longitudeDeg;
+    lstrcpynA(Settings.townName, found.townName, sizeof Settings.townName);
+    lstrcpynA(Calculation.zoneName, found.zoneName, sizeof Calculation.zoneName);
+    zoneNameFromList = true;
+    storeZoneMinutes(found.standardOffsetMinutes, Settings, Calculation);
+    showCoordinates(page);
+    SetDlgItemTextA(page, IDC_TOWN, Settings.townName);
+    showTimeZone(page);
+    showMethodSummary(page);
+}
+
+// A coordinate typed by hand is another place: the zone name taken with the town no longer holds.
+static void forgetZoneName(HWND page) {
+    if (fillingFields || !zoneNameFromList) {
+        return;
+    }
+    zoneNameFromList = false;
+    Calculation.zoneName[0] = '\0';
+    showMethodSummary(page);
 }
 
 static double readCoordinate(HWND page, int controlId) {
@@ -171,12 +230,21 @@ static void createPrayingTimes(HWND page) {
     showSelectedPage(mainWindow);
 }
 
-static BOOL onCommand(HWND page, WORD commandId) {
+static BOOL onCommand(HWND page, WORD commandId, WORD notification) {
     switch (commandId) {
+        case IDC_LATITUDE:
+        case IDC_LONGITUDE:
+            if (notification == EN_CHANGE) {
+                forgetZoneName(page);
+            }
+            return FALSE;
+        case IDC_FIND_PLACE: takePlaceFromList(page); return TRUE;
         case IDC_GET_ZONE: takeZoneFromSystem(page); return TRUE;
         case IDC_CREATE: createPrayingTimes(page); return TRUE;
         case IDC_CALCULATION_SETTINGS:
-            runCalculationSettingsDialog(page);
+            if (runCalculationSettingsDialog(page)) {
+                zoneNameFromList = false;  // the zone name is now the one the dialog confirmed
+            }
             showMethodSummary(page);
             return TRUE;
         case IDCANCEL: return TRUE;
@@ -187,7 +255,7 @@ static BOOL onCommand(HWND page, WORD commandId) {
 INT_PTR CALLBACK calculationPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG: return initialisePage(page);
-        case WM_COMMAND: return onCommand(page, LOWORD(wParam));
+        case WM_COMMAND: return onCommand(page, LOWORD(wParam), HIWORD(wParam));
         case WM_CLOSE: PostMessageA(page, WM_COMMAND, IDCANCEL, 0); return TRUE;
         default: return FALSE;
     }

@@ -34,6 +34,7 @@
 #define IDC_CREATE 108
 #define IDC_CALCULATION_SETTINGS 109
 #define IDC_METHOD_SUMMARY 110
+#define IDC_FIND_PLACE 111
 
 // Calculation settings dialog (opened from the calculation page)
 #define IDD_PT_METHOD "IDD_PT_METHOD"
@@ -44,6 +45,12 @@
 #define IDC_ADJUST_FIRST 510  // 510-515: minutes added to Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
 #define IDC_ZONE_NAME 520
 #define IDC_HIJRI_ADJUSTMENT 521  // days added to the date before the Hijri table is read (-2 to 2)
+
+// Find town dialog (opened by "Find..." beside the town name)
+#define IDD_FIND_PLACE "IDD_FIND_PLACE"
+#define IDC_FIND_TEXT 600
+#define IDC_FIND_LIST 601
+#define IDC_FIND_STATUS 602
 
 // Timetable page
 #define IDD_PT_TEXT "IDD_PT_TEXT"
@@ -80,9 +87,9 @@
 #define IDC_PERIOD 306
 #define IDC_APPLY_PERIOD 307
 
-// Animation texts and data. The recitation of a moment is string n (1000-1017), its meaning string
-// n + 1000; strings 1018 and 2018 exist but are never shown. The palette and the introduction text
-// are raw data looked up by name.
+// Animation texts and data. The recitation of a moment is string n (1000-1017, and the Witr's
+// Qunut 1019), its meaning string n + 1000; strings 1018 and 2018 exist but are never shown. The
+// palette and the introduction text are raw data looked up by name.
 #define IDS_RECITATION_FIRST 1000
 #define IDS_RECITATION_LAST 1017
 #define IDS_MEANING_OFFSET 1000

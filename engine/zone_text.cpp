@@ -90,11 +90,12 @@ bool parseZoneText(const char* text, int& zoneMinutes) {
 void formatZoneText(char* buffer, std::size_t size, int zoneMinutes) {
     if (size == 0)
         return;
-    const long magnitude = std::labs(static_cast<long>(zoneMinutes));
+    // long long: the magnitude of the least int does not fit a 32-bit long (Windows).
+    const long long magnitude = std::llabs(static_cast<long long>(zoneMinutes));
     const char* sign = zoneMinutes < 0 ? "-" : "";
     if (magnitude % minutesPerHour == 0)
-        std::snprintf(buffer, size, "%s%ld", sign, magnitude / minutesPerHour);
+        std::snprintf(buffer, size, "%s%lld", sign, magnitude / minutesPerHour);
     else
-        std::snprintf(buffer, size, "%s%ld:%02ld", sign, magnitude / minutesPerHour,
+        std::snprintf(buffer, size, "%s%lld:%02lld", sign, magnitude / minutesPerHour,
                       magnitude % minutesPerHour);
 }

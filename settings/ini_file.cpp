@@ -8,7 +8,7 @@
 static const char iniFileName[] = "selvara.ini";
 // Room for the longest directory (259 characters), a backslash and the file name.
 static const size_t programFilePathSize = pathBufferSize + 32;
-// A value that fills the read buffer is longer than any of ours: it is refused whole.
+// What a missing key reads as: the empty text, which every key decodes to its default.
 static const char missingValue[] = "";
 
 void loadCalculationSettingsFile(const char* path, SettingsRecord& place, CalculationSettings& choices) {
@@ -16,6 +16,7 @@ void loadCalculationSettingsFile(const char* path, SettingsRecord& place, Calcul
         char text[iniValueTextSize] = {};
         const DWORD length = GetPrivateProfileStringA(iniKeys[value].section, iniKeys[value].key,
                                                       missingValue, text, sizeof text, path);
+        // A value that fills the buffer is longer than any of ours: it is refused whole, not cut.
         const bool cut = length >= sizeof text - 1;
         text[sizeof text - 1] = '\0';
         decodeIniValue(static_cast<IniValue>(value), cut ? nullptr : text, place, choices);

@@ -7,6 +7,7 @@
 #   docs/author-page.png       the author page
 #   docs/animation-page.png    the animation page in the middle of a prayer
 #   docs/calculation-settings.png  the calculation settings dialog with karachi and the Hanafi Asr
+#   docs/find-town.png         the Find town dialog after typing "Kar"
 set -u
 source "$(dirname "$0")/selvara-display.sh"
 help_requested "$@" && { script_help "$0"; exit 0; }
@@ -23,6 +24,11 @@ screenshot "$repo/docs/calculation-page.png" || exit 1
 sleep 0.5
 screenshot "$repo/docs/calculation-settings.png" || exit 1
 "${wine_run[@]}" "$drive" close-settings || { kill "$program_pid"; exit 1; }
+sleep 0.5
+"${wine_run[@]}" "$drive" find-place Kar || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/find-town.png" || exit 1
+"${wine_run[@]}" "$drive" close-find || { kill "$program_pid"; exit 1; }
 sleep 0.5
 "${wine_run[@]}" "$drive" create-timetable || { kill "$program_pid"; exit 1; }
 sleep 0.5
@@ -43,4 +49,4 @@ screenshot "$repo/docs/author-page.png" || exit 1
 screenshot "$repo/docs/animation-page.png" || exit 1
 "${wine_run[@]}" "$drive" close
 wait "$program_pid"
-echo "wrote docs/calculation-page.png, calculation-settings.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png and animation-page.png"
+echo "wrote docs/calculation-page.png, calculation-settings.png, find-town.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png and animation-page.png"

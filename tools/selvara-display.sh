@@ -20,7 +20,9 @@ use_display() {
 prepare_run_dir() {
     run_dir="$build/$1"
     [ "${2:-}" = fresh ] && rm -rf "$run_dir"
-    mkdir -p "$run_dir" && cp -f "$selvara_exe" "$panim_dat" "$run_dir/"
+    mkdir -p "$run_dir" && cp -f "$selvara_exe" "$panim_dat" "$run_dir/" || return 1
+    # The place list of "Find...": the program works without it, so it is copied when built.
+    [ ! -f "$build/data/places.dat" ] || cp -f "$build/data/places.dat" "$run_dir/"
 }
 
 # start_selvara : starts selvara.exe from run_dir under Wine in the background (program_pid) and

@@ -11,7 +11,8 @@
 namespace {
 
 constexpr int lastPictureIndex = 43;
-constexpr int lastShownTextId = 1017;  // the page never joins texts past this id
+constexpr int lastPrayerText = 1017;  // the page never joins a prayer range past this id
+constexpr int qunutText = 1019;       // the Witr's Qunut, shown alone
 
 // Snapshot of what one tick shows.
 struct Tick {
@@ -133,10 +134,75 @@ const ExampleRow morningPrayer[] = {
     // clang-format on
 };
 
-TEST(StepRulesMorningPrayer, EveryTickFrom0To400MatchesTheWorkedCourse) {
-    const std::vector<Tick> played = playRow(0, 400);
+// The Witr course (row 11), the reference of its own test: units 1 and 2 as the evening prayer with a middle
+// sitting (1012 alone); the third unit stands with the refuge, al-Fatiha and a chapter
+// (1009-1011), raises the hands with Allah u Akbar (1007), folds them for the Qunut (1019) and
+// only then bows.
+const ExampleRow witrPrayer[] = {
+    // clang-format off
+    {0, 26, 0, "0*20 18-24", 25, 31, 1017, 1017},
+    {27, 43, 1, "24*11 23-18", 25, 31, 1007, 1007},
+    {44, 75, 6, "18*31 5", 26, 32, 1008, 1012},
+    {76, 79, 6, "6-9", 26, 32, 1001, 1001},
+    {80, 97, 7, "9*15 8-6", 26, 32, 1002, 1002},
+    {98, 98, 7, "5", 26, 32, 1003, 1003},
+    {99, 109, 2, "0*11", 26, 32, 1003, 1003},
+    {110, 113, 2, "1-4", 26, 32, 1007, 1007},
+    {114, 121, 4, "4 11-17", 26, 32, 1007, 1007},
+    {122, 131, 5, "17*10", 28, 28, 1000, 1000},
+    {132, 139, 5, "17-10", 28, 28, 1007, 1007},
+    {140, 157, 4, "10*11 11-17", 28, 28, 1007, 1007},
+    {158, 167, 5, "17*10", 28, 28, 1000, 1000},
+    {168, 174, 5, "17-11", 28, 28, 1007, 1007},
+    {175, 176, 3, "11 4", 28, 28, 1007, 1007},
+    {177, 180, 3, "3-0", 28, 28, 1003, 1003},
+    {181, 212, 6, "0*31 5", 26, 32, 1009, 1011},
+    {213, 216, 6, "6-9", 26, 32, 1001, 1001},
+    {217, 234, 7, "9*15 8-6", 26, 32, 1002, 1002},
+    {235, 235, 7, "5", 26, 32, 1003, 1003},
+    {236, 246, 2, "0*11", 26, 32, 1003, 1003},
+    {247, 250, 2, "1-4", 26, 32, 1007, 1007},
+    {251, 258, 4, "4 11-17", 26, 32, 1007, 1007},
+    {259, 268, 5, "17*10", 28, 28, 1000, 1000},
+    {269, 276, 5, "17-10", 28, 28, 1007, 1007},
+    {277, 294, 4, "10*11 11-17", 28, 28, 1007, 1007},
+    {295, 304, 5, "17*10", 28, 28, 1000, 1000},
+    {305, 312, 5, "17-10", 28, 28, 1007, 1007},
+    {313, 322, 3, "10*10", 27, 33, 1012, 1012},
+    {323, 344, 3, "10*21 4", 29, 29, 1012, 1012},
+    {345, 348, 3, "3-0", 29, 29, 1003, 1003},
+    {349, 380, 0, "0*31 18", 26, 32, 1009, 1011},
+    {381, 386, 0, "19-24", 26, 32, 1009, 1011},
+    {387, 403, 1, "24*11 23-18", 25, 31, 1007, 1007},
+    {404, 435, 6, "18*31 5", 26, 32, 1019, 1019},
+    {436, 439, 6, "6-9", 26, 32, 1001, 1001},
+    {440, 457, 7, "9*15 8-6", 26, 32, 1002, 1002},
+    {458, 458, 7, "5", 26, 32, 1003, 1003},
+    {459, 469, 2, "0*11", 26, 32, 1003, 1003},
+    {470, 473, 2, "1-4", 26, 32, 1007, 1007},
+    {474, 481, 4, "4 11-17", 26, 32, 1007, 1007},
+    {482, 491, 5, "17*10", 28, 28, 1000, 1000},
+    {492, 499, 5, "17-10", 28, 28, 1007, 1007},
+    {500, 517, 4, "10*11 11-17", 28, 28, 1007, 1007},
+    {518, 527, 5, "17*10", 28, 28, 1000, 1000},
+    {528, 535, 5, "17-10", 28, 28, 1007, 1007},
+    {536, 545, 8, "10*10", 27, 33, 1012, 1013},
+    {546, 567, 8, "10*21 36", 29, 29, 1012, 1013},
+    {568, 581, 8, "37*14", 29, 29, 1004, 1004},
+    {582, 583, 9, "36 34", 29, 29, 1004, 1004},
+    {584, 600, 10, "35*15 36 38", 29, 29, 1004, 1004},
+    {601, 605, 10, "39-43", 30, 30, 1005, 1006},
+    {606, 609, 11, "43 40-38", 30, 30, 1005, 1006},
+    {610, 630, 100, "10*21", 30, 30, 1005, 1006},
+    // clang-format on
+};
+
+// Plays `row` and compares every tick with a worked table that covers ticks 0..lastTick.
+template <size_t N>
+void expectWorkedCourse(int32_t listRow, const ExampleRow (&table)[N], int lastTick) {
+    const std::vector<Tick> played = playRow(listRow, lastTick);
     int covered = 0;
-    for (const ExampleRow& row : morningPrayer) {
+    for (const ExampleRow& row : table) {
         const std::vector<int> figures = expandFigures(row.figures);
         ASSERT_EQ(static_cast<int>(figures.size()), row.lastTick - row.firstTick + 1)
             << "reference row from tick " << row.firstTick;
@@ -150,7 +216,45 @@ TEST(StepRulesMorningPrayer, EveryTickFrom0To400MatchesTheWorkedCourse) {
             ++covered;
         }
     }
-    EXPECT_EQ(covered, 401);
+    EXPECT_EQ(covered, lastTick + 1);
+}
+
+TEST(StepRulesMorningPrayer, EveryTickFrom0To400MatchesTheWorkedCourse) {
+    expectWorkedCourse(0, morningPrayer, 400);
+}
+
+TEST(StepRulesWitrPrayer, EveryTickFrom0To630MatchesTheWorkedCourse) {
+    expectWorkedCourse(11, witrPrayer, 630);
+    expectWorkedCourse(12, witrPrayer, 630);  // the spare index plays the same course
+}
+
+// A box shows a prayer range up to 1017 at most, the Qunut alone, and nothing for a range that
+// starts at the unshown 1018 or past the Qunut.
+TEST(StepRulesTexts, LastShownIdOfARange) {
+    const struct {
+        int32_t first, last;
+    } cases[] = {{1000, 1017}, {1009, 1017}, {1015, 1017}, {1016, 1017}, {1017, 1017},
+                 {1018, 1017}, {1019, 1019}, {1020, 1019}, {999, 1017}};
+    for (const auto& c : cases)
+        EXPECT_EQ(lastShownTextId(c.first), c.last) << c.first;
+}
+
+TEST(StepRulesWitrPrayer, TextsChangeOnTheTicksOfTheWorkedCourse) {
+    const std::vector<Tick> played = playRow(11, 630);
+    std::vector<int> changes{0};
+    for (int t = 1; t <= 630; ++t)
+        if (played[t].firstText != played[t - 1].firstText)
+            changes.push_back(t);
+    const std::vector<int> expected{0,   27,  44,  76,  80,  98,  110, 122, 132, 158, 168, 177, 181,
+                                    213, 217, 235, 247, 259, 269, 295, 305, 313, 345, 349, 387, 404,
+                                    436, 440, 458, 470, 482, 492, 518, 528, 536, 568, 601};
+    EXPECT_EQ(changes, expected);
+    // The second call and the intention belong to the opening only.
+    for (int t = 27; t <= 630; ++t) {
+        EXPECT_NE(played[t].firstText, 1015) << "tick " << t;
+        EXPECT_NE(played[t].firstText, 1016) << "tick " << t;
+        EXPECT_NE(played[t].firstText, 1017) << "tick " << t;
+    }
 }
 
 TEST(StepRulesMorningPrayer, TextsChangeOnTheTicksOfTheWorkedCourse) {
@@ -192,9 +296,10 @@ TEST(StepRulesCourses, FinishedStateNeverChangesAgain) {
 }
 
 // Texts of one played course, written as "a-b" ranges (or "a" alone), with the ids clamped at the
-// last id the page shows.
+// last id the page shows (the Qunut stands alone).
 std::string textRange(const AnimationState& s) {
-    const int last = std::min<int>(s.firstTextId + s.textCount - 1, lastShownTextId);
+    const int clamp = s.firstTextId == qunutText ? qunutText : lastPrayerText;
+    const int last = std::min<int>(s.firstTextId + s.textCount - 1, clamp);
     return last == s.firstTextId ? std::to_string(last)
                                  : std::to_string(s.firstTextId) + "-" + std::to_string(last);
 }
@@ -203,7 +308,7 @@ struct Course {
     std::string opening;                  // texts on tick 0
     std::vector<std::string> standing;    // texts when each unit's standing begins
     std::vector<std::string> sittings;    // "middle 1012" / "last 1012-1013"
-    std::vector<std::string> handsAgain;  // texts while the hands are raised before a later unit
+    std::vector<std::string> handsAgain;  // texts on the first tick of raising the hands again
 };
 
 Course playCourse(int32_t row) {
@@ -253,9 +358,10 @@ TEST(StepRulesCourses, TextsPerUnitAndSittingsOfEveryRow) {
         {10, "1017", {"1008-1012", "1009-1011", "1008-1012", "1009-1011"}, {"middle 1012-1013", "last 1012-1013"}, {}},
         {7, "1015-1017", {"1008-1012", "1009-1011", "1009-1010"}, fourUnitSittings, {}},
         // clang-format on
-        // Witr: the hands are raised again, with the second call, before the third unit.
-        {11, "1017", {"1008-1012", "1009-1011", "1009-1010"}, fourUnitSittings, {"1016-1017"}},
-        {12, "1017", {"1008-1012", "1009-1011", "1009-1010"}, fourUnitSittings, {"1016-1017"}},
+        // Witr: the third unit's reading (refuge, al-Fatiha, a chapter) is recited before the hands
+        // are raised again; they come down for the Qunut, and then the figure bows.
+        {11, "1017", {"1008-1012", "1009-1011", "1019"}, fourUnitSittings, {"1009-1011"}},
+        {12, "1017", {"1008-1012", "1009-1011", "1019"}, fourUnitSittings, {"1009-1011"}},
     };
     for (const Expected& e : rows) {
         const Course c = playCourse(e.row);
@@ -356,7 +462,9 @@ TEST(StepRulesLongRuns, EveryRowStaysInsideThePicturesAndTextsForThousandsOfTick
             advanceAnimationState(s);
             expectValidPictures(s, "row " + std::to_string(row) + " tick " + std::to_string(t));
             ASSERT_GE(s.firstTextId, 1000);
-            ASSERT_LE(s.firstTextId, lastShownTextId);
+            if (s.firstTextId != qunutText || (row != 11 && row != 12)) {
+                ASSERT_LE(s.firstTextId, lastPrayerText);
+            }
             ASSERT_GE(s.textCount, 1);
         }
     }

@@ -164,9 +164,29 @@ TEST_F(AnimationPageTest, ChoosingARowPlaysItsTextsAtTheirTicks) {
     EXPECT_NE(animationState.playTimer, 0);
 }
 
-// The Witr row played through the page to its end: before its last unit the step rules name the
-// second call and the two strings after it, but string 1018 (and its meaning 2018), which no row
-// plays, never reaches the boxes.
+// The Witr's third unit: its reading, Allah u Akbar with the hands raised, then the Qunut in
+// both boxes through the same joining as every other text.
+TEST_F(AnimationPageTest, WitrShowsTheQunutBeforeTheLastBow) {
+    writeTestFrames();
+    openAnimationPage();
+    chooseRow(11);
+    tick(349);
+    EXPECT_EQ(field(IDC_RECITATION_TEXT), joinedTexts(1009, 3, 0));
+    tick(387 - 349);
+    EXPECT_EQ(field(IDC_RECITATION_TEXT), "Allah u Akbar\r\n");
+    PicturePixels handsRaised(currentPage);
+    expectPictureAt(handsRaised, 10, 24);
+    tick(404 - 387);
+    EXPECT_EQ(field(IDC_RECITATION_TEXT), joinedTexts(1019, 1, 0));
+    EXPECT_EQ(field(IDC_MEANING_TEXT), joinedTexts(1019, 1, 1000));
+    EXPECT_EQ(field(IDC_RECITATION_TEXT).compare(0, 14, "Qunut of Witr "), 0);
+    tick(436 - 404);
+    EXPECT_EQ(field(IDC_RECITATION_TEXT), joinedTexts(1001, 1, 0));
+}
+
+// The Witr row played through the page to its end: its last unit shows the Qunut (1019), but
+// string 1018 (and its meaning 2018), which no row plays, never reaches the boxes, and the
+// second call belongs to no moment of this row.
 TEST_F(AnimationPageTest, TheWitrRowNeverShowsTheUnplayedString1018) {
     writeTestFrames();
     openAnimationPage();
@@ -176,17 +196,18 @@ TEST_F(AnimationPageTest, TheWitrRowNeverShowsTheUnplayedString1018) {
     ASSERT_GT(LoadStringA(GetModuleHandleA(nullptr), 2018, unplayedMeaning, sizeof unplayedMeaning), 0);
     chooseRow(witrRow);
     int ticks = 0;
-    bool secondCallShown = false;
+    bool qunutShown = false;
     while (animationState.step != 100 && ticks < 5000) {
         tick(1);
         ++ticks;
         const std::string recitation = field(IDC_RECITATION_TEXT);
         ASSERT_EQ(recitation.find(unplayed), std::string::npos) << "tick " << ticks;
         ASSERT_EQ(field(IDC_MEANING_TEXT).find(unplayedMeaning), std::string::npos) << "tick " << ticks;
-        secondCallShown = secondCallShown || recitation == joinedTexts(1016, 2, 0);
+        ASSERT_NE(recitation, joinedTexts(1016, 2, 0)) << "tick " << ticks;
+        qunutShown = qunutShown || recitation == joinedTexts(1019, 1, 0);
     }
     EXPECT_EQ(animationState.step, 100) << "the row played to its end";
-    EXPECT_TRUE(secondCallShown) << "the last unit opened with the second call and the intention";
+    EXPECT_TRUE(qunutShown) << "the last unit showed the Qunut";
 }
 
 // The list reporting no selection: the row falls back to 0 and nothing starts playing.

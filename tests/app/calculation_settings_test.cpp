@@ -20,7 +20,7 @@ const int timetableHeaderLines = 5;
 std::string engineBytes(const std::string& directory, const TimetableRequest& request) {
     const std::string path = directory + "\\expected.txt";
     EXPECT_TRUE(writeTimetableRequest(path.c_str(), request));
-    const std::string bytes = readFileBytes(path);
+    const std::string bytes = readWholeFile(path);
     DeleteFileA(path.c_str());
     return bytes;
 }
@@ -299,7 +299,7 @@ TEST_F(CalculationSettingsTest, ButtonOpensTheDialogAndCreateUsesKarachiAndHanaf
     const std::string expected = engineBytes(directory, request);
     EXPECT_EQ(selectedTab(), 1);
     EXPECT_EQ(shownTimetable(), expected);
-    EXPECT_EQ(readFileBytes(timetablePath), expected);
+    EXPECT_EQ(readWholeFile(timetablePath), expected);
     // Not the default method's table: the choice made a difference.
     EXPECT_NE(expected, engineBytes(directory, monthRequest(24.86, 67.01, 300, fixedYear + 1, 1)));
 }
@@ -338,7 +338,7 @@ TEST_F(CalculationSettingsTest, WholeHourZonesWriteWhatTheyAlwaysWrote) {
     create(fixedMonth - 1, 0);
     const std::string path = directory + "\\old.txt";
     ASSERT_TRUE(writeTimetable(path.c_str(), 1.0, 15.59, 45.49, fixedYear, fixedMonth, 1, 0));
-    EXPECT_EQ(shownTimetable(), readFileBytes(path));
+    EXPECT_EQ(shownTimetable(), readWholeFile(path));
     DeleteFileA(path.c_str());
 }
 
@@ -462,8 +462,8 @@ TEST_F(CalculationSettingsTest, ChoicesSurviveARestart) {
     CheckDlgButton(currentPage, IDC_DAYLIGHT, BST_UNCHECKED);
     create(0, 0);
     closeMainWindow();
-    EXPECT_EQ(readFileBytes(settingsPath()).size(), 280u) << "praytime.cfg keeps its layout";
-    EXPECT_EQ(readFileBytes(settingsPath()).substr(276), std::string("\x06\0\0\0", 4)) << "whole hours";
+    EXPECT_EQ(readWholeFile(settingsPath()).size(), 280u) << "praytime.cfg keeps its layout";
+    EXPECT_EQ(readWholeFile(settingsPath()).substr(276), std::string("\x06\0\0\0", 4)) << "whole hours";
     const CalculationSettings saved = Calculation;
 
     DestroyWindow(window);
@@ -562,7 +562,7 @@ TEST_F(CalculationSettingsTest, HijriAdjustmentIsChosenStoredAndKept) {
     pressDialogButton(IDOK);
     EXPECT_EQ(Calculation.hijriAdjustmentDays, 2);
     closeMainWindow();
-    EXPECT_NE(readFileBytes(iniPath()).find("HijriAdjustment=2"), std::string::npos);
+    EXPECT_NE(readWholeFile(iniPath()).find("HijriAdjustment=2"), std::string::npos);
 
     DestroyWindow(window);
     pumpMessages();

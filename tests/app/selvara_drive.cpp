@@ -11,6 +11,8 @@
 //                                          chooses; the dialog stays open)
 //   selvara_drive close-settings          (Cancel on the calculation settings dialog)
 //   selvara_drive next-year <times>        (on the calendar page: presses the next-year button)
+//   selvara_drive find-place <text>       (presses "Find...", types the text into the dialog)
+//   selvara_drive close-find
 //   selvara_drive close
 #include "selvara_resource.h"
 #include "window_driver.h"
@@ -112,6 +114,28 @@ static HWND waitSettingsDialog() {
     }
 }
 
+static const char findCaption[] = "Find town";
+
+// Presses "Find..." beside the town name and types `text` into the dialog's edit box (the list
+// follows it).
+static int findPlace(HWND tabs, const char* text) {
+    HWND page = waitForPage(tabs, IDC_FIND_PLACE, timeoutMs);
+    if (page == nullptr) {
+        return 1;
+    }
+    clickRemoteButton(page, IDC_FIND_PLACE);
+    const DWORD start = GetTickCount();
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowA("#32770", findCaption)) == nullptr || !IsWindowVisible(dialog)) {
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) {
+            return 1;
+        }
+        Sleep(20);
+    }
+    SendMessageA(GetDlgItem(dialog, IDC_FIND_TEXT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    return 0;
+}
+
 // Presses "Calculation settings...", then picks the method (as the list does: the selection and
 // CBN_SELCHANGE) and the Asr rule.
 static int openSettings(HWND tabs, const char* method, bool hanafi) {
@@ -144,7 +168,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|open-settings|close-settings|next-year|close\n");
+            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|open-settings|close-settings|find-place|close-find|next-year|close\n");
         return 2;
     }
     HWND window = waitMainWindow();
@@ -182,6 +206,17 @@ int main(int argc, char** argv) {
     }
     if (argc >= 4 && std::strcmp(argv[1], "open-settings") == 0) {
         return openSettings(tabs, argv[2], std::atoi(argv[3]) != 0);
+    }
+    if (argc >= 3 && std::strcmp(argv[1], "find-place") == 0) {
+        return findPlace(tabs, argv[2]);
+    }
+    if (std::strcmp(argv[1], "close-find") == 0) {
+        HWND dialog = FindWindowA("#32770", findCaption);
+        if (dialog == nullptr) {
+            return 1;
+        }
+        clickRemoteButton(dialog, IDCANCEL);
+        return 0;
     }
     if (std::strcmp(argv[1], "close-settings") == 0) {
         HWND dialog = FindWindowA("#32770", settingsCaption);

@@ -76,11 +76,17 @@ TEST(IntroductionText, CoversThePrayersAndTheStepsOfTheAnimation) {
         "Subhana rabbiya al azeem",
         "Samia Allah u liman hamidah",
         "Rabbana wa laka al hamd",
-        "Subhana rubbiyal a'ala",
+        "Subhana rabbiyal-a'la",  // the prostration's words, spelt right (not as in string 1000)
         "Rabbi eghfir lee wa rhamnee",
         "Attahiyat u lil Allah",
         "Allah umma salli",
         "Assalam u a'laikum wa rahmatu Allah",
+        "Qunut",
+        "Allah umma inna nasta'inuka",
+        "Hanafi",
+        "Calculation settings...",
+        "Astaghfirullah",
+        "sajdat as-sahw",
         "Re / Start",
         "Pause",
         "Apply delay time",
@@ -88,6 +94,19 @@ TEST(IntroductionText, CoversThePrayersAndTheStepsOfTheAnimation) {
     for (const char* words : required) {
         EXPECT_NE(text.find(words), std::string::npos) << words;
     }
+}
+
+// The introduction does not copy the misspellings of the program's fixed
+// strings, and writes the Arabic in the one scheme the texts use.
+TEST(IntroductionText, KeepsToOneTransliteration) {
+    const std::string text = readWholeFile(kResourcePath);
+    ASSERT_FALSE(text.empty());
+    const char* forbidden[] = {
+        "rubbiyal", "Rubbana", "selamu", "minkes", "tebarek", "zel-",   "lazeen",     "azaban",
+        "Audu",     "alaihim", "surras", "Ameen",  "hameed",  "qadeer", "illa Allah",
+    };
+    for (const char* spelling : forbidden)
+        EXPECT_EQ(text.find(spelling), std::string::npos) << spelling;
 }
 
 }  // namespace

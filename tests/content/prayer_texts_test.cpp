@@ -1,8 +1,9 @@
-// The recitation strings (1000-1018) and their meanings (2000-2018) of the
+// The recitation strings (1000-1019) and their meanings (2000-2019) of the
 // prayer guide, read from the resource script the main program includes.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,13 @@ namespace {
 
 const std::string kTextsPath = std::string(SELVARA_CONTENT_DIR) + "/prayer_texts.rc";
 constexpr int kFirstRecitation = 1000;
-constexpr int kLastRecitation = 1018;
+constexpr int kLastRecitation = 1019;
 constexpr int kMeaningOffset = 1000;
-constexpr int kLastShownRecitation = 1017;
-constexpr size_t kJoinedLimit = 4095;  // characters a text box receives
-constexpr size_t kLoadBuffer = 4096;   // bytes one string is loaded into
-constexpr size_t kBoxLineChars = 100;  // what one line of the 410-unit-wide boxes holds
+constexpr int kLastShownRecitation = 1017;  // of a range of the prayer's texts
+constexpr int kQunut = 1019;                // the Witr's Qunut, shown alone
+constexpr size_t kJoinedLimit = 4095;       // characters a text box receives
+constexpr size_t kLoadBuffer = 4096;        // bytes one string is loaded into
+constexpr size_t kBoxLineChars = 100;       // what one line of the 410-unit-wide boxes holds
 constexpr int kRecitationBoxLines = 3;
 constexpr int kMeaningBoxLines = 4;
 
@@ -44,13 +46,15 @@ protected:
         }
         return out;
     }
+    // Last id a range from `first` shows: 1017, or the Qunut alone.
+    static int lastShown(int first) { return first == kQunut ? kQunut : kLastShownRecitation; }
     // What a box shows for a text range: the strings from `first` on, `count`
-    // of them but never past 1017, each followed by CR LF, skipping empty
+    // of them but never past lastShown, each followed by CR LF, skipping empty
     // ones and stopping before the limit would be passed.
     static std::string joined(int first, int count, int offset, bool* cut) {
         std::string out;
         *cut = false;
-        for (int id = first; id < first + count && id <= kLastShownRecitation; ++id) {
+        for (int id = first; id < first + count && id <= lastShown(first); ++id) {
             const std::string s = text(id + offset);
             if (s.empty())
                 continue;
@@ -111,7 +115,6 @@ TEST_F(PrayerTexts, QuotedWordsStandAsGiven) {
         {1007, "Allah u Akbar"},
         {1009, "Audu bi Allah i mina ashaitan i errajeem"},
         {2000, "Glory to Allah, the Exalted."},
-        {2003, "O my Lord, forgive me and have Mercy on me."},
         {2007, "Allah is the greatest"},
         {2009, "I seek Allah's shelter from Satan, the condemned"},
     };
@@ -128,6 +131,8 @@ TEST_F(PrayerTexts, QuotedWordsStandAsGiven) {
         {1014, "Rubbana aatina"},
         {1017, "When praying all text must be recited on Arabian language."},
         {2005, "Now you can ask Allah"},
+        // The meaning goes on to say when these words are really said.
+        {2003, "O my Lord, forgive me and have Mercy on me."},
     };
     for (const Exact& e : starts)
         EXPECT_EQ(text(e.id).rfind(e.text, 0), 0u) << e.id;
@@ -166,7 +171,7 @@ TEST_F(PrayerTexts, EveryShownRangeFitsTheBox) {
     };
     const Range ranges[] = {
         {1015, 3}, {1016, 3}, {1017, 1}, {1007, 1}, {1008, 5}, {1001, 1}, {1002, 1}, {1003, 1},
-        {1000, 1}, {1012, 1}, {1012, 2}, {1009, 2}, {1009, 3}, {1004, 1}, {1005, 2},
+        {1000, 1}, {1012, 1}, {1012, 2}, {1009, 2}, {1009, 3}, {1004, 1}, {1005, 2}, {1019, 1},
     };
     for (const Range& r : ranges) {
         for (const int offset : {0, kMeaningOffset}) {
@@ -175,7 +180,7 @@ TEST_F(PrayerTexts, EveryShownRangeFitsTheBox) {
             EXPECT_FALSE(cut) << r.first << "+" << r.count << " offset " << offset;
             EXPECT_LE(shown.size(), kJoinedLimit);
             int expectedStrings = 0;
-            for (int id = r.first; id < r.first + r.count && id <= kLastShownRecitation; ++id)
+            for (int id = r.first; id < r.first + r.count && id <= lastShown(r.first); ++id)
                 ++expectedStrings;
             size_t expectedSize = 0;
             for (int id = r.first; id < r.first + expectedStrings; ++id)
@@ -187,6 +192,67 @@ TEST_F(PrayerTexts, EveryShownRangeFitsTheBox) {
     bool cut = false;
     EXPECT_LT(joined(1008, 5, 0, &cut).size(), kJoinedLimit * 3 / 4);
     EXPECT_LT(joined(1008, 5, kMeaningOffset, &cut).size(), kJoinedLimit * 3 / 4);
+}
+
+// The Witr's third unit: the Qunut has its own recitation and meaning, and the
+// meanings of the words shown at an unusual moment say when they are said.
+TEST_F(PrayerTexts, QunutAndTheTimingNotesArePresent) {
+    ASSERT_TRUE(table->opened);
+    EXPECT_NE(text(kQunut).find("Allah umma inna nasta'inuka"), std::string::npos);
+    EXPECT_NE(text(kQunut + kMeaningOffset).find("O Allah, we ask You for help"), std::string::npos);
+    EXPECT_NE(text(2001).find("rising from"), std::string::npos);
+    EXPECT_NE(text(2003).find("between the two prostrations"), std::string::npos);
+    const std::string afterGreetings = text(2005);
+    const size_t forgiveness = afterGreetings.find("Astaghfirullah");
+    const size_t peace = afterGreetings.find("You are Peace");
+    const size_t glorification = afterGreetings.find("glorification");
+    EXPECT_LT(forgiveness, peace);
+    EXPECT_LT(peace, glorification);
+    EXPECT_NE(glorification, std::string::npos);
+    EXPECT_NE(afterGreetings.find("not a rule"), std::string::npos);
+}
+
+// One transliteration scheme: "dh" for the dhal, the definite article kept,
+// no second spelling of the same word. The program's own first words of a
+// string (the quoted beginnings) are exempt; everything after them is checked.
+TEST_F(PrayerTexts, TextsAfterTheGivenBeginningsUseOneTransliteration) {
+    ASSERT_TRUE(table->opened);
+    const struct {
+        int id;
+        const char* beginning;
+    } given[] = {
+        {1000, "Subhana rubbiyal a'ala\r\nSubhana rubbiyal a'ala\r\nSubhana rubbiyal a'ala"},
+        {1001, "Samia Allah u liman hamidah\r\nRabbana wa laka al hamd"},
+        {1002, "Subhana rabbiya al azeem\r\nSubhana rabbiya al azeem\r\nSubhana rabbiya al azeem"},
+        {1003, "Rabbi eghfir lee wa rhamnee."},
+        {1004, "Assalam u a'laikum wa rahmatu Allah."},
+        {1005, "Allah-umme antes-salamu"},
+        {1006, "Tekbir - at the end of prayer"},
+        {1008, "Subhanaka Allah humma"},
+        {1009, "Audu bi Allah i mina ashaitan i errajeem"},
+        {1010, "Bismillah i rrahman i erraheem"},
+        {1011, "Choose one of the following Holy Qur'an surras."},
+        {1012, "Attahiyat u lil Allah"},
+        {1013, "Allah umma salli"},
+        {1014, "Rubbana aatina"},
+        {1017, "When praying all text must be recited on Arabian language."},
+        {2006, "Tekbir - at the end of prayer"},
+        {2017, "When praying all text must be recited on Arabian language."},
+    };
+    const char* forbidden[] = {
+        "rubbiyal", "Rubbana",  "selamu", "minkes", "tebarek", "zel-jelal", "lazeen",    "Allazee",
+        "azaban",   "a'udu ",   " iza ",  "surras", "Audu",    "alaihim",   "ghairil",   "naffasat",
+        "eghfir",   "errajeem", "azeem",  "Ameen",  "hameed",  "qadeer",    "Attahiyat",
+    };
+    for (const auto& entry : table->strings) {
+        std::string rest = entry.second;
+        for (const auto& g : given) {
+            if (g.id == entry.first && rest.rfind(g.beginning, 0) == 0)
+                rest = rest.substr(std::strlen(g.beginning));
+        }
+        for (const char* spelling : forbidden)
+            EXPECT_EQ(rest.find(spelling), std::string::npos) << entry.first << " has " << spelling;
+    }
 }
 
 TEST(StringTableReader, DecodesEscapesAndFlagsBrokenLines) {

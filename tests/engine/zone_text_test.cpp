@@ -50,6 +50,9 @@ TEST(ZoneText, FormatsWholeHoursPlainAndOthersAsHoursAndMinutes) {
         EXPECT_TRUE(parseZoneText(text, back));
         EXPECT_EQ(back, row.minutes);
     }
+    char wide[zoneTextBufferSize];
+    formatZoneText(wide, sizeof wide, -2147483647 - 1);  // no valid zone, but a defined text
+    EXPECT_STREQ(wide, "-35791394:08");
     char small[3] = {'x', 'x', 'x'};
     formatZoneText(small, sizeof small, -210);
     EXPECT_STREQ(small, "-3");

@@ -16,6 +16,13 @@ constexpr double kHandLength = 6.5;
 constexpr double kThighLength = 26.5;
 constexpr double kShinLength = 25.5;
 constexpr double kFootLength = 10.5;
+constexpr double kWaistAlongTorso = 10.0;
+constexpr double kChestAlongTorso = 20.0;
+constexpr double kCoveringThickness = 0.5;  // a scarf or hood makes the head a little rounder
+constexpr double kRaisedFingerDeg = -40.0;
+constexpr double kRaisedFingerLength = 5.0;
+const Vec2 kFarHipOffset{-1.2, 0.0};
+const Vec2 kFarShoulderOffset{1.0, -0.6};
 
 // Depth groups, farthest first.
 enum Group {
@@ -113,8 +120,8 @@ LegJoints legJoints(Vec2 hip, const LimbPose& leg) {
 
 void addLeg(Vec2 hip, const LegJoints& j, const LimbPose& leg, Dress dress, int group, double light,
             std::vector<Primitive>& out) {
-    const int cloth = dress == DRESS_MAN ? MAT_ROBE : MAT_GARMENT;
-    const double hemRadius = dress == DRESS_MAN ? 7.0 : 7.6;
+    const int cloth = dress == DRESS_WOMAN ? MAT_GARMENT : MAT_ROBE;
+    const double hemRadius = dress == DRESS_WOMAN ? 7.6 : 7.0;
     // Bare foot, partly under the hem: heel behind the ankle, toes in front.
     const Vec2 heel = along(j.ankle, leg.endDeg, -2.2);
     out.push_back(capsule(heel, j.toe, 2.9, 1.9, MAT_SKIN, group, -3.0, light));
@@ -137,7 +144,7 @@ void addLeg(Vec2 hip, const LegJoints& j, const LimbPose& leg, Dress dress, int 
 
 void addArm(Vec2 shoulder, const LimbPose& arm, Dress dress, int group, double light,
             std::vector<Primitive>& out, Vec2* wristOut) {
-    const int cloth = dress == DRESS_MAN ? MAT_ROBE : MAT_GARMENT;
+    const int cloth = dress == DRESS_WOMAN ? MAT_GARMENT : MAT_ROBE;
     const Vec2 elbow = along(shoulder, arm.upperDeg, kUpperArmLength * arm.upperLength);
     const Vec2 wrist = along(elbow, arm.middleDeg, kForearmLength * arm.middleLength);
     const Vec2 tip = along(wrist, arm.endDeg, kHandLength * arm.endLength);
@@ -174,6 +181,79 @@ double lowestPoint(const std::vector<Primitive>& list, size_t first) {
     return lowest;
 }
 
+// The trunk's joints in the figure's own frame (hip at the origin).
+struct Skeleton {
+    Vec2 hip, farHip, neck, waist, chest, shoulder, headCentre;
+};
+
+Skeleton skeletonOf(const Pose& pose) {
+    Skeleton k;
+    k.hip = {0, 0};
+    k.farHip = add(k.hip, kFarHipOffset);
+    k.neck = along(k.hip, pose.torsoDeg, kTorsoLength);
+    k.waist = along(k.hip, pose.torsoDeg, kWaistAlongTorso);
+    k.chest = along(k.hip, pose.torsoDeg, kChestAlongTorso);
+    k.shoulder = along(k.hip, pose.torsoDeg, kShoulderAlongTorso);
+    k.headCentre = along(k.neck, pose.headDeg, kHeadCentreFromNeck);
+    return k;
+}
+
+int clothOf(Dress dress) {
+    return dress == DRESS_WOMAN ? MAT_GARMENT : MAT_ROBE;
+}
+
+// Hip to shoulders in the garment.
+void addTrunk(const Skeleton& k, const Pose& pose, int cloth, std::vector<Primitive>& out) {
+    out.push_back(capsule(k.hip, k.waist, 8.6, 7.9, cloth, GROUP_BODY, 1.0));
+    out.push_back(capsule(k.waist, k.chest, 7.9, 8.6, cloth, GROUP_BODY, 1.0));
+    out.push_back(capsule(k.chest, along(k.neck, pose.torsoDeg, -2.0), 8.6, 5.6, cloth, GROUP_BODY, 1.0));
+}
+
+// The index finger of the near hand, pointing forward and a little up from the hand's tip.
+void addRaisedIndexFinger(Vec2 wrist, const LimbPose& arm, int group, std::vector<Primitive>& out) {
+    const Vec2 tip = along(wrist, arm.endDeg, kHandLength * arm.endLength * 0.7);
+    out.push_back(
+        capsule(tip, along(tip, kRaisedFingerDeg, kRaisedFingerLength), 1.0, 0.8, MAT_SKIN, group, 2.0));
+}
+
+// The nose stands out of the outline in profile and moves inwards as the face turns.
+void addNose(Vec2 headCentre, Vec2 up, double turnRad, std::vector<Primitive>& out) {
+    const Vec2 faceSide{-up.y, up.x};
+    const double reach = kHeadRadius * std::cos(turnRad);
+    const double noseLength = 0.7 * std::cos(turnRad) + 0.2;
+    const Vec2 root =
+        add(headCentre, {faceSide.x * reach * 0.80 - up.x * 0.9, faceSide.y * reach * 0.80 - up.y * 0.9});
+    const Vec2 tip = add(headCentre, {faceSide.x * (reach + noseLength) - up.x * 1.5,
+                                      faceSide.y * (reach + noseLength) - up.y * 1.5});
+    const double noseRadius = 0.75 + 0.35 * std::cos(turnRad);
+    out.push_back(capsule(root, tip, noseRadius, noseRadius * 0.75, MAT_SKIN, GROUP_HEAD, 20.0));
+}
+
+// Neck, head (cap, hair and beard; or a covering with the face open) and nose; the woman's scarf
+// falls over her shoulders.
+void addHead(const Skeleton& k, const Pose& pose, Dress dress, std::vector<Primitive>& out) {
+    const double turnRad = pose.headTurnDeg * M_PI / 180.0;
+    const Vec2 up = direction(pose.headDeg + pose.headTiltDeg);
+    out.push_back(
+        capsule(along(k.neck, pose.torsoDeg, -1.5), k.headCentre, 3.0, 3.0, MAT_SKIN, GROUP_HEAD, -4.0));
+    Primitive head;
+    head.kind = PRIM_HEAD;
+    head.a = k.headCentre;
+    head.radiusA = dress == DRESS_MAN ? kHeadRadius : kHeadRadius + kCoveringThickness;
+    head.up = up;
+    head.turnRad = turnRad;
+    head.covered = dress != DRESS_MAN;
+    head.coverMaterial = dress == DRESS_WOMAN ? MAT_SCARF : MAT_ROBE;
+    head.group = GROUP_HEAD;
+    out.push_back(head);
+    if (std::sin(turnRad) > -0.3)
+        addNose(k.headCentre, up, turnRad, out);
+    if (dress == DRESS_WOMAN) {
+        out.push_back(
+            capsule(along(k.headCentre, pose.headDeg, -1.5), k.chest, 6.0, 9.2, MAT_SCARF, GROUP_HEAD, -6.0));
+    }
+}
+
 }  // namespace
 
 Pose interpolatePose(const Pose& from, const Pose& to, double t) {
@@ -186,76 +266,50 @@ Pose interpolatePose(const Pose& from, const Pose& to, double t) {
     p.farArm = interpolateLimb(from.farArm, to.farArm, t);
     p.nearLeg = interpolateLimb(from.nearLeg, to.nearLeg, t);
     p.farLeg = interpolateLimb(from.farLeg, to.farLeg, t);
+    p.indexFingerRaised = lerp(from.indexFingerRaised, to.indexFingerRaised, t);
     return p;
+}
+
+Vec2 shoulderOf(const Pose& pose) {
+    return skeletonOf(pose).shoulder;
+}
+
+LimbPose armThrough(Vec2 shoulder, Vec2 elbow, Vec2 wrist, double endDeg) {
+    const double upperX = elbow.x - shoulder.x, upperY = elbow.y - shoulder.y;
+    const double foreX = wrist.x - elbow.x, foreY = wrist.y - elbow.y;
+    return {std::atan2(upperY, upperX) * 180.0 / M_PI,    std::atan2(foreY, foreX) * 180.0 / M_PI,   endDeg,
+            std::hypot(upperX, upperY) / kUpperArmLength, std::hypot(foreX, foreY) / kForearmLength, 1.0};
 }
 
 FigureJoints buildFigure(const Pose& pose, Dress dress, std::vector<Primitive>& out) {
     const size_t first = out.size();
-    const int cloth = dress == DRESS_MAN ? MAT_ROBE : MAT_GARMENT;
-    const Vec2 hip{0, 0};
-    const Vec2 neck = along(hip, pose.torsoDeg, kTorsoLength);
-    const Vec2 waist = along(hip, pose.torsoDeg, 10.0);
-    const Vec2 chest = along(hip, pose.torsoDeg, 20.0);
-    const Vec2 shoulder = along(hip, pose.torsoDeg, kShoulderAlongTorso);
-    const Vec2 headCentre = along(neck, pose.headDeg, kHeadCentreFromNeck);
+    const Skeleton body = skeletonOf(pose);
+    const int cloth = clothOf(dress);
 
     // Legs: the far one a little behind and in shadow.
-    const Vec2 farHip = add(hip, {-1.2, 0.0});
-    const LegJoints farLeg = legJoints(farHip, pose.farLeg);
-    const LegJoints nearLeg = legJoints(hip, pose.nearLeg);
-    addLeg(farHip, farLeg, pose.farLeg, dress, GROUP_FAR_LEG, kFarSideLight, out);
-    addLeg(hip, nearLeg, pose.nearLeg, dress, GROUP_BODY, 1.0, out);
-
-    // Trunk in the garment.
-    out.push_back(capsule(hip, waist, 8.6, 7.9, cloth, GROUP_BODY, 1.0));
-    out.push_back(capsule(waist, chest, 7.9, 8.6, cloth, GROUP_BODY, 1.0));
-    out.push_back(capsule(chest, along(neck, pose.torsoDeg, -2.0), 8.6, 5.6, cloth, GROUP_BODY, 1.0));
+    const LegJoints farLeg = legJoints(body.farHip, pose.farLeg);
+    const LegJoints nearLeg = legJoints(body.hip, pose.nearLeg);
+    addLeg(body.farHip, farLeg, pose.farLeg, dress, GROUP_FAR_LEG, kFarSideLight, out);
+    addLeg(body.hip, nearLeg, pose.nearLeg, dress, GROUP_BODY, 1.0, out);
+    addTrunk(body, pose, cloth, out);
 
     // Arms: the far arm behind the trunk, slightly forward so it reads as the other arm.
     Vec2 wrist{0, 0};
-    addArm(add(shoulder, {1.0, -0.6}), pose.farArm, dress, GROUP_FAR_ARM, kFarSideLight, out, nullptr);
-    addArm(shoulder, pose.nearArm, dress, GROUP_NEAR_ARM, 1.0, out, &wrist);
-
-    // Neck and head.
-    const double turnRad = pose.headTurnDeg * M_PI / 180.0;
-    const Vec2 up = direction(pose.headDeg + pose.headTiltDeg);
-    out.push_back(
-        capsule(along(neck, pose.torsoDeg, -1.5), headCentre, 3.0, 3.0, MAT_SKIN, GROUP_HEAD, -4.0));
-    Primitive head;
-    head.kind = PRIM_HEAD;
-    head.a = headCentre;
-    head.radiusA = dress == DRESS_WOMAN ? kHeadRadius + 0.5 : kHeadRadius;
-    head.up = up;
-    head.turnRad = turnRad;
-    head.covered = dress == DRESS_WOMAN;
-    head.group = GROUP_HEAD;
-    out.push_back(head);
-    const Vec2 faceSide{-up.y, up.x};
-    if (std::sin(turnRad) > -0.3) {
-        // The nose stands out of the outline in profile and moves inwards as the face turns.
-        const double reach = kHeadRadius * std::cos(turnRad);
-        const double noseLength = 0.7 * std::cos(turnRad) + 0.2;
-        const Vec2 root =
-            add(headCentre, {faceSide.x * reach * 0.80 - up.x * 0.9, faceSide.y * reach * 0.80 - up.y * 0.9});
-        const Vec2 tip = add(headCentre, {faceSide.x * (reach + noseLength) - up.x * 1.5,
-                                          faceSide.y * (reach + noseLength) - up.y * 1.5});
-        const double noseRadius = 0.75 + 0.35 * std::cos(turnRad);
-        out.push_back(capsule(root, tip, noseRadius, noseRadius * 0.75, MAT_SKIN, GROUP_HEAD, 20.0));
-    }
-    if (dress == DRESS_WOMAN) {
-        // The scarf falls from the head over the shoulders and the upper chest.
-        out.push_back(
-            capsule(along(headCentre, pose.headDeg, -1.5), chest, 6.0, 9.2, MAT_SCARF, GROUP_HEAD, -6.0));
-    }
+    addArm(add(body.shoulder, kFarShoulderOffset), pose.farArm, dress, GROUP_FAR_ARM, kFarSideLight, out,
+           nullptr);
+    addArm(body.shoulder, pose.nearArm, dress, GROUP_NEAR_ARM, 1.0, out, &wrist);
+    if (pose.indexFingerRaised > 0.5)
+        addRaisedIndexFinger(wrist, pose.nearArm, GROUP_NEAR_ARM, out);
+    addHead(body, pose, dress, out);
 
     // Place the figure on the floor with its near toes at x = 0.
     const double lowest = lowestPoint(out, first);
     const Vec2 shift{-nearLeg.toe.x, -lowest};
     shiftAll(out, first, shift);
     FigureJoints joints;
-    joints.hip = add(hip, shift);
-    joints.neck = add(neck, shift);
-    joints.headCentre = add(headCentre, shift);
+    joints.hip = add(body.hip, shift);
+    joints.neck = add(body.neck, shift);
+    joints.headCentre = add(body.headCentre, shift);
     joints.nearWrist = add(wrist, shift);
     joints.nearKnee = add(nearLeg.knee, shift);
     joints.nearToe = add(nearLeg.toe, shift);

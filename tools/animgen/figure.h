@@ -28,11 +28,17 @@ struct Pose {
     LimbPose farArm;
     LimbPose nearLeg;
     LimbPose farLeg;
+    // 1: the index finger of the near hand points forward and up (the testimony in a sitting).
+    double indexFingerRaised;
 };
 
+// The man's robe, cap and beard; the woman's garment and scarf; and, for the close-ups that
+// both the MAN and the WOMAN slot show, a white prayer garment that covers the head and leaves
+// the face open, fit for either.
 enum Dress {
     DRESS_MAN,
-    DRESS_WOMAN
+    DRESS_WOMAN,
+    DRESS_NEUTRAL
 };
 
 // Positions of a few joints after the figure has been placed on the floor.
@@ -46,6 +52,15 @@ struct FigureJoints {
 };
 
 Pose interpolatePose(const Pose& from, const Pose& to, double t);
+
+// The near shoulder of a pose in the figure's own frame (hip at the origin, before the figure is
+// placed on the floor).
+Vec2 shoulderOf(const Pose& pose);
+
+// An arm that runs from the shoulder through `elbow` to `wrist` (points in the figure's own
+// frame), its hand pointing at endDeg: the directions, and length factors that foreshorten the
+// upper arm and the forearm to reach those points.
+LimbPose armThrough(Vec2 shoulder, Vec2 elbow, Vec2 wrist, double endDeg);
 
 // Appends the figure's primitives. The figure is placed so that its lowest
 // point rests on the floor (y = 0) and the toes of its near foot are at x = 0.

@@ -82,11 +82,18 @@ Pose kneelingForward() {
     return withLegs(p, limb(36, 190, 82));
 }
 
+// Forehead and nose on the mat (the face turned down), the palms flat beside the head
+// with the fingertips at the ears, the forearms raised off the floor towards the elbows. Points
+// in the figure's own frame, where the mat lies at y = 33.
 Pose prostrating() {
-    Pose p = standing(limb(100, 24, 0, 0.60, 0.94, 1.0));
+    Pose p = standing(kHandsOnThighs);
     p.torsoDeg = 35;
     p.headDeg = 62;
-    p.headTiltDeg = -35;
+    p.headTiltDeg = -56;
+    p.headTurnDeg = 40;  // a little towards the viewer, so that the face on the mat is seen
+    const Vec2 elbow{15.0, 23.6};
+    const Vec2 wrist{18.6, 30.8};
+    p = withArms(p, armThrough(shoulderOf(p), elbow, wrist, 2.0));
     return withLegs(p, limb(86, 194, 84));
 }
 
@@ -96,6 +103,10 @@ Pose sitting(Dress dress) {
     p.headDeg = -80;
     if (dress == DRESS_MAN) {
         p.nearLeg = kSittingNearLeg;
+        p.farLeg = kSittingFarLeg;
+    } else if (dress == DRESS_NEUTRAL) {
+        // Sitting back on both feet laid flat: a way of sitting open to men and women alike.
+        p.nearLeg = kSittingFarLeg;
         p.farLeg = kSittingFarLeg;
     } else {
         // Sitting on the floor with both feet out to the right side.
@@ -112,8 +123,15 @@ Pose sittingTurned(double turnDeg) {
     return p;
 }
 
-Pose supplicating() {
-    Pose p = sitting(DRESS_MAN);
+// The sitting of the testimony, face forward: hands on the thighs, the index finger raised.
+Pose sittingWithTestimony(Dress dress) {
+    Pose p = sitting(dress);
+    p.indexFingerRaised = 1.0;
+    return p;
+}
+
+Pose supplicating(Dress dress) {
+    Pose p = sitting(dress);
     p.headDeg = -76;
     return withArms(p, limb(82, -28, -22, 0.9, 0.85, 1.0));
 }
@@ -124,66 +142,117 @@ struct PictureRecipe {
     bool closeUp;
 };
 
+// Picture indices: the figure's sequences and the detail pictures.
+constexpr int kStandingPicture = 0;
+constexpr int kLastGoingDownPicture = 4;  // 1-4: standing down to kneeling
+constexpr int kFirstBowPicture = 5;       // 5-9: standing into the bow
+constexpr int kDeepestBowPicture = 9;
+constexpr int kSittingPicture = 10;
+constexpr int kFirstProstratingPicture = 11;  // 11-17: kneeling forward into the prostration
+constexpr int kProstrationPicture = 17;
+constexpr int kHandsLowestPicture = 18;  // 18-24: raising the hands
+constexpr int kHandsHighestPicture = 24;
+constexpr int kManHandsRaisedDetail = 25;
+constexpr int kManHandsFoldedDetail = 26;
+constexpr int kManSittingDetail = 27;
+constexpr int kProstrationDetail = 28;  // 28-30: shown in both the MAN and the WOMAN slot
+constexpr int kSittingDetail = 29;
+constexpr int kSupplicationDetail = 30;
+constexpr int kWomanHandsRaisedDetail = 31;
+constexpr int kWomanHandsFoldedDetail = 32;
+constexpr int kWomanSittingDetail = 33;
+constexpr int kSecondTurnStartPicture = 34;  // 34-35: the head turns for the second greeting
+constexpr int kSecondTurnHeldPicture = 35;
+constexpr int kFirstTurnStartPicture = 36;  // 36-37: the head turns for the first greeting
+constexpr int kFirstTurnHeldPicture = 37;
+constexpr int kFirstSupplicationPicture = 38;  // 38-43: raising the hands for the supplication
+constexpr int kSupplicationSteps = 5;
+constexpr double kTurnStartShare = 0.4;  // how far the head has turned in a turn's first picture
+constexpr double kFirstGreetingTurnDeg = 58;
+constexpr double kSecondGreetingTurnDeg = -70;
+
 // Whole figure: floor at row 112, near toes at column 40.
 constexpr double kFigureToeColumn = 40.0;
 constexpr double kFloorRow = 112.0;
 constexpr double kMatFrom = -36.0;
 constexpr double kMatTo = 76.0;
 
-PictureRecipe recipe(int index) {
+// Detail pictures of the standing share one magnification and those on the floor another, so
+// the body keeps its size from one detail picture to the next within a position.
+constexpr double kStandingDetailZoom = 2.0;
+constexpr double kFloorDetailZoom = 1.7;
+
+PictureRecipe figurePicture(int index) {
     const Pose stand = standing(kManFoldedArms);
-    const Pose raised = standing(kManRaisedArms);
     const Pose sit = sitting(DRESS_MAN);
-    const Pose turnedRight = sittingTurned(58);
-    const Pose turnedLeft = sittingTurned(-70);
-    if (index <= 4)
-        return {index == 0 ? stand : goingDown(index), DRESS_MAN, false};
-    if (index <= 9)
-        return {interpolatePose(stand, bowing(), (index - 5) / 4.0), DRESS_MAN, false};
-    if (index == 10)
-        return {sit, DRESS_MAN, false};
-    if (index <= 17) {
-        return {interpolatePose(kneelingForward(), prostrating(), (index - 11) / 6.0), DRESS_MAN, false};
+    if (index <= kLastGoingDownPicture)
+        return {index == kStandingPicture ? stand : goingDown(index), DRESS_MAN, false};
+    if (index <= kDeepestBowPicture) {
+        const double share = double(index - kFirstBowPicture) / (kDeepestBowPicture - kFirstBowPicture);
+        return {interpolatePose(stand, bowing(), share), DRESS_MAN, false};
     }
-    if (index <= 24)
-        return {interpolatePose(stand, raised, (index - 18) / 6.0), DRESS_MAN, false};
+    if (index == kSittingPicture)
+        return {sit, DRESS_MAN, false};
+    if (index <= kProstrationPicture) {
+        const double share =
+            double(index - kFirstProstratingPicture) / (kProstrationPicture - kFirstProstratingPicture);
+        return {interpolatePose(kneelingForward(), prostrating(), share), DRESS_MAN, false};
+    }
+    if (index <= kHandsHighestPicture) {
+        const double share =
+            double(index - kHandsLowestPicture) / (kHandsHighestPicture - kHandsLowestPicture);
+        return {interpolatePose(stand, standing(kManRaisedArms), share), DRESS_MAN, false};
+    }
+    const Pose turnedFirst = sittingTurned(kFirstGreetingTurnDeg);
+    const Pose turnedSecond = sittingTurned(kSecondGreetingTurnDeg);
     switch (index) {
-        case 25: return {raised, DRESS_MAN, true};
-        case 26: return {stand, DRESS_MAN, true};
-        case 27: return {sit, DRESS_MAN, true};
-        case 28: return {prostrating(), DRESS_MAN, true};
-        case 29: return {turnedRight, DRESS_MAN, true};
-        case 30: return {supplicating(), DRESS_MAN, true};
-        case 31: return {standing(kWomanRaisedArms), DRESS_WOMAN, true};
-        case 32: return {standing(kWomanFoldedArms), DRESS_WOMAN, true};
-        case 33: return {sitting(DRESS_WOMAN), DRESS_WOMAN, true};
-        case 34: return {interpolatePose(sit, turnedLeft, 0.4), DRESS_MAN, false};
-        case 35: return {turnedLeft, DRESS_MAN, false};
-        case 36: return {interpolatePose(sit, turnedRight, 0.4), DRESS_MAN, false};
-        case 37: return {turnedRight, DRESS_MAN, false};
+        case kSecondTurnStartPicture:
+            return {interpolatePose(sit, turnedSecond, kTurnStartShare), DRESS_MAN, false};
+        case kSecondTurnHeldPicture: return {turnedSecond, DRESS_MAN, false};
+        case kFirstTurnStartPicture:
+            return {interpolatePose(sit, turnedFirst, kTurnStartShare), DRESS_MAN, false};
+        case kFirstTurnHeldPicture: return {turnedFirst, DRESS_MAN, false};
         default: break;
     }
-    return {interpolatePose(sit, supplicating(), (index - 38) / 5.0), DRESS_MAN, false};
+    const double share = double(index - kFirstSupplicationPicture) / kSupplicationSteps;
+    return {interpolatePose(sit, supplicating(DRESS_MAN), share), DRESS_MAN, false};
 }
 
-// Close-ups frame the part of the body where a man's and a woman's prayer differ.
+// Detail pictures 25-33; null dress for an index that is not one.
+PictureRecipe detailPicture(int index) {
+    switch (index) {
+        case kManHandsRaisedDetail: return {standing(kManRaisedArms), DRESS_MAN, true};
+        case kManHandsFoldedDetail: return {standing(kManFoldedArms), DRESS_MAN, true};
+        case kManSittingDetail: return {sitting(DRESS_MAN), DRESS_MAN, true};
+        case kProstrationDetail: return {prostrating(), DRESS_NEUTRAL, true};
+        case kSittingDetail: return {sittingWithTestimony(DRESS_NEUTRAL), DRESS_NEUTRAL, true};
+        case kSupplicationDetail: return {supplicating(DRESS_NEUTRAL), DRESS_NEUTRAL, true};
+        case kWomanHandsRaisedDetail: return {standing(kWomanRaisedArms), DRESS_WOMAN, true};
+        case kWomanHandsFoldedDetail: return {standing(kWomanFoldedArms), DRESS_WOMAN, true};
+        default: return {sitting(DRESS_WOMAN), DRESS_WOMAN, true};
+    }
+}
+
+PictureRecipe recipe(int index) {
+    if (index >= kManHandsRaisedDetail && index <= kWomanSittingDetail)
+        return detailPicture(index);
+    return figurePicture(index);
+}
+
+// Close-ups frame the part of the body where a man's and a woman's prayer differ, or, for the
+// shared pictures, the whole position.
 Camera closeUpCamera(int index, const FigureJoints& j) {
     switch (index) {
-        case 25:
-        case 31:  // hands raised: head and shoulders
-            return {j.neck.x + 2.0, j.neck.y + 2.0, 2.0};
-        case 26:
-        case 32:  // hands folded: chest and belly
-            return {j.hip.x + 3.0, j.hip.y - 18.0, 2.0};
-        case 27:
-        case 33:  // sitting: the whole seated figure
-            return {j.hip.x + 6.0, j.hip.y - 20.0, 1.55};
-        case 28:  // prostration: forehead, nose and palms on the floor
-            return {j.headCentre.x - 4.0, -14.0, 2.0};
-        case 29:  // greeting: the face turned over the right shoulder
-            return {j.headCentre.x - 2.0, j.headCentre.y + 10.0, 2.2};
-        default:  // supplication: the open palms
-            return {j.hip.x + 8.0, j.hip.y - 24.0, 2.0};
+        case kManHandsRaisedDetail:
+        case kWomanHandsRaisedDetail:  // hands raised: head and shoulders
+            return {j.neck.x + 2.0, j.neck.y + 2.0, kStandingDetailZoom};
+        case kManHandsFoldedDetail:
+        case kWomanHandsFoldedDetail:  // hands folded: chest and belly
+            return {j.hip.x + 3.0, j.hip.y - 18.0, kStandingDetailZoom};
+        case kProstrationDetail:  // forehead, nose and palms on the mat
+            return {j.headCentre.x - 14.0, j.headCentre.y - 14.0, kFloorDetailZoom};
+        default:  // the sittings, the testimony and the supplication: the whole seated figure
+            return {j.hip.x + 8.0, j.hip.y - 22.0, kFloorDetailZoom};
     }
 }
 

@@ -98,7 +98,7 @@ bool headHit(const Primitive& p, double x, double y, Hit& hit) {
     if (p.covered) {
         const bool face = facing > 0.22 && upward < 0.52 && upward > -0.80;
         if (!face)
-            material = MAT_SCARF;
+            material = p.coverMaterial;
     } else {
         if (upward > 0.42) {
             material = MAT_ROBE;  // prayer cap
@@ -174,70 +174,59 @@ struct PixelResult {
     int level = 0;
 };
 
-}  // namespace
+// The nearest primitive under one sample point, world coordinates x, y.
+Hit nearestHit(const std::vector<Primitive>& primitives, const std::vector<Bounds>& bounds, double x,
+               double y) {
+    Hit best;
+    for (size_t i = 0; i < primitives.size(); ++i) {
+        const Bounds& b = bounds[i];
+        if (x < b.minX || x > b.maxX || y < b.minY || y > b.maxY)
+            continue;
+        const Primitive& p = primitives[i];
+        if (best.found && p.group < best.group)
+            continue;
+        Hit hit;
+        if (!primitiveHit(p, x, y, hit))
+            continue;
+        if (!best.found || hit.group > best.group || (hit.group == best.group && hit.z > best.z))
+            best = hit;
+    }
+    return best;
+}
 
-void renderPicture(const std::vector<Primitive>& primitives, const Camera& camera, uint8_t* pixelsTopDown) {
-    std::vector<Bounds> bounds;
-    bounds.reserve(primitives.size());
-    for (const Primitive& p : primitives)
-        bounds.push_back(primitiveBounds(p));
-
-    std::vector<PixelResult> result(kPictureSide * kPictureSide);
-    for (int row = 0; row < kPictureSide; ++row) {
-        for (int column = 0; column < kPictureSide; ++column) {
-            Hit samples[kSamplesPerPixel];
-            int covered = 0;
-            for (int s = 0; s < kSamplesPerPixel; ++s) {
-                const double sx = column + (s % kSamplesPerAxis + 0.5) / kSamplesPerAxis;
-                const double sy = row + (s / kSamplesPerAxis + 0.5) / kSamplesPerAxis;
-                const double x = (sx - kPictureSide / 2.0) / camera.zoom + camera.centreX;
-                const double y = (sy - kPictureSide / 2.0) / camera.zoom + camera.centreY;
-                Hit best;
-                for (size_t i = 0; i < primitives.size(); ++i) {
-                    const Bounds& b = bounds[i];
-                    if (x < b.minX || x > b.maxX || y < b.minY || y > b.maxY)
-                        continue;
-                    const Primitive& p = primitives[i];
-                    if (best.found && p.group < best.group)
-                        continue;
-                    Hit hit;
-                    if (!primitiveHit(p, x, y, hit))
-                        continue;
-                    if (!best.found || hit.group > best.group ||
-                        (hit.group == best.group && hit.z > best.z)) {
-                        best = hit;
-                    }
-                }
-                samples[s] = best;
-                if (best.found)
-                    ++covered;
-            }
-            PixelResult& out = result[row * kPictureSide + column];
-            if (covered < kMinimumCoveredSamples)
-                continue;
-            int counts[MAT_COUNT] = {};
-            for (const Hit& h : samples) {
-                if (h.found)
-                    ++counts[h.material];
-            }
-            const int material = int(std::max_element(counts, counts + MAT_COUNT) - counts);
-            double lightSum = 0.0;
-            int group = -1;
-            for (const Hit& h : samples) {
-                if (h.found && h.material == material) {
-                    lightSum += h.light;
-                    group = std::max(group, h.group);
-                }
-            }
-            const double light = lightSum / counts[material] * covered / kSamplesPerPixel;
-            out.covered = true;
-            out.group = group;
-            out.material = material;
-            out.level = std::clamp(int(std::lround(light * (kRampLevels - 1))), 0, kRampLevels - 1);
+// One pixel from its samples: the material most samples hit, at their mean light scaled by the
+// share of the pixel that is covered; uncovered when too few samples hit anything.
+PixelResult resolvePixel(const Hit (&samples)[kSamplesPerPixel]) {
+    PixelResult out;
+    int counts[MAT_COUNT] = {};
+    int covered = 0;
+    for (const Hit& h : samples) {
+        if (h.found) {
+            ++counts[h.material];
+            ++covered;
         }
     }
+    if (covered < kMinimumCoveredSamples)
+        return out;
+    const int material = int(std::max_element(counts, counts + MAT_COUNT) - counts);
+    double lightSum = 0.0;
+    int group = -1;
+    for (const Hit& h : samples) {
+        if (h.found && h.material == material) {
+            lightSum += h.light;
+            group = std::max(group, h.group);
+        }
+    }
+    const double light = lightSum / counts[material] * covered / kSamplesPerPixel;
+    out.covered = true;
+    out.group = group;
+    out.material = material;
+    out.level = std::clamp(int(std::lround(light * (kRampLevels - 1))), 0, kRampLevels - 1);
+    return out;
+}
 
-    // A nearer part gets a dark seam where it overlaps a farther one.
+// A nearer part gets a dark seam where it overlaps a farther one.
+std::vector<PixelResult> withSeams(const std::vector<PixelResult>& result) {
     std::vector<PixelResult> finished = result;
     const int offsets[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (int row = 0; row < kPictureSide; ++row) {
@@ -257,6 +246,32 @@ void renderPicture(const std::vector<Primitive>& primitives, const Camera& camer
             }
         }
     }
+    return finished;
+}
+
+}  // namespace
+
+void renderPicture(const std::vector<Primitive>& primitives, const Camera& camera, uint8_t* pixelsTopDown) {
+    std::vector<Bounds> bounds;
+    bounds.reserve(primitives.size());
+    for (const Primitive& p : primitives)
+        bounds.push_back(primitiveBounds(p));
+
+    std::vector<PixelResult> result(kPictureSide * kPictureSide);
+    for (int row = 0; row < kPictureSide; ++row) {
+        for (int column = 0; column < kPictureSide; ++column) {
+            Hit samples[kSamplesPerPixel];
+            for (int s = 0; s < kSamplesPerPixel; ++s) {
+                const double sx = column + (s % kSamplesPerAxis + 0.5) / kSamplesPerAxis;
+                const double sy = row + (s / kSamplesPerAxis + 0.5) / kSamplesPerAxis;
+                const double x = (sx - kPictureSide / 2.0) / camera.zoom + camera.centreX;
+                const double y = (sy - kPictureSide / 2.0) / camera.zoom + camera.centreY;
+                samples[s] = nearestHit(primitives, bounds, x, y);
+            }
+            result[row * kPictureSide + column] = resolvePixel(samples);
+        }
+    }
+    const std::vector<PixelResult> finished = withSeams(result);
     for (int i = 0; i < kPictureSide * kPictureSide; ++i) {
         pixelsTopDown[i] = finished[i].covered ? rampIndex(finished[i].material, finished[i].level) : 0;
     }

@@ -38,7 +38,8 @@ struct Primitive {
     // (0 = profile facing +x, +pi/2 = facing the viewer, -pi/2 = facing away)
     Vec2 up{0, -1};
     double turnRad = 0.0;
-    bool covered = false;  // head scarf instead of cap, hair and beard
+    bool covered = false;           // a covering instead of cap, hair and beard
+    int coverMaterial = MAT_SCARF;  // material of that covering
 };
 
 // Maps output pixels to world coordinates: the pixel centre (60, 60) of a

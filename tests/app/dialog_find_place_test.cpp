@@ -1,0 +1,318 @@
+// The "Find town" dialog, modal as the page opens it, driven from a second thread as a user would:
+// keystrokes into the edit box, the list read back, a row chosen, OK or Cancel.
+#include "app_fixture.h"
+#include "dialog_find_place.h"
+#include "calculation_settings.h"
+
+#include <cstring>
+#include <functional>
+
+namespace {
+
+// Waits for the dialog of this process, runs the steps on it from this thread, and ends.
+class FindDialogDriver {
+public:
+    explicit FindDialogDriver(std::function<void(HWND)> steps) : steps_(std::move(steps)) {
+        thread_ = CreateThread(nullptr, 0, drive, this, 0, nullptr);
+    }
+    ~FindDialogDriver() {
+        WaitForSingleObject(thread_, 20000);
+        CloseHandle(thread_);
+    }
+    bool found() const { return found_; }
+
+private:
+    static DWORD WINAPI drive(void* self) {
+        FindDialogDriver* driver = static_cast<FindDialogDriver*>(self);
+        for (int attempt = 0; attempt < 1000 && !driver->found_; ++attempt) {
+            HWND dialog = FindWindowA("#32770", "Find town");
+            DWORD owner = 0;
+            GetWindowThreadProcessId(dialog, &owner);
+            if (dialog != nullptr && owner == GetCurrentProcessId() && IsWindowVisible(dialog)) {
+                driver->found_ = true;
+                driver->steps_(dialog);
+                break;
+            }
+            Sleep(10);
+        }
+        return 0;
+    }
+    std::function<void(HWND)> steps_;
+    HANDLE thread_;
+    bool found_ = false;
+};
+
+void type(HWND dialog, const char* text) {
+    SendMessageA(GetDlgItem(dialog, IDC_FIND_TEXT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+int rowCount(HWND dialog) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, IDC_FIND_LIST, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string cell(HWND dialog, int row, int column) {
+    char text[128] = {};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendDlgItemMessageA(dialog, IDC_FIND_LIST, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+void selectRow(HWND dialog, int row) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendDlgItemMessageA(dialog, IDC_FIND_LIST, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+}
+
+void press(HWND dialog, int buttonId) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
+}
+
+class FindPlaceDialogTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&controls);
+        forgetPlaceList();
+        std::memset(&found, 0, sizeof found);
+        lstrcpynA(found.townName, "untouched", sizeof found.townName);
+    }
+    void TearDown() override {
+        forgetPlaceList();
+        MainWindowTest::TearDown();
+    }
+    void installPlaces() { writeFileBytes(directory + "\\places.dat", readFileBytes(SELVARA_PLACES_DAT)); }
+
+    FoundPlace found;
+};
+
+TEST_F(FindPlaceDialogTest, ListFollowsEachKeystrokeAndOkTakesThePlace) {
+    installPlaces();
+    std::vector<std::string> firstRows;
+    std::vector<int> rowCounts;
+    std::string karachiRow;
+    std::string status;
+    FindDialogDriver driver([&](HWND dialog) {
+        for (const char* typed : {"K", "Kar", "Karaj", "Kar"}) {
+            type(dialog, typed);
+            firstRows.push_back(rowCount(dialog) > 0 ? cell(dialog, 0, 0) : std::string());
+            rowCounts.push_back(rowCount(dialog));
+        }
+        karachiRow = cell(dialog, 0, 0) + "|" + cell(dialog, 0, 1) + "|" + cell(dialog, 0, 2) + "|" +
+                     cell(dialog, 0, 3) + "|" + cell(dialog, 0, 4);
+        status = dialogItemText(dialog, IDC_FIND_STATUS);
+        press(dialog, IDOK);
+    });
+    ASSERT_TRUE(runFindPlaceDialog(nullptr, found));
+    ASSERT_TRUE(driver.found());
+    // The largest place of each prefix first; one letter has more matches than the list shows.
+    EXPECT_EQ(firstRows, (std::vector<std::string>{"Karachi", "Karachi", "Karaj", "Karachi"}));
+    EXPECT_EQ(rowCounts, (std::vector<int>{findPlaceMostRows, 98, 1, 98}));
+    EXPECT_EQ(karachiRow, "Karachi|PK|24.8608|67.0104|Asia/Karachi  +5:00");
+    EXPECT_EQ(status, "98 towns");
+    EXPECT_STREQ(found.townName, "Karachi");
+    EXPECT_STREQ(found.zoneName, "Asia/Karachi");
+    EXPECT_DOUBLE_EQ(found.latitudeDeg, 24.8608);
+    EXPECT_DOUBLE_EQ(found.longitudeDeg, 67.0104);
+    EXPECT_EQ(found.standardOffsetMinutes, 5 * 60);
+}
+
+TEST_F(FindPlaceDialogTest, AccentsAndTodaysDaylightOffset) {
+    installPlaces();
+    std::string zurich;
+    std::string kolkata;
+    FindDialogDriver driver([&](HWND dialog) {
+        type(dialog, "ZURICH");
+        zurich = cell(dialog, 0, 0) + "|" + cell(dialog, 0, 4);
+        type(dialog, "Kolk");
+        kolkata = cell(dialog, 0, 0) + "|" + cell(dialog, 0, 4);
+        selectRow(dialog, 0);
+        press(dialog, IDOK);
+    });
+    ASSERT_TRUE(runFindPlaceDialog(nullptr, found));
+    // 15 June: Zurich keeps summer time (UTC+2); India is 5:30 all year.
+    EXPECT_EQ(zurich, "Z\xFCrich|Europe/Zurich  +2:00");
+    EXPECT_EQ(kolkata, "Kolkata|Asia/Kolkata  +5:30");
+    EXPECT_EQ(found.standardOffsetMinutes, 5 * 60 + 30);
+}
+
+TEST_F(FindPlaceDialogTest, CancelChangesNothing) {
+    installPlaces();
+    FindDialogDriver driver([&](HWND dialog) {
+        type(dialog, "Kar");
+        press(dialog, IDCANCEL);
+    });
+    EXPECT_FALSE(runFindPlaceDialog(nullptr, found));
+    EXPECT_STREQ(found.townName, "untouched");
+    EXPECT_STREQ(found.zoneName, "");
+}
+
+struct MissingCase {
+    const char* what;
+    const char* fileBytes;  // null: no places.dat at all
+    const char* status;
+};
+
+TEST_F(FindPlaceDialogTest, WithoutAGoodListSaysWhyAndPicksNothing) {
+    const MissingCase cases[] = {
+        {"missing", nullptr, "no places: places.dat is missing"},
+        {"garbage", "not a place list at all, just text", "no places: places.dat is not a place list"},
+        {"cut", "SVPLACES\x01\x00\x01\x00", "no places: places.dat is not a place list"},
+    };
+    for (const MissingCase& c : cases) {
+        forgetPlaceList();
+        DeleteFileA((directory + "\\places.dat").c_str());
+        if (c.fileBytes != nullptr) {
+            writeFileBytes(directory + "\\places.dat", c.fileBytes);
+        }
+        std::string status;
+        int rows = -1;
+        BOOL okEnabled = TRUE;
+        FindDialogDriver driver([&](HWND dialog) {
+            type(dialog, "Kar");
+            status = dialogItemText(dialog, IDC_FIND_STATUS);
+            rows = rowCount(dialog);
+            okEnabled = IsWindowEnabled(GetDlgItem(dialog, IDOK));
+            press(dialog, IDOK);  // nothing to take: the dialog stays
+            press(dialog, IDCANCEL);
+        });
+        EXPECT_FALSE(runFindPlaceDialog(nullptr, found)) << c.what;
+        EXPECT_EQ(status, c.status) << c.what;
+        EXPECT_EQ(rows, 0) << c.what;
+        EXPECT_FALSE(okEnabled) << c.what;
+        EXPECT_STREQ(found.townName, "untouched") << c.what;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+std::string hostPathToWindowsPath(const std::string& path) {
+    std::string windowsPath = path[0] == '/' ? "Z:" + path : path;
+    for (char& c : windowsPath) {
+        c = c == '/' ? '\\' : c;
+    }
+    return windowsPath;
+}
+
+// The console tool's timetable for a place, written by the Windows selvara-cli.exe itself.
+std::string consoleTimetable(const std::string& directory, const char* place, int year, int month) {
+    const std::string out = directory + "\\console.txt";
+    char commandLine[1024];
+    std::snprintf(commandLine, sizeof commandLine,
+                  "\"%s\" timetable --place \"%s\" --year %d --month %d --out \"%s\"",
+                  hostPathToWindowsPath(SELVARA_CLI_EXE).c_str(), place, year, month, out.c_str());
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        ADD_FAILURE() << "cannot start " << commandLine;
+        return std::string();
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u) << commandLine;
+    const std::string bytes = readFileBytes(out);
+    DeleteFileA(out.c_str());
+    return bytes;
+}
+
+class FindOnCalculationPageTest : public FindPlaceDialogTest {
+protected:
+    // Presses "Find...", types `typed`, takes the first row (OK) or cancels.
+    void findPlace(const char* typed, bool accept) {
+        FindDialogDriver driver([&](HWND dialog) {
+            type(dialog, typed);
+            press(dialog, accept ? IDOK : IDCANCEL);
+        });
+        pressButton(IDC_FIND_PLACE);
+        ASSERT_TRUE(driver.found());
+    }
+};
+
+struct PickCase {
+    const char* typed;
+    const char* consoleQuery;
+    const char* latitude;
+    const char* longitude;
+    const char* town;
+    const char* zoneField;
+    const char* zoneName;
+};
+
+// Karachi keeps UTC+5 all year; London's June is on summer time, which the page's daylight box
+// (checked on a first run) takes from the zone's rules, as --place does.
+const PickCase pickCases[] = {
+    {"Kar", "Karachi", "24.8608", "67.0104", "Karachi", "5", "Asia/Karachi"},
+    {"london", "London", "51.5085", "-0.1257", "London", "0", "Europe/London"},
+    {"kolk", "Kolkata", "22.5626", "88.3630", "Kolkata", "5:30", "Asia/Kolkata"},
+};
+
+TEST_F(FindOnCalculationPageTest, PickFillsThePageAndCreateWritesTheConsoleToolsTimetable) {
+    installPlaces();
+    for (const PickCase& c : pickCases) {
+        createMainWindow();
+        ASSERT_EQ(IsDlgButtonChecked(currentPage, IDC_DAYLIGHT), BST_CHECKED);
+        findPlace(c.typed, true);
+        EXPECT_EQ(field(IDC_LATITUDE), c.latitude) << c.typed;
+        EXPECT_EQ(field(IDC_LONGITUDE), c.longitude) << c.typed;
+        EXPECT_EQ(field(IDC_TOWN), c.town) << c.typed;
+        EXPECT_EQ(field(IDC_TIME_ZONE), c.zoneField) << c.typed;
+        EXPECT_STREQ(Calculation.zoneName, c.zoneName) << c.typed;
+
+        pressButton(IDC_CREATE);
+        EXPECT_EQ(selectedTab(), 1);
+        const std::string written = readFileBytes(timetablePath);
+        ASSERT_FALSE(written.empty());
+        EXPECT_EQ(written, consoleTimetable(directory, c.consoleQuery, fixedYear, fixedMonth)) << c.typed;
+        closeMainWindow();
+        DestroyWindow(window);
+        window = nullptr;
+        Calculation = defaultCalculationSettings();
+        Settings = defaultSettings();
+    }
+}
+
+TEST_F(FindOnCalculationPageTest, CoordinatesTypedByHandForgetTheZoneName) {
+    installPlaces();
+    createMainWindow();
+    findPlace("Kar", true);
+    ASSERT_STREQ(Calculation.zoneName, "Asia/Karachi");
+    setField(IDC_TOWN, "My street");  // the town name is not the place
+    EXPECT_STREQ(Calculation.zoneName, "Asia/Karachi");
+    setField(IDC_LATITUDE, "24.9");
+    EXPECT_STREQ(Calculation.zoneName, "");
+
+    findPlace("Kar", true);
+    ASSERT_STREQ(Calculation.zoneName, "Asia/Karachi");
+    setField(IDC_LONGITUDE, "67.1");
+    EXPECT_STREQ(Calculation.zoneName, "");
+}
+
+TEST_F(FindOnCalculationPageTest, CancelLeavesThePageAsItWas) {
+    installPlaces();
+    createMainWindow();
+    const std::string before[] = {field(IDC_LATITUDE), field(IDC_LONGITUDE), field(IDC_TOWN),
+                                  field(IDC_TIME_ZONE)};
+    const SettingsRecord settingsBefore = Settings;
+    findPlace("Kar", false);
+    const std::string after[] = {field(IDC_LATITUDE), field(IDC_LONGITUDE), field(IDC_TOWN),
+                                 field(IDC_TIME_ZONE)};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(after[i], before[i]);
+    }
+    EXPECT_EQ(std::memcmp(&Settings, &settingsBefore, sizeof Settings), 0);
+    EXPECT_STREQ(Calculation.zoneName, "");
+}
+
+}  // namespace
