@@ -3,6 +3,7 @@
 #include "app_fixture.h"
 #include "dialog_find_place.h"
 #include "calculation_settings.h"
+#include "test_files.h"
 
 #include <cstring>
 #include <functional>
@@ -86,7 +87,7 @@ protected:
         forgetPlaceList();
         MainWindowTest::TearDown();
     }
-    void installPlaces() { writeFileBytes(directory + "\\places.dat", readFileBytes(SELVARA_PLACES_DAT)); }
+    void installPlaces() { writeFileBytes(directory + "\\places.dat", readWholeFile(SELVARA_PLACES_DAT)); }
 
     FoundPlace found;
 };
@@ -222,7 +223,7 @@ std::string consoleTimetable(const std::string& directory, const char* place, in
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     EXPECT_EQ(exitCode, 0u) << commandLine;
-    const std::string bytes = readFileBytes(out);
+    const std::string bytes = readWholeFile(out);
     DeleteFileA(out.c_str());
     return bytes;
 }
@@ -272,7 +273,7 @@ TEST_F(FindOnCalculationPageTest, PickFillsThePageAndCreateWritesTheConsoleTools
 
         pressButton(IDC_CREATE);
         EXPECT_EQ(selectedTab(), 1);
-        const std::string written = readFileBytes(timetablePath);
+        const std::string written = readWholeFile(timetablePath);
         ASSERT_FALSE(written.empty());
         EXPECT_EQ(written, consoleTimetable(directory, c.consoleQuery, fixedYear, fixedMonth)) << c.typed;
         closeMainWindow();
