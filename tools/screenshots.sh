@@ -6,6 +6,8 @@
 #   docs/calendar-page-next-years.png  the calendar page twelve Hijri years on
 #   docs/author-page.png       the author page
 #   docs/animation-page.png    the animation page in the middle of a prayer
+#   docs/animation-prostration.png  the animation page in a prostration of the morning prayer
+#   docs/animation-middle-sitting.png  the animation page in the middle sitting of the afternoon prayer
 #   docs/calculation-settings.png  the calculation settings dialog with karachi and the Hanafi Asr
 #   docs/find-town.png         the Find town dialog after typing "Kar"
 set -u
@@ -47,6 +49,11 @@ screenshot "$repo/docs/author-page.png" || exit 1
 "${wine_run[@]}" "$drive" show-tab animation || { kill "$program_pid"; exit 1; }
 "${wine_run[@]}" "$drive" play-prayer 0 8500 || { kill "$program_pid"; exit 1; }
 screenshot "$repo/docs/animation-page.png" || exit 1
+# The waits are wall-clock: look at each picture after making it.
+"${wine_run[@]}" "$drive" play-prayer 0 12600 || { kill "$program_pid"; exit 1; }
+screenshot "$repo/docs/animation-prostration.png" || exit 1
+"${wine_run[@]}" "$drive" play-prayer 2 33400 || { kill "$program_pid"; exit 1; }
+screenshot "$repo/docs/animation-middle-sitting.png" || exit 1
 "${wine_run[@]}" "$drive" close
 wait "$program_pid"
-echo "wrote docs/calculation-page.png, calculation-settings.png, find-town.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png and animation-page.png"
+echo "wrote docs/calculation-page.png, calculation-settings.png, find-town.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png, animation-page.png, animation-prostration.png and animation-middle-sitting.png"

@@ -8,8 +8,11 @@
 
 namespace {
 
+// ctest runs the cases of this program side by side, each in its own process: the running case's
+// name keeps their scratch files apart.
 std::string scratchPath(const char* name) {
-    return std::string(::testing::TempDir()) + name;
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string(::testing::TempDir()) + (test ? test->name() : "") + "-" + name;
 }
 
 std::string timetable(double zoneHours, double longitudeDeg, double latitudeDeg, int year, int month,
