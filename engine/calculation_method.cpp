@@ -1,5 +1,6 @@
 #include "calculation_method.h"
 
+#include "ascii_names.h"
 #include "hijri.h"
 
 namespace {
@@ -7,18 +8,6 @@ namespace {
 constexpr double radiansPerDegree = 0.017453292519943295;  // pi / 180
 constexpr double minutesPerHour = 60.0;
 constexpr int ramadanMonth = 9;
-
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameNameIgnoringCase(const char* a, const char* b) {
-    for (; *a && *b; ++a, ++b) {
-        if (lowerAscii(*a) != lowerAscii(*b))
-            return false;
-    }
-    return *a == *b;
-}
 
 // The Hijri month of the day with the user's Hijri adjustment, as the calendar page shows it.
 bool isRamadan(int year, int month, int day, int hijriAdjustmentDays) {

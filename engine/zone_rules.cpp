@@ -1,5 +1,6 @@
 #include "zone_rules.h"
 
+#include "ascii_names.h"
 #include "posix_zone_rule.h"
 #include "zone_table.h"
 
@@ -10,18 +11,6 @@ namespace {
 constexpr int64_t secondsPerDay = 86400;
 constexpr int64_t noonSeconds = 43200;
 constexpr int64_t secondsPerMinute = 60;
-
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameNameIgnoringCase(const char* a, const char* b) {
-    for (; *a && *b; ++a, ++b) {
-        if (lowerAscii(*a) != lowerAscii(*b))
-            return false;
-    }
-    return *a == *b;
-}
 
 bool validIndex(int zoneIndex) {
     return zoneIndex >= 0 && zoneIndex < zoneNameCount;
