@@ -1,9 +1,11 @@
 // extractArchive: unpacks the setup archive on the copy page (see extract_archive.h).
 //
-// The decompressed record stream is checked whole (every record, complete, with names that stay
-// inside the installation directory, adding up to no more than the free space the directory page
-// found and the product's limit) before the first file is written, so a damaged or hostile archive
-// writes nothing and ends like a failed decompression.
+// The archive is decompressed into memory, not into a second temporary file that would be
+// written and read back: the records go from that one block straight into their files, each in
+// one write. The decompressed record stream is checked whole (every record, complete, with names
+// that stay inside the installation directory, adding up to no more than the free space the
+// directory page found and the product's limit) before the first file is written, so a damaged or
+// hostile archive writes nothing and ends like a failed decompression.
 #include "extract_archive.h"
 
 #include "gunzip.h"
@@ -15,6 +17,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 constexpr int tempPathChars = 260;
 static char tempDirectory[tempPathChars + 1];
@@ -42,9 +45,21 @@ static void chooseTempDirectory() {
     }
 }
 
+// The size a gzip member's trailer gives for its content (the last four bytes, little-endian);
+// 0 when the bytes are too few to hold a member.
+static size_t gzipTrailerSize(const BYTE* bytes, DWORD byteCount) {
+    constexpr DWORD smallestMemberBytes = 18;  // header 10, empty deflate 0 or more, trailer 8
+    if (byteCount < smallestMemberBytes) {
+        return 0;
+    }
+    const BYTE* size = bytes + byteCount - 4;
+    return static_cast<size_t>(size[0]) | static_cast<size_t>(size[1]) << 8 |
+           static_cast<size_t>(size[2]) << 16 | static_cast<size_t>(size[3]) << 24;
+}
+
 // The archive resource into the compressed file; false if the resource fails, or the file cannot
-// be created or fully written.
-static bool writeArchiveResource(const char* compressedPath) {
+// be created or fully written. plainBytesHint: the decompressed size the archive announces.
+static bool writeArchiveResource(const char* compressedPath, size_t& plainBytesHint) {
     HMODULE module = archiveModule != nullptr ? archiveModule : programInstance;
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(RCDATA_SETUP_ARCHIVE), RT_RCDATA);
     HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
@@ -53,6 +68,7 @@ static bool writeArchiveResource(const char* compressedPath) {
         return false;
     }
     const DWORD size = SizeofResource(module, found);
+    plainBytesHint = gzipTrailerSize(static_cast<const BYTE*>(bytes), size);
     std::FILE* file = std::fopen(compressedPath, "wb");
     if (file == nullptr) {
         return false;
@@ -61,15 +77,19 @@ static bool writeArchiveResource(const char* compressedPath) {
     return std::fclose(file) == 0 && written;
 }
 
-// One installed file. A file that cannot be created is skipped; one that cannot be written whole
-// (a full disk) is removed again, so that no cut-off program is left behind, and skipped too.
-static void writeInstalledFile(const char* path, const BYTE* data, size_t dataBytes) {
-    std::FILE* output = std::fopen(path, "wb");
-    if (output == nullptr) {
+// One installed file, in one write. A file that cannot be created is skipped; one that cannot be
+// written whole (a full disk) is removed again, so that no cut-off program is left behind, and
+// skipped too.
+static void writeInstalledFile(const char* path, const BYTE* data, uint32_t dataBytes) {
+    HANDLE output = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (output == INVALID_HANDLE_VALUE) {
         return;
     }
-    const bool written = dataBytes == 0 || std::fwrite(data, 1, dataBytes, output) == dataBytes;
-    if (std::fclose(output) != 0 || !written) {
+    DWORD written = 0;
+    const bool whole =
+        dataBytes == 0 || (WriteFile(output, data, dataBytes, &written, nullptr) && written == dataBytes);
+    if (!CloseHandle(output) || !whole) {
         DeleteFileA(path);
     }
 }
@@ -94,11 +114,13 @@ static void createRecordDirectories(const char* name) {
     }
 }
 
-// One record: name, directories, status line, progress, data into its file. False when the
-// stream breaks off (which the scan has excluded) or memory runs out.
-static bool extractRecord(std::FILE* stream) {
+// One record at `offset` of the decompressed stream: name, directories, status line, progress,
+// data into its file; offset moves to the next record. False when the stream breaks off (which
+// the scan has excluded).
+static bool extractRecord(const std::vector<uint8_t>& records, size_t& offset) {
     ArchiveRecordHeader header;
-    if (readRecordHeader(stream, header) != recordStreamOk) {
+    if (readRecordHeaderAt(records.data(), records.size(), offset, header) != recordStreamOk ||
+        header.dataBytes > records.size() - offset) {
         return false;
     }
     createRecordDirectories(header.name);
@@ -108,18 +130,11 @@ static bool extractRecord(std::FILE* stream) {
     const bool pathFits = written > 0 && static_cast<size_t>(written) < sizeof outputPath;
     setStatus(outputPath);
     progressStep();
-
-    HGLOBAL block = GlobalAlloc(GPTR, header.dataBytes > 0 ? header.dataBytes : 1);
-    if (block == nullptr) {
-        return false;
+    if (pathFits) {
+        writeInstalledFile(outputPath, records.data() + offset, header.dataBytes);
     }
-    BYTE* data = static_cast<BYTE*>(static_cast<void*>(block));
-    const size_t read = std::fread(data, 1, header.dataBytes, stream);
-    if (read == header.dataBytes && pathFits) {
-        writeInstalledFile(outputPath, data, header.dataBytes);
-    }
-    GlobalFree(block);
-    return read == header.dataBytes;
+    offset += header.dataBytes;
+    return true;
 }
 
 void extractArchive(HWND copyPage) {
@@ -132,29 +147,26 @@ void extractArchive(HWND copyPage) {
     setStatus("Preparing to decompress setup files");
 
     char compressedPath[setupPathBytes];
-    char decompressedPath[setupPathBytes];
     std::snprintf(compressedPath, sizeof compressedPath, "%s\\filesdata.gz", tempDirectory);
-    std::snprintf(decompressedPath, sizeof decompressedPath, "%s\\filesdata.dat", tempDirectory);
-    if (!writeArchiveResource(compressedPath)) {
+    size_t plainBytesHint = 0;
+    if (!writeArchiveResource(compressedPath, plainBytesHint)) {
         cancelFlag = 1;
     }
+    std::vector<uint8_t> records;
     if (cancelFlag == 0) {
         setStatus("Decompressing setup files");
-        if (!gunzipFile(decompressedPath, compressedPath)) {
+        if (!gunzipFileToMemory(records, compressedPath, plainBytesHint)) {
             cancelFlag = 1;
         }
     }
-    std::FILE* stream = cancelFlag == 0 ? std::fopen(decompressedPath, "rb") : nullptr;
-    if (stream != nullptr && scanRecordStream(stream, freeSpaceBytes()) != recordStreamOk) {
-        std::fclose(stream);
-        stream = nullptr;
-    }
-    if (stream == nullptr) {
+    if (cancelFlag == 1 ||
+        scanRecordBytes(records.data(), records.size(), freeSpaceBytes()) != recordStreamOk) {
         MessageBoxA(copyPage, "Can't decompress setup files", nullptr, MB_OK | MB_ICONERROR);
         cancelFlag = 1;
     } else {
+        size_t offset = 0;
         while (cancelFlag == 0 && recordCounter < archiveRecordCount) {
-            if (!extractRecord(stream)) {
+            if (!extractRecord(records, offset)) {
                 MessageBoxA(copyPage, "Can't decompress setup files", nullptr, MB_OK | MB_ICONERROR);
                 cancelFlag = 1;
                 break;
@@ -164,11 +176,9 @@ void extractArchive(HWND copyPage) {
                 drainMessages(copyPageWindow, cancelFlag);
             }
         }
-        std::fclose(stream);
     }
     setStatus("Deleting temproary files");
     DeleteFileA(compressedPath);
-    DeleteFileA(decompressedPath);
     progressEnd();
     EndDialog(copyPage, cancelFlag);
 }

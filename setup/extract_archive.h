@@ -1,5 +1,5 @@
-// The copy page's work: the archive resource into "filesdata.gz", decompressed into
-// "filesdata.dat" in the temporary folder, the records into the installation directory.
+// The copy page's work: the archive resource into "filesdata.gz" in the temporary folder, that
+// file decompressed into memory, the records from there into the installation directory.
 #pragma once
 
 #include <windows.h>

@@ -1,4 +1,5 @@
-// gunzipFile: opens the two files and streams the gzip member into the destination (gunzip_stream.h).
+// gunzipFile and gunzipFileToMemory: open the files and run the decompression loops of
+// gunzip_stream.h, reporting every failure.
 #include "gunzip.h"
 
 #include "gunzip_stream.h"
@@ -22,6 +23,17 @@ static void reportFailure(const char* reason) {
     report(text);
 }
 
+static const char* failureReason(const GunzipResult& result) {
+    switch (result.status) {
+        case gunzipReadFailed: return result.gzipErrorText;
+        case gunzipTooLarge: return "more data than setup files can hold";
+        case gunzipNoMemory: return "not enough memory";
+        case gunzipWriteFailed:
+        case gunzipOk: break;
+    }
+    return "failed fwrite";
+}
+
 bool gunzipFile(const char* destinationPath, const char* sourcePath) {
     char text[messageBytes];
     gzFile source = gzopen(sourcePath, "rb");
@@ -41,10 +53,7 @@ bool gunzipFile(const char* destinationPath, const char* sourcePath) {
     // it fills the temporary folder.
     const GunzipResult copied = gunzipStream(source, destination, archiveMostStreamBytes);
     if (copied.status != gunzipOk) {
-        const char* reason = copied.status == gunzipReadFailed ? copied.gzipErrorText
-                             : copied.status == gunzipTooLarge ? "more data than setup files can hold"
-                                                               : "failed fwrite";
-        reportFailure(reason);
+        reportFailure(failureReason(copied));
         std::fclose(destination);
         gzclose(source);
         return false;
@@ -59,4 +68,30 @@ bool gunzipFile(const char* destinationPath, const char* sourcePath) {
         ok = false;
     }
     return ok;
+}
+
+// zlib's input buffer: large, so that the compressed file is read in a few calls.
+constexpr unsigned gzipInputBufferBytes = 256 * 1024;
+
+bool gunzipFileToMemory(std::vector<uint8_t>& plain, const char* sourcePath, size_t sizeHintBytes) {
+    gzFile source = gzopen(sourcePath, "rb");
+    if (source == nullptr) {
+        char text[messageBytes];
+        std::snprintf(text, sizeof text, "Can't open file %s\n", sourcePath);
+        report(text);
+        return false;
+    }
+    gzbuffer(source, gzipInputBufferBytes);
+    const GunzipResult result = gunzipToMemory(source, plain, archiveMostStreamBytes, sizeHintBytes);
+    if (result.status != gunzipOk) {
+        reportFailure(failureReason(result));
+        gzclose(source);
+        return false;
+    }
+    if (gzclose(source) != Z_OK) {
+        reportFailure("failed gzclose");
+        plain.clear();
+        return false;
+    }
+    return true;
 }

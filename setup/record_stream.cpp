@@ -157,6 +157,53 @@ RecordStreamStatus scanRecordStream(std::FILE* stream, uint64_t mostDataBytes) {
     return status;
 }
 
+RecordStreamStatus readRecordHeaderAt(const uint8_t* bytes, size_t byteCount, size_t& offset,
+                                      ArchiveRecordHeader& header) {
+    std::memset(header.name, 0, sizeof header.name);
+    header.nameBytes = 0;
+    header.dataBytes = 0;
+    if (offset >= byteCount) {
+        return recordStreamTooFewRecords;
+    }
+    const size_t nameBytes = bytes[offset];
+    header.nameBytes = nameBytes;
+    const size_t remaining = byteCount - offset - 1;
+    if (remaining < nameBytes + recordSizeFieldBytes) {
+        return recordStreamTruncated;
+    }
+    const uint8_t* name = bytes + offset + 1;
+    std::memcpy(header.name, name, nameBytes);
+    const uint8_t* size = name + nameBytes;
+    header.dataBytes = static_cast<uint32_t>(size[0]) | static_cast<uint32_t>(size[1]) << 8 |
+                       static_cast<uint32_t>(size[2]) << 16 | static_cast<uint32_t>(size[3]) << 24;
+    offset += 1 + nameBytes + recordSizeFieldBytes;
+    return recordStreamOk;
+}
+
+RecordStreamStatus scanRecordBytes(const uint8_t* bytes, size_t byteCount, uint64_t mostDataBytes) {
+    size_t offset = 0;
+    uint64_t totalDataBytes = 0;
+    for (int record = 0; record < archiveRecordCount; ++record) {
+        ArchiveRecordHeader header;
+        const RecordStreamStatus status = readRecordHeaderAt(bytes, byteCount, offset, header);
+        if (status != recordStreamOk) {
+            return status;
+        }
+        if (!isSafeRecordName(header.name, header.nameBytes)) {
+            return recordStreamUnsafeName;
+        }
+        if (header.dataBytes > byteCount - offset) {
+            return recordStreamTruncated;
+        }
+        totalDataBytes += header.dataBytes;
+        if (totalDataBytes > mostDataBytes || totalDataBytes > archiveMostDataBytes) {
+            return recordStreamTooLarge;
+        }
+        offset += header.dataBytes;
+    }
+    return recordStreamOk;
+}
+
 bool appendRecord(std::vector<uint8_t>& stream, const char* name, const uint8_t* data, size_t dataBytes) {
     const size_t nameBytes = std::strlen(name);
     if (!isSafeRecordName(name, nameBytes) || dataBytes > 0xFFFFFFFFu) {

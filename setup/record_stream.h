@@ -51,6 +51,14 @@ bool isSafeRecordName(const char* name, size_t nameBytes);
 // stream ends exactly before the record, or recordStreamTruncated.
 RecordStreamStatus readRecordHeader(std::FILE* stream, ArchiveRecordHeader& header);
 
+// As readRecordHeader, for a stream held in memory: reads the header at `offset` and, when it is
+// whole, moves `offset` past it (to the record's data).
+RecordStreamStatus readRecordHeaderAt(const uint8_t* bytes, size_t byteCount, size_t& offset,
+                                      ArchiveRecordHeader& header);
+
+// As scanRecordStream (with the same outcome for the same bytes), for a stream held in memory.
+RecordStreamStatus scanRecordBytes(const uint8_t* bytes, size_t byteCount, uint64_t mostDataBytes);
+
 // Checks the whole stream before anything is written: the first archiveRecordCount records exist
 // completely, carry safe names and hold at most mostDataBytes (and never more than
 // archiveMostDataBytes) of data together. Bytes after them are ignored. On return the stream

@@ -31,6 +31,8 @@ std::FILE* streamOf(const std::vector<uint8_t>& bytes) {
     return file;
 }
 
+// The scan of a stream in a file and of the same bytes in memory (as the installer holds them)
+// must agree; the file's outcome is returned.
 RecordStreamStatus scanBytes(const std::vector<uint8_t>& bytes) {
     std::FILE* file = streamOf(bytes);
     if (file == nullptr) {
@@ -39,6 +41,7 @@ RecordStreamStatus scanBytes(const std::vector<uint8_t>& bytes) {
     }
     const RecordStreamStatus status = scanRecordStream(file);
     std::fclose(file);
+    EXPECT_EQ(scanRecordBytes(bytes.data(), bytes.size(), archiveMostDataBytes), status) << "held in memory";
     return status;
 }
 
@@ -93,6 +96,19 @@ TEST(RecordStream, RoundTripOfTheShippedRecordsThroughTheReader) {
     ArchiveRecordHeader after;
     EXPECT_EQ(readRecordHeader(file, after), recordStreamTooFewRecords);
     std::fclose(file);
+
+    size_t offset = 0;
+    for (int i = 0; i < archiveRecordCount; ++i) {
+        ArchiveRecordHeader header;
+        ASSERT_EQ(readRecordHeaderAt(stream.data(), stream.size(), offset, header), recordStreamOk);
+        EXPECT_STREQ(header.name, names[i]);
+        ASSERT_LE(header.dataBytes, stream.size() - offset);
+        EXPECT_EQ(std::string(stream.begin() + offset, stream.begin() + offset + header.dataBytes),
+                  std::string("content of ") + names[i]);
+        offset += header.dataBytes;
+    }
+    EXPECT_EQ(offset, stream.size());
+    EXPECT_EQ(readRecordHeaderAt(stream.data(), stream.size(), offset, after), recordStreamTooFewRecords);
 }
 
 TEST(RecordStream, EmptyDataAndNamesOfTheFullLengthAreKept) {
@@ -281,7 +297,9 @@ TEST(RecordStreamHostile, RecordsAddingUpToMoreThanTheRoomGivenAreRefused) {
     for (uint64_t room : {uint64_t{1000}, uint64_t{999}, uint64_t{0}}) {
         std::FILE* file = streamOf(stream);
         ASSERT_NE(file, nullptr);
-        EXPECT_EQ(scanRecordStream(file, room), room >= 1000 ? recordStreamOk : recordStreamTooLarge) << room;
+        const RecordStreamStatus expected = room >= 1000 ? recordStreamOk : recordStreamTooLarge;
+        EXPECT_EQ(scanRecordStream(file, room), expected) << room;
+        EXPECT_EQ(scanRecordBytes(stream.data(), stream.size(), room), expected) << room << " in memory";
         std::fclose(file);
     }
 }
@@ -303,6 +321,49 @@ TEST(GunzipStream, StopsOnceMoreThanTheMostBytesComeOut) {
         EXPECT_LE(static_cast<uint64_t>(std::ftell(destination)), most + 16384) << "stops within one buffer";
         std::fclose(destination);
         gzclose(in);
+    }
+    std::remove(path);
+}
+
+// Into memory, the bytes come out whole and in order whatever size the caller expected (the
+// trailer's size, a wrong one or none), and the most allowed is kept to as by gunzipStream.
+TEST(GunzipStream, IntoMemoryWholeWhateverTheSizeExpected) {
+    const char path[] = "selvara-gunzip-memory-test.gz";
+    std::vector<uint8_t> plain(2500000);  // more than the block grows by at a time
+    for (size_t i = 0; i < plain.size(); ++i) {
+        plain[i] = static_cast<uint8_t>((i * 7919) >> 9);
+    }
+    gzFile out = gzopen(path, "wb");
+    ASSERT_NE(out, nullptr);
+    gzwrite(out, plain.data(), static_cast<unsigned>(plain.size()));
+    gzclose(out);
+    const size_t size = plain.size();
+    struct Case {
+        uint64_t mostBytes;
+        size_t sizeHintBytes;
+        GunzipStatus expected;
+    };
+    const Case cases[] = {
+        {size, size, gunzipOk},
+        {size, 0, gunzipOk},
+        {size, size - 1, gunzipOk},
+        {size, 10, gunzipOk},
+        {size, size_t{1} << 40, gunzipOk},
+        {size - 1, size, gunzipTooLarge},
+        {0, 0, gunzipTooLarge},
+    };
+    for (const Case& c : cases) {
+        gzFile in = gzopen(path, "rb");
+        ASSERT_NE(in, nullptr);
+        std::vector<uint8_t> out = {1, 2, 3};
+        const GunzipResult result = gunzipToMemory(in, out, c.mostBytes, c.sizeHintBytes);
+        gzclose(in);
+        EXPECT_EQ(result.status, c.expected) << c.mostBytes << " " << c.sizeHintBytes;
+        if (c.expected == gunzipOk) {
+            EXPECT_TRUE(out == plain) << "hint " << c.sizeHintBytes;
+        } else {
+            EXPECT_TRUE(out.empty());
+        }
     }
     std::remove(path);
 }
