@@ -32,8 +32,13 @@ static void drawLabel() {
     if (!progressTakeLabel(bar, percent)) {
         return;
     }
+    // The band between the fill and its mirror image is erased (and the label with it, where it
+    // lies there) when the control next paints; once the fill passes the middle it is empty, and
+    // the call (a round trip to the server under Wine) is left out.
     RECT band = {fillRightPx, progressTopPx, widthPx - fillRightPx, progressBottomPx};
-    InvalidateRect(barControl, &band, TRUE);
+    if (band.left < band.right) {
+        InvalidateRect(barControl, &band, TRUE);
+    }
     char text[16];
     std::snprintf(text, sizeof text, "%d", percent);
     const int textChars = lstrlenA(text);
