@@ -1,12 +1,14 @@
 #!/bin/bash
-# Benchmark of the installer's archive: the copy page's extraction under Wine beside `gzip -dc`
-# of the same archive bytes to a file on the host, and the sizes of setupvara.exe and
-# uninstall.exe (as built, and stripped as they would ship). Builds what it needs first; runs on
-# the user's display or a private Xvfb.
+# Benchmark of the installer's archive: the copy page's extraction under Wine (and its parts: the
+# page opened and closed alone, the decompression, the records written) beside `gzip -dc` of the
+# same archive bytes to a file on the host, and the sizes of setupvara.exe and uninstall.exe (as
+# built, and stripped as they would ship). Builds what it needs first; runs on the user's display
+# or a private Xvfb. Figures are medians; note the load (`uptime`) beside them.
 #
 #   tools/bench-setup.sh [BUILD_DIR] [RUNS]     (default build/windows, 7 runs)
 set -uo pipefail
-[ $# -ge 1 ] && [ "$1" != --help ] && [ "$1" != -h ] && export SELVARA_BUILD_DIR="$1"
+# An absolute folder: the benchmark runs from the folder of its program.
+[ $# -ge 1 ] && [ "$1" != --help ] && [ "$1" != -h ] && export SELVARA_BUILD_DIR="$(realpath -m "$1")"
 source "$(dirname "$0")/selvara-display.sh"
 help_requested "$@" && { script_help "$0"; exit 0; }
 runs=${2:-7}
@@ -17,7 +19,7 @@ use_display || exit 1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"; stop_xvfb' EXIT
 
-echo "== extraction under Wine (copy page, real resource)"
+echo "== extraction under Wine (copy page, real resource); $(uptime | sed 's/.*load/load/')"
 (cd "$(dirname "$setup_bench_exe")" && "${wine_run[@]}" "$setup_bench_exe" "$runs") || exit 1
 
 echo "== gzip -dc of the same bytes to a file (host)"
