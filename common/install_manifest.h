@@ -23,12 +23,12 @@ constexpr std::size_t installedFileNameBytes = 30;
 
 // The installed files in archive order, which is also the uninstaller's deletion order. The
 // uninstaller comes last: it is the running program, so deleting it fails and nothing after it
-// would be reached.
+// would be reached. The place list came later than the others and sits beside the animation
+// data; the older files keep their order among themselves.
 inline constexpr char installedFiles[][installedFileNameBytes] = {
-    "selvara.exe",
-    "panim.dat",
-    "readme.wri",
-    "uninstall.exe",
+    "selvara.exe", "panim.dat",
+    "places.dat",  // the towns of the Find dialog, read from the program's own folder
+    "readme.wri",  "uninstall.exe",
 };
 constexpr int installedFileCount = static_cast<int>(sizeof installedFiles / sizeof installedFiles[0]);
 constexpr int mainProgramFile = 0;                       // index into installedFiles

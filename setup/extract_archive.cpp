@@ -1,6 +1,6 @@
 // extractArchive: unpacks the setup archive on the copy page (see extract_archive.h).
 //
-// The decompressed record stream is checked whole (four records, complete, with names that stay
+// The decompressed record stream is checked whole (every record, complete, with names that stay
 // inside the installation directory, adding up to no more than the free space the directory page
 // found and the product's limit) before the first file is written, so a damaged or hostile archive
 // writes nothing and ends like a failed decompression.

@@ -1,6 +1,6 @@
-// The progress bar drawn straight onto a black rectangle control: a blue fill with the
-// percentages "25" "50" "75" "100" (the copy page), or one-pixel blue columns that wrap (the
-// uninstaller's status dialog). One bar exists at a time.
+// The progress bar drawn straight onto a black rectangle control: a blue fill with a percentage
+// per step (the copy page: "20" "40" "60" "80" "100" for its five records), or one-pixel blue
+// columns that wrap (the uninstaller's status dialog). One bar exists at a time.
 #pragma once
 
 #include <windows.h>

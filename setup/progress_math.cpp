@@ -84,10 +84,10 @@ int progressTakeColumn(ProgressArithmetic& state) {
 }
 
 bool progressTakeLabel(ProgressArithmetic& state, int& percent) {
-    if (state.labelStep > progressLabelSteps) {
+    if (state.labelStep > state.steps) {
         return false;
     }
-    percent = state.labelStep * 100 / progressLabelSteps;
+    percent = state.labelStep * 100 / state.steps;
     state.labelStep += 1;
     return true;
 }

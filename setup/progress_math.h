@@ -5,7 +5,6 @@
 #pragma once
 
 constexpr int progressFractionDigits = 4;
-constexpr int progressLabelSteps = 4;  // the labels "25" "50" "75" "100"
 constexpr int progressTopPx = 2;
 constexpr int progressBottomPx = 18;
 
@@ -16,7 +15,7 @@ struct ProgressArithmetic {
     int accumulated[progressFractionDigits + 1];  // A0 . A1 A2 A3 A4
     int fillRightPx;                              // copy page: right edge of the blue fill
     int columnLeftPx;                             // uninstaller: the one-pixel column to paint
-    int labelStep;                                // S, 1 to progressLabelSteps + 1
+    int labelStep;                                // S, 1 to steps + 1
 };
 
 void progressArithmeticStart(ProgressArithmetic& state, int widthPx, int steps);
@@ -34,5 +33,6 @@ int progressColumnsThisStep(ProgressArithmetic& state);
 // The x of the next column to paint; moves the column one pixel right, wrapping to the left end.
 int progressTakeColumn(ProgressArithmetic& state);
 
-// The label of the current step ("%d" of S * 100 / 4) and advances S. False once S has passed 4.
+// The label of the current step ("%d" of S * 100 / steps) and advances S. False once S has passed
+// steps: with four steps the labels are "25" "50" "75" "100", with five "20" to "100".
 bool progressTakeLabel(ProgressArithmetic& state, int& percent);

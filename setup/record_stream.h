@@ -20,7 +20,7 @@ constexpr int archiveRecordCount = installedFileCount;
 constexpr size_t recordNameBufferBytes = 260;  // the installer's name buffer
 constexpr size_t recordNameMaxBytes = 255;     // what one length byte can hold
 constexpr size_t recordSizeFieldBytes = 4;
-// The most data the records of one archive may add up to (the shipped ones hold under 1 MB), and
+// The most data the records of one archive may add up to (the shipped ones hold under 2 MB), and
 // the most a decompressed archive may hold with its names and size fields.
 constexpr uint64_t archiveMostDataBytes = uint64_t{64} * 1024 * 1024;
 constexpr uint64_t archiveMostStreamBytes = archiveMostDataBytes + uint64_t{1024} * 1024;

@@ -9,8 +9,9 @@
 
 namespace {
 
-// The installed files in archive order and the shortcuts, as the product has always had them.
-const char* const expectedFiles[] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
+// The installed files in archive order and the shortcuts, as the product has always had them,
+// with the place list beside the animation data.
+const char* const expectedFiles[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"};
 const ShortcutEntry expectedGroupShortcuts[] = {
     {"Selvara.lnk", "selvara.exe", "Selvara"},
     {"Uninstall.lnk", "uninstall.exe", "Uninstall"},

@@ -14,12 +14,15 @@
 #include <zlib.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
 
-const char* const archiveNames[4] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
+// The shipped archive's records and where the build made each of them.
+const char* const archiveNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"};
+const char* const builtPaths[] = {SELVARA_EXE, PANIM_DAT, PLACES_DAT, README_WRI, UNINSTALL_EXE};
 constexpr unsigned long freeSpaceForTestsKB = 5000;  // units of 1000 bytes: 5,000,000 bytes
 
 std::string tempFile(const char* name) {
@@ -99,18 +102,17 @@ void appendRaw(std::vector<uint8_t>& stream, const std::string& name, uint32_t s
     stream.insert(stream.end(), dataBytes, uint8_t{'x'});
 }
 
-TEST_F(CopyPage, UnpacksTheFourRecordsByteForByteAndDeletesTheTemporaryFiles) {
+TEST_F(CopyPage, UnpacksTheFiveRecordsByteForByteAndDeletesTheTemporaryFiles) {
     EXPECT_EQ(showCopyPage(nullptr), 0);
-    const char* sources[4] = {SELVARA_EXE, PANIM_DAT, README_WRI, UNINSTALL_EXE};
-    for (int i = 0; i < 4; ++i) {
+    for (size_t i = 0; i < std::size(archiveNames); ++i) {
         const std::string installed = readWholeFile(folder + "\\" + archiveNames[i]);
         EXPECT_FALSE(installed.empty()) << archiveNames[i];
-        EXPECT_TRUE(installed == readWholeFile(hostPathToWindows(sources[i]))) << archiveNames[i];
+        EXPECT_TRUE(installed == readWholeFile(hostPathToWindows(builtPaths[i]))) << archiveNames[i];
     }
-    EXPECT_EQ(filesIn(folder).size(), 4u);
+    EXPECT_EQ(filesIn(folder).size(), std::size(archiveNames));
     EXPECT_FALSE(fileExists(tempFile("filesdata.gz")));
     EXPECT_FALSE(fileExists(tempFile("filesdata.dat")));
-    EXPECT_EQ(progressArithmetic().labelStep, 5) << "the labels 25, 50, 75 and 100 were drawn";
+    EXPECT_EQ(progressArithmetic().labelStep, 6) << "the labels 20, 40, 60, 80 and 100 were drawn";
     EXPECT_GE(progressArithmetic().fillRightPx, progressArithmetic().widthPx - 1);
     EXPECT_GT(progressArithmetic().widthPx, 0);
 }
@@ -149,18 +151,18 @@ TEST_F(CopyPage, WithoutATemporaryPathTheStartUpDirectoryIsUsed) {
     EXPECT_EQ(result, 0);
     EXPECT_TRUE(compressedFileSeen) << "the archive was written into " << startup;
     EXPECT_TRUE(filesIn(startup).empty()) << "and removed again";
-    EXPECT_EQ(filesIn(folder).size(), 4u);
+    EXPECT_EQ(filesIn(folder).size(), std::size(archiveNames));
     removeScratchFolder(startup);
 }
 
-// Cancel pressed while the third record is written: its status line is the cue.
+// Cancel pressed while the third record (the place list) is written: its status line is the cue.
 LRESULT CALLBACK cancelAtThirdRecord(int code, WPARAM wParam, LPARAM lParam) {
     const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && call->message == WM_SETTEXT && GetDlgCtrlID(call->hwnd) == IDC_COPY_STATUS &&
         call->lParam != 0) {
         const char* text = reinterpret_cast<const char*>(call->lParam);
         const size_t length = std::strlen(text);
-        if (length > 11 && std::strcmp(text + length - 11, "\\readme.wri") == 0) {
+        if (length > 11 && std::strcmp(text + length - 11, "\\places.dat") == 0) {
             PostMessageA(GetParent(call->hwnd), WM_COMMAND, IDCANCEL, 0);
         }
     }
@@ -175,9 +177,10 @@ TEST_F(CopyPage, CancelDuringTheThirdRecordCompletesItAndStops) {
     EXPECT_EQ(result, 1);
     EXPECT_TRUE(fileExists(folder + "\\selvara.exe"));
     EXPECT_TRUE(fileExists(folder + "\\panim.dat"));
-    EXPECT_EQ(readWholeFile(folder + "\\readme.wri"), readWholeFile(hostPathToWindows(README_WRI)))
+    EXPECT_TRUE(readWholeFile(folder + "\\places.dat") == readWholeFile(hostPathToWindows(PLACES_DAT)))
         << "the third file is completed";
-    EXPECT_FALSE(fileExists(folder + "\\uninstall.exe")) << "the fourth is not written";
+    EXPECT_FALSE(fileExists(folder + "\\readme.wri")) << "the fourth is not written";
+    EXPECT_FALSE(fileExists(folder + "\\uninstall.exe")) << "nor the fifth";
     EXPECT_FALSE(fileExists(tempFile("filesdata.gz")));
     EXPECT_FALSE(fileExists(tempFile("filesdata.dat")));
 }
@@ -188,6 +191,7 @@ TEST_F(CopyPage, NestedRecordNamesCreateTheirDirectoriesAndEmptyRecordsGiveEmpty
     appendRecord(stream, "sub\\deeper\\two.txt", reinterpret_cast<const uint8_t*>("22"), 2);
     appendRecord(stream, "sub\\three.txt", nullptr, 0);
     appendRecord(stream, "four.txt", reinterpret_cast<const uint8_t*>("4444"), 4);
+    appendRecord(stream, "five.txt", reinterpret_cast<const uint8_t*>("55555"), 5);
     useArchive(gzipped(stream));
     EXPECT_EQ(showCopyPage(nullptr), 0);
     EXPECT_EQ(readWholeFile(folder + "\\one.txt"), "1");
@@ -195,6 +199,7 @@ TEST_F(CopyPage, NestedRecordNamesCreateTheirDirectoriesAndEmptyRecordsGiveEmpty
     EXPECT_TRUE(fileExists(folder + "\\sub\\three.txt"));
     EXPECT_EQ(readWholeFile(folder + "\\sub\\three.txt"), "");
     EXPECT_EQ(readWholeFile(folder + "\\four.txt"), "4444");
+    EXPECT_EQ(readWholeFile(folder + "\\five.txt"), "55555");
 }
 
 struct HostileCase {
@@ -204,40 +209,48 @@ struct HostileCase {
 
 std::vector<HostileCase> hostileCases() {
     std::vector<HostileCase> cases;
-    auto four = [](const std::string& badName, int position) {
+    auto five = [](const std::string& badName, int position) {
         std::vector<uint8_t> stream;
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 5; ++i)
             appendRaw(stream, i == position ? badName : "ok" + std::to_string(i), 3, 3);
         return stream;
     };
-    cases.push_back({"parent folder name", gzipped(four("..\\selvara-escaped\\x.exe", 1))});
-    cases.push_back({"drive name", gzipped(four("C:\\selvara-escaped.txt", 0))});
-    cases.push_back({"absolute name", gzipped(four("\\selvara-escaped.txt", 3))});
-    cases.push_back({"empty name", gzipped(four("", 2))});
-    cases.push_back({"device name with an extension", gzipped(four("CON.txt", 2))});
-    cases.push_back({"device name in a folder", gzipped(four("sub\\nul", 1))});
-    cases.push_back({"device name as a folder", gzipped(four("Com1\\x.txt", 0))});
+    cases.push_back({"parent folder name", gzipped(five("..\\selvara-escaped\\x.exe", 1))});
+    cases.push_back({"drive name", gzipped(five("C:\\selvara-escaped.txt", 0))});
+    cases.push_back({"absolute name", gzipped(five("\\selvara-escaped.txt", 3))});
+    cases.push_back({"empty name", gzipped(five("", 2))});
+    cases.push_back({"device name with an extension", gzipped(five("CON.txt", 2))});
+    cases.push_back({"device name in a folder", gzipped(five("sub\\nul", 1))});
+    cases.push_back({"device name as a folder", gzipped(five("Com1\\x.txt", 0))});
+    cases.push_back({"parent folder name as the fifth record", gzipped(five("..\\selvara-escaped.txt", 4))});
     std::vector<uint8_t> beyondFreeSpace;
     appendRaw(beyondFreeSpace, "a", 1, 1);
-    appendRaw(beyondFreeSpace, "b", 4999998, 4999998);
+    appendRaw(beyondFreeSpace, "b", 4999997, 4999997);
     appendRaw(beyondFreeSpace, "c", 1, 1);
-    appendRaw(beyondFreeSpace, "d", 1, 1);  // 5,000,001 bytes in all
+    appendRaw(beyondFreeSpace, "d", 1, 1);
+    appendRaw(beyondFreeSpace, "e", 1, 1);  // 5,000,001 bytes in all
     cases.push_back({"records add up to more than the free space", gzipped(beyondFreeSpace)});
     std::vector<uint8_t> three;
     for (int i = 0; i < 3; ++i)
         appendRaw(three, "f" + std::to_string(i), 1, 1);
     cases.push_back({"three records", gzipped(three)});
+    // An archive made before the place list was added: its four records are one too few.
+    std::vector<uint8_t> withoutPlaces;
+    for (const char* name : {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"})
+        appendRaw(withoutPlaces, name, 7, 7);
+    cases.push_back({"the four records of an archive without the place list", gzipped(withoutPlaces)});
     std::vector<uint8_t> huge;
     appendRaw(huge, "a", 1, 1);
     appendRaw(huge, "b", 0xFFFFFFF0u, 10);
     appendRaw(huge, "c", 1, 1);
     appendRaw(huge, "d", 1, 1);
+    appendRaw(huge, "e", 1, 1);
     cases.push_back({"huge size", gzipped(huge)});
     std::vector<uint8_t> whole;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 5; ++i)
         appendRaw(whole, "w" + std::to_string(i), 50, 50);
     std::vector<uint8_t> cut(whole.begin(), whole.end() - 20);
-    cases.push_back({"stream ends inside a record", gzipped(cut)});
+    cases.push_back({"stream ends inside the fifth record", gzipped(cut)});
     const std::string gz = gzipped(whole);
     cases.push_back({"truncated gzip member", gz.substr(0, gz.size() / 2)});
     cases.push_back({"not compressed at all", std::string("plain text, no archive")});
@@ -270,12 +283,13 @@ TEST_F(CopyPage, DamagedOrHostileArchivesAreRefusedWithoutWritingAnything) {
 TEST_F(CopyPage, RecordsAddingUpToTheFreeSpaceAreWritten) {
     std::vector<uint8_t> stream;
     appendRaw(stream, "a", 1, 1);
-    appendRaw(stream, "b", 4999997, 4999997);
+    appendRaw(stream, "b", 4999996, 4999996);
     appendRaw(stream, "c", 1, 1);
-    appendRaw(stream, "d", 1, 1);  // exactly 5,000,000 bytes
+    appendRaw(stream, "d", 1, 1);
+    appendRaw(stream, "e", 1, 1);  // exactly 5,000,000 bytes
     useArchive(gzipped(stream));
     EXPECT_EQ(showCopyPage(nullptr), 0);
-    EXPECT_EQ(readWholeFile(folder + "\\b").size(), 4999997u);
+    EXPECT_EQ(readWholeFile(folder + "\\b").size(), 4999996u);
 }
 
 TEST_F(CopyPage, MoreThan64MiBIsRefusedWhateverTheFreeSpace) {
@@ -284,11 +298,11 @@ TEST_F(CopyPage, MoreThan64MiBIsRefusedWhateverTheFreeSpace) {
     struct Case {
         const char* what;
         uint32_t secondRecordBytes;
-        size_t trailingBytes;  // after the fourth record, which the reader ignores
+        size_t trailingBytes;  // after the fifth record, which the reader ignores
         size_t messages;       // gunzip's own message before "Can't decompress setup files"
     };
     const Case cases[] = {
-        {"records of 64 MiB and one byte", 64 * mebibyte - 2, 0, 1},
+        {"records of 64 MiB and one byte", 64 * mebibyte - 3, 0, 1},
         {"a stream of more than 65 MiB", 1, 65 * mebibyte, 2},
     };
     for (const Case& c : cases) {
@@ -298,6 +312,7 @@ TEST_F(CopyPage, MoreThan64MiBIsRefusedWhateverTheFreeSpace) {
         appendRaw(stream, "b", c.secondRecordBytes, c.secondRecordBytes);
         appendRaw(stream, "c", 1, 1);
         appendRaw(stream, "d", 1, 1);
+        appendRaw(stream, "e", 1, 1);
         stream.insert(stream.end(), c.trailingBytes, uint8_t{0});
         useArchive(gzipped(stream));
         MessageBoxAnswerer answers{IDOK, {}, {}};

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int fourSteps = 4;  // the archive of four records the courses below were worked for
+
 struct FillCourse {
     int widthPx;
     std::vector<int> fillAfterEachStep;  // the priming step, then one per record
@@ -58,35 +60,51 @@ TEST(ProgressArithmetic, CopyPageFillCoursesForReferenceWidths) {
         // clang-format on
     };
     for (const FillCourse& course : courses) {
-        EXPECT_EQ(copyPageCourse(course.widthPx, progressLabelSteps, 5), course.fillAfterEachStep)
+        EXPECT_EQ(copyPageCourse(course.widthPx, fourSteps, 5), course.fillAfterEachStep)
             << "width " << course.widthPx;
     }
 }
 
+// Five records (the place list added): 87.6 px per step, the carries of .6 landing in steps 2 and 4.
+TEST(ProgressArithmetic, CopyPageFillCourseOfFiveRecords) {
+    EXPECT_EQ(copyPageCourse(438, 5, 6), (std::vector<int>{0, 88, 175, 263, 351, 438}));
+    EXPECT_EQ(copyPageCourse(4, 5, 6), (std::vector<int>{0, 1, 2, 3, 4, 4}));  // 0.8 per step
+}
+
 TEST(ProgressArithmetic, FillNeverPassesTheWidthAndEndsWithinOneStepOfIt) {
-    for (int widthPx = 0; widthPx <= 2000; ++widthPx) {
-        const std::vector<int> fills = copyPageCourse(widthPx, progressLabelSteps, 12);
-        for (size_t i = 0; i < fills.size(); ++i) {
-            ASSERT_LE(fills[i], widthPx) << "width " << widthPx << " step " << i;
-            if (i > 0) {
-                ASSERT_GE(fills[i], fills[i - 1]);
+    for (int steps : {fourSteps, 5}) {
+        for (int widthPx = 0; widthPx <= 2000; ++widthPx) {
+            const std::vector<int> fills = copyPageCourse(widthPx, steps, 12);
+            for (size_t i = 0; i < fills.size(); ++i) {
+                ASSERT_LE(fills[i], widthPx) << "width " << widthPx << " step " << i;
+                if (i > 0) {
+                    ASSERT_GE(fills[i], fills[i - 1]);
+                }
             }
+            ASSERT_GE(fills[steps], widthPx - 1) << "width " << widthPx << ", " << steps << " steps";
         }
-        ASSERT_GE(fills[4], widthPx - 1) << "width " << widthPx;
     }
 }
 
-TEST(ProgressArithmetic, LabelsAre25To100ThenNothing) {
+std::vector<int> labelsOfCourse(int steps, int stepCount) {
     ProgressArithmetic state;
-    progressArithmeticStart(state, 438, progressLabelSteps);
+    progressArithmeticStart(state, 438, steps);
     std::vector<int> labels;
     int percent = -1;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < stepCount; ++i) {
         if (progressTakeLabel(state, percent)) {
             labels.push_back(percent);
         }
     }
-    EXPECT_EQ(labels, (std::vector<int>{25, 50, 75, 100}));
+    return labels;
+}
+
+TEST(ProgressArithmetic, LabelsAre25To100ThenNothing) {
+    EXPECT_EQ(labelsOfCourse(fourSteps, 6), (std::vector<int>{25, 50, 75, 100}));
+}
+
+TEST(ProgressArithmetic, FiveStepsLabel20To100ThenNothing) {
+    EXPECT_EQ(labelsOfCourse(5, 7), (std::vector<int>{20, 40, 60, 80, 100}));
 }
 
 // The uninstaller paints one-pixel columns that wrap to the left end.

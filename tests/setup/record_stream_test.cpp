@@ -42,13 +42,16 @@ RecordStreamStatus scanBytes(const std::vector<uint8_t>& bytes) {
     return status;
 }
 
-// The four records of a shipped archive, with small contents.
-std::vector<uint8_t> fourRecordStream() {
+// The records of a shipped archive in their order.
+const char* const shippedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"};
+static_assert(sizeof shippedNames / sizeof shippedNames[0] == archiveRecordCount, "one name per record");
+
+// The records of a shipped archive, with small contents.
+std::vector<uint8_t> shippedRecordStream() {
     std::vector<uint8_t> stream;
-    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
-    for (int i = 0; i < archiveRecordCount; ++i) {
-        const std::vector<uint8_t> data = bytesOf(std::string("content of ") + names[i]);
-        EXPECT_TRUE(appendRecord(stream, names[i], data.data(), data.size()));
+    for (const char* name : shippedNames) {
+        const std::vector<uint8_t> data = bytesOf(std::string("content of ") + name);
+        EXPECT_TRUE(appendRecord(stream, name, data.data(), data.size()));
     }
     return stream;
 }
@@ -72,12 +75,12 @@ TEST(RecordStream, WriterProducesTheDocumentedLayoutByteForByte) {
     EXPECT_EQ(stream, expected);
 }
 
-TEST(RecordStream, RoundTripOfFourRecordsThroughTheReader) {
-    const std::vector<uint8_t> stream = fourRecordStream();
+TEST(RecordStream, RoundTripOfTheShippedRecordsThroughTheReader) {
+    const std::vector<uint8_t> stream = shippedRecordStream();
     std::FILE* file = streamOf(stream);
     ASSERT_NE(file, nullptr);
     ASSERT_EQ(scanRecordStream(file), recordStreamOk);
-    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
+    const char* const* names = shippedNames;
     for (int i = 0; i < archiveRecordCount; ++i) {
         ArchiveRecordHeader header;
         ASSERT_EQ(readRecordHeader(file, header), recordStreamOk);
@@ -99,6 +102,7 @@ TEST(RecordStream, EmptyDataAndNamesOfTheFullLengthAreKept) {
     ASSERT_TRUE(appendRecord(stream, "empty.dat", nullptr, 0));
     ASSERT_TRUE(appendRecord(stream, "sub\\deeper\\file.bin", nullptr, 0));
     ASSERT_TRUE(appendRecord(stream, "z", nullptr, 0));
+    ASSERT_TRUE(appendRecord(stream, "y", nullptr, 0));
     EXPECT_EQ(scanBytes(stream), recordStreamOk);
     std::FILE* file = streamOf(stream);
     ArchiveRecordHeader header;
@@ -110,14 +114,14 @@ TEST(RecordStream, EmptyDataAndNamesOfTheFullLengthAreKept) {
     EXPECT_FALSE(appendRecord(stream, (longName + "x").c_str(), nullptr, 0));
 }
 
-TEST(RecordStream, BytesAfterTheFourthRecordAreIgnored) {
-    std::vector<uint8_t> stream = fourRecordStream();
+TEST(RecordStream, BytesAfterTheLastRecordAreIgnored) {
+    std::vector<uint8_t> stream = shippedRecordStream();
     appendRaw(stream, "..\\fifth", 1000000, 3);
     EXPECT_EQ(scanBytes(stream), recordStreamOk);
 }
 
 TEST(RecordStreamHostile, EveryTruncationOfAValidStreamIsRefused) {
-    const std::vector<uint8_t> stream = fourRecordStream();
+    const std::vector<uint8_t> stream = shippedRecordStream();
     for (size_t length = 0; length < stream.size(); ++length) {
         const std::vector<uint8_t> cut(stream.begin(), stream.begin() + length);
         const RecordStreamStatus status = scanBytes(cut);
@@ -126,7 +130,7 @@ TEST(RecordStreamHostile, EveryTruncationOfAValidStreamIsRefused) {
     }
 }
 
-TEST(RecordStreamHostile, FewerThanFourRecordsAreRefused) {
+TEST(RecordStreamHostile, FewerRecordsThanShippedAreRefused) {
     for (int count = 0; count < archiveRecordCount; ++count) {
         std::vector<uint8_t> stream;
         for (int i = 0; i < count; ++i) {
@@ -134,6 +138,12 @@ TEST(RecordStreamHostile, FewerThanFourRecordsAreRefused) {
         }
         EXPECT_EQ(scanBytes(stream), recordStreamTooFewRecords) << count << " records";
     }
+    // The four records of an archive made before the place list was added.
+    std::vector<uint8_t> withoutPlaces;
+    for (const char* name : {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"}) {
+        appendRaw(withoutPlaces, name, 2, 2);
+    }
+    EXPECT_EQ(scanBytes(withoutPlaces), recordStreamTooFewRecords);
 }
 
 TEST(RecordStreamHostile, AHugeSizeIsRefusedWithoutReadingIt) {
@@ -141,6 +151,7 @@ TEST(RecordStreamHostile, AHugeSizeIsRefusedWithoutReadingIt) {
         std::vector<uint8_t> stream;
         appendRaw(stream, "selvara.exe", 4, 4);
         appendRaw(stream, "panim.dat", size, 10);
+        appendRaw(stream, "places.dat", 0, 0);
         appendRaw(stream, "readme.wri", 0, 0);
         appendRaw(stream, "uninstall.exe", 0, 0);
         EXPECT_EQ(scanBytes(stream), recordStreamTruncated) << "size " << size;
@@ -205,7 +216,7 @@ TEST(RecordStreamHostile, DeviceNamesAreRefusedInEveryElement) {
     };
     for (const std::string& name : devices) {
         EXPECT_FALSE(isSafeRecordName(name.data(), name.size())) << "[" << name << "]";
-        std::vector<uint8_t> stream = fourRecordStream();
+        std::vector<uint8_t> stream = shippedRecordStream();
         std::vector<uint8_t> withDevice;
         appendRaw(withDevice, name, 1, 1);
         withDevice.insert(withDevice.end(), stream.begin(), stream.end());
@@ -232,6 +243,7 @@ std::FILE* streamWithLargeRecord(uint32_t secondBytes) {
     std::vector<uint8_t> tail;
     appendRaw(tail, "c", 1, 1);
     appendRaw(tail, "d", 1, 1);
+    appendRaw(tail, "e", 1, 1);
     std::fwrite(tail.data(), 1, tail.size(), file);
     std::rewind(file);
     return file;
@@ -240,12 +252,12 @@ std::FILE* streamWithLargeRecord(uint32_t secondBytes) {
 TEST(RecordStreamHostile, RecordsAddingUpToMoreThan64MiBAreRefused) {
     const uint32_t mostBytes = 64u * 1024 * 1024;
     struct Case {
-        uint32_t secondBytes;  // the other three records hold one byte each
+        uint32_t secondBytes;  // the other four records hold one byte each
         RecordStreamStatus expected;
     };
     const Case cases[] = {
-        {mostBytes - 3, recordStreamOk},
-        {mostBytes - 2, recordStreamTooLarge},
+        {mostBytes - 4, recordStreamOk},
+        {mostBytes - 3, recordStreamTooLarge},
         {mostBytes, recordStreamTooLarge},
     };
     for (const Case& c : cases) {
@@ -263,8 +275,9 @@ TEST(RecordStreamHostile, RecordsAddingUpToMoreThanTheRoomGivenAreRefused) {
     std::vector<uint8_t> stream;
     appendRaw(stream, "a", 400, 400);
     appendRaw(stream, "b", 300, 300);
-    appendRaw(stream, "c", 200, 200);
-    appendRaw(stream, "d", 100, 100);  // 1,000 bytes of data
+    appendRaw(stream, "c", 150, 150);
+    appendRaw(stream, "d", 100, 100);
+    appendRaw(stream, "e", 50, 50);  // 1,000 bytes of data
     for (uint64_t room : {uint64_t{1000}, uint64_t{999}, uint64_t{0}}) {
         std::FILE* file = streamOf(stream);
         ASSERT_NE(file, nullptr);
@@ -296,10 +309,10 @@ TEST(GunzipStream, StopsOnceMoreThanTheMostBytesComeOut) {
 
 #ifdef PACKER_PROGRAM
 // The packer as the build runs it: its output is one gzip member with no file name and a zero
-// modification time, whose content reads back as the four records in the order given.
-TEST(Packer, PacksFourFilesThatReadBackInOrder) {
+// modification time, whose content reads back as the records in the order given.
+TEST(Packer, PacksTheShippedFilesThatReadBackInOrder) {
     const std::string folder = ::testing::TempDir();
-    const char* names[archiveRecordCount] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
+    const char* const* names = shippedNames;
     std::string contents[archiveRecordCount];
     std::string command = std::string(PACKER_PROGRAM) + " " + folder + "packed.gz";
     for (int i = 0; i < archiveRecordCount; ++i) {

@@ -2,6 +2,7 @@
 // tools/bench-setup.sh, not a test): the whole page (resource to file, decompression, records)
 // and the decompression alone, each the median of several runs, in milliseconds.
 #include "gunzip.h"
+#include "install_manifest.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
 
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
 
     DeleteFileA(gz.c_str());
     DeleteFileA(dat.c_str());
-    for (const char* name : {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"}) {
+    for (const char* name : installedFiles) {
         DeleteFileA((folder + "\\" + name).c_str());
     }
     RemoveDirectoryA(folder.c_str());

@@ -4,16 +4,23 @@
 #include "dialog_driver.h"
 #include "install_checks.h"
 #include "registry_contract.h"
+#include "selvara_resource.h"
 #include "setupvara_resource.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 namespace {
 
-const char* const installedNames[4] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
+// The installed files and where the build made each of them.
+const char* const installedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri",
+                                      "uninstall.exe"};
+const char* const builtPaths[] = {SELVARA_EXE, PANIM_DAT, PLACES_DAT, README_WRI, UNINSTALL_EXE};
+constexpr int installedCount = static_cast<int>(std::size(installedNames));
 const int exitTimeoutMs = 30000;
 const int uninstallStatusId = 104;
 
@@ -50,8 +57,45 @@ struct Process {
 };
 
 std::string builtFile(int index) {
-    const char* sources[4] = {SELVARA_EXE, PANIM_DAT, README_WRI, UNINSTALL_EXE};
-    return readWholeFile(hostPathToWindows(sources[index]));
+    return readWholeFile(hostPathToWindows(builtPaths[index]));
+}
+
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK matchControlId(HWND child, LPARAM search) {
+    ControlSearch* wanted = reinterpret_cast<ControlSearch*>(search);
+    if (GetDlgCtrlID(child) != wanted->id)
+        return TRUE;
+    wanted->found = child;
+    return FALSE;
+}
+
+// A control anywhere below the window (the pages are children of the main window).
+HWND descendantWithId(HWND window, int id) {
+    ControlSearch search = {id, nullptr};
+    EnumChildWindows(window, matchControlId, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// "Find..." of the running program: the towns its place list holds for the query (the list
+// rows), and the dialog closed again with Cancel.
+int townsFoundInProgram(DWORD processId, HWND mainWindow, const std::string& query) {
+    HWND findButton = descendantWithId(mainWindow, IDC_FIND_PLACE);
+    if (findButton == nullptr)
+        return -1;
+    pressButton(GetParent(findButton), IDC_FIND_PLACE);
+    HWND dialog = waitForDialogWithControl(processId, IDC_FIND_LIST);
+    if (dialog == nullptr)
+        return -1;
+    typeInto(GetDlgItem(dialog, IDC_FIND_TEXT), query);
+    const int rows =
+        static_cast<int>(SendMessageA(GetDlgItem(dialog, IDC_FIND_LIST), LVM_GETITEMCOUNT, 0, 0));
+    pressButton(dialog, IDCANCEL);
+    waitForWindowGone(dialog);
+    return rows;
 }
 
 class InstallerProcess : public ::testing::Test {
@@ -125,7 +169,7 @@ protected:
     }
 
     void expectInstalledFiles(const std::string& directory) {
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < installedCount; ++i) {
             const std::string installed = readWholeFile(directory + "\\" + installedNames[i]);
             EXPECT_FALSE(installed.empty()) << installedNames[i];
             EXPECT_TRUE(installed == builtFile(i)) << installedNames[i] << " differs";
@@ -196,6 +240,7 @@ TEST_F(InstallerProcess, InstallRunReinstallUninstallAndUninstallAgain) {
         }
         ASSERT_NE(window, nullptr) << "main window of the installed selvara.exe";
         Sleep(300);
+        EXPECT_GE(townsFoundInProgram(program.id(), window, "Karachi"), 1) << "places.dat beside the program";
         PostMessageA(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(program.finish(), 0);
     }
@@ -232,7 +277,7 @@ TEST_F(InstallerProcess, InstallRunReinstallUninstallAndUninstallAgain) {
     }
     EXPECT_FALSE(keyExists(uninstallKey));
     EXPECT_FALSE(keyExists(appPathsKey));
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i + 1 < installedCount; ++i) {
         EXPECT_FALSE(fileExists(defaultDirectory + "\\" + installedNames[i])) << installedNames[i];
     }
     EXPECT_TRUE(fileExists(defaultDirectory + "\\uninstall.exe")) << "a running program stays";

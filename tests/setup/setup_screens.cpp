@@ -24,7 +24,8 @@ void settle() {
     Sleep(400);
 }
 
-// The copy page is captured from inside the extraction, when the third record begins.
+// The copy page is captured from inside the extraction, when the read-me's record (the fourth)
+// begins.
 LRESULT CALLBACK captureCopyPage(int code, WPARAM wParam, LPARAM lParam) {
     const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && !copyPageCaptured && call->message == WM_SETTEXT &&

@@ -17,7 +17,9 @@
 
 namespace {
 
-const char* const installedNames[4] = {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"};
+const char* const installedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri",
+                                      "uninstall.exe"};
+constexpr int installedCount = static_cast<int>(sizeof installedNames / sizeof installedNames[0]);
 const char* const linkNames[3] = {"Selvara.lnk", "Uninstall.lnk", "Readme.lnk"};
 
 class StatusDialog : public ::testing::Test {
@@ -84,28 +86,28 @@ TEST_F(StatusDialog, AnsweringNoToTheQuestionRemovesNothing) {
     EXPECT_TRUE(keyExists(appPathsKey));
 }
 
-TEST_F(StatusDialog, ProgressPaintsHalfAfterTwoFilesAndWrapsAfterFour) {
+TEST_F(StatusDialog, ProgressPaintsHalfAfterTwoFilesAndWrapsPastTheEnd) {
     EXPECT_EQ(showUninstallStatus(nullptr), 0);
     const ProgressArithmetic& bar = progressArithmetic();
     ASSERT_GT(bar.widthPx, 4);
     EXPECT_EQ(bar.steps, 2);
-    // Four files, two steps' worth of W each: the column went once across (all but the last
-    // column) and came back round from the left end.
+    // Five files, the first only priming, then half of W each: the column went once across
+    // (all but the last column) and came back round from the left end, twice W in all.
     ProgressArithmetic replay;
     progressArithmeticStart(replay, bar.widthPx, 2);
     int painted = 0;
-    for (int file = 0; file < 4; ++file) {
+    for (int file = 0; file < installedCount; ++file) {
         progressAccumulateFraction(replay);
         for (int c = progressColumnsThisStep(replay); c > 0; --c, ++painted)
             progressTakeColumn(replay);
     }
-    EXPECT_GE(painted, bar.widthPx * 3 / 2 - 1);
-    EXPECT_LE(painted, bar.widthPx * 3 / 2 + 1);
-    EXPECT_EQ(bar.columnLeftPx, painted - (bar.widthPx - 1)) << "W = " << bar.widthPx;
+    EXPECT_GE(painted, bar.widthPx * 2 - 1);
+    EXPECT_LE(painted, bar.widthPx * 2 + 1);
+    EXPECT_EQ(bar.columnLeftPx, painted % (bar.widthPx - 1)) << "W = " << bar.widthPx;
 }
 
 // What the status dialog shows, read off the screen at two moments of a run: after the first
-// file and as the dialog closes after the fourth.
+// file and as the dialog closes after the last.
 struct StatusPixels {
     bool taken = false;
     int widthPx = 0;
@@ -151,7 +153,7 @@ LRESULT CALLBACK watchQueue(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The dialog is about to be hidden: all four files have been handled.
+// The dialog is about to be hidden: every file has been handled.
 LRESULT CALLBACK watchClosing(int code, WPARAM wParam, LPARAM lParam) {
     const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && !whenClosing.taken && call->message == WM_WINDOWPOSCHANGING &&
@@ -177,8 +179,8 @@ TEST_F(StatusDialog, TheBarAndTheStatusLineOnScreen) {
         EXPECT_NE(afterFirstFile.bar[x], blue) << "column " << x << " after the first file";
     EXPECT_GT(afterFirstFile.blackTextPixels, 20);
     EXPECT_EQ(afterFirstFile.greyTextPixels, 0);
-    // After the fourth: blue up to the last column but one (the fourth went round to the left
-    // again) and never in the last column; the fourth name in black over the third in grey.
+    // After the last: blue up to the last column but one (the column went round to the left
+    // again) and never in the last column; the last name in black over the one before in grey.
     for (int x = 0; x < width - 1; ++x)
         EXPECT_EQ(whenClosing.bar[x], blue) << "column " << x << " at the end";
     EXPECT_NE(whenClosing.bar[width - 1], blue);

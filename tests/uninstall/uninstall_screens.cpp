@@ -36,7 +36,7 @@ LRESULT CALLBACK watchQueue(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The dialog is about to be hidden: all four files have been handled.
+// The dialog is about to be hidden: every file has been handled.
 LRESULT CALLBACK watchClosing(int code, WPARAM wParam, LPARAM lParam) {
     const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && !lastFileCaptured && call->message == WM_WINDOWPOSCHANGING &&
