@@ -39,17 +39,45 @@ double arcSin(double u) {
 
 }  // namespace
 
+namespace {
+
+// Below this magnitude an angle's unit in the last place is at most 1, so an integer multiple of
+// 360 is a multiple of it.
+constexpr double exactRemainderLimitDeg = 4503599627370496.0;  // 2^52
+
+// std::fmod(angleDeg, 360.0) without the library call. The division rounded toward zero gives the
+// whole quotient q: an angle short of a multiple of 360 by at least a unit in its last place is
+// short of the whole quotient by more than half a unit of the quotient's last place, so rounding
+// cannot carry the quotient across a whole number. angleDeg - 360 q is then exact (a multiple of
+// the angle's unit in the last place, smaller than the angle). The two corrections guard that
+// argument and do not change a result it holds for. Beyond 2^52 degrees the library does it.
+double remainderOf360(double angleDeg) {
+    if (!(std::fabs(angleDeg) < exactRemainderLimitDeg))
+        return std::fmod(angleDeg, 360.0);
+    const double quotient = std::trunc(angleDeg / 360.0);
+    double remainder = angleDeg - quotient * 360.0;
+    if (angleDeg > 0.0 && remainder < 0.0)
+        remainder += 360.0;
+    else if (angleDeg < 0.0 && remainder > 0.0)
+        remainder -= 360.0;
+    else if (remainder == 0.0)
+        return angleDeg < 0.0 ? -0.0 : 0.0;  // the library's zero has the angle's sign
+    return remainder;
+}
+
+}  // namespace
+
 // Gives what subtracting 360 while the angle exceeds 360, then adding 360 while it is below 0,
 // gives: a value in (0, 360] from above, [0, 360) from below, exactly 0 and 360 unchanged. Each
-// of those steps is exact in binary floating point, and so is fmod, so one fmod gives the same
-// bits without a loop that grows with the distance from the epoch.
+// of those steps is exact in binary floating point, and so is the remainder, so one remainder
+// gives the same bits without a loop that grows with the distance from the epoch.
 double reduceDegrees(double angleDeg) {
     if (angleDeg > 360.0) {
-        angleDeg = std::fmod(angleDeg, 360.0);
+        angleDeg = remainderOf360(angleDeg);
         if (angleDeg == 0.0)
             angleDeg = 360.0;  // the subtraction stops at 360, not at 0
     } else if (angleDeg < 0.0) {
-        angleDeg = std::fmod(angleDeg, 360.0);
+        angleDeg = remainderOf360(angleDeg);
         if (angleDeg < 0.0)
             angleDeg += 360.0;
         else
@@ -105,53 +133,126 @@ struct SolarDay {
     double transit;  // hours of the zone's clock
 };
 
-// Newton's method as solveKepler, with the sine and cosine of the first guess (the mean anomaly)
-// given: the equation of time needs the same sine.
-double solveKeplerFrom(double meanAnomalyRad, double eccentricity, double sinMean, double cosMean) {
-    double e = meanAnomalyRad;
-    double residual = e - eccentricity * sinMean - meanAnomalyRad;
-    e -= residual / (1.0 - eccentricity * cosMean);
-    int steps = 1;
-    while (std::fabs(residual) > 1e-9 && steps < keplerMostSteps) {
-        residual = e - eccentricity * std::sin(e) - meanAnomalyRad;
-        e -= residual / (1.0 - eccentricity * std::cos(e));
-        steps += 1;
-    }
-    return e;
-}
+// Days are worked out in runs, stage by stage, each stage a loop over the run's days. The days do
+// not depend on one another, so the processor overlaps one day's maths-library calls with the next
+// day's instead of waiting for each result in turn; every day still goes through the same
+// operations in the same order, so each value has the bits a day worked out alone has.
+constexpr int runMostDays = 32;
 
-// longitudeHours: the longitude (radians) times hoursPerRadian.
-SolarDay solarDay(int year, int month, int day, double longitudeHours, double zoneHours) {
+// The sun's orbit on one date: what the equation of time and Kepler's equation start from.
+struct OrbitDay {
+    double meanLongitudeRad;  // l
+    double meanAnomalyRad;    // m
+    double eccentricity;      // e
+    double y;                 // tan^2(obliquity / 2)
+    double sinMean;           // sin(m)
+    double cosMean;           // cos(m)
+    double equationOfTimeHours;
+    double eccentricAnomalyRad;
+};
+
+OrbitDay orbitDay(int year, int month, int day, double zoneHours) {
     const double j0 = julianDay(year, month, day);
     // Julian centuries from day number 2451545 to local midnight of the date.
     const double t = (j0 - zoneHours / 24.0 - 2451545.0) / 36525.0;
     const double t2 = t * t;
     const double t3 = t2 * t;
 
-    const double l = reduceDegrees(279.6966778 + 36000.76892 * t + 0.0003025 * t2) * radiansPerDegree;
-    const double m =
+    OrbitDay orbit;
+    orbit.meanLongitudeRad = reduceDegrees(279.6966778 + 36000.76892 * t + 0.0003025 * t2) * radiansPerDegree;
+    orbit.meanAnomalyRad =
         reduceDegrees(358.47583 + 35999.04975 * t - 0.00015 * t2 - 0.0000033 * t3) * radiansPerDegree;
-    const double e = 0.01675104 - 0.0000418 * t - 0.000000126 * t2;
+    orbit.eccentricity = 0.01675104 - 0.0000418 * t - 0.000000126 * t2;
     const double obliquityRad =
         (23.452294 - 0.0130125 * t - 0.00000164 * t2 + 0.000000503 * t3) * radiansPerDegree;
     const double tanHalfObliquity = std::tan(obliquityRad / 2.0);
-    const double y = tanHalfObliquity * tanHalfObliquity;
+    orbit.y = tanHalfObliquity * tanHalfObliquity;
+    return orbit;
+}
 
-    const double sinM = std::sin(m);
-    const double cosM = std::cos(m);
-    const double equationOfTimeHours =
+void takeEquationOfTime(OrbitDay& orbit) {
+    const double l = orbit.meanLongitudeRad;
+    const double m = orbit.meanAnomalyRad;
+    const double e = orbit.eccentricity;
+    const double y = orbit.y;
+    orbit.sinMean = std::sin(m);
+    orbit.cosMean = std::cos(m);
+    const double sinM = orbit.sinMean;
+    orbit.equationOfTimeHours =
         hoursPerRadian * (y * std::sin(2.0 * l) - 2.0 * e * sinM + 4.0 * e * y * sinM * std::cos(2.0 * l) -
                           0.5 * y * y * std::sin(4.0 * l) - 1.25 * e * e * std::sin(2.0 * m));
+}
 
-    const double eccentricAnomalyRad = solveKeplerFrom(m, e, sinM, cosM);
+double declinationOf(const OrbitDay& orbit) {
+    const double e = orbit.eccentricity;
     const double trueAnomalyRad =
-        2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(eccentricAnomalyRad / 2.0));
+        2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(orbit.eccentricAnomalyRad / 2.0));
+    return solarDeclination(orbit.meanLongitudeRad - orbit.meanAnomalyRad + trueAnomalyRad);
+}
 
+// Newton's method as solveKepler for each day of a run, the first step from the sine and cosine of
+// the mean anomaly (which the equation of time has already taken). The days step in lock step:
+// each day takes its own steps in its own order, but one round's steps do not wait on each other.
+void solveKeplerRun(OrbitDay* orbits, int count) {
+    double residuals[runMostDays];
+    bool anyPending = false;
+    for (int i = 0; i < count; ++i) {
+        OrbitDay& orbit = orbits[i];
+        const double m = orbit.meanAnomalyRad;
+        const double eccentricity = orbit.eccentricity;
+        double e = m;
+        residuals[i] = e - eccentricity * orbit.sinMean - m;
+        e -= residuals[i] / (1.0 - eccentricity * orbit.cosMean);
+        orbit.eccentricAnomalyRad = e;
+        anyPending = anyPending || std::fabs(residuals[i]) > 1e-9;
+    }
+    for (int steps = 1; anyPending && steps < keplerMostSteps; ++steps) {
+        anyPending = false;
+        for (int i = 0; i < count; ++i) {
+            if (!(std::fabs(residuals[i]) > 1e-9))
+                continue;
+            OrbitDay& orbit = orbits[i];
+            const double eccentricity = orbit.eccentricity;
+            double e = orbit.eccentricAnomalyRad;
+            residuals[i] = e - eccentricity * std::sin(e) - orbit.meanAnomalyRad;
+            e -= residuals[i] / (1.0 - eccentricity * std::cos(e));
+            orbit.eccentricAnomalyRad = e;
+            anyPending = anyPending || std::fabs(residuals[i]) > 1e-9;
+        }
+    }
+}
+
+// A date and the zone of its clock: what the sun of a day depends on besides the longitude.
+struct SolarDate {
+    int year;
+    int month;
+    int day;
+    double zoneHours;
+};
+
+// The sun of count (at most runMostDays) dates at one longitude; longitudeHours: the longitude
+// (radians) times hoursPerRadian.
+void solarDays(const SolarDate* dates, int count, double longitudeHours, SolarDay* solar) {
+    OrbitDay orbits[runMostDays];
+    for (int i = 0; i < count; ++i)
+        orbits[i] = orbitDay(dates[i].year, dates[i].month, dates[i].day, dates[i].zoneHours);
+    for (int i = 0; i < count; ++i)
+        takeEquationOfTime(orbits[i]);
+    solveKeplerRun(orbits, count);
+    for (int i = 0; i < count; ++i)
+        solar[i].declination = declinationOf(orbits[i]);
+    for (int i = 0; i < count; ++i) {
+        SolarDay& sun = solar[i];
+        sun.sinDeclination = std::sin(sun.declination);
+        sun.cosDeclination = std::cos(sun.declination);
+        sun.transit = 12.0 + dates[i].zoneHours - orbits[i].equationOfTimeHours - longitudeHours;
+    }
+}
+
+SolarDay solarDay(int year, int month, int day, double longitudeHours, double zoneHours) {
+    const SolarDate date = {year, month, day, zoneHours};
     SolarDay sun;
-    sun.declination = solarDeclination(l - m + trueAnomalyRad);
-    sun.sinDeclination = std::sin(sun.declination);
-    sun.cosDeclination = std::cos(sun.declination);
-    sun.transit = 12.0 + zoneHours - equationOfTimeHours - longitudeHours;
+    solarDays(&date, 1, longitudeHours, &sun);
     return sun;
 }
 
@@ -407,34 +508,77 @@ double eveningFraction(int year, int month, int day, const PrayerParameters& par
     return nightShare(year, month, day, place, std::sin(-depressionRad), true);
 }
 
-PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParameters& parameters) {
-    PlaceTerms& place = placeTermsFor(parameters);
-    DayGeometry geometry;
-    geometry.solar = solarDay(year, month, day, place.longitudeHours, parameters.zoneHours);
-    takeSunAt(geometry, place.real);
-    applyHorizonCorrections(geometry, place);
-    substituteWhenNoUsableDay(geometry, place);
-    if (geometry.sun.transit < 0.0)
-        geometry.sun.transit += 24.0;
+namespace {
 
+// The six times of a run of days with the same parameters (the days' dates may cross a year).
+void computeRunOfOnePlace(const PrayerDay* days, int count, PrayerTimes* times) {
+    const PrayerParameters& parameters = days[0].parameters;
+    PlaceTerms& place = placeTermsFor(parameters);
+    SolarDate dates[runMostDays];
+    for (int i = 0; i < count; ++i)
+        dates[i] = SolarDate{days[i].year, days[i].month, days[i].day, parameters.zoneHours};
+    SolarDay solar[runMostDays];
+    solarDays(dates, count, place.longitudeHours, solar);
+
+    DayGeometry geometry[runMostDays];
+    for (int i = 0; i < count; ++i) {
+        DayGeometry& day = geometry[i];
+        day.solar = solar[i];
+        takeSunAt(day, place.real);
+        applyHorizonCorrections(day, place);
+        substituteWhenNoUsableDay(day, place);
+        if (day.sun.transit < 0.0)
+            day.sun.transit += 24.0;
+        times[i].sunrise = day.sun.rise - day.riseCorrectionHours;
+        times[i].noon = day.sun.transit + parameters.safetyHours;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (parameters.maghribDepression != 0.0)
+            times[i].sunset = afterSunsetTime(days[i].year, geometry[i], place, parameters.maghribDepression,
+                                              place.sinMaghribAltitude);
+        else
+            times[i].sunset = geometry[i].sun.set + geometry[i].setCorrectionHours + parameters.safetyHours;
+    }
+    for (int i = 0; i < count; ++i)
+        times[i].afternoon = afternoonTime(geometry[i], parameters);
+    for (int i = 0; i < count; ++i)
+        times[i].dawn = dawnTime(days[i].year, geometry[i], place);
+    for (int i = 0; i < count; ++i) {
+        PrayerTimes& day = times[i];
+        if (parameters.ishaDepression != 0.0) {
+            day.evening = afterSunsetTime(days[i].year, geometry[i], place, parameters.ishaDepression,
+                                          place.sinEveningAltitude);
+            // Near the poles a Maghrib by angle (the sun sinking slowly, no share) can come out
+            // later than an evening taken as a share of the night: the evening then waits for
+            // Maghrib.
+            if (day.evening < day.sunset)
+                day.evening = day.sunset;
+        } else
+            day.evening = day.sunset + parameters.ishaInterval;
+    }
+}
+
+bool sameParameters(const PrayerParameters& a, const PrayerParameters& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+}  // namespace
+
+void computePrayerTimesRun(const PrayerDay* days, int count, PrayerTimes* times) {
+    int first = 0;
+    while (first < count) {
+        int length = 1;
+        while (first + length < count && length < runMostDays &&
+               sameParameters(days[first + length].parameters, days[first].parameters))
+            length += 1;
+        computeRunOfOnePlace(days + first, length, times + first);
+        first += length;
+    }
+}
+
+PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParameters& parameters) {
+    const PrayerDay one = {year, month, day, parameters};
     PrayerTimes times;
-    times.sunrise = geometry.sun.rise - geometry.riseCorrectionHours;
-    times.noon = geometry.sun.transit + parameters.safetyHours;
-    if (parameters.maghribDepression != 0.0)
-        times.sunset =
-            afterSunsetTime(year, geometry, place, parameters.maghribDepression, place.sinMaghribAltitude);
-    else
-        times.sunset = geometry.sun.set + geometry.setCorrectionHours + parameters.safetyHours;
-    times.afternoon = afternoonTime(geometry, parameters);
-    times.dawn = dawnTime(year, geometry, place);
-    if (parameters.ishaDepression != 0.0) {
-        times.evening =
-            afterSunsetTime(year, geometry, place, parameters.ishaDepression, place.sinEveningAltitude);
-        // Near the poles a Maghrib by angle (the sun sinking slowly, no share) can come out later
-        // than an evening taken as a share of the night: the evening then waits for Maghrib.
-        if (times.evening < times.sunset)
-            times.evening = times.sunset;
-    } else
-        times.evening = times.sunset + parameters.ishaInterval;
+    computeRunOfOnePlace(&one, 1, &times);
     return times;
 }

@@ -65,3 +65,16 @@ double eveningFraction(int year, int month, int day, const PrayerParameters& par
 // The six times of one day. Every time is a finite number: where the sun never reaches an
 // altitude, a high-latitude rule gives the time instead.
 PrayerTimes computePrayerTimes(int year, int month, int day, const PrayerParameters& parameters);
+
+// One day of a run: its date and the parameters in force on it (a zone's offset may change within
+// a month).
+struct PrayerDay {
+    int year;
+    int month;
+    int day;
+    PrayerParameters parameters;
+};
+
+// The six times of count days: times[i] has the bits computePrayerTimes gives for days[i], but a
+// run of days is worked out faster than one call a day (a timetable's month, a bulk run).
+void computePrayerTimesRun(const PrayerDay* days, int count, PrayerTimes* times);

@@ -204,20 +204,33 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
     }
     writeHeader(file, request.year, request.month, request.format);
 
-    int y = request.year;
-    int m = request.month;
     // The first day as given, then one more each time: a normalized day is at most the largest
     // int less a month, so the step cannot overflow (firstDay - 1 could, for the least int).
+    int y = request.year;
+    int m = request.month;
     int d = firstDay;
-    for (int i = 0; i < dayCount; ++i) {
-        if (i > 0)
-            d += 1;
-        normalizeGregorianDate(y, m, d);
-        const int weekday = weekdayOfDate(y, m, d);
-        const int zoneMinutes = timetableZoneMinutes(request, y, m, d);
-        writeDayLine(file, request.format, y, m, d, weekday,
-                     computeDayTimes(y, m, d, request.latitudeDeg, request.longitudeDeg, zoneMinutes,
-                                     request.options));
+    // The days are worked out a run at a time (a month is one run), then written in order.
+    constexpr int runDays = 32;
+    PrayerDay days[runDays];
+    PrayerTimes times[runDays];
+    for (int first = 0; first < dayCount; first += runDays) {
+        const int count = dayCount - first < runDays ? dayCount - first : runDays;
+        for (int i = 0; i < count; ++i) {
+            if (first + i > 0)
+                d += 1;
+            normalizeGregorianDate(y, m, d);
+            const int zoneMinutes = timetableZoneMinutes(request, y, m, d);
+            days[i] = PrayerDay{y, m, d,
+                                methodParameters(request.latitudeDeg, request.longitudeDeg, zoneMinutes,
+                                                 request.options, y, m, d)};
+        }
+        computePrayerTimesRun(days, count, times);
+        for (int i = 0; i < count; ++i) {
+            const PrayerDay& day = days[i];
+            applyAdjustments(times[i], request.options);
+            writeDayLine(file, request.format, day.year, day.month, day.day,
+                         weekdayOfDate(day.year, day.month, day.day), times[i]);
+        }
     }
 }
 

@@ -43,6 +43,37 @@ void BM_ComputePrayerTimes_Tromso(benchmark::State& state) {
     computeOneDay(state, 69.65);
 }
 
+// A month at a time, as the timetable asks for its days: one run of up to 31 days through 2026.
+// "per_day" is the time of one place-day.
+void computeMonthRuns(benchmark::State& state, double latitudeDeg) {
+    const PrayerParameters parameters = timetableParameters(latitudeDeg, 15.59, 1.0);
+    PrayerDay days[31];
+    PrayerTimes times[31];
+    int month = 1;
+    long dayTotal = 0;
+    for (auto _ : state) {
+        const int count = gregorianMonthDays[month];
+        for (int i = 0; i < count; ++i)
+            days[i] = PrayerDay{2026, month, i + 1, parameters};
+        computePrayerTimesRun(days, count, times);
+        benchmark::DoNotOptimize(times);
+        dayTotal += count;
+        month = month % 12 + 1;
+    }
+    state.counters["per_day"] = benchmark::Counter(static_cast<double>(dayTotal),
+                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_ComputePrayerTimesMonth_Zagreb(benchmark::State& state) {
+    computeMonthRuns(state, 45.49);
+}
+void BM_ComputePrayerTimesMonth_Oslo(benchmark::State& state) {
+    computeMonthRuns(state, 59.91);
+}
+void BM_ComputePrayerTimesMonth_Tromso(benchmark::State& state) {
+    computeMonthRuns(state, 69.65);
+}
+
 void BM_WriteTimetableMonth(benchmark::State& state) {
     char folder[] = "/tmp/selvara-bench-XXXXXX";
     if (!mkdtemp(folder)) {
@@ -119,4 +150,7 @@ BENCHMARK(BM_ZoneOffsetAtLocalNoon);
 BENCHMARK(BM_ComputePrayerTimes_Zagreb);
 BENCHMARK(BM_ComputePrayerTimes_Oslo);
 BENCHMARK(BM_ComputePrayerTimes_Tromso);
+BENCHMARK(BM_ComputePrayerTimesMonth_Zagreb);
+BENCHMARK(BM_ComputePrayerTimesMonth_Oslo);
+BENCHMARK(BM_ComputePrayerTimesMonth_Tromso);
 BENCHMARK(BM_WriteTimetableMonth);

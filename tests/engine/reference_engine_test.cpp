@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -123,6 +124,72 @@ TEST(ReferenceEngine, SunAndNightSharesAreTheReferences) {
         ASSERT_TRUE(sameBits(eveningFraction(y, m, d, p, depressionRad),
                              reference_engine::eveningFraction(y, m, d, p, depressionRad)));
     }
+}
+
+// A run of days (a timetable's month) against the reference day by day: runs of every length up
+// to beyond the engine's run size, crossing months and years, and a zone that changes within the
+// run as daylight time does.
+TEST(ReferenceEngine, RunsOfDaysAreTheReferencesBitForBit) {
+    std::mt19937_64 random(1208);
+    std::uniform_int_distribution<int> year(1900, 2100);
+    std::uniform_int_distribution<int> month(1, 12);
+    std::uniform_int_distribution<int> dayOfMonth(1, 31);
+    std::uniform_int_distribution<int> length(1, 70);
+    constexpr int longestRun = 70;
+    PrayerDay days[longestRun];
+    PrayerTimes times[longestRun];
+    const long placeDays = placeDaysToCheck() / 4;
+    for (long done = 0; done < placeDays;) {
+        const RandomPlace place = randomPlace(random);
+        const int count = length(random);
+        const int changeAt = length(random);  // from here on, the zone is an hour ahead
+        int y = year(random);
+        int m = month(random);
+        int d = dayOfMonth(random);
+        for (int i = 0; i < count; ++i) {
+            normalizeGregorianDate(y, m, d);
+            const int zoneMinutes = place.zoneMinutes + (i >= changeAt ? 60 : 0);
+            days[i] = PrayerDay{
+                y, m, d,
+                methodParameters(place.latitudeDeg, place.longitudeDeg, zoneMinutes, place.options, y, m, d)};
+            d += 1;
+        }
+        computePrayerTimesRun(days, count, times);
+        for (int i = 0; i < count; ++i) {
+            const PrayerDay& day = days[i];
+            ASSERT_TRUE(sameTimes(
+                times[i], reference_engine::computePrayerTimes(day.year, day.month, day.day, day.parameters)))
+                << "day " << i << " of " << count << " at " << place.latitudeDeg << ", " << place.longitudeDeg
+                << ", " << day.year << "-" << day.month << "-" << day.day;
+        }
+        done += count;
+    }
+}
+
+// The angle reduction against the library's remainder, around multiples of 360 at every scale (a
+// few units in the last place either side, where a division may round up to the next whole
+// quotient), and beyond the range it works out without the library.
+TEST(ReferenceEngine, AngleReductionIsTheReferences) {
+    std::mt19937_64 random(360);
+    long checked = 0;
+    for (double scale = 1.0; scale < 1e17; scale *= 3.7) {
+        std::uniform_real_distribution<double> multiple(0.0, scale);
+        for (int i = 0; i < 2000; ++i) {
+            const double sign = i % 2 ? -1.0 : 1.0;
+            double angle = sign * 360.0 * std::floor(multiple(random));
+            for (int ulps = 0; ulps < 4; ++ulps) {
+                for (double toward : {1e300, -1e300}) {
+                    const double fast = reduceDegrees(angle);
+                    const double reference = reference_engine::reduceDegrees(angle);
+                    ASSERT_TRUE(sameBits(fast, reference))
+                        << angle << ": " << fast << " against " << reference;
+                    angle = std::nextafter(angle, toward);
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 100000);
 }
 
 }  // namespace
