@@ -183,11 +183,12 @@ void takeEquationOfTime(OrbitDay& orbit) {
                           0.5 * y * y * std::sin(4.0 * l) - 1.25 * e * e * std::sin(2.0 * m));
 }
 
-double declinationOf(const OrbitDay& orbit) {
+// The sun's longitude on the ecliptic: the mean longitude moved by the equation of the centre.
+double eclipticLongitudeOf(const OrbitDay& orbit) {
     const double e = orbit.eccentricity;
     const double trueAnomalyRad =
         2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(orbit.eccentricAnomalyRad / 2.0));
-    return solarDeclination(orbit.meanLongitudeRad - orbit.meanAnomalyRad + trueAnomalyRad);
+    return orbit.meanLongitudeRad - orbit.meanAnomalyRad + trueAnomalyRad;
 }
 
 // Newton's method as solveKepler for each day of a run, the first step from the sine and cosine of
@@ -239,8 +240,11 @@ void solarDays(const SolarDate* dates, int count, double longitudeHours, SolarDa
     for (int i = 0; i < count; ++i)
         takeEquationOfTime(orbits[i]);
     solveKeplerRun(orbits, count);
+    double eclipticLongitudesRad[runMostDays];
     for (int i = 0; i < count; ++i)
-        solar[i].declination = declinationOf(orbits[i]);
+        eclipticLongitudesRad[i] = eclipticLongitudeOf(orbits[i]);
+    for (int i = 0; i < count; ++i)
+        solar[i].declination = solarDeclination(eclipticLongitudesRad[i]);
     for (int i = 0; i < count; ++i) {
         SolarDay& sun = solar[i];
         sun.sinDeclination = std::sin(sun.declination);
@@ -430,10 +434,16 @@ void substituteWhenNoUsableDay(DayGeometry& day, const PlaceTerms& place) {
 }
 
 // Afternoon: the sun's altitude where a shadow is its noon length plus the shadow factor.
-double afternoonTime(const DayGeometry& day, const PrayerParameters& parameters) {
+// The sun's altitude at the afternoon time: where a shadow is its noon length plus the shadow
+// factor.
+double afternoonAltitudeRad(const DayGeometry& day, const PrayerParameters& parameters) {
     const double shadowRatio =
         parameters.asrShadowFactor + std::tan(std::fabs(day.sun.declination - day.latitudeRad));
-    const double asrAltitudeRad = std::atan(1.0 / shadowRatio);
+    return std::atan(1.0 / shadowRatio);
+}
+
+// Afternoon: the time the sun comes down to the afternoon altitude.
+double afternoonTime(const DayGeometry& day, const PrayerParameters& parameters, double asrAltitudeRad) {
     const double asrArgument = hourAngleArgument(day, std::sin(asrAltitudeRad));
     if (std::fabs(asrArgument) > 1.0)
         return day.sun.transit + asrFallbackHours + parameters.safetyHours;
@@ -539,8 +549,11 @@ void computeRunOfOnePlace(const PrayerDay* days, int count, PrayerTimes* times) 
         else
             times[i].sunset = geometry[i].sun.set + geometry[i].setCorrectionHours + parameters.safetyHours;
     }
+    double asrAltitudesRad[runMostDays];
     for (int i = 0; i < count; ++i)
-        times[i].afternoon = afternoonTime(geometry[i], parameters);
+        asrAltitudesRad[i] = afternoonAltitudeRad(geometry[i], parameters);
+    for (int i = 0; i < count; ++i)
+        times[i].afternoon = afternoonTime(geometry[i], parameters, asrAltitudesRad[i]);
     for (int i = 0; i < count; ++i)
         times[i].dawn = dawnTime(days[i].year, geometry[i], place);
     for (int i = 0; i < count; ++i) {
