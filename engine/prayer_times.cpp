@@ -532,9 +532,11 @@ void computeRunOfOnePlace(const PrayerDay* days, int count, PrayerTimes* times) 
 
     DayGeometry geometry[runMostDays];
     for (int i = 0; i < count; ++i) {
+        geometry[i].solar = solar[i];
+        takeSunAt(geometry[i], place.real);
+    }
+    for (int i = 0; i < count; ++i) {
         DayGeometry& day = geometry[i];
-        day.solar = solar[i];
-        takeSunAt(day, place.real);
         applyHorizonCorrections(day, place);
         substituteWhenNoUsableDay(day, place);
         if (day.sun.transit < 0.0)
