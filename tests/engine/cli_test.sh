@@ -5,27 +5,7 @@ set -u
 data=$1
 shift
 cli=("$@")
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-passed=0
-failed=0
-
-check() {  # check NAME CONDITION-STATUS
-    if [ "$2" -eq 0 ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $1"
-    fi
-}
-
-# run ARGS...: sets out, err (CR removed from err) and status
-run() {
-    "${cli[@]}" "$@" >"$scratch/out" 2>"$scratch/err"
-    status=$?
-    out=$(tr -d '\r' <"$scratch/out")
-    err=$(tr -d '\r' <"$scratch/err")
-}
+source "$(dirname "$0")/../support/cli_checks.sh"
 
 # Timetables, byte for byte, to standard output and to a file.
 run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1
@@ -266,5 +246,4 @@ if [ -w /dev/full ] && [ "${#cli[@]}" -eq 1 ]; then
     done
 fi
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish_checks

@@ -6,28 +6,8 @@ set -u
 flavour=$1
 shift
 cli=("$@")
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-passed=0
-failed=0
+source "$(dirname "$0")/../support/cli_checks.sh"
 tab=$'\t'
-
-check() {  # check NAME CONDITION-STATUS
-    if [ "$2" -eq 0 ]; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $1"
-    fi
-}
-
-# run ARGS...: sets out, err (CR removed) and status; the raw output stays in $scratch/out
-run() {
-    "${cli[@]}" "$@" >"$scratch/out" 2>"$scratch/err"
-    status=$?
-    out=$(tr -d '\r' <"$scratch/out")
-    err=$(tr -d '\r' <"$scratch/err")
-}
 
 # The list: ten lines by default, best first, six tab-separated fields with 4 decimals.
 run places Kar
@@ -96,5 +76,4 @@ run times --place London --tz Europe/Paris --date 2026-01-01
 run times --place Karachi --date 2026-01-01 --places "$scratch/noise.dat"
 [ "$status" -eq 2 ] && printf '%s\n' "$err" | grep -q "not a place list"; check "--place over a damaged list" $?
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish_checks
