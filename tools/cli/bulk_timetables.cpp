@@ -2,7 +2,6 @@
 
 #include "cli_options.h"
 #include "places_file.h"
-#include "zone_rules.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -48,22 +47,6 @@ bool makeDirectory(const char* path) {
 #endif
 }
 
-TimetableRequest placeRequest(const PlaceRow& place, const BulkRequest& bulk, int month) {
-    TimetableRequest request;
-    request.latitudeDeg = place.latitudeDeg;
-    request.longitudeDeg = place.longitudeDeg;
-    request.zoneMinutes = place.prayer.zoneMinutes;
-    if (place.prayer.haveTimeZone) {
-        request.zoneOffsetForDay = timeZoneOffsetForDay;
-        request.zoneContext = &place.prayer.timeZone;
-    }
-    request.options = place.prayer.options;
-    request.year = bulk.year;
-    request.month = month;
-    request.format = bulk.format;
-    return request;
-}
-
 // "DIR/NAME-YYYY-MM.txt"
 std::string monthPath(const BulkRequest& bulk, const std::string& fileName, int month) {
     char suffix[32];
@@ -104,10 +87,13 @@ int runBulkTimetables(const BulkRequest& bulk) {
     const int lastMonth = bulk.month == 0 ? 12 : bulk.month;
     for (std::size_t i = 0; i < places.rows.size(); ++i) {
         for (int month = firstMonth; month <= lastMonth; ++month) {
+            const PlaceRow& place = places.rows[i];
             const std::string path = monthPath(bulk, fileNames[i], month);
-            if (!writeTimetableRequest(path.c_str(), placeRequest(places.rows[i], bulk, month))) {
+            const TimetableRequest request = timetableRequestFor(
+                place.prayer, place.latitudeDeg, place.longitudeDeg, bulk.year, month, bulk.format);
+            if (!writeTimetableRequest(path.c_str(), request)) {
                 std::fprintf(stderr, "selvara-cli: %s:%d: Can not open file: %s\n", bulk.placesPath,
-                             places.rows[i].lineNumber, path.c_str());
+                             place.lineNumber, path.c_str());
                 failed = true;
             }
         }

@@ -8,7 +8,6 @@
 #include "prayer_arguments.h"
 #include "settings.h"  // the default place
 #include "timetable.h"
-#include "zone_rules.h"
 
 #include <cstdio>
 
@@ -69,20 +68,10 @@ int runBulk(const TimetableArguments& r) {
 }
 
 int writeRequested(const TimetableArguments& r) {
-    TimetableRequest request;
-    request.latitudeDeg = r.latitudeDeg;
-    request.longitudeDeg = r.longitudeDeg;
-    request.zoneMinutes = r.prayer.zoneMinutes;
-    if (r.prayer.haveTimeZone) {
-        request.zoneOffsetForDay = timeZoneOffsetForDay;
-        request.zoneContext = &r.prayer.timeZone;
-    }
-    request.options = r.prayer.options;
-    request.year = r.year;
-    request.month = r.month;
+    TimetableRequest request =
+        timetableRequestFor(r.prayer, r.latitudeDeg, r.longitudeDeg, r.year, r.month, r.format);
     request.firstDay = r.firstDay;
     request.dayCount = r.dayCount;
-    request.format = r.format;
     if (r.outPath) {
         if (!writeTimetableRequest(r.outPath, request)) {
             std::fprintf(stderr, "Can not open file: %s\n", r.outPath);

@@ -106,3 +106,20 @@ int zoneMinutesOn(const PrayerArguments& arguments, int year, int month, int day
         return zoneOffsetAtLocalNoon(arguments.timeZone, year, month, day);
     return arguments.zoneMinutes;
 }
+
+TimetableRequest timetableRequestFor(const PrayerArguments& arguments, double latitudeDeg,
+                                     double longitudeDeg, int year, int month, TimetableFormat format) {
+    TimetableRequest request;
+    request.latitudeDeg = latitudeDeg;
+    request.longitudeDeg = longitudeDeg;
+    request.zoneMinutes = arguments.zoneMinutes;
+    if (arguments.haveTimeZone) {
+        request.zoneOffsetForDay = timeZoneOffsetForDay;
+        request.zoneContext = &arguments.timeZone;
+    }
+    request.options = arguments.options;
+    request.year = year;
+    request.month = month;
+    request.format = format;
+    return request;
+}

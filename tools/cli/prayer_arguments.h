@@ -5,6 +5,7 @@
 #include "calculation_method.h"
 #include "cli_options.h"
 #include "settings.h"  // the default place's zone
+#include "timetable.h"
 
 struct PrayerArguments {
     int zoneMinutes = defaultTimeZoneHours * 60;  // east of Greenwich
@@ -23,3 +24,8 @@ int checkPrayerArguments(const PrayerArguments& arguments);
 
 // The zone of a day: the tz zone's offset at local noon with --tz, else the fixed zone.
 int zoneMinutesOn(const PrayerArguments& arguments, int year, int month, int day);
+
+// A month's timetable request for a place with these arguments' zone (the tz zone's rules day by day
+// with --tz; the request then points into arguments) and options.
+TimetableRequest timetableRequestFor(const PrayerArguments& arguments, double latitudeDeg,
+                                     double longitudeDeg, int year, int month, TimetableFormat format);
