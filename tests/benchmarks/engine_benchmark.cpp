@@ -14,6 +14,17 @@
 
 namespace {
 
+// The next day, from 31 December back to 1 January 2026.
+void nextDayOf2026(int& year, int& month, int& day) {
+    day += 1;
+    normalizeGregorianDate(year, month, day);
+    if (year > 2026) {
+        year = 2026;
+        month = 1;
+        day = 1;
+    }
+}
+
 // One day at a time through 2026, over and over, so every call sees a fresh date as the timetable
 // does and the dates stay those a user asks for.
 void computeOneDay(benchmark::State& state, double latitudeDeg) {
@@ -23,13 +34,7 @@ void computeOneDay(benchmark::State& state, double latitudeDeg) {
     int day = 1;
     for (auto _ : state) {
         benchmark::DoNotOptimize(computePrayerTimes(year, month, day, parameters));
-        day += 1;
-        normalizeGregorianDate(year, month, day);
-        if (year > 2026) {
-            year = 2026;
-            month = 1;
-            day = 1;
-        }
+        nextDayOf2026(year, month, day);
     }
 }
 
@@ -102,13 +107,7 @@ void computeOneMethodDay(benchmark::State& state, const char* method, double lat
     int day = 1;
     for (auto _ : state) {
         benchmark::DoNotOptimize(computeDayTimes(year, month, day, latitudeDeg, 15.59, 60, options));
-        day += 1;
-        normalizeGregorianDate(year, month, day);
-        if (year > 2026) {
-            year = 2026;
-            month = 1;
-            day = 1;
-        }
+        nextDayOf2026(year, month, day);
     }
 }
 
