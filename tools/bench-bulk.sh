@@ -20,7 +20,7 @@ esac
 format=${2:-text}
 cmake --preset bench >/dev/null || exit 1
 cmake --build --preset bench --target selvara-cli >/dev/null || exit 1
-cli="$root/build/bench/tools/cli/selvara-cli"
+cli="$root/build/bench/cli/selvara-cli"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

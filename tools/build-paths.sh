@@ -10,9 +10,9 @@ build="${SELVARA_BUILD_DIR:-$repo/build/windows}"
 selvara_exe="$build/app/selvara.exe"
 setupvara_exe="$build/setup/setupvara.exe"
 uninstall_exe="$build/uninstall/uninstall.exe"
-cli_exe="$build/tools/cli/selvara-cli.exe"
+cli_exe="$build/cli/selvara-cli.exe"
 # The console tool of the native `run` preset (build/run), which tools/run-main.sh prints with.
-run_cli="$repo/build/run/tools/cli/selvara-cli"
+run_cli="$repo/build/run/cli/selvara-cli"
 # Generated data and the installer's archive.
 panim_dat="$build/data/panim.dat"
 places_dat="$build/data/places.dat"

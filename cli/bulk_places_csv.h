@@ -19,7 +19,7 @@
 // Limits that keep a hostile file from costing unbounded memory; a row beyond them is refused.
 constexpr std::size_t placesFieldMaxBytes = 1000;
 constexpr std::size_t placesFieldMaxCount = 32;
-constexpr std::size_t placesFileMaxBytes = 64u * 1024u * 1024u;
+constexpr std::size_t bulkPlacesCsvMaxBytes = 64u * 1024u * 1024u;
 
 struct PlaceRow {
     int lineNumber;  // line of the file where the row starts; the header is line 1
@@ -34,7 +34,7 @@ struct PlaceRowError {
     std::string message;
 };
 
-struct PlacesFile {
+struct BulkPlacesCsv {
     std::string headerError;  // not empty: the header is missing or wrong, and no row was read
     std::vector<PlaceRow> rows;
     std::vector<PlaceRowError> errors;
@@ -42,7 +42,7 @@ struct PlacesFile {
 
 // Reads a places file held in memory. defaults gives the method, shadow rule and adjustments of a
 // row whose columns are absent or empty.
-PlacesFile parsePlacesText(const char* text, std::size_t size, const PrayerOptions& defaults);
+BulkPlacesCsv parseBulkPlacesCsv(const char* text, std::size_t size, const PrayerOptions& defaults);
 
 // Splits one CSV record off [cursor, end) into fields, advancing cursor past its line end and
 // line past the lines it spans. Returns an empty text, or why the record is refused (cursor then
@@ -50,10 +50,10 @@ PlacesFile parsePlacesText(const char* text, std::size_t size, const PrayerOptio
 std::string readCsvRecord(const char*& cursor, const char* end, int& line, std::vector<std::string>& fields);
 
 // A name as a file name: letters, digits, '-', '_' and '.' kept, every other byte (blanks, path
-// separators, quotes, bytes above 127) as '_', no leading '.', at most placesFileNameMaxBytes
+// separators, quotes, bytes above 127) as '_', no leading '.', at most bulkPlaceFileNameMaxBytes
 // bytes, device names of Windows (CON, NUL, COM1, ...) prefixed with '_'; "place" for an empty
 // result.
-constexpr std::size_t placesFileNameMaxBytes = 64;
+constexpr std::size_t bulkPlaceFileNameMaxBytes = 64;
 std::string safeFileName(const std::string& name);
 
 // Gives each name a file name of its own: safeFileName, then "-2", "-3", ... for a name already

@@ -1,7 +1,7 @@
 // The places file of the bulk timetable mode: any bytes; every row read has a name and a place on
 // the globe, every refused row names a line inside the file, and the file names made from the
 // names are distinct and hold only the characters the folder can take.
-#include "places_file.h"
+#include "bulk_places_csv.h"
 
 #include <cstdlib>
 #include <set>
@@ -35,7 +35,7 @@ void checkFileNames(const std::vector<std::string>& names) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* text = reinterpret_cast<const char*>(data);
-    const PlacesFile file = parsePlacesText(text, size, PrayerOptions{});
+    const BulkPlacesCsv file = parseBulkPlacesCsv(text, size, PrayerOptions{});
     const int lastLine = 2 + static_cast<int>(size);
     std::vector<std::string> names;
     for (const PlaceRow& row : file.rows) {

@@ -1,6 +1,6 @@
 // The places file of the bulk timetable mode: CSV fields as RFC 4180 gives them, rows refused
 // with their line while the others are read, and names made into distinct file names.
-#include "places_file.h"
+#include "bulk_places_csv.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,12 @@
 
 namespace {
 
-PlacesFile parse(const std::string& text) {
-    return parsePlacesText(text.data(), text.size(), PrayerOptions{});
+BulkPlacesCsv parse(const std::string& text) {
+    return parseBulkPlacesCsv(text.data(), text.size(), PrayerOptions{});
 }
 
-TEST(PlacesFile, QuotedNameKeepsItsCommaAndQuote) {
-    const PlacesFile file = parse("name,latitude,longitude,zone\r\n"
+TEST(BulkPlacesCsv, QuotedNameKeepsItsCommaAndQuote) {
+    const BulkPlacesCsv file = parse("name,latitude,longitude,zone\r\n"
                                   "\"Mosque \"\"Al, Noor\"\"\",-33.87,151.21,10\r\n"
                                   "\"Two\nlines\",1,2,5:30\r\n");
     ASSERT_TRUE(file.headerError.empty()) << file.headerError;
@@ -28,8 +28,8 @@ TEST(PlacesFile, QuotedNameKeepsItsCommaAndQuote) {
     EXPECT_TRUE(file.errors.empty());
 }
 
-TEST(PlacesFile, ColumnsInAnyOrderWithTheOptionalOnes) {
-    const PlacesFile file = parse("\xEF\xBB\xBFZone,Name,Longitude,Latitude,Method,Asr,Adjust\n"
+TEST(BulkPlacesCsv, ColumnsInAnyOrderWithTheOptionalOnes) {
+    const BulkPlacesCsv file = parse("\xEF\xBB\xBFZone,Name,Longitude,Latitude,Method,Asr,Adjust\n"
                                   "Europe/London,London,-0.12,51.5,mwl,hanafi,\"0,0,1,0,0,0\"\n"
                                   "\n"
                                   "-3:30,St. John's,-52.7,47.56,,,\n");
@@ -44,8 +44,8 @@ TEST(PlacesFile, ColumnsInAnyOrderWithTheOptionalOnes) {
 }
 
 // Each bad row is named by the line it starts on; the rows around it are still read.
-TEST(PlacesFile, BadRowsAreReportedByLineAndTheOthersKept) {
-    const PlacesFile file = parse("name,latitude,longitude,zone,method\n"
+TEST(BulkPlacesCsv, BadRowsAreReportedByLineAndTheOthersKept) {
+    const BulkPlacesCsv file = parse("name,latitude,longitude,zone,method\n"
                                   "A,45,15,1,\n"
                                   "B,91,15,1,\n"             // 3: latitude out of range
                                   "C,45,181,1,\n"            // 4: longitude out of range
@@ -72,17 +72,17 @@ TEST(PlacesFile, BadRowsAreReportedByLineAndTheOthersKept) {
     EXPECT_EQ(lines, (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
 }
 
-TEST(PlacesFile, AHeaderWithoutTheFourColumnsReadsNoRow) {
+TEST(BulkPlacesCsv, AHeaderWithoutTheFourColumnsReadsNoRow) {
     for (const char* text : {"", "name,latitude,longitude\nA,1,2\n", "name,latitude,longitude,zone,height\n",
                              "name,latitude,longitude,zone,name\n", "A,45,15,1\n"}) {
         SCOPED_TRACE(text);
-        const PlacesFile file = parse(text);
+        const BulkPlacesCsv file = parse(text);
         EXPECT_FALSE(file.headerError.empty());
         EXPECT_TRUE(file.rows.empty());
     }
 }
 
-TEST(PlacesFile, NamesBecomeDistinctSafeFileNames) {
+TEST(BulkPlacesCsv, NamesBecomeDistinctSafeFileNames) {
     const std::vector<std::string> names = {"Zagreb",
                                             "zagreb",
                                             "Zagreb",

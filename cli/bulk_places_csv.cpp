@@ -1,4 +1,4 @@
-#include "places_file.h"
+#include "bulk_places_csv.h"
 
 #include <cstring>
 #include <set>
@@ -219,8 +219,8 @@ bool isBlankRecord(const std::vector<std::string>& fields) {
 
 }  // namespace
 
-PlacesFile parsePlacesText(const char* text, std::size_t size, const PrayerOptions& defaults) {
-    PlacesFile file;
+BulkPlacesCsv parseBulkPlacesCsv(const char* text, std::size_t size, const PrayerOptions& defaults) {
+    BulkPlacesCsv file;
     const char* cursor = text;
     const char* end = text + size;
     if (size >= 3 && std::memcmp(text, "\xEF\xBB\xBF", 3) == 0)
@@ -257,7 +257,7 @@ PlacesFile parsePlacesText(const char* text, std::size_t size, const PrayerOptio
 std::string safeFileName(const std::string& name) {
     std::string safe;
     for (char c : name) {
-        if (safe.size() == placesFileNameMaxBytes)
+        if (safe.size() == bulkPlaceFileNameMaxBytes)
             break;
         const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                           c == '-' || c == '_' || c == '.';

@@ -1,7 +1,7 @@
 #include "bulk_timetables.h"
 
 #include "cli_options.h"
-#include "places_file.h"
+#include "bulk_places_csv.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -16,7 +16,7 @@
 
 namespace {
 
-// The whole file, or false when it cannot be read or is larger than placesFileMaxBytes.
+// The whole file, or false when it cannot be read or is larger than bulkPlacesCsvMaxBytes.
 bool readWholeFile(const char* path, std::string& bytes) {
     std::FILE* file = std::fopen(path, "rb");
     if (!file)
@@ -26,7 +26,7 @@ bool readWholeFile(const char* path, std::string& bytes) {
     for (;;) {
         const std::size_t count = std::fread(block, 1, sizeof block, file);
         bytes.append(block, count);
-        if (bytes.size() > placesFileMaxBytes) {
+        if (bytes.size() > bulkPlacesCsvMaxBytes) {
             ok = false;
             break;
         }
@@ -65,7 +65,7 @@ int runBulkTimetables(const BulkRequest& bulk) {
                      bulk.placesPath);
         return exitUsage;
     }
-    const PlacesFile places = parsePlacesText(bytes.data(), bytes.size(), bulk.defaults);
+    const BulkPlacesCsv places = parseBulkPlacesCsv(bytes.data(), bytes.size(), bulk.defaults);
     if (!places.headerError.empty()) {
         std::fprintf(stderr, "selvara-cli: %s:1: %s\n", bulk.placesPath, places.headerError.c_str());
         return exitUsage;

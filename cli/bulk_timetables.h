@@ -1,4 +1,4 @@
-// Bulk timetables: every place of a places file (places_file.h), a year or one month, one file per
+// Bulk timetables: every place of a places file (bulk_places_csv.h), a year or one month, one file per
 // place and month in one folder, in one process.
 #pragma once
 
