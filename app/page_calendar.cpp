@@ -41,31 +41,22 @@ static const char unknownHijriYear[] = "----";
 static const int firstBrowsedGregorianYear = 1583;
 static const int lastBrowsedGregorianYear = 9999;
 
-static int gregorianLength(int month, int year) {
-    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
-}
-
 static int gregorianLength(int month) {
-    return gregorianLength(month, todayGregorian.year);
+    return gregorianMonthLength(todayGregorian.year, month);
 }
 
 static int dayNumberOf(int year, int month, int day) {
     return static_cast<int>(julianDay(year, month, day + 0.5));
 }
 
-static int stepWeekday(int weekday, int days) {
-    const int stepped = (weekday + days) % 7;
-    return stepped < 0 ? stepped + 7 : stepped;
-}
-
 void computeMonthStarts(int todayWeekday) {
-    int weekday = stepWeekday(todayWeekday, -(todayGregorian.day - 1));
+    int weekday = weekdayAfter(todayWeekday, -(todayGregorian.day - 1));
     for (int m = todayGregorian.month - 1; m >= 1; --m) {
-        weekday = stepWeekday(weekday, -gregorianLength(m));
+        weekday = weekdayAfter(weekday, -gregorianLength(m));
     }
     gregorianMonthStart[1] = weekday;
     for (int j = 1; j < monthsPerYear; ++j) {
-        weekday = stepWeekday(weekday, gregorianLength(j));
+        weekday = weekdayAfter(weekday, gregorianLength(j));
         gregorianMonthStart[j + 1] = weekday;
     }
 }
@@ -167,7 +158,7 @@ static void monthFacts(int month, int& days, int& firstWeekday) {
                                           hijriAdjustmentDays)
                      : 0;
     } else {
-        days = gregorianLength(month, shownGregorian.year);
+        days = gregorianMonthLength(shownGregorian.year, month);
         firstWeekday = shownGregorianMonthStart[month];
     }
 }

@@ -111,14 +111,6 @@ void hijriMonthStart(int hijriYear, int hijriMonth, int& gregorianYear, int& gre
 
 namespace {
 
-// Weekday of a Gregorian date from its midnight day number, as the timetable counts it.
-int gregorianWeekday(int gregorianYear, int gregorianMonth, int gregorianDay) {
-    // fmod keeps the sign as % would, and takes day numbers of any size.
-    const int weekday = static_cast<int>(
-        std::fmod(std::trunc(julianDay(gregorianYear, gregorianMonth, gregorianDay) + 2.0), 7.0));
-    return weekday < 0 ? weekday + 7 : weekday;
-}
-
 // The nearest covered day for a day number outside the table (NaN counts as before it): false
 // when the day is covered and nothing was set.
 bool nearestCoveredDate(double dayNumber, int& year, int& month, int& day) {
@@ -182,7 +174,7 @@ bool tableDateOf(double dayNumber, int& year, int& month, int& day) {
 
 bool gregorianToHijri(int gregorianYear, int gregorianMonth, int gregorianDay, int& hijriYear,
                       int& hijriMonth, int& hijriDay, int& weekday) {
-    weekday = gregorianWeekday(gregorianYear, gregorianMonth, gregorianDay);
+    weekday = weekdayOfDate(gregorianYear, gregorianMonth, gregorianDay);
     return tableDateOf(julianDay(gregorianYear, gregorianMonth, gregorianDay + 0.5), hijriYear, hijriMonth,
                        hijriDay);
 }
@@ -195,7 +187,7 @@ int clampHijriAdjustment(int adjustmentDays) {
 
 bool adjustedGregorianToHijri(int gregorianYear, int gregorianMonth, int gregorianDay, int adjustmentDays,
                               int& hijriYear, int& hijriMonth, int& hijriDay, int& weekday) {
-    weekday = gregorianWeekday(gregorianYear, gregorianMonth, gregorianDay);
+    weekday = weekdayOfDate(gregorianYear, gregorianMonth, gregorianDay);
     const double dayNumber =
         julianDay(gregorianYear, gregorianMonth, gregorianDay + 0.5) + clampHijriAdjustment(adjustmentDays);
     return tableDateOf(dayNumber, hijriYear, hijriMonth, hijriDay);

@@ -18,10 +18,6 @@ const char headerColumnTitles[] =
 // Times beyond this many hours cannot come from the engine; they are printed as a blank time.
 constexpr double largestPrintableHours = 1.0e6;
 
-int monthLength(int year, int month) {
-    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
-}
-
 // Hours and minutes as formatClockTime prints them; false for a value it prints as "--:--".
 bool clockFields(double hours, int& h, int& m) {
     if (!(std::fabs(hours) < largestPrintableHours))
@@ -63,15 +59,6 @@ char* putClockTime(char* out, double hours) {
 char* putText(char* out, const char* text, std::size_t length) {
     std::memcpy(out, text, length);
     return out + length;
-}
-
-// The weekday of a date whose day number may lie beyond int (a year far outside the calendar's
-// use): fmod takes the remainder as % would, without the conversion to int.
-int weekdayOfDate(int year, int month, int day) {
-    const double dayNumber = julianDay(year, month, day + 0.5);
-    if (std::fabs(dayNumber) < 2147483647.0)
-        return weekdayOfDayNumber(static_cast<int>(dayNumber));
-    return weekdayOfDayNumber(static_cast<int>(std::fmod(dayNumber, 7.0)));
 }
 
 }  // namespace
@@ -200,7 +187,7 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
     int dayCount = request.dayCount;
     if (dayCount <= 0) {
         firstDay = 1;
-        dayCount = monthLength(request.year, request.month);
+        dayCount = gregorianMonthLength(request.year, request.month);
     }
     writeHeader(file, request.year, request.month, request.format);
 

@@ -1,6 +1,7 @@
 #include "zone_rules.h"
 
 #include "ascii_names.h"
+#include "calendar.h"
 #include "posix_zone_rule.h"
 #include "zone_table.h"
 

@@ -126,17 +126,4 @@ TEST(PosixZoneRule, ParsesTheFootersOfTheDatabaseAndRefusesTheRest) {
     EXPECT_FALSE(parsePosixZoneRule(nullptr, rule));
 }
 
-TEST(PosixZoneRule, CivilDaysRoundTrip) {
-    EXPECT_EQ(daysFromCivil(1970, 1, 1), 0);
-    EXPECT_EQ(daysFromCivil(2000, 3, 1), 11017);
-    EXPECT_EQ(daysFromCivil(1969, 12, 31), -1);
-    for (int64_t days = -800000; days <= 3000000; days += 997) {
-        int64_t year;
-        int month;
-        int day;
-        civilFromDays(days, year, month, day);
-        EXPECT_EQ(daysFromCivil(year, month, day), days);
-    }
-}
-
 }  // namespace
