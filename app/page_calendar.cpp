@@ -34,6 +34,11 @@ static const int wednesdayHeadX = 58;  // the fourth letter sits two pixels left
 static const int dayRows = 6;
 static const int dayRowHeightPx = 12;
 static const int dayRowOffsetPx = 6;
+// A day number is centred on this x in its column: each digit moves its left edge half a digit's
+// width (two pixels) to the left.
+static const int dayNumberCentreXPx = 7;
+static const int halfDigitWidthPx = 2;
+static const int daysPerWeek = 7;
 
 static const int monthsPerYear = 12;
 static const char unknownHijriYear[] = "----";
@@ -207,14 +212,15 @@ static void drawDayNumbers(HDC dc, int month, int days, int firstWeekday) {
     SetTextColor(dc, darkShadowColour);
     int day = 1;
     for (int row = 1; row <= dayRows && day <= days; ++row) {
-        for (int column = row == 1 ? firstWeekday : 0; column < 7 && day <= days; ++column) {
+        for (int column = row == 1 ? firstWeekday : 0; column < daysPerWeek && day <= days; ++column) {
             char number[8];
             const int length = std::snprintf(number, sizeof number, "%d", day);
             const bool today = isToday(month, day);
             if (today) {
                 SetTextColor(dc, todayColour);
             }
-            TextOutA(dc, columnWidthPx * column + 7 - 2 * length, dayRowHeightPx * row + dayRowOffsetPx,
+            TextOutA(dc, columnWidthPx * column + dayNumberCentreXPx - halfDigitWidthPx * length,
+                     dayRowHeightPx * row + dayRowOffsetPx,
                      number, length);
             if (today) {
                 SetTextColor(dc, darkShadowColour);

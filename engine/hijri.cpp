@@ -15,6 +15,12 @@ constexpr double hijriEpochDayNumber = 1948439.0;
 constexpr double meanHijriYearDays = 354.367068;
 constexpr double meanLunationDays = 29.530589;
 
+// A year's word holds its start correction k (3 to 5) from this bit up: the word divided by it.
+constexpr int32_t startCorrectionUnit = 4096;  // 1 << 12, above the twelve month bits
+// The correction k counts days after the mean year's first day less three: k = 3 starts the year
+// on the truncated mean day number itself.
+constexpr int startCorrectionOrigin = 3;
+
 // Outside the table: no start correction and months alternating 30 and 29 days.
 constexpr int32_t arithmeticYearWord = 0x3555;
 constexpr int monthsPerYear = 12;
@@ -50,8 +56,8 @@ double meanHijriDayNumber(int year, int month, int day) {
 
 double hijriToDayNumber(int year, int month, int day) {
     const int32_t word = yearWord(year);
-    const int startCorrection = word / 4096;
-    double dayNumber = std::trunc(meanHijriDayNumber(year, 1, 1)) + startCorrection - 3;
+    const int startCorrection = word / startCorrectionUnit;
+    double dayNumber = std::trunc(meanHijriDayNumber(year, 1, 1)) + startCorrection - startCorrectionOrigin;
     for (int i = 1; i < month && i <= monthsPerYear; ++i)
         dayNumber += lengthFromWord(word, i);
     return dayNumber + day - 1;
