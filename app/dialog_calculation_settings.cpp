@@ -7,7 +7,7 @@
 #include "app.h"
 #include "calculation_settings.h"
 #include "selvara_resource.h"
-#include "settings_names.h"
+#include "zone_rules.h"
 
 #include <cstdio>
 #include <cstring>
@@ -20,31 +20,27 @@ static const char badAdjustmentText[] =
 static const char unknownZoneText[] =
     "Unknown time zone name. Choose one from the list, or leave the field empty.";
 
-static bool sameIgnoringCase(const char* a, const char* b) {
-    return lstrcmpiA(a, b) == 0;
-}
-
 static void showMethodDetails(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_METHOD);
     const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
     char details[methodDetailsSize] = "";
     if (index >= 0) {
-        describeMethod(static_cast<int>(SendMessageA(list, CB_GETITEMDATA, index, 0)), details,
-                       sizeof details);
+        describeCalculationMethod(static_cast<int>(SendMessageA(list, CB_GETITEMDATA, index, 0)), details,
+                                  sizeof details);
     }
     SetDlgItemTextA(dialog, IDC_METHOD_DETAILS, details);
 }
 
 static void fillMethods(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_METHOD);
-    for (int method = 0; method < methodNameCount(); ++method) {
-        const char* name = methodNameAt(method);
+    for (int method = 0; method < calculationMethodCount; ++method) {
+        const char* name = calculationMethods[method].name;
         const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
         if (index < 0) {
             continue;
         }
         SendMessageA(list, CB_SETITEMDATA, index, method);
-        if (sameIgnoringCase(name, Calculation.methodName)) {
+        if (method == Calculation.methodIndex) {
             SendMessageA(list, CB_SETCURSEL, index, 0);
         }
     }
@@ -56,8 +52,8 @@ static void fillMethods(HWND dialog) {
 
 static void fillZoneNames(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_ZONE_NAME);
-    for (int zone = 0; zone < knownZoneCount(); ++zone) {
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(knownZoneAt(zone)));
+    for (int zone = 0; zone < timeZoneCount(); ++zone) {
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(timeZoneName(zone)));
     }
     SendMessageA(list, CB_LIMITTEXT, zoneNameSize - 1, 0);
     SetWindowTextA(list, Calculation.zoneName);
@@ -89,9 +85,9 @@ static int chosenHijriAdjustment(HWND dialog) {
 
 static BOOL initialiseDialog(HWND dialog) {
     fillMethods(dialog);
-    const bool hanafi = Calculation.asrShadowFactor == asrShadowHanafi;
+    const bool hanafi = Calculation.asrShadowFactor == hanafiAsrShadowFactor;
     CheckRadioButton(dialog, IDC_ASR_STANDARD, IDC_ASR_HANAFI, hanafi ? IDC_ASR_HANAFI : IDC_ASR_STANDARD);
-    for (int i = 0; i < adjustmentCount; ++i) {
+    for (int i = 0; i < prayerTimeCount; ++i) {
         char text[16];
         std::snprintf(text, sizeof text, "%d", static_cast<int>(Calculation.adjustmentsMinutes[i]));
         SendDlgItemMessageA(dialog, IDC_ADJUST_FIRST + i, EM_LIMITTEXT, adjustmentFieldChars, 0);
@@ -109,7 +105,7 @@ static void refuse(HWND dialog, int controlId, const char* message) {
 
 // Reads the fields; false (after telling the user) when one of them holds no valid value.
 static bool readChoices(HWND dialog, CalculationSettings& choices) {
-    for (int i = 0; i < adjustmentCount; ++i) {
+    for (int i = 0; i < prayerTimeCount; ++i) {
         char text[adjustmentFieldChars + 1] = {};
         GetDlgItemTextA(dialog, IDC_ADJUST_FIRST + i, text, sizeof text);
         if (!adjustmentFromText(text, choices.adjustmentsMinutes[i])) {
@@ -119,21 +115,20 @@ static bool readChoices(HWND dialog, CalculationSettings& choices) {
     }
     char zone[zoneNameSize] = {};
     GetDlgItemTextA(dialog, IDC_ZONE_NAME, zone, sizeof zone);
-    const char* known = knownZoneName(zone);
-    if (zone[0] != '\0' && known == nullptr) {
+    const int known = findTimeZone(zone);
+    if (zone[0] != '\0' && known < 0) {
         refuse(dialog, IDC_ZONE_NAME, unknownZoneText);
         return false;
     }
-    std::snprintf(choices.zoneName, sizeof choices.zoneName, "%s", known != nullptr ? known : "");
+    std::snprintf(choices.zoneName, sizeof choices.zoneName, "%s", known >= 0 ? timeZoneName(known) : "");
 
     HWND methods = GetDlgItem(dialog, IDC_METHOD);
     const LRESULT index = SendMessageA(methods, CB_GETCURSEL, 0, 0);
     if (index >= 0) {
-        const int method = static_cast<int>(SendMessageA(methods, CB_GETITEMDATA, index, 0));
-        std::snprintf(choices.methodName, sizeof choices.methodName, "%s", methodNameAt(method));
+        choices.methodIndex = static_cast<int32_t>(SendMessageA(methods, CB_GETITEMDATA, index, 0));
     }
     const bool hanafi = IsDlgButtonChecked(dialog, IDC_ASR_HANAFI) == BST_CHECKED;
-    choices.asrShadowFactor = hanafi ? asrShadowHanafi : asrShadowStandard;
+    choices.asrShadowFactor = hanafi ? hanafiAsrShadowFactor : standardAsrShadowFactor;
     choices.hijriAdjustmentDays = chosenHijriAdjustment(dialog);
     return true;
 }

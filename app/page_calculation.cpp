@@ -83,8 +83,8 @@ static void showMethodSummary(HWND page) {
         adjusted = adjusted || minutes != 0;
     }
     char text[160];
-    std::snprintf(text, sizeof text, "Method: %s;  Asr: %s%s%s%s", Calculation.methodName,
-                  Calculation.asrShadowFactor == asrShadowHanafi ? "Hanafi" : "standard",
+    std::snprintf(text, sizeof text, "Method: %s;  Asr: %s%s%s%s", methodNameOf(Calculation),
+                  asrSchoolOfFactor(Calculation.asrShadowFactor).title,
                   adjusted ? ";  minutes added" : "", Calculation.zoneName[0] != '\0' ? ";  zone " : "",
                   Calculation.zoneName);
     SetDlgItemTextA(page, IDC_METHOD_SUMMARY, text);
@@ -125,7 +125,7 @@ static void takeZoneFromSystem(HWND page) {
     // one. Without, it is the offset the clock keeps now.
     const bool standardOnly = IsDlgButtonChecked(page, IDC_DAYLIGHT) == BST_CHECKED;
     const int zoneMinutes = zoneMinutesFromTimeZone(timeZoneId, information, standardOnly);
-    if (zoneMinutes >= leastZoneMinutes && zoneMinutes <= mostZoneMinutes) {
+    if (zoneMinutes >= westmostZoneMinutes && zoneMinutes <= eastmostZoneMinutes) {
         storeZoneMinutes(zoneMinutes, Settings, Calculation);
     } else {
         Settings.timeZone = zoneHoursFromTimeZone(timeZoneId, information);

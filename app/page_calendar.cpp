@@ -105,7 +105,7 @@ static bool stepGregorianYear(int years) {
     if (year < firstBrowsedGregorianYear || year > lastBrowsedGregorianYear) {
         return false;
     }
-    const int length = gregorianLength(shownGregorian.month, year);
+    const int length = gregorianMonthLength(year, shownGregorian.month);
     const int day = shownGregorian.day < length ? shownGregorian.day : length;
     showDay(dayNumberOf(year, shownGregorian.month, day));
     return true;

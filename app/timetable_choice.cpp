@@ -23,10 +23,9 @@ static int computerOffsetForDay(const void* context, int year, int month, int da
 
 static PrayerOptions chosenOptions() {
     PrayerOptions options;
-    const int method = findCalculationMethod(Calculation.methodName);
-    options.methodIndex = method >= 0 ? method : defaultCalculationMethod;
+    options.methodIndex = Calculation.methodIndex;
     options.asrShadowFactor = Calculation.asrShadowFactor;
-    for (int i = 0; i < adjustmentCount; ++i) {
+    for (int i = 0; i < prayerTimeCount; ++i) {
         options.adjustMinutes[i] = Calculation.adjustmentsMinutes[i];
     }
     options.hijriAdjustmentDays = Calculation.hijriAdjustmentDays;  // when makkah's Ramadan begins

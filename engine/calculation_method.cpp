@@ -3,6 +3,8 @@
 #include "ascii_names.h"
 #include "hijri.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr double radiansPerDegree = 0.017453292519943295;  // pi / 180
@@ -49,6 +51,50 @@ int findCalculationMethod(const char* name) {
             return i;
     }
     return -1;
+}
+
+const AsrSchool asrSchools[] = {
+    {"standard", "standard", standardAsrShadowFactor},
+    {"hanafi", "Hanafi", hanafiAsrShadowFactor},
+};
+const int asrSchoolCount = static_cast<int>(sizeof asrSchools / sizeof asrSchools[0]);
+
+int findAsrSchool(const char* name) {
+    if (!name)
+        return -1;
+    for (int i = 0; i < asrSchoolCount; ++i) {
+        if (sameNameIgnoringCase(name, asrSchools[i].name))
+            return i;
+    }
+    return -1;
+}
+
+const AsrSchool& asrSchoolOfFactor(int shadowFactor) {
+    for (const AsrSchool& school : asrSchools) {
+        if (school.shadowFactor == shadowFactor)
+            return school;
+    }
+    return asrSchools[defaultAsrSchool];
+}
+
+// "\xB0" is the degree sign of the Windows ANSI code page the dialogs use.
+void describeCalculationMethod(int index, char* text, std::size_t size) {
+    if (size == 0)
+        return;
+    const bool known = index >= 0 && index < calculationMethodCount;
+    const CalculationMethod& method = calculationMethods[known ? index : defaultCalculationMethod];
+    char evening[64];
+    if (method.eveningDepressionDeg > 0)
+        std::snprintf(evening, sizeof evening, "Isha %g\xB0", method.eveningDepressionDeg);
+    else if (method.ramadanIntervalMinutes > 0)
+        std::snprintf(evening, sizeof evening, "Isha %g min after Maghrib (%g in Ramadan)",
+                      method.eveningIntervalMinutes, method.ramadanIntervalMinutes);
+    else
+        std::snprintf(evening, sizeof evening, "Isha %g min after Maghrib", method.eveningIntervalMinutes);
+    char maghrib[32] = "";
+    if (method.maghribDepressionDeg > 0)
+        std::snprintf(maghrib, sizeof maghrib, ", Maghrib %g\xB0", method.maghribDepressionDeg);
+    std::snprintf(text, size, "Fajr %g\xB0, %s%s", method.dawnDepressionDeg, evening, maghrib);
 }
 
 bool validPrayerOptions(const PrayerOptions& options) {

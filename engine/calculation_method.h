@@ -5,6 +5,8 @@
 
 #include "prayer_times.h"
 
+#include <cstddef>
+
 struct CalculationMethod {
     const char* name;               // lower case, as typed on the command line and stored in settings
     double dawnDepressionDeg;       // degrees below the horizon at dawn (Fajr)
@@ -30,6 +32,27 @@ constexpr int longestAdjustMinutes = 120;
 // Standard: a shadow as long as the object (plus its noon shadow); Hanafi: twice as long.
 constexpr int standardAsrShadowFactor = 1;
 constexpr int hanafiAsrShadowFactor = 2;
+
+// The Asr schools by name, beside the method names: the console's --asr and selvara.ini's
+// AsrSchool spell them the same way, and find them without regard to case.
+struct AsrSchool {
+    const char* name;   // lower case, as typed on the command line and stored in settings
+    const char* title;  // as the calculation page shows it
+    int shadowFactor;   // standardAsrShadowFactor or hanafiAsrShadowFactor
+};
+extern const AsrSchool asrSchools[];
+extern const int asrSchoolCount;
+constexpr int defaultAsrSchool = 0;  // standard
+
+// Index of the school whose name equals name, ignoring ASCII case; -1 for none (or a null name).
+int findAsrSchool(const char* name);
+
+// The school of a shadow factor; a factor of no school gives the default school.
+const AsrSchool& asrSchoolOfFactor(int shadowFactor);
+
+// One line about a method for the settings dialog ("Fajr 18°, Isha 17°" in the Windows ANSI code
+// page); an index out of range describes the default method. Terminated within size bytes.
+void describeCalculationMethod(int index, char* text, std::size_t size);
 
 // What the user chose. The defaults give exactly the times the program has always given.
 struct PrayerOptions {

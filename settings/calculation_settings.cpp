@@ -1,6 +1,6 @@
 #include "calculation_settings.h"
 
-#include "settings_names.h"
+#include "zone_rules.h"
 
 #include <cstdio>
 #include <cstring>
@@ -26,18 +26,21 @@ const IniKey iniKeys[iniValueCount] = {
     {calendarSection, "HijriAdjustment"},
 };
 
-static const char asrStandardText[] = "standard";
-static const char asrHanafiText[] = "hanafi";
 // More digits than any value of ours has: a longer number is refused, never wrapped.
 static const int mostNumberDigits = 6;
 
 CalculationSettings defaultCalculationSettings() {
     CalculationSettings choices;
     std::memset(&choices, 0, sizeof choices);
-    std::snprintf(choices.methodName, sizeof choices.methodName, "%s", defaultMethodName());
-    choices.asrShadowFactor = asrShadowStandard;
+    choices.methodIndex = defaultCalculationMethod;
+    choices.asrShadowFactor = asrSchools[defaultAsrSchool].shadowFactor;
     choices.zoneMinutes = noZoneMinutes;
     return choices;
+}
+
+const char* methodNameOf(const CalculationSettings& choices) {
+    const bool known = choices.methodIndex >= 0 && choices.methodIndex < calculationMethodCount;
+    return calculationMethods[known ? choices.methodIndex : defaultCalculationMethod].name;
 }
 
 static bool isSpace(char c) {
@@ -77,31 +80,19 @@ static bool parseWholeNumber(const char* text, int32_t& value) {
     return true;
 }
 
-static bool equalsIgnoringCase(const char* text, const char* word) {
-    for (; *word != '\0'; ++text, ++word) {
-        const char a = (*text >= 'A' && *text <= 'Z') ? static_cast<char>(*text - 'A' + 'a') : *text;
-        if (a != *word) {
-            return false;
-        }
-    }
-    return *text == '\0';
-}
-
 static void decodeMethod(const char* text, CalculationSettings& choices) {
-    const char* name = text != nullptr ? knownMethodName(text) : nullptr;
-    std::snprintf(choices.methodName, sizeof choices.methodName, "%s",
-                  name != nullptr ? name : defaultMethodName());
+    const int method = findCalculationMethod(text);
+    choices.methodIndex = method >= 0 ? method : defaultCalculationMethod;
 }
 
 static void decodeAsrSchool(const char* text, CalculationSettings& choices) {
-    const bool hanafi = text != nullptr && equalsIgnoringCase(text, asrHanafiText);
-    choices.asrShadowFactor = hanafi ? asrShadowHanafi : asrShadowStandard;
+    const int school = findAsrSchool(text);
+    choices.asrShadowFactor = asrSchools[school >= 0 ? school : defaultAsrSchool].shadowFactor;
 }
 
 bool adjustmentFromText(const char* text, int32_t& minutes) {
     int32_t parsed = 0;
-    if (!parseWholeNumber(text, parsed) || parsed < -mostAdjustmentMinutes ||
-        parsed > mostAdjustmentMinutes) {
+    if (!parseWholeNumber(text, parsed) || parsed < shortestAdjustMinutes || parsed > longestAdjustMinutes) {
         return false;
     }
     minutes = parsed;
@@ -120,14 +111,14 @@ static void decodeDaylight(const char* text, SettingsRecord& place) {
 }
 
 static void decodeZoneName(const char* text, CalculationSettings& choices) {
-    const char* name = text != nullptr ? knownZoneName(text) : nullptr;
-    std::snprintf(choices.zoneName, sizeof choices.zoneName, "%s", name != nullptr ? name : "");
+    const int zone = findTimeZone(text);
+    std::snprintf(choices.zoneName, sizeof choices.zoneName, "%s", zone >= 0 ? timeZoneName(zone) : "");
 }
 
 static void decodeZoneMinutes(const char* text, CalculationSettings& choices) {
     int32_t minutes = 0;
-    const bool valid = parseWholeNumber(text, minutes) && minutes >= leastZoneMinutes &&
-                       minutes <= mostZoneMinutes && minutes % 60 != 0;
+    const bool valid = parseWholeNumber(text, minutes) && minutes >= westmostZoneMinutes &&
+                       minutes <= eastmostZoneMinutes && minutes % 60 != 0;
     choices.zoneMinutes = valid ? minutes : noZoneMinutes;
 }
 
@@ -171,11 +162,8 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
     }
     text[0] = '\0';
     switch (value) {
-        case iniMethod: std::snprintf(text, size, "%.*s", int(methodNameSize - 1), choices.methodName); break;
-        case iniAsrSchool:
-            std::snprintf(text, size, "%s",
-                          choices.asrShadowFactor == asrShadowHanafi ? asrHanafiText : asrStandardText);
-            break;
+        case iniMethod: std::snprintf(text, size, "%s", methodNameOf(choices)); break;
+        case iniAsrSchool: std::snprintf(text, size, "%s", asrSchoolOfFactor(choices.asrShadowFactor).name); break;
         case iniAdjustDawn:
         case iniAdjustSunrise:
         case iniAdjustNoon:
@@ -219,7 +207,7 @@ bool zoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& 
         zoneMinutes = choices.zoneMinutes;
         return true;
     }
-    if (place.timeZone < leastZoneMinutes / 60 || place.timeZone > mostZoneMinutes / 60) {
+    if (place.timeZone < westmostZoneMinutes / 60 || place.timeZone > eastmostZoneMinutes / 60) {
         return false;
     }
     zoneMinutes = place.timeZone * 60;

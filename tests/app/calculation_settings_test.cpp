@@ -190,7 +190,7 @@ TEST_F(CalculationSettingsTest, MethodListHoldsEveryMethodAndTheDialogShowsTheCh
                                        "makkah",  "gulf",   "kuwait", "qatar",  "singapore",
                                        "turkey",  "tehran", "jafari", "france", "russia"};
     createMainWindow();
-    std::strcpy(Calculation.methodName, "tehran");
+    Calculation.methodIndex = findCalculationMethod("tehran");
     Calculation.asrShadowFactor = 2;
     Calculation.adjustmentsMinutes[0] = -5;
     Calculation.adjustmentsMinutes[5] = 120;
@@ -208,8 +208,8 @@ TEST_F(CalculationSettingsTest, MethodListHoldsEveryMethodAndTheDialogShowsTheCh
     EXPECT_EQ(dialogItemText(dialog_, IDC_METHOD_DETAILS), "Fajr 17.7\xB0, Isha 14\xB0, Maghrib 4.5\xB0");
     EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_ASR_HANAFI), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_ASR_STANDARD), BST_UNCHECKED);
-    const char* const shown[adjustmentCount] = {"-5", "0", "0", "0", "0", "120"};
-    for (int i = 0; i < adjustmentCount; ++i) {
+    const char* const shown[prayerTimeCount] = {"-5", "0", "0", "0", "0", "120"};
+    for (int i = 0; i < prayerTimeCount; ++i) {
         EXPECT_EQ(dialogItemText(dialog_, IDC_ADJUST_FIRST + i), shown[i]) << i;
     }
 }
@@ -220,25 +220,25 @@ TEST_F(CalculationSettingsTest, OkStoresTheChoicesAndCancelKeepsThem) {
     EXPECT_EQ(selectedMethod(), "selvara");
     selectMethod(dialog_, "isna");
     CheckRadioButton(dialog_, IDC_ASR_STANDARD, IDC_ASR_HANAFI, IDC_ASR_HANAFI);
-    const char* const typed[adjustmentCount] = {"1", "-2", " 3", "+4", "-120", "120"};
-    for (int i = 0; i < adjustmentCount; ++i) {
+    const char* const typed[prayerTimeCount] = {"1", "-2", " 3", "+4", "-120", "120"};
+    for (int i = 0; i < prayerTimeCount; ++i) {
         SetDlgItemTextA(dialog_, IDC_ADJUST_FIRST + i, typed[i]);
     }
     pressDialogButton(IDCANCEL);
-    EXPECT_STREQ(Calculation.methodName, "selvara");
+    EXPECT_STREQ(methodNameOf(Calculation), "selvara");
     EXPECT_EQ(Calculation.asrShadowFactor, 1);
 
     openDialog();
     selectMethod(dialog_, "isna");
     CheckRadioButton(dialog_, IDC_ASR_STANDARD, IDC_ASR_HANAFI, IDC_ASR_HANAFI);
-    for (int i = 0; i < adjustmentCount; ++i) {
+    for (int i = 0; i < prayerTimeCount; ++i) {
         SetDlgItemTextA(dialog_, IDC_ADJUST_FIRST + i, typed[i]);
     }
     pressDialogButton(IDOK);
-    EXPECT_STREQ(Calculation.methodName, "isna");
+    EXPECT_STREQ(methodNameOf(Calculation), "isna");
     EXPECT_EQ(Calculation.asrShadowFactor, 2);
-    const int32_t stored[adjustmentCount] = {1, -2, 3, 4, -120, 120};
-    for (int i = 0; i < adjustmentCount; ++i) {
+    const int32_t stored[prayerTimeCount] = {1, -2, 3, 4, -120, 120};
+    for (int i = 0; i < prayerTimeCount; ++i) {
         EXPECT_EQ(Calculation.adjustmentsMinutes[i], stored[i]) << i;
     }
 }
@@ -257,7 +257,7 @@ TEST_F(CalculationSettingsTest, MinutesOutOfRangeKeepTheDialogOpen) {
         EXPECT_EQ(seen.caption, "Selvara");
         EXPECT_EQ(seen.text, "The minutes added to a time must be a whole number from -120 to 120.");
         EXPECT_TRUE(IsWindowVisible(dialog_)) << "the dialog stays for a correction";
-        EXPECT_STREQ(Calculation.methodName, "selvara") << "nothing is stored";
+        EXPECT_STREQ(methodNameOf(Calculation), "selvara") << "nothing is stored";
         DestroyWindow(dialog_);
         dialog_ = nullptr;
     }
@@ -472,7 +472,7 @@ TEST_F(CalculationSettingsTest, ChoicesSurviveARestart) {
     Calculation = defaultCalculationSettings();
     createMainWindow();
     EXPECT_EQ(std::memcmp(&Calculation, &saved, sizeof saved), 0);
-    EXPECT_STREQ(Calculation.methodName, "karachi");
+    EXPECT_STREQ(methodNameOf(Calculation), "karachi");
     EXPECT_EQ(Calculation.asrShadowFactor, 2);
     EXPECT_EQ(Calculation.adjustmentsMinutes[4], 2);
     EXPECT_EQ(field(IDC_TIME_ZONE), "5:30");
@@ -511,7 +511,7 @@ TEST_F(CalculationSettingsTest, HostileFilesStartWithTheDefaults) {
         Settings = defaultSettings();
         Settings.daylightChanges = 0;
         Calculation = defaultCalculationSettings();
-        std::strcpy(Calculation.methodName, "mwl");
+        Calculation.methodIndex = findCalculationMethod("mwl");
         createMainWindow();
         EXPECT_EQ(std::memcmp(&Calculation, &defaults, sizeof defaults), 0) << file.name;
         EXPECT_EQ(Settings.daylightChanges, 1) << file.name;

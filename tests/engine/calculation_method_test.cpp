@@ -26,6 +26,20 @@ TEST(CalculationMethod, NamesAreFoundIgnoringCase) {
     EXPECT_EQ(defaultCalculationMethod, 0);
 }
 
+TEST(CalculationMethod, AsrSchoolsAreFoundIgnoringCase) {
+    const struct {
+        const char* name;
+        int school;
+    } rows[] = {{"standard", 0}, {"Standard", 0}, {"hanafi", 1}, {"Hanafi", 1}, {"HANAFI", 1},
+                {"hanafix", -1}, {"shafii", -1},  {"", -1},      {"2", -1}};
+    for (const auto& row : rows)
+        EXPECT_EQ(findAsrSchool(row.name), row.school) << row.name;
+    EXPECT_EQ(findAsrSchool(nullptr), -1);
+    EXPECT_EQ(asrSchools[findAsrSchool("Hanafi")].shadowFactor, 2);
+    EXPECT_EQ(asrSchoolOfFactor(1).shadowFactor, 1);
+    EXPECT_STREQ(asrSchoolOfFactor(7).name, "standard");
+}
+
 bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }

@@ -124,6 +124,13 @@ check "adjust ($line)" $?
 run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1 --method SELVARA --asr standard --adjust 0,0,0,0,0,0
 cmp -s "$scratch/out" "$data/zagreb-2026-01.txt"; check "default method named" $?
 
+# School names are found without regard to case, as in selvara.ini.
+run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1 --asr hanafi
+cp "$scratch/out" "$scratch/hanafi.txt"
+run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1 --asr Hanafi
+[ "$status" -eq 0 ] && cmp -s "$scratch/out" "$scratch/hanafi.txt" && ! cmp -s "$scratch/out" "$data/zagreb-2026-01.txt"
+check "asr Hanafi as hanafi (status $status)" $?
+
 # An unknown method lists the names.
 run times --lat 45 --lon 15 --zone 1 --date 2026-01-01 --method nosuch
 [ "$status" -eq 2 ] && printf '%s' "$err" | grep -q "selvara mwl isna egypt karachi makkah gulf kuwait qatar singapore turkey tehran jafari france russia"

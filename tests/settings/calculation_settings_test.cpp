@@ -19,8 +19,8 @@ Decoded decode(IniValue value, const char* text) {
     Decoded result;
     // Start from values that differ from every default, so that a default is really set.
     result.place.daylightChanges = 0;
-    std::strcpy(result.choices.methodName, "mwl");
-    result.choices.asrShadowFactor = asrShadowHanafi;
+    result.choices.methodIndex = findCalculationMethod("mwl");
+    result.choices.asrShadowFactor = hanafiAsrShadowFactor;
     for (int32_t& minutes : result.choices.adjustmentsMinutes) {
         minutes = 77;
     }
@@ -33,7 +33,7 @@ Decoded decode(IniValue value, const char* text) {
 
 TEST(CalculationSettings, Defaults) {
     const CalculationSettings choices = defaultCalculationSettings();
-    EXPECT_STREQ(choices.methodName, "selvara");
+    EXPECT_STREQ(methodNameOf(choices), "selvara");
     EXPECT_EQ(choices.asrShadowFactor, 1);
     for (int32_t minutes : choices.adjustmentsMinutes) {
         EXPECT_EQ(minutes, 0);
@@ -61,7 +61,7 @@ TEST(CalculationSettings, TextValues) {
     };
     for (const auto& c : cases) {
         const Decoded result = decode(c.value, c.text);
-        const char* stored = c.value == iniMethod ? result.choices.methodName : result.choices.zoneName;
+        const char* stored = c.value == iniMethod ? methodNameOf(result.choices) : result.choices.zoneName;
         EXPECT_STREQ(stored, c.expected) << (c.text ? c.text : "(missing)");
     }
 }
@@ -121,9 +121,9 @@ TEST(CalculationSettings, EveryValueReadsBackAsWritten) {
     place.daylightChanges = 0;
     place.timeZone = 6;
     CalculationSettings choices = defaultCalculationSettings();
-    std::strcpy(choices.methodName, "karachi");
-    choices.asrShadowFactor = asrShadowHanafi;
-    const int32_t adjustments[adjustmentCount] = {-120, 2, 0, 5, 120, -3};
+    choices.methodIndex = findCalculationMethod("karachi");
+    choices.asrShadowFactor = hanafiAsrShadowFactor;
+    const int32_t adjustments[prayerTimeCount] = {-120, 2, 0, 5, 120, -3};
     std::memcpy(choices.adjustmentsMinutes, adjustments, sizeof adjustments);
     std::strcpy(choices.zoneName, "Asia/Kolkata");
     choices.zoneMinutes = 330;
