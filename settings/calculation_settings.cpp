@@ -187,6 +187,16 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
     }
 }
 
+static const int32_t minutesPerHour = 60;
+// Whole hours of a hand-typed zone field beyond any real zone: the timetable has always been
+// computed with zone 0 for these.
+static const int32_t fullDayHours = 24;
+
+// The one place where praytime.cfg's whole hours become minutes.
+static int32_t minutesOfWholeHours(int32_t hours) {
+    return hours * minutesPerHour;
+}
+
 int32_t wholeHoursForZoneMinutes(int32_t zoneMinutes) {
     const int64_t minutes = zoneMinutes;
     const int64_t hours = minutes >= 0 ? (minutes + 30) / 60 : -((-minutes + 30) / 60);
@@ -207,11 +217,21 @@ bool zoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& 
         zoneMinutes = choices.zoneMinutes;
         return true;
     }
-    if (place.timeZone < westmostZoneMinutes / 60 || place.timeZone > eastmostZoneMinutes / 60) {
+    if (place.timeZone < westmostZoneMinutes / minutesPerHour ||
+        place.timeZone > eastmostZoneMinutes / minutesPerHour) {
         return false;
     }
-    zoneMinutes = place.timeZone * 60;
+    zoneMinutes = minutesOfWholeHours(place.timeZone);
     return true;
+}
+
+int32_t fixedZoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& choices) {
+    int32_t zoneMinutes = 0;
+    if (zoneMinutesOfPlace(place, choices, zoneMinutes)) {
+        return zoneMinutes;
+    }
+    const bool plausible = place.timeZone > -fullDayHours && place.timeZone < fullDayHours;
+    return plausible ? minutesOfWholeHours(place.timeZone) : 0;
 }
 
 void storeZoneMinutes(int32_t zoneMinutes, SettingsRecord& place, CalculationSettings& choices) {

@@ -93,6 +93,11 @@ int32_t wholeHoursForZoneMinutes(int32_t zoneMinutes);
 bool zoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& choices,
                         int32_t& zoneMinutes);
 
+// The zone the timetable takes as fixed: the zone of the place when it has one; otherwise a
+// hand-typed whole hours under a day as they stand and anything else as 0, as writeTimetable has
+// always taken a zone of a day or more.
+int32_t fixedZoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& choices);
+
 // Stores a zone in minutes into both records: whole hours into `place.timeZone`, and the minutes
 // into `choices.zoneMinutes` when they are not whole hours (noZoneMinutes otherwise).
 void storeZoneMinutes(int32_t zoneMinutes, SettingsRecord& place, CalculationSettings& choices);
