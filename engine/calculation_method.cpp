@@ -97,20 +97,6 @@ void describeCalculationMethod(int index, char* text, std::size_t size) {
     std::snprintf(text, size, "Fajr %g\xB0, %s%s", method.dawnDepressionDeg, evening, maghrib);
 }
 
-bool validPrayerOptions(const PrayerOptions& options) {
-    if (options.methodIndex < 0 || options.methodIndex >= calculationMethodCount)
-        return false;
-    if (options.asrShadowFactor != standardAsrShadowFactor &&
-        options.asrShadowFactor != hanafiAsrShadowFactor)
-        return false;
-    for (int minutes : options.adjustMinutes) {
-        if (minutes < shortestAdjustMinutes || minutes > longestAdjustMinutes)
-            return false;
-    }
-    return options.hijriAdjustmentDays >= lowestHijriAdjustmentDays &&
-           options.hijriAdjustmentDays <= highestHijriAdjustmentDays;
-}
-
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,
                                   const PrayerOptions& options, int year, int month, int day) {
     PrayerParameters parameters =

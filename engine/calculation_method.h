@@ -62,9 +62,6 @@ struct PrayerOptions {
     int hijriAdjustmentDays = 0;  // -2..2: Ramadan is the table's Ramadan moved by this many days
 };
 
-// True when every field is within its range (an out-of-range field is not used as it stands).
-bool validPrayerOptions(const PrayerOptions& options);
-
 // The parameters of one day for a place in degrees, a zone in minutes east of Greenwich and the
 // options; the date matters where a method's interval changes in Ramadan. A field out of range
 // falls back to its default (method selvara, factor 1).

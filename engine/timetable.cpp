@@ -73,12 +73,6 @@ void formatClockTime(char* buffer, std::size_t size, double hours) {
     buffer[kept] = '\0';
 }
 
-void writeClockTime(std::FILE* file, double hours) {
-    char text[clockTimeBufferSize];
-    formatClockTime(text, sizeof text, hours);
-    std::fprintf(file, "%s     ", text);
-}
-
 bool readTimetableFormat(const char* name, TimetableFormat& format) {
     if (name == nullptr)
         return false;
@@ -169,8 +163,7 @@ int zoneHoursToMinutes(double zoneHours) {
     return static_cast<int>(std::lround(minutes));
 }
 
-}  // namespace
-
+// The zone (minutes) a request uses on one day.
 int timetableZoneMinutes(const TimetableRequest& request, int year, int month, int day) {
     if (request.zoneOffsetForDay) {
         const int minutes = request.zoneOffsetForDay(request.zoneContext, year, month, day);
@@ -179,6 +172,8 @@ int timetableZoneMinutes(const TimetableRequest& request, int year, int month, i
     }
     return request.zoneMinutes;
 }
+
+}  // namespace
 
 void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
     if (request.month < 1 || request.month > 12)
@@ -247,12 +242,6 @@ TimetableRequest plainRequest(double zoneHours, double longitudeDeg, double lati
 }
 
 }  // namespace
-
-void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
-                      int month, int firstDay, int dayCount) {
-    writeTimetableRequestTo(
-        file, plainRequest(zoneHours, longitudeDeg, latitudeDeg, year, month, firstDay, dayCount));
-}
 
 bool writeTimetable(const char* path, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
                     int month, int firstDay, int dayCount) {

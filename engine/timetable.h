@@ -16,9 +16,6 @@ constexpr std::size_t clockTimeBufferSize = 32;
 // plausible size gives "--:--". Always terminated within size bytes.
 void formatClockTime(char* buffer, std::size_t size, double hours);
 
-// Writes one time as formatClockTime forms it, then five spaces.
-void writeClockTime(std::FILE* file, double hours);
-
 // How a timetable is laid out: the fixed-column text of PrayingTimes.txt, or CSV for spreadsheets
 // (a header line "date,weekday,fajr,sunrise,dhuhr,asr,maghrib,isha", then one line per day with the
 // ISO date, the weekday abbreviation and the six times as formatClockTime gives them, a time the
@@ -64,9 +61,6 @@ struct TimetableRequest {
     TimetableFormat format = TimetableFormat::fixedColumns;
 };
 
-// The zone (minutes) a request uses on one day.
-int timetableZoneMinutes(const TimetableRequest& request, int year, int month, int day);
-
 // The timetable of a request to an open stream (binary mode) / to a new file at path. The file
 // function returns false as writeTimetable does.
 void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request);
@@ -75,13 +69,9 @@ bool writeTimetableRequest(const char* path, const TimetableRequest& request);
 // The dayCount that asks for the whole month from day 1 (firstDay is then not used).
 constexpr int wholeMonthDayCount = 0;
 
-// Writes the timetable to an open stream (opened in binary mode: the line ends are written as
-// CR LF here). dayCount = 0 writes the whole month from day 1; a positive dayCount writes that
-// many consecutive days from firstDay, carrying into the following months.
-void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
-                      int month, int firstDay, int dayCount);
-
-// Creates or replaces the file at path with the timetable. Returns false when the file cannot be
+// Creates or replaces the file at path with the timetable of the fixed method (a zone of a day or
+// more, or not a number, counts as 0). dayCount = 0 writes the whole month from day 1; a positive
+// dayCount writes that many consecutive days from firstDay, carrying into the following months. Returns false when the file cannot be
 // opened (nothing is written anywhere) or could not be written completely; the caller reports it.
 bool writeTimetable(const char* path, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
                     int month, int firstDay, int dayCount);

@@ -97,10 +97,6 @@ int zoneStandardOffsetMinutes(int zoneIndex) {
     return secondsToMinutes(last);
 }
 
-const char* timeZoneDataVersion() {
-    return zoneTableVersion;
-}
-
 int timeZoneOffsetForDay(const void* context, int year, int month, int day) {
     const int zoneIndex = context ? *static_cast<const int*>(context) : -1;
     return zoneOffsetAtLocalNoon(zoneIndex, year, month, day);

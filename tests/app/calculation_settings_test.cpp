@@ -60,14 +60,6 @@ std::string splice(const std::string& first, const std::string& second, int firs
     return result;
 }
 
-TIME_ZONE_INFORMATION fakeZone;
-DWORD fakeZoneResult;
-
-DWORD fakeTimeZoneInformation(TIME_ZONE_INFORMATION* information) {
-    *information = fakeZone;
-    return fakeZoneResult;
-}
-
 SYSTEMTIME transition(WORD month, WORD dayOfWeek, WORD occurrence, WORD hour) {
     SYSTEMTIME date = {};
     date.wMonth = month;
@@ -143,14 +135,6 @@ protected:
             DestroyWindow(dialog_);
         }
         MainWindowTest::TearDown();
-    }
-    void useZone(LONG bias, LONG standardBias, LONG daylightBias, DWORD result) {
-        fakeZone = TIME_ZONE_INFORMATION();
-        fakeZone.Bias = bias;
-        fakeZone.StandardBias = standardBias;
-        fakeZone.DaylightBias = daylightBias;
-        fakeZoneResult = result;
-        readTimeZoneInformation = fakeTimeZoneInformation;
     }
     // The dialog created modeless over the main window, so that the test keeps control.
     HWND openDialog() {
