@@ -5,9 +5,9 @@
 #include "calendar.h"
 #include "cli_commands.h"
 #include "cli_options.h"
+#include "default_place.h"
 #include "place_lookup.h"
 #include "prayer_arguments.h"
-#include "settings.h"  // the default place
 #include "timetable.h"
 
 #include <cstdio>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calculation_method.h"
+#include "default_place.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -48,9 +49,9 @@ typedef int (*ZoneOffsetProvider)(const void* context, int year, int month, int 
 
 // Everything one timetable needs. Each day is computed with its own zone offset as the zone.
 struct TimetableRequest {
-    double latitudeDeg = 45.49;   // north positive
-    double longitudeDeg = 15.59;  // east positive
-    int zoneMinutes = 60;         // east of Greenwich; every day's zone when zoneOffsetForDay is null
+    double latitudeDeg = defaultLatitudeDeg;        // north positive
+    double longitudeDeg = defaultLongitudeDeg;      // east positive
+    int zoneMinutes = defaultZoneMinutes;           // east; every day's zone when zoneOffsetForDay is null
     ZoneOffsetProvider zoneOffsetForDay = nullptr;  // optional; a value outside -12:00..+14:00 is not used
     const void* zoneContext = nullptr;              // handed to zoneOffsetForDay
     PrayerOptions options;                          // method, shadow rule, adjustments
