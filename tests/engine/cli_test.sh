@@ -2,6 +2,9 @@
 # Drives selvara-cli as a script would and compares its bytes with the golden tables.
 # Usage: cli_test.sh DATA_DIR COMMAND... (COMMAND is the tool, possibly behind an emulator)
 set -u
+source "$(dirname "$0")/../../tools/build-paths.sh"
+case "${1:-}" in -h | --help) script_help "$0"; exit 0 ;; esac
+[ $# -ge 2 ] && [ -d "$1" ] || usage_error "$0" "needs a DATA_DIR and a COMMAND"
 data=$1
 shift
 cli=("$@")
