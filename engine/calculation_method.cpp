@@ -28,6 +28,18 @@ const CalculationMethod& chosenMethod(const PrayerOptions& options) {
     return calculationMethods[known ? options.methodIndex : defaultCalculationMethod];
 }
 
+// Index of the row whose name equals name, ignoring ASCII case; -1 for none (or a null name).
+template <typename Row>
+int findNamedRow(const Row* rows, int count, const char* name) {
+    if (!name)
+        return -1;
+    for (int i = 0; i < count; ++i) {
+        if (sameNameIgnoringCase(name, rows[i].name))
+            return i;
+    }
+    return -1;
+}
+
 }  // namespace
 
 // Name, dawn, evening angle, evening interval, Ramadan interval, Maghrib angle (degrees, minutes).
@@ -44,13 +56,7 @@ const CalculationMethod calculationMethods[] = {
 const int calculationMethodCount = static_cast<int>(sizeof calculationMethods / sizeof calculationMethods[0]);
 
 int findCalculationMethod(const char* name) {
-    if (!name)
-        return -1;
-    for (int i = 0; i < calculationMethodCount; ++i) {
-        if (sameNameIgnoringCase(name, calculationMethods[i].name))
-            return i;
-    }
-    return -1;
+    return findNamedRow(calculationMethods, calculationMethodCount, name);
 }
 
 const AsrSchool asrSchools[] = {
@@ -60,13 +66,7 @@ const AsrSchool asrSchools[] = {
 const int asrSchoolCount = static_cast<int>(sizeof asrSchools / sizeof asrSchools[0]);
 
 int findAsrSchool(const char* name) {
-    if (!name)
-        return -1;
-    for (int i = 0; i < asrSchoolCount; ++i) {
-        if (sameNameIgnoringCase(name, asrSchools[i].name))
-            return i;
-    }
-    return -1;
+    return findNamedRow(asrSchools, asrSchoolCount, name);
 }
 
 const AsrSchool& asrSchoolOfFactor(int shadowFactor) {
