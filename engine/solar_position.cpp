@@ -7,12 +7,10 @@
 namespace {
 
 constexpr double radiansPerDegree = 0.017453292519943295;  // pi / 180
-constexpr double hoursPerRadian = 3.819718634205488;       // 12 / pi: hour angle to hours
 
 constexpr double j2000DayNumber = 2451545.0;  // 2000 January 1.5
 constexpr double daysPerJulianCentury = 36525.0;
 constexpr double hoursPerDay = 24.0;
-constexpr double meanNoonHours = 12.0;
 
 constexpr double zenithMinusRefractionRad = 1.5562519745392522;  // 89.16667 degrees
 constexpr double earthRadiusM = 6378140.0;
@@ -105,19 +103,8 @@ double equationOfTimeHours(double meanLongitudeRad, double meanAnomalyRad, doubl
     const double e = eccentricity;
     const double y = obliquityTerm;
     const double sinM = sinMeanAnomaly;
-    return hoursPerRadian * (y * std::sin(2.0 * l) - 2.0 * e * sinM + 4.0 * e * y * sinM * std::cos(2.0 * l) -
+    return solarHoursPerRadian * (y * std::sin(2.0 * l) - 2.0 * e * sinM + 4.0 * e * y * sinM * std::cos(2.0 * l) -
                              0.5 * y * y * std::sin(4.0 * l) - 1.25 * e * e * std::sin(2.0 * m));
-}
-
-KeplerStep keplerStep(double eccentricAnomalyRad, double sinEccentricAnomaly, double cosEccentricAnomaly,
-                      double meanAnomalyRad, double eccentricity) {
-    const double e = eccentricAnomalyRad;
-    const double residual = e - eccentricity * sinEccentricAnomaly - meanAnomalyRad;
-    return {e - residual / (1.0 - eccentricity * cosEccentricAnomaly), residual};
-}
-
-bool keplerStepsOn(double residualRad) {
-    return std::fabs(residualRad) > keplerResidualLimitRad;
 }
 
 double solveKepler(double meanAnomalyRad, double eccentricity) {
@@ -137,42 +124,10 @@ double trueAnomalyRad(double eccentricAnomalyRad, double eccentricity) {
     return 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(eccentricAnomalyRad / 2.0));
 }
 
-double sunTrueLongitudeRad(double meanLongitudeRad, double meanAnomalyRad, double trueAnomalyRad) {
-    return meanLongitudeRad - meanAnomalyRad + trueAnomalyRad;
-}
-
 double solarDeclination(double eclipticLongitudeRad) {
     const double obliquityRad = 23.441884 * 0.017453292;
     const double s = std::sin(eclipticLongitudeRad) * std::sin(obliquityRad);
     return arcSin(s);
-}
-
-double longitudeHours(double longitudeRad) {
-    return longitudeRad * hoursPerRadian;
-}
-
-double transitHours(double zoneHours, double equationOfTimeHours, double longitudeHours) {
-    return meanNoonHours + zoneHours - equationOfTimeHours - longitudeHours;
-}
-
-double arcCos(double x) {
-    return std::atan2(std::sqrt((1.0 + x) * (1.0 - x)), x);
-}
-
-double arcSin(double u) {
-    return std::atan2(u, std::sqrt((1.0 + u) * (1.0 - u)));
-}
-
-double hourAngleArgument(double sinAltitude, double ss, double cc) {
-    return (sinAltitude - ss) / cc;
-}
-
-double hourAngleHours(double argument) {
-    return arcCos(argument) * hoursPerRadian;
-}
-
-double hourAngleDifferenceHours(double hourAngleRad, double argument) {
-    return (hourAngleRad - arcCos(argument)) * hoursPerRadian;
 }
 
 double horizonCorrectionAltitudeRad(double heightM) {
@@ -184,6 +139,3 @@ double afternoonAltitudeRad(double shadowFactor, double declinationRad, double l
     return std::atan(1.0 / shadowRatio);
 }
 
-double nightLengthHours(double riseHours, double setHours) {
-    return hoursPerDay - setHours + riseHours;
-}

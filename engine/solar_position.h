@@ -11,6 +11,11 @@
 // Angles are radians unless the name says Deg; times decimal hours of the zone's clock.
 #pragma once
 
+#include <cmath>
+
+// 12 / pi: an hour angle in radians to hours.
+constexpr double solarHoursPerRadian = 3.819718634205488;
+
 // Reduces an angle in degrees into 0-360 as repeated subtraction (while above 360) and then
 // addition (while below 0) of 360 would: exactly 0 and 360 stay as they are.
 double reduceDegrees(double angleDeg);
@@ -59,11 +64,17 @@ struct KeplerStep {
     double eccentricAnomalyRad;  // E'
     double residualRad;          // E - e sin E - M, the residual the step started from
 };
-KeplerStep keplerStep(double eccentricAnomalyRad, double sinEccentricAnomaly, double cosEccentricAnomaly,
-                      double meanAnomalyRad, double eccentricity);
+inline KeplerStep keplerStep(double eccentricAnomalyRad, double sinEccentricAnomaly, double cosEccentricAnomaly,
+                             double meanAnomalyRad, double eccentricity) {
+    const double e = eccentricAnomalyRad;
+    const double residual = e - eccentricity * sinEccentricAnomaly - meanAnomalyRad;
+    return {e - residual / (1.0 - eccentricity * cosEccentricAnomaly), residual};
+}
 
 // Whether another step follows one that started from this residual (not a number ends the loop).
-bool keplerStepsOn(double residualRad);
+inline bool keplerStepsOn(double residualRad) {
+    return std::fabs(residualRad) > keplerResidualLimitRad;
+}
 
 // Newton's method on E - e sin E = M from E = M: mean anomaly M (radians) and eccentricity e give
 // the eccentric anomaly E (radians). At least one step is taken, and one past the step whose
@@ -76,7 +87,9 @@ double trueAnomalyRad(double eccentricAnomalyRad, double eccentricity);
 
 // The sun's true longitude on the ecliptic, the mean longitude moved by the equation of the centre
 // v - M: [AFC] ch. 18, L - M + v, not reduced.
-double sunTrueLongitudeRad(double meanLongitudeRad, double meanAnomalyRad, double trueAnomalyRad);
+inline double sunTrueLongitudeRad(double meanLongitudeRad, double meanAnomalyRad, double trueAnomalyRad) {
+    return meanLongitudeRad - meanAnomalyRad + trueAnomalyRad;
+}
 
 // Declination (radians) of the sun at ecliptic longitude lambda (radians), with the ecliptic
 // latitude taken as 0: [AA] eq. (25.7), sin delta = sin epsilon sin lambda, for a fixed obliquity
@@ -84,11 +97,16 @@ double sunTrueLongitudeRad(double meanLongitudeRad, double meanAnomalyRad, doubl
 double solarDeclination(double eclipticLongitudeRad);
 
 // A longitude (radians, east positive) as the hours by which the sun's transit comes earlier.
-double longitudeHours(double longitudeRad);
+inline double longitudeHours(double longitudeRad) {
+    return longitudeRad * solarHoursPerRadian;
+}
 
 // The sun's transit on the zone's clock: mean noon 12 h moved by the zone, the equation of time
 // and the longitude, [AA] ch. 28 (the equation of time as apparent minus mean time).
-double transitHours(double zoneHours, double equationOfTimeHours, double longitudeHours);
+inline double transitHours(double zoneHours, double equationOfTimeHours, double longitudeHours) {
+    constexpr double meanNoonHours = 12.0;
+    return meanNoonHours + zoneHours - equationOfTimeHours - longitudeHours;
+}
 
 // Altitude of the sun's upper limb at rise and set, refraction included: -0.833333 degrees,
 // [AA] ch. 15 (h0 = -0 deg 50').
@@ -98,21 +116,31 @@ constexpr double correctionAltitudeRad = -0.014544352255644346;
 
 // arccos and arcsin through atan2, so an argument beyond +-1 yields not-a-number rather than a
 // clamped angle; callers test the argument where a rule depends on it.
-double arcCos(double x);
-double arcSin(double u);
+inline double arcCos(double x) {
+    return std::atan2(std::sqrt((1.0 + x) * (1.0 - x)), x);
+}
+inline double arcSin(double u) {
+    return std::atan2(u, std::sqrt((1.0 + u) * (1.0 - u)));
+}
 
 // The cosine of the hour angle at which the sun stands at altitude a, given sin a and, for the
 // latitude phi and declination delta in use, SS = sin phi sin delta and CC = cos phi cos delta:
 // [AA] eq. (15.1), cos H = (sin a - sin phi sin delta) / (cos phi cos delta). Beyond +-1 the sun
 // never reaches the altitude.
-double hourAngleArgument(double sinAltitude, double ss, double cc);
+inline double hourAngleArgument(double sinAltitude, double ss, double cc) {
+    return (sinAltitude - ss) / cc;
+}
 
 // The hour angle H = arccos(argument) in hours (12/pi per radian); not a number beyond +-1.
-double hourAngleHours(double argument);
+inline double hourAngleHours(double argument) {
+    return arcCos(argument) * solarHoursPerRadian;
+}
 
 // The hours between the hour angle H0 (radians) and the hour angle of an argument:
 // (H0 - arccos(argument)) at 12/pi hours per radian.
-double hourAngleDifferenceHours(double hourAngleRad, double argument);
+inline double hourAngleDifferenceHours(double hourAngleRad, double argument) {
+    return (hourAngleRad - arcCos(argument)) * solarHoursPerRadian;
+}
 
 // The altitude (radians) at which the horizon correction for a height is taken: 89.16667 degrees
 // less arcsin(R / (R + h)), the angle between the vertical and a line of sight from height h that
@@ -127,4 +155,7 @@ double horizonCorrectionAltitudeRad(double heightM);
 double afternoonAltitudeRad(double shadowFactor, double declinationRad, double latitudeRad);
 
 // The night from sunset to the next sunrise, taking the day's own rise as the next one's.
-double nightLengthHours(double riseHours, double setHours);
+inline double nightLengthHours(double riseHours, double setHours) {
+    constexpr double hoursPerDay = 24.0;
+    return hoursPerDay - setHours + riseHours;
+}
