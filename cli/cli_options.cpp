@@ -26,6 +26,7 @@ const char usageText[] =
     "  selvara-cli hijri YYYY-MM-DD [--hijri-adjust N]\n"
     "  selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD [--hijri-adjust N]\n"
     "  selvara-cli places QUERY [--limit N] [--places FILE]\n"
+    "  selvara-cli qibla (--lat DEG --lon DEG | --place QUERY [--places FILE])\n"
     "PLACE: timetable and times take --place QUERY [--places FILE] instead of --lat, --lon and\n"
     "  --zone/--tz: the best match of the place list (QUERY may end in \", CC\", a country code)\n"
     "ZONE: hours east of Greenwich: 1, -5, 5.5, 5:30, -3:30, +5:45\n"

@@ -172,6 +172,10 @@ bad_arguments=(
     "hijri 2024-03-11 --from 2024-03-11 --to 2024-03-12"
     "hijri 2024-03-11 2024-03-12"
     "frobnicate"
+    "qibla"
+    "qibla --lat 45"
+    "qibla --lat 91 --lon 0"
+    "qibla --lat 45 --lon 15 --place Zagreb"
 )
 for arguments in "${bad_arguments[@]}"; do
     # shellcheck disable=SC2086
@@ -179,6 +183,17 @@ for arguments in "${bad_arguments[@]}"; do
     [ "$status" -eq 2 ] && printf '%s\n' "$err" | head -n 1 | grep -q '^selvara-cli: ' &&
         printf '%s' "$err" | grep -q '^usage:' && [ -z "$out" ]
     check "bad arguments: $arguments (status $status)" $?
+done
+
+# qibla: the bearing with two decimals and the whole kilometres, checked against GeographicLib's
+# values for New York and Sydney (data/qibla-bearings.txt); at the Kaaba and its antipode, words.
+tab=$'\t'
+for line in "40.714167 -74.006389 58.48${tab}10306" "-33.866667 151.216667 277.50${tab}13237" \
+    "21.4225241 39.8261818 at the Kaaba${tab}0" \
+    "-21.4225241 -140.1738182 at the antipode of the Kaaba: every direction${tab}20015"; do
+    read -r latitude longitude expected <<<"$line"
+    run qibla --lat "$latitude" --lon "$longitude"
+    [ "$status" -eq 0 ] && [ "$out" = "$expected" ]; check "qibla $latitude $longitude ($out)" $?
 done
 
 # CSV: the header, then the day lines of the published January table as fields.

@@ -87,6 +87,9 @@ def main():
         "hijri_day": ["hijri", "2024-03-11"],
         "hijri_range": ["hijri", "--from", "2024-03-08", "--to", "2024-03-12"],
         "help": ["--help"],
+        "qibla": ["qibla", "--lat", "-21.4225241", "--lon", "-140.1738182"],
+        "times_extra": ["times", "--lat", "69.65", "--lon", "18.96", "--zone", "1", "--date", "2026-12-21",
+                        "--extra", "--night", "sunrise", "--imsak", "15"],
     }
     for name, arguments in cli.items():
         write("fuzz_cli_arguments", name, b"\0".join(a.encode() for a in arguments))
