@@ -11,7 +11,7 @@ constexpr int defaultImsakMinutes = 10;
 constexpr int leastImsakMinutes = 0;
 constexpr int mostImsakMinutes = 60;
 
-enum NightEnd {
+enum NightEnd : int {
     nightEndsAtFajr = 0,     // the night runs from sunset to the next day's Fajr (the default)
     nightEndsAtSunrise = 1,  // the night runs from sunset to the next day's sunrise
 };
