@@ -77,6 +77,9 @@ constexpr int32_t holdGreeting = 14;
 constexpr int32_t holdStanding = 30;
 constexpr int32_t holdSitting = 30;
 constexpr int32_t holdOpening = 20;
+// The Qunut is read while the hands are folded before the bow: about 8 s at the default 100 ms a
+// tick, long enough to read its seven lines.
+constexpr int32_t holdQunut = 80;
 constexpr int32_t sittingHandsAtTicks = 20;  // hold value at which the hands go to the knees
 
 bool isObligatoryRow(int32_t row) {
@@ -137,11 +140,13 @@ void lowerHands(AnimationState& s) {
         s.figureFrame -= 1;
     } else {
         setDetailPictures(s, manHandsFolded, womanHandsFolded);
-        s.waitTicks = holdStanding;
-        if (isWitrRow(s.selectedRow) && s.rakatsLeft == 1)
+        if (isWitrRow(s.selectedRow) && s.rakatsLeft == 1) {
+            s.waitTicks = holdQunut;
             setTexts(s, textQunut, 1);  // the hands come down for the Qunut, then the bow
-        else
+        } else {
+            s.waitTicks = holdStanding;
             setTexts(s, textOpeningPraise, 5);
+        }
         s.step = stepBow;
     }
 }

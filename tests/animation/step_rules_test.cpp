@@ -174,26 +174,26 @@ const ExampleRow witrPrayer[] = {
     {349, 380, 0, "0*31 18", 26, 32, 1009, 1011},
     {381, 386, 0, "19-24", 26, 32, 1009, 1011},
     {387, 403, 1, "24*11 23-18", 25, 31, 1007, 1007},
-    {404, 435, 6, "18*31 5", 26, 32, 1019, 1019},
-    {436, 439, 6, "6-9", 26, 32, 1001, 1001},
-    {440, 457, 7, "9*15 8-6", 26, 32, 1002, 1002},
-    {458, 458, 7, "5", 26, 32, 1003, 1003},
-    {459, 469, 2, "0*11", 26, 32, 1003, 1003},
-    {470, 473, 2, "1-4", 26, 32, 1007, 1007},
-    {474, 481, 4, "4 11-17", 26, 32, 1007, 1007},
-    {482, 491, 5, "17*10", 28, 28, 1000, 1000},
-    {492, 499, 5, "17-10", 28, 28, 1007, 1007},
-    {500, 517, 4, "10*11 11-17", 28, 28, 1007, 1007},
-    {518, 527, 5, "17*10", 28, 28, 1000, 1000},
-    {528, 535, 5, "17-10", 28, 28, 1007, 1007},
-    {536, 545, 8, "10*10", 27, 33, 1012, 1013},
-    {546, 567, 8, "10*21 36", 29, 29, 1012, 1013},
-    {568, 581, 8, "37*14", 29, 29, 1004, 1004},
-    {582, 583, 9, "36 34", 29, 29, 1004, 1004},
-    {584, 600, 10, "35*15 36 38", 29, 29, 1004, 1004},
-    {601, 605, 10, "39-43", 30, 30, 1005, 1006},
-    {606, 609, 11, "43 40-38", 30, 30, 1005, 1006},
-    {610, 630, 100, "10*21", 30, 30, 1005, 1006},
+    {404, 485, 6, "18*81 5", 26, 32, 1019, 1019},
+    {486, 489, 6, "6-9", 26, 32, 1001, 1001},
+    {490, 507, 7, "9*15 8-6", 26, 32, 1002, 1002},
+    {508, 508, 7, "5", 26, 32, 1003, 1003},
+    {509, 519, 2, "0*11", 26, 32, 1003, 1003},
+    {520, 523, 2, "1-4", 26, 32, 1007, 1007},
+    {524, 531, 4, "4 11-17", 26, 32, 1007, 1007},
+    {532, 541, 5, "17*10", 28, 28, 1000, 1000},
+    {542, 549, 5, "17-10", 28, 28, 1007, 1007},
+    {550, 567, 4, "10*11 11-17", 28, 28, 1007, 1007},
+    {568, 577, 5, "17*10", 28, 28, 1000, 1000},
+    {578, 585, 5, "17-10", 28, 28, 1007, 1007},
+    {586, 595, 8, "10*10", 27, 33, 1012, 1013},
+    {596, 617, 8, "10*21 36", 29, 29, 1012, 1013},
+    {618, 631, 8, "37*14", 29, 29, 1004, 1004},
+    {632, 633, 9, "36 34", 29, 29, 1004, 1004},
+    {634, 650, 10, "35*15 36 38", 29, 29, 1004, 1004},
+    {651, 655, 10, "39-43", 30, 30, 1005, 1006},
+    {656, 659, 11, "43 40-38", 30, 30, 1005, 1006},
+    {660, 680, 100, "10*21", 30, 30, 1005, 1006},
     // clang-format on
 };
 
@@ -223,9 +223,9 @@ TEST(StepRulesMorningPrayer, EveryTickFrom0To400MatchesTheWorkedCourse) {
     expectWorkedCourse(0, morningPrayer, 400);
 }
 
-TEST(StepRulesWitrPrayer, EveryTickFrom0To630MatchesTheWorkedCourse) {
-    expectWorkedCourse(11, witrPrayer, 630);
-    expectWorkedCourse(12, witrPrayer, 630);  // the spare index plays the same course
+TEST(StepRulesWitrPrayer, EveryTickFrom0To680MatchesTheWorkedCourse) {
+    expectWorkedCourse(11, witrPrayer, 680);
+    expectWorkedCourse(12, witrPrayer, 680);  // the spare index plays the same course
 }
 
 // A box shows a prayer range up to 1017 at most, the Qunut alone, and nothing for a range that
@@ -240,17 +240,18 @@ TEST(StepRulesTexts, LastShownIdOfARange) {
 }
 
 TEST(StepRulesWitrPrayer, TextsChangeOnTheTicksOfTheWorkedCourse) {
-    const std::vector<Tick> played = playRow(11, 630);
+    const std::vector<Tick> played = playRow(11, 680);
     std::vector<int> changes{0};
-    for (int t = 1; t <= 630; ++t)
+    for (int t = 1; t <= 680; ++t)
         if (played[t].firstText != played[t - 1].firstText)
             changes.push_back(t);
+    // The Qunut (from tick 404) stays 82 ticks, about 8 s at the default 100 ms a tick.
     const std::vector<int> expected{0,   27,  44,  76,  80,  98,  110, 122, 132, 158, 168, 177, 181,
                                     213, 217, 235, 247, 259, 269, 295, 305, 313, 345, 349, 387, 404,
-                                    436, 440, 458, 470, 482, 492, 518, 528, 536, 568, 601};
+                                    486, 490, 508, 520, 532, 542, 568, 578, 586, 618, 651};
     EXPECT_EQ(changes, expected);
     // The second call and the intention belong to the opening only.
-    for (int t = 27; t <= 630; ++t) {
+    for (int t = 27; t <= 680; ++t) {
         EXPECT_NE(played[t].firstText, 1015) << "tick " << t;
         EXPECT_NE(played[t].firstText, 1016) << "tick " << t;
         EXPECT_NE(played[t].firstText, 1017) << "tick " << t;
@@ -271,7 +272,7 @@ TEST(StepRulesMorningPrayer, TextsChangeOnTheTicksOfTheWorkedCourse) {
 TEST(StepRulesCourses, EveryRowFinishesOnItsTick) {
     // Two-unit rows, four-unit rows, the three-unit evening prayer and the Witr course (the list
     // row 11 and the spare index 12).
-    const int expected[rakatCountEntries] = {387, 387, 692, 692, 387, 692, 692, 555, 387, 692, 692, 610, 610};
+    const int expected[rakatCountEntries] = {387, 387, 692, 692, 387, 692, 692, 555, 387, 692, 692, 660, 660};
     for (int32_t row = 0; row < rakatCountEntries; ++row) {
         EXPECT_EQ(finishingTick(row), expected[row]) << "row " << row;
         AnimationState s = startRow(row);
