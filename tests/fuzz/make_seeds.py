@@ -138,6 +138,7 @@ def main():
     write("fuzz_calculation_settings", "default", ini_default)
     write("fuzz_calculation_settings", "karachi",
           b"KARACHI\nhanafi\n-2\n0\n1\n120\n-120\n3\n0\nAsia/Karachi\n330\n-2" + struct.pack("<i", 6))
+    write("fuzz_calculation_settings", "night", ini_default + b"\n25\nSunrise")
     write("fuzz_calculation_settings", "hostile", b"99999999999\n\x00\xff\n+\n--1\n0x7f\n1e9\n\n-\n2\nMars/Base\n5:30\n7")
 
 
