@@ -190,7 +190,7 @@ constexpr double kMatTo = 76.0;
 // the body keeps its size from one detail picture to the next within a position.
 constexpr double kStandingDetailZoom = 2.0;
 constexpr double kFloorDetailZoom = 1.7;
-constexpr double kHandDetailZoom = 2.6;
+constexpr double kHandDetailZoom = 2.0;
 
 PictureRecipe figurePicture(int index) {
     const Pose stand = standing(kManFoldedArms);
@@ -263,7 +263,7 @@ Camera closeUpCamera(int index, const FigureJoints& j) {
             return {j.headCentre.x - 14.0, j.headCentre.y - 14.0, kFloorDetailZoom};
         case kSittingDetail:  // the hand on the thigh with the raised finger; the feet, which a man
                               // and a woman place differently, stay out of the picture
-            return {j.nearWrist.x + 5.0, j.nearWrist.y - 11.0, kHandDetailZoom};
+            return {j.hip.x + 8.0, j.hip.y - 24.0, kHandDetailZoom};
         default:  // the sittings, the testimony and the supplication: the whole seated figure
             return {j.hip.x + 8.0, j.hip.y - 22.0, kFloorDetailZoom};
     }
