@@ -4,6 +4,7 @@
 
 #include "calculation_method.h"
 #include "default_place.h"
+#include "night_times.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -60,7 +61,15 @@ struct TimetableRequest {
     int firstDay = 1;  // with dayCount > 0
     int dayCount = 0;  // 0: the whole month from day 1; > 0: that many days from firstDay on
     TimetableFormat format = TimetableFormat::fixedColumns;
+    // CSV only: three more columns "imsak,midnight,last_third", the night's times of each day as
+    // the clock shows them (the night after the day's sunset). The fixed-column text never has them.
+    bool nightColumns = false;
+    NightOptions night;
 };
+
+// The night after a day's sunset for the request's place, options and night choices, each of the
+// two days on the zone the request gives it.
+NightTimes nightTimesOfRequestDay(const TimetableRequest& request, int year, int month, int day);
 
 // The timetable of a request to an open stream (binary mode) / to a new file at path. The file
 // function returns false as writeTimetable does.

@@ -57,3 +57,13 @@ void buildChosenTimetable(const SettingsRecord& place, const CalculationSettings
             break;
     }
 }
+
+NightTimes chosenNightTimesAt(ChosenTimetable& chosen, const CalculationSettings& choices, double latitudeDeg,
+                              double longitudeDeg, int year, int month, int day) {
+    TimetableRequest& request = chosen.request;
+    request.latitudeDeg = latitudeDeg;
+    request.longitudeDeg = longitudeDeg;
+    request.night.imsakMinutes = choices.imsakMinutes;
+    request.night.end = choices.nightEnd == nightEndsAtSunrise ? nightEndsAtSunrise : nightEndsAtFajr;
+    return nightTimesOfRequestDay(request, year, month, day);
+}

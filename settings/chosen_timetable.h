@@ -22,3 +22,9 @@ struct ChosenTimetable {
 void buildChosenTimetable(const SettingsRecord& place, const CalculationSettings& choices,
                           const ComputerZoneRule* computer, int year, int month, int firstDay,
                           ChosenTimetable& chosen);
+
+// The night after a day's sunset at a place (the page's fields as they stand), with the zone of each
+// of the two days as the chosen timetable takes it and the Imsak and night choices. Moves the
+// request to the place.
+NightTimes chosenNightTimesAt(ChosenTimetable& chosen, const CalculationSettings& choices, double latitudeDeg,
+                              double longitudeDeg, int year, int month, int day);
