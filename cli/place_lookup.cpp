@@ -94,8 +94,9 @@ void writePlaceLine(std::FILE* stream, const PlaceList& list, uint32_t placeInde
     char longitude[16];
     formatDegreesE4(place.latitudeE4, latitude, sizeof latitude);
     formatDegreesE4(place.longitudeE4, longitude, sizeof longitude);
-    std::fprintf(stream, "%s\t%s\t%s\t%s\t%s\t%lu\n", name.c_str(), place.countryCode, latitude, longitude,
-                 list.zoneNames[place.zoneIndex].c_str(), static_cast<unsigned long>(place.population));
+    std::fprintf(stream, "%s\t%s\t%s\t%s\t%s\t%lu\t%d\n", name.c_str(), place.countryCode, latitude,
+                 longitude, list.zoneNames[place.zoneIndex].c_str(), static_cast<unsigned long>(place.population),
+                 static_cast<int>(place.elevationM));
 }
 
 int applyPlaceArgument(const PlaceArguments& place, bool haveCoordinates, PrayerArguments& prayer,

@@ -25,8 +25,9 @@ void addPlaceOptions(PlaceArguments& arguments, CliOption* rows);
 // False (after "selvara-cli: no places: ..." on stderr) when none of them holds a good list.
 bool loadPlaces(const char* placesPath, PlaceList& list);
 
-// NAME, COUNTRY-CODE, LATITUDE, LONGITUDE (4 decimals), IANA-ZONE, POPULATION, tab-separated, one
-// line; the name in the console's encoding (UTF-8 on Linux, code page 1252 on Windows).
+// NAME, COUNTRY-CODE, LATITUDE, LONGITUDE (4 decimals), IANA-ZONE, POPULATION, ELEVATION (whole
+// metres, signed), tab-separated, one line; the name in the console's encoding (UTF-8 on Linux,
+// code page 1252 on Windows).
 void writePlaceLine(std::FILE* stream, const PlaceList& list, uint32_t placeIndex);
 
 // With --place: loads the list and sets the coordinates and the tz zone of the best match (see

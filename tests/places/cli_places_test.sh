@@ -9,20 +9,23 @@ cli=("$@")
 source "$(dirname "$0")/../support/cli_checks.sh"
 tab=$'\t'
 
-# The list: ten lines by default, best first, six tab-separated fields with 4 decimals.
+# The list: ten lines by default, best first, seven tab-separated fields with 4 decimals and the
+# elevation in whole metres last.
 run places Kar
 [ "$status" -eq 0 ] && [ "$(printf '%s\n' "$out" | wc -l)" -eq 10 ] &&
-    printf '%s\n' "$out" | head -n 1 | grep -Eq "^Karachi${tab}PK${tab}24\.8608${tab}67\.0104${tab}Asia/Karachi${tab}[0-9]+$"
+    printf '%s\n' "$out" | head -n 1 | grep -Eq "^Karachi${tab}PK${tab}24\.8608${tab}67\.0104${tab}Asia/Karachi${tab}[0-9]+${tab}-?[0-9]+$"
 check "places Kar ($(printf '%s\n' "$out" | head -n 1))" $?
 ! grep -q $'\r' "$scratch/out"; check "places: LF line ends" $?
 run places Kar --limit 3
 [ "$status" -eq 0 ] && [ "$(printf '%s\n' "$out" | wc -l)" -eq 3 ]; check "places --limit 3" $?
 run places lumpur --limit 1
-[ "$out" = "Kuala Lumpur${tab}MY${tab}3.1412${tab}101.6865${tab}Asia/Kuala_Lumpur${tab}1453975" ]
+[ "$out" = "Kuala Lumpur${tab}MY${tab}3.1412${tab}101.6865${tab}Asia/Kuala_Lumpur${tab}1453975${tab}56" ]
 check "places lumpur ($out)" $?
 run places "sao paulo" --limit 1
 printf '%s\n' "$out" | grep -Eq "${tab}BR${tab}-23\.5475${tab}-46\.6361${tab}America/Sao_Paulo${tab}"
 check "places sao paulo ($out)" $?
+run places jericho --limit 1
+[ "$(printf '%s\n' "$out" | cut -f2,7)" = "PS${tab}-233" ]; check "below the sea: Jericho ($out)" $?
 run places xqzv
 [ "$status" -eq 1 ] && [ -z "$out" ]; check "places: no match, exit 1" $?
 run places Kar --limit 0
@@ -46,6 +49,9 @@ check "missing list ($err)" $?
 head -c 5000 /dev/urandom >"$scratch/noise.dat"
 run places Karachi --places "$scratch/noise.dat"
 [ "$status" -eq 1 ] && printf '%s\n' "$err" | grep -q "not a place list"; check "noise as list ($err)" $?
+run places Karachi --places "$(dirname "$0")/../fuzz/corpus/fuzz_place_file/first_layout"
+[ "$status" -eq 1 ] && [ -z "$out" ] && printf '%s\n' "$err" | grep -q "places.dat is of another version"
+check "a list of the first layout, without elevations, is refused ($err)" $?
 
 # --place: the best match's coordinates and zone rules, as if given by hand.
 run timetable --place Karachi --year 2026 --month 6
