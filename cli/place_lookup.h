@@ -31,8 +31,13 @@ bool loadPlaces(const char* placesPath, PlaceList& list);
 void writePlaceLine(std::FILE* stream, const PlaceList& list, uint32_t placeIndex);
 
 // With --place: loads the list and sets the coordinates and the tz zone of the best match (see
-// pickPlace in place_search.h). exitUsage, with the reason and the best matches on stderr, when
-// --place comes with --lat, --lon, --zone or --tz, when nothing or more than one place fits, or
-// when there is no place list. Without --place: exitOk, nothing changed.
+// pickPlace in place_search.h), and with --method auto the customary method of its country (and its
+// Asr school unless --asr was given; customary_method.h). exitUsage, with the reason and the best
+// matches on stderr, when --place comes with --lat, --lon, --zone or --tz, when nothing or more than
+// one place fits, or when there is no place list. Without --place: exitOk, nothing changed, or
+// exitUsage for --method auto (see refuseAutoMethod).
 int applyPlaceArgument(const PlaceArguments& place, bool haveCoordinates, PrayerArguments& prayer,
                        double& latitudeDeg, double& longitudeDeg);
+
+// --method auto without a town to take the custom of: exitUsage with the reason; else exitOk.
+int refuseAutoMethod(const PrayerArguments& prayer);

@@ -1,5 +1,7 @@
 #include "prayer_arguments.h"
 
+#include "ascii_names.h"
+#include "customary_method.h"
 #include "zone_rules.h"
 #include "zone_text.h"
 
@@ -34,11 +36,15 @@ bool readTimeZoneName(const char* text, void* target) {
 
 bool readMethod(const char* text, void* target) {
     PrayerArguments& arguments = *static_cast<PrayerArguments*>(target);
+    arguments.methodAuto = sameNameIgnoringCase(text, autoMethodName);
+    if (arguments.methodAuto)
+        return true;
     const int method = findCalculationMethod(text);
     if (method < 0) {
         std::fprintf(stderr, "selvara-cli: unknown method: %s; the methods are:", text);
         for (int i = 0; i < calculationMethodCount; ++i)
             std::fprintf(stderr, " %s", calculationMethods[i].name);
+        std::fprintf(stderr, " (and %s with --place)", autoMethodName);
         std::fputc('\n', stderr);
         return false;
     }
@@ -54,6 +60,7 @@ bool readAsr(const char* text, void* target) {
         arguments.options.asrShadowFactor = hanafiAsrShadowFactor;
     else
         return false;
+    arguments.haveAsr = true;
     return true;
 }
 

@@ -82,4 +82,36 @@ run times --place London --tz Europe/Paris --date 2026-01-01
 run times --place Karachi --date 2026-01-01 --places "$scratch/noise.dat"
 [ "$status" -eq 2 ] && printf '%s\n' "$err" | grep -q "not a place list"; check "--place over a damaged list" $?
 
+# --method auto: the customary method and Asr school of the town's country; --asr given wins.
+same_times() {  # same_times NAME ARGS-A... -- ARGS-B...: both calls succeed with the same bytes
+    local name=$1 a=() b=()
+    shift
+    while [ "$1" != -- ]; do a+=("$1"); shift; done
+    shift
+    b=("$@")
+    run "${a[@]}"
+    local first_status=$status
+    cp "$scratch/out" "$scratch/first"
+    run "${b[@]}"
+    [ "$first_status" -eq 0 ] && [ "$status" -eq 0 ] && [ -s "$scratch/out" ] && cmp -s "$scratch/out" "$scratch/first"
+    check "$name" $?
+}
+same_times "auto for Karachi is karachi with the Hanafi Asr" \
+    times --place Karachi --method auto --date 2026-03-20 -- \
+    times --place Karachi --method karachi --asr hanafi --date 2026-03-20
+same_times "auto with --asr standard keeps the standard Asr" \
+    times --place Lahore --method auto --asr standard --date 2026-06-01 -- \
+    times --place Lahore --method karachi --date 2026-06-01
+same_times "auto for Istanbul is turkey" \
+    timetable --place Istanbul --method auto --year 2026 --month 3 -- \
+    timetable --place Istanbul --method turkey --year 2026 --month 3
+same_times "auto for a country without its own custom is mwl" \
+    times --place Berlin --method auto --date 2026-01-10 -- \
+    times --place Berlin --method mwl --date 2026-01-10
+run times --lat 24.86 --lon 67.01 --zone 5 --method auto --date 2026-03-20
+[ "$status" -eq 2 ] && [ -z "$out" ] && printf '%s\n' "$err" | grep -q "method auto needs --place"
+check "auto without --place ($err)" $?
+run timetable --method auto
+[ "$status" -eq 2 ] && [ -z "$out" ]; check "timetable --method auto without --place" $?
+
 finish_checks
