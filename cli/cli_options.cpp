@@ -32,12 +32,9 @@ const char usageText[] =
     "METHOD OPTIONS: [--method NAME] [--asr standard|hanafi] [--adjust F,S,D,A,M,I]\n"
     "                [--elevation METRES] [--high-lat middle|seventh|angle|none]\n"
     "  NAME: selvara (default), mwl, isna, egypt, karachi, makkah, gulf, kuwait, qatar, singapore,\n"
-    "        turkey, tehran, jafari, france, russia, moonsighting, dubai, morocco, uk, jakim,
-"
-    "        kemenag, algeria, tunisia, jordan; auto (with --place): the customary method and
-"
-    "        Asr school of the town's country
-"
+    "        turkey, tehran, jafari, france, russia, moonsighting, dubai, morocco, uk, jakim,\n"
+    "        kemenag, algeria, tunisia, jordan; auto (with --place): the customary method and\n"
+    "        Asr school of the town's country\n"
     "  --adjust: whole minutes (-120 to 120) added to dawn, sunrise, noon, afternoon, sunset, evening\n"
     "  --elevation: metres above sea level (-500 to 9000) for the horizon at sunrise and sunset\n"
     "  --high-lat: where the twilight does not end, a share of the night (default: the method's)\n"
