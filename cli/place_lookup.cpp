@@ -132,6 +132,9 @@ int applyPlaceArgument(const PlaceArguments& place, bool haveCoordinates, Prayer
     longitudeDeg = found.longitudeE4 / 10000.0;
     prayer.timeZone = timeZone;
     prayer.haveTimeZone = true;
+    // The town's own height, for the methods whose authority corrects for it; --elevation wins.
+    if (!prayer.haveElevation)
+        prayer.options.elevationM = found.elevationM;
     if (prayer.methodAuto)
         takeCustomaryMethod(found.countryCode, prayer);
     return exitOk;

@@ -30,8 +30,8 @@ bool loadPlaces(const char* placesPath, PlaceList& list);
 // code page 1252 on Windows).
 void writePlaceLine(std::FILE* stream, const PlaceList& list, uint32_t placeIndex);
 
-// With --place: loads the list and sets the coordinates and the tz zone of the best match (see
-// pickPlace in place_search.h), and with --method auto the customary method of its country (and its
+// With --place: loads the list and sets the coordinates, the tz zone and (unless --elevation was
+// given) the elevation of the best match (see pickPlace in place_search.h), and with --method auto the customary method of its country (and its
 // Asr school unless --asr was given; customary_method.h). exitUsage, with the reason and the best
 // matches on stderr, when --place comes with --lat, --lon, --zone or --tz, when nothing or more than
 // one place fits, or when there is no place list. Without --place: exitOk, nothing changed, or

@@ -101,6 +101,7 @@ bool readElevation(const char* text, void* target) {
         return false;
     arguments.options.elevationM = metres;
     arguments.options.useElevation = true;
+    arguments.haveElevation = true;
     return true;
 }
 

@@ -15,6 +15,7 @@ struct PrayerArguments {
     PrayerOptions options;
     bool methodAuto = false;  // --method auto: the customary method of the --place town's country
     bool haveAsr = false;     // --asr given: it wins over the customary school of --method auto
+    bool haveElevation = false;  // --elevation given: it wins over the --place town's elevation
 };
 
 // The seven table rows, in the order of the usage text; target is the command's PrayerArguments.
