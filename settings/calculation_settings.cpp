@@ -10,6 +10,7 @@ CalculationSettings Calculation = defaultCalculationSettings();
 static const char calculationSection[] = "Calculation";
 static const char zoneSection[] = "Zone";
 static const char calendarSection[] = "Calendar";
+static const char placeSection[] = "Place";
 
 const IniKey iniKeys[iniValueCount] = {
     {calculationSection, "Method"},
@@ -24,6 +25,10 @@ const IniKey iniKeys[iniValueCount] = {
     {zoneSection, "Name"},
     {zoneSection, "Minutes"},
     {calendarSection, "HijriAdjustment"},
+    {calculationSection, "HighLatitude"},
+    {calculationSection, "UseElevation"},
+    {placeSection, "Elevation"},
+    {placeSection, "TownMethod"},
 };
 
 static const char asrStandardText[] = "standard";
@@ -37,6 +42,10 @@ CalculationSettings defaultCalculationSettings() {
     std::snprintf(choices.methodName, sizeof choices.methodName, "%s", defaultMethodName());
     choices.asrShadowFactor = asrShadowStandard;
     choices.zoneMinutes = noZoneMinutes;
+    choices.highLatitudeRule = HighLatitudeRule::methodDefault;
+    choices.elevationM = 0;
+    choices.useElevation = 0;
+    choices.takeCustomaryMethod = 1;
     return choices;
 }
 
@@ -146,6 +155,35 @@ static void decodeHijriAdjustment(const char* text, CalculationSettings& choices
     choices.hijriAdjustmentDays = days;
 }
 
+static void decodeHighLatitude(const char* text, CalculationSettings& choices) {
+    HighLatitudeRule rule = HighLatitudeRule::methodDefault;
+    if (text == nullptr || !readHighLatitudeRule(text, rule)) {
+        rule = HighLatitudeRule::methodDefault;
+    }
+    choices.highLatitudeRule = rule;
+}
+
+// 0 or 1; anything else gives the key's default.
+static int32_t decodeFlag(const char* text, int32_t defaultFlag) {
+    int32_t flag = 0;
+    return parseWholeNumber(text, flag) && (flag == 0 || flag == 1) ? flag : defaultFlag;
+}
+
+static void decodeElevation(const char* text, CalculationSettings& choices) {
+    int32_t metres = 0;
+    const bool valid = parseWholeNumber(text, metres) && metres >= leastElevationM && metres <= mostElevationM;
+    choices.elevationM = valid ? metres : 0;
+}
+
+bool elevationFromText(const char* text, int32_t& metres) {
+    int32_t parsed = 0;
+    if (!parseWholeNumber(text, parsed) || parsed < leastElevationM || parsed > mostElevationM) {
+        return false;
+    }
+    metres = parsed;
+    return true;
+}
+
 void decodeIniValue(IniValue value, const char* text, SettingsRecord& place, CalculationSettings& choices) {
     switch (value) {
         case iniMethod: decodeMethod(text, choices); break;
@@ -160,6 +198,10 @@ void decodeIniValue(IniValue value, const char* text, SettingsRecord& place, Cal
         case iniZoneName: decodeZoneName(text, choices); break;
         case iniZoneMinutes: decodeZoneMinutes(text, choices); break;
         case iniHijriAdjustment: decodeHijriAdjustment(text, choices); break;
+        case iniHighLatitude: decodeHighLatitude(text, choices); break;
+        case iniUseElevation: choices.useElevation = decodeFlag(text, 0); break;
+        case iniElevation: decodeElevation(text, choices); break;
+        case iniTownMethod: choices.takeCustomaryMethod = decodeFlag(text, 1); break;
         case iniValueCount: break;
     }
 }
@@ -195,6 +237,10 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
         case iniHijriAdjustment:
             std::snprintf(text, size, "%d", static_cast<int>(choices.hijriAdjustmentDays));
             break;
+        case iniHighLatitude: std::snprintf(text, size, "%s", highLatitudeRuleName(choices.highLatitudeRule)); break;
+        case iniUseElevation: std::snprintf(text, size, "%d", choices.useElevation != 0 ? 1 : 0); break;
+        case iniElevation: std::snprintf(text, size, "%d", static_cast<int>(choices.elevationM)); break;
+        case iniTownMethod: std::snprintf(text, size, "%d", choices.takeCustomaryMethod != 0 ? 1 : 0); break;
         case iniValueCount: break;
     }
 }

@@ -139,6 +139,10 @@ def main():
     write("fuzz_calculation_settings", "default", ini_default)
     write("fuzz_calculation_settings", "karachi",
           b"KARACHI\nhanafi\n-2\n0\n1\n120\n-120\n3\n0\nAsia/Karachi\n330\n-2" + struct.pack("<i", 6))
+    # The keys after the Hijri adjustment: high-latitude rule, elevation for every method, the
+    # elevation, a found town's method (the older seeds above end before them).
+    write("fuzz_calculation_settings", "fes",
+          b"morocco\nstandard\n0\n0\n0\n0\n0\n0\n1\nAfrica/Casablanca\n\n0\nseventh\n1\n406\n1" + struct.pack("<i", 1))
     write("fuzz_calculation_settings", "hostile", b"99999999999\n\x00\xff\n+\n--1\n0x7f\n1e9\n\n-\n2\nMars/Base\n5:30\n7")
 
 
