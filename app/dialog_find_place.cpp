@@ -31,12 +31,12 @@ struct ListColumn {
 };
 
 const ListColumn listColumns[] = {
-    {"Town", 130, LVCFMT_LEFT},
+    {"Town", 122, LVCFMT_LEFT},
     {"Country", 50, LVCFMT_LEFT},
-    {"Latitude", 62, LVCFMT_RIGHT},
-    {"Longitude", 66, LVCFMT_RIGHT},
-    {"Elevation", 62, LVCFMT_RIGHT},
-    {"Zone (offset today)", 170, LVCFMT_LEFT},
+    {"Latitude", 60, LVCFMT_RIGHT},
+    {"Longitude", 64, LVCFMT_RIGHT},
+    {"Elevation", 58, LVCFMT_RIGHT},
+    {"Zone (offset today)", 140, LVCFMT_LEFT},
 };
 constexpr int elevationColumn = 4;
 constexpr int zoneColumn = 5;

@@ -12,7 +12,8 @@
 //   selvara_drive close-settings          (Cancel on the calculation settings dialog)
 //   selvara_drive next-year <times>        (on the calendar page: presses the next-year button)
 //   selvara_drive find-place <text>       (presses "Find...", types the text into the dialog)
-//   selvara_drive close-find
+//   selvara_drive close-find              (Cancel on the Find town dialog)
+//   selvara_drive take-find               (OK on the Find town dialog: the selected town)
 //   selvara_drive close
 #include "selvara_resource.h"
 #include "window_driver.h"
@@ -168,7 +169,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|open-settings|close-settings|find-place|close-find|next-year|close\n");
+            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|open-settings|close-settings|find-place|close-find|take-find|next-year|close\n");
         return 2;
     }
     HWND window = waitMainWindow();
@@ -216,6 +217,14 @@ int main(int argc, char** argv) {
             return 1;
         }
         clickRemoteButton(dialog, IDCANCEL);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "take-find") == 0) {
+        HWND dialog = FindWindowA("#32770", findCaption);
+        if (dialog == nullptr) {
+            return 1;
+        }
+        clickRemoteButton(dialog, IDOK);
         return 0;
     }
     if (std::strcmp(argv[1], "close-settings") == 0) {

@@ -86,6 +86,7 @@ def main():
         "timetable_days": ["timetable", "--year", "2025", "--month", "12", "--first-day", "31", "--days", "2"],
         "timetable_out": ["timetable", "--out", "x.txt"],
         "times": ["times", "--lat", "-33.87", "--lon", "151.21", "--zone", "10", "--date", "2026-06-21"],
+        "times_auto": ["times", "--lat", "31.63", "--lon", "-8.0", "--zone", "1", "--method", "auto", "--date", "2026-06-21"],
         "hijri_day": ["hijri", "2024-03-11"],
         "hijri_range": ["hijri", "--from", "2024-03-08", "--to", "2024-03-12"],
         "help": ["--help"],
