@@ -347,6 +347,32 @@ TEST_F(FindOnCalculationPageTest, PickFillsThePageAndCreateWritesTheConsoleTools
     }
 }
 
+// Ifrane lies 1648 m up: morocco lowers its sunrise and sunset for that, which the sea-level table
+// does not; with the settings' box every method takes it, as --elevation does on the console.
+TEST_F(FindOnCalculationPageTest, TheTownsElevationReachesTheTimetable) {
+    installPlaces();
+    createMainWindow();
+    findPlace("Ifrane", true);
+    pressButton(IDC_CREATE);
+    const std::string morocco = readWholeFile(timetablePath);
+    EXPECT_EQ(morocco, consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth, "--method morocco"));
+    EXPECT_NE(morocco,
+              consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth, "--method morocco --elevation 0"));
+
+    selectTab(0);
+    std::strcpy(Calculation.methodName, "mwl");
+    pressButton(IDC_CREATE);
+    const std::string mwl = readWholeFile(timetablePath);
+    EXPECT_EQ(mwl, consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth, "--method mwl"));
+    selectTab(0);
+    Calculation.useElevation = 1;
+    pressButton(IDC_CREATE);
+    const std::string everyMethod = readWholeFile(timetablePath);
+    EXPECT_EQ(everyMethod,
+              consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth, "--method mwl --elevation 1648"));
+    EXPECT_NE(everyMethod, mwl);
+}
+
 TEST_F(FindOnCalculationPageTest, CoordinatesTypedByHandForgetTheZoneName) {
     installPlaces();
     createMainWindow();

@@ -116,6 +116,10 @@ same_times "auto for Fes is morocco" \
 same_times "--place Fes takes its 406 m" \
     timetable --place Fes --method morocco --year 2026 --month 6 -- \
     timetable --lat 34.0331 --lon -5.0003 --tz Africa/Casablanca --elevation 406 --method morocco --year 2026 --month 6
+run times --place Fes --method morocco --elevation 0 --date 2026-06-21
+cp "$scratch/out" "$scratch/sea-level"
+run times --place Fes --method morocco --date 2026-06-21
+[ "$status" -eq 0 ] && ! cmp -s "$scratch/out" "$scratch/sea-level"; check "morocco at Fes is not at sea level" $?
 same_times "--elevation wins over the town's" \
     times --place Fes --method morocco --elevation 1200 --date 2026-06-21 -- \
     times --lat 34.0331 --lon -5.0003 --tz Africa/Casablanca --elevation 1200 --method morocco --date 2026-06-21
