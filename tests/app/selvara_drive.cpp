@@ -162,6 +162,16 @@ static int openSettings(HWND tabs, const char* method, bool hanafi) {
     return 0;
 }
 
+// Presses a button of selvara's dialog with this caption; 1 when the dialog is not up.
+static int pressDialogButton(const char* caption, int buttonId) {
+    HWND dialog = FindWindowA("#32770", caption);
+    if (dialog == nullptr) {
+        return 1;
+    }
+    clickRemoteButton(dialog, buttonId);
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (argc >= 5 && std::strcmp(argv[1], "startup-time") == 0) {
         return startupTime(argv[2], argv[3], std::atoi(argv[4]));
@@ -212,28 +222,13 @@ int main(int argc, char** argv) {
         return findPlace(tabs, argv[2]);
     }
     if (std::strcmp(argv[1], "close-find") == 0) {
-        HWND dialog = FindWindowA("#32770", findCaption);
-        if (dialog == nullptr) {
-            return 1;
-        }
-        clickRemoteButton(dialog, IDCANCEL);
-        return 0;
+        return pressDialogButton(findCaption, IDCANCEL);
     }
     if (std::strcmp(argv[1], "take-find") == 0) {
-        HWND dialog = FindWindowA("#32770", findCaption);
-        if (dialog == nullptr) {
-            return 1;
-        }
-        clickRemoteButton(dialog, IDOK);
-        return 0;
+        return pressDialogButton(findCaption, IDOK);
     }
     if (std::strcmp(argv[1], "close-settings") == 0) {
-        HWND dialog = FindWindowA("#32770", settingsCaption);
-        if (dialog == nullptr) {
-            return 1;
-        }
-        clickRemoteButton(dialog, IDCANCEL);
-        return 0;
+        return pressDialogButton(settingsCaption, IDCANCEL);
     }
     if (argc >= 3 && std::strcmp(argv[1], "next-year") == 0) {
         HWND page = waitForPage(tabs, IDC_CALENDAR_NEXT_YEAR, timeoutMs);
