@@ -21,23 +21,97 @@ bool isRamadan(int year, int month, int day, int hijriAdjustmentDays) {
            hijriMonth == ramadanMonth;
 }
 
+// Names of the high-latitude rules, in the order of HighLatitudeRule.
+const char* const highLatitudeRuleNames[] = {"method", "middle", "seventh", "angle", "none"};
+constexpr int highLatitudeRuleCount = 5;
+
+}  // namespace
+
 const CalculationMethod& chosenMethod(const PrayerOptions& options) {
     const bool known = options.methodIndex >= 0 && options.methodIndex < calculationMethodCount;
     return calculationMethods[known ? options.methodIndex : defaultCalculationMethod];
 }
 
-}  // namespace
+const char* highLatitudeRuleName(HighLatitudeRule rule) {
+    const int index = static_cast<int>(rule);
+    return index >= 0 && index < highLatitudeRuleCount ? highLatitudeRuleNames[index] : highLatitudeRuleNames[0];
+}
 
-// Name, dawn, evening angle, evening interval, Ramadan interval, Maghrib angle (degrees, minutes).
+bool readHighLatitudeRule(const char* name, HighLatitudeRule& rule) {
+    if (!name)
+        return false;
+    for (int i = 0; i < highLatitudeRuleCount; ++i) {
+        if (sameNameIgnoringCase(name, highLatitudeRuleNames[i])) {
+            rule = static_cast<HighLatitudeRule>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+HighLatitudeRule effectiveHighLatitudeRule(const PrayerOptions& options) {
+    const int index = static_cast<int>(options.highLatitudeRule);
+    if (options.highLatitudeRule != HighLatitudeRule::methodDefault && index > 0 && index < highLatitudeRuleCount)
+        return options.highLatitudeRule;
+    return chosenMethod(options).highLatitudeRule;
+}
+
+MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
+    return chosenMethod(options).rounding;
+}
+
+// Name, dawn, evening angle, evening interval, Ramadan interval, Maghrib angle (degrees, minutes);
+// the authority; its minutes added to dawn, sunrise, noon, afternoon, sunset and the evening; its
+// rounding, high-latitude rule and use of the elevation; seasonal twilight (null: by angle).
 const CalculationMethod calculationMethods[] = {
-    {"selvara", 19.0, 0.0, 90.0, 0.0, 0.0}, {"mwl", 18.0, 17.0, 0.0, 0.0, 0.0},
-    {"isna", 15.0, 15.0, 0.0, 0.0, 0.0},    {"egypt", 19.5, 17.5, 0.0, 0.0, 0.0},
-    {"karachi", 18.0, 18.0, 0.0, 0.0, 0.0}, {"makkah", 18.5, 0.0, 90.0, 120.0, 0.0},
-    {"gulf", 19.5, 0.0, 90.0, 0.0, 0.0},    {"kuwait", 18.0, 17.5, 0.0, 0.0, 0.0},
-    {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0},   {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0},
-    {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0},  {"tehran", 17.7, 14.0, 0.0, 0.0, 4.5},
-    {"jafari", 16.0, 14.0, 0.0, 0.0, 4.0},  {"france", 12.0, 12.0, 0.0, 0.0, 0.0},
-    {"russia", 16.0, 15.0, 0.0, 0.0, 0.0},
+    {"selvara", 19.0, 0.0, 90.0, 0.0, 0.0, "Selvara", {0, 0, 0, 0, 0, 0}, MinuteRounding::cut,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"mwl", 18.0, 17.0, 0.0, 0.0, 0.0, "Muslim World League", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"isna", 15.0, 15.0, 0.0, 0.0, 0.0, "Islamic Society of North America", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"egypt", 19.5, 17.5, 0.0, 0.0, 0.0, "Egyptian General Authority of Survey", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"karachi", 18.0, 18.0, 0.0, 0.0, 0.0, "University of Islamic Sciences, Karachi", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"makkah", 18.5, 0.0, 90.0, 120.0, 0.0, "Umm al-Qura University, Makkah", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"gulf", 19.5, 0.0, 90.0, 0.0, 0.0, "Gulf region", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"kuwait", 18.0, 17.5, 0.0, 0.0, 0.0, "Ministry of Awqaf and Islamic Affairs, Kuwait", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0, "Ministry of Awqaf and Islamic Affairs, Qatar", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 0, 0},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0, "Diyanet, Turkey", {0, -7, 5, 4, 7, 0}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"tehran", 17.7, 14.0, 0.0, 0.0, 4.5, "Institute of Geophysics, University of Tehran", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"jafari", 16.0, 14.0, 0.0, 0.0, 4.0, "Leva Institute, Qum", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"france", 12.0, 12.0, 0.0, 0.0, 0.0, "Union of Islamic Organisations of France", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"russia", 16.0, 15.0, 0.0, 0.0, 0.0, "Spiritual Administration of Muslims of Russia", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"moonsighting", 18.0, 18.0, 0.0, 0.0, 0.0, "Moonsighting Committee Worldwide", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::seventhOfNight, false, nullptr, nullptr},
+    {"dubai", 18.2, 18.2, 0.0, 0.0, 0.0, "Awqaf, United Arab Emirates", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"morocco", 19.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Habous and Islamic Affairs, Morocco", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr},
+    {"uk", 18.0, 18.0, 0.0, 0.0, 0.0, "Wifaq ul Ulama, United Kingdom", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::seventhOfNight, false, nullptr, nullptr},
+    {"jakim", 20.0, 18.0, 0.0, 0.0, 0.0, "JAKIM, Malaysia", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"kemenag", 20.0, 18.0, 0.0, 0.0, 0.0, "Kementerian Agama, Indonesia", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"algeria", 18.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Religious Affairs, Algeria", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"tunisia", 18.0, 18.0, 0.0, 0.0, 0.0, "Ministry of Religious Affairs, Tunisia", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"jordan", 18.0, 18.0, 0.0, 0.0, 0.0, "Ministry of Awqaf, Jordan", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
 };
 const int calculationMethodCount = static_cast<int>(sizeof calculationMethods / sizeof calculationMethods[0]);
 
@@ -61,8 +135,10 @@ bool validPrayerOptions(const PrayerOptions& options) {
         if (minutes < shortestAdjustMinutes || minutes > longestAdjustMinutes)
             return false;
     }
+    const int rule = static_cast<int>(options.highLatitudeRule);
     return options.hijriAdjustmentDays >= lowestHijriAdjustmentDays &&
-           options.hijriAdjustmentDays <= highestHijriAdjustmentDays;
+           options.hijriAdjustmentDays <= highestHijriAdjustmentDays && options.elevationM >= lowestElevationM &&
+           options.elevationM <= highestElevationM && rule >= 0 && rule < highLatitudeRuleCount;
 }
 
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,

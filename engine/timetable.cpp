@@ -22,10 +22,27 @@ int monthLength(int year, int month) {
     return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
 }
 
+// A rounded time's whole minutes: what a rounding up leaves of a time already on the minute
+// (a few ulps past it from the sums that made it).
+constexpr double wholeMinuteToleranceMinutes = 1e-6;
+
 // Hours and minutes as formatClockTime prints them; false for a value it prints as "--:--".
-bool clockFields(double hours, int& h, int& m) {
+bool clockFields(double hours, int& h, int& m, MinuteRounding rounding) {
     if (!(std::fabs(hours) < largestPrintableHours))
         return false;
+    if (rounding != MinuteRounding::cut) {
+        // Whole minutes first, then hours and minutes of them: a negative time keeps its sign in
+        // the hours only, as a cut one does.
+        const double minutes = rounding == MinuteRounding::up
+                                   ? std::ceil(hours * 60.0 - wholeMinuteToleranceMinutes)
+                                   : std::floor(hours * 60.0 + 0.5);
+        const long long whole = static_cast<long long>(minutes);
+        h = static_cast<int>(whole / 60);
+        m = static_cast<int>(whole % 60);
+        if (m < 0)
+            m = -m;
+        return true;
+    }
     h = static_cast<int>(hours);  // toward zero
     m = static_cast<int>((hours - h) * 60.0);
     if (m < 0)
@@ -42,10 +59,10 @@ char* putTwoDigits(char* out, int value) {
 // formatClockTime's text at out, unterminated; returns its end. Hours of 0-99 (every time of an
 // ordinary day) are written digit by digit, the rare others through snprintf: the bytes are those
 // of "%02d:%02d" either way. At most clockTimeBufferSize - 1 bytes.
-char* putClockTime(char* out, double hours) {
+char* putClockTime(char* out, double hours, MinuteRounding rounding) {
     int h = 0;
     int m = 0;
-    if (!clockFields(hours, h, m)) {
+    if (!clockFields(hours, h, m, rounding)) {
         std::memcpy(out, "--:--", 5);
         return out + 5;
     }
@@ -76,11 +93,11 @@ int weekdayOfDate(int year, int month, int day) {
 
 }  // namespace
 
-void formatClockTime(char* buffer, std::size_t size, double hours) {
+void formatClockTime(char* buffer, std::size_t size, double hours, MinuteRounding rounding) {
     if (size == 0)
         return;
     char text[clockTimeBufferSize];
-    const std::size_t length = static_cast<std::size_t>(putClockTime(text, hours) - text);
+    const std::size_t length = static_cast<std::size_t>(putClockTime(text, hours, rounding) - text);
     const std::size_t kept = length < size ? length : size - 1;
     std::memcpy(buffer, text, kept);
     buffer[kept] = '\0';
@@ -104,7 +121,8 @@ bool readTimetableFormat(const char* name, TimetableFormat& format) {
     return true;
 }
 
-std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6]) {
+std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6],
+                                MinuteRounding rounding) {
     char* out = buffer;
     // "%2d   %3s      ": the day right-aligned in two columns, then the weekday.
     *out++ = day >= 10 ? static_cast<char>('0' + day / 10) : ' ';
@@ -113,7 +131,7 @@ std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double
     out = putText(out, weekdayAbbreviations[weekday], 3);
     out = putText(out, "      ", 6);
     for (double value : hours) {
-        out = putClockTime(out, value);
+        out = putClockTime(out, value, rounding);
         out = putText(out, "     ", 5);
     }
     out = putText(out, "\r\n", 2);
@@ -122,7 +140,7 @@ std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double
 }
 
 std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, int weekday,
-                                   const double (&hours)[6]) {
+                                   const double (&hours)[6], MinuteRounding rounding) {
     char* out = buffer;
     out = putTwoDigits(out, year / 100 % 100);
     out = putTwoDigits(out, year % 100);
@@ -136,8 +154,8 @@ std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, i
         *out++ = ',';
         int h = 0;
         int m = 0;
-        if (clockFields(value, h, m))  // no time at all: an empty field rather than "--:--"
-            out = putClockTime(out, value);
+        if (clockFields(value, h, m, rounding))  // no time at all: an empty field rather than "--:--"
+            out = putClockTime(out, value, rounding);
     }
     out = putText(out, "\r\n", 2);
     *out = '\0';
@@ -162,14 +180,14 @@ void writeHeader(std::FILE* file, int year, int month, TimetableFormat format) {
 }
 
 // One day's line, formatted in memory and written with one call.
-void writeDayLine(std::FILE* file, TimetableFormat format, int year, int month, int day, int weekday,
-                  const PrayerTimes& times) {
+void writeDayLine(std::FILE* file, TimetableFormat format, MinuteRounding rounding, int year, int month, int day,
+                  int weekday, const PrayerTimes& times) {
     const double hours[6] = {times.dawn,      times.sunrise, times.noon,
                              times.afternoon, times.sunset,  times.evening};
     char line[timetableLineBufferSize];
     const std::size_t length = format == TimetableFormat::csv
-                                   ? formatTimetableCsvLine(line, year, month, day, weekday, hours)
-                                   : formatTimetableLine(line, day, weekday, hours);
+                                   ? formatTimetableCsvLine(line, year, month, day, weekday, hours, rounding)
+                                   : formatTimetableLine(line, day, weekday, hours, rounding);
     std::fwrite(line, 1, length, file);
 }
 
@@ -203,6 +221,7 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
         dayCount = monthLength(request.year, request.month);
     }
     writeHeader(file, request.year, request.month, request.format);
+    const MinuteRounding rounding = printedMinuteRounding(request.options);
 
     // The first day as given, then one more each time: a normalized day is at most the largest
     // int less a month, so the step cannot overflow (firstDay - 1 could, for the least int).
@@ -228,7 +247,7 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
         for (int i = 0; i < count; ++i) {
             const PrayerDay& day = days[i];
             applyAdjustments(times[i], request.options);
-            writeDayLine(file, request.format, day.year, day.month, day.day,
+            writeDayLine(file, request.format, rounding, day.year, day.month, day.day,
                          weekdayOfDate(day.year, day.month, day.day), times[i]);
         }
     }
