@@ -88,8 +88,8 @@ MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
 // - dubai: Awqaf UAE (Dubai's IACAD tables): 18.2 degrees both; against the sun its tables show
 //   sunrise three minutes earlier and noon, afternoon and sunset three, one and three later.
 // - morocco: the Ministry of Habous: 19 and 17 degrees, sunrise and sunset lowered by the dip of
-//   the city's elevation, and its fixed minutes (sunrise -?, noon +5, sunset +?) read from its city
-//   tables (habous.gov.ma/prieres).
+//   the city's elevation, and its fixed minutes read from its city tables (habous.gov.ma/prieres):
+//   dawn -1, sunrise -2, noon +5, sunset +3.
 // - uk: Wifaq ul Ulama (wifaqululama.co.uk/salahtimes): 18 degrees, noon and sunset 4 minutes after
 //   zawal and sunset, the evening at the earlier of 18 degrees and a seventh of the night all year.
 //   Its dawn where 18 degrees is not reached is the last day that reaches it, which the high-latitude
@@ -139,7 +139,7 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::nearest, HighLatitudeRule::none, false, moonsightingDawnMinutes, moonsightingEveningMinutes},
     {"dubai", 18.2, 18.2, 0.0, 0.0, 0.0, "Awqaf, United Arab Emirates", {0, -3, 3, 1, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
-    {"morocco", 19.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Habous and Islamic Affairs, Morocco", {-1, -3, 5, 0, 4, 0},
+    {"morocco", 19.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Habous and Islamic Affairs, Morocco", {-1, -2, 5, 0, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr},
     {"uk", 18.0, 18.0, 0.0, 0.0, 0.0, "Wifaq ul Ulama, United Kingdom", {0, 0, 4, 0, 4, 0},
      MinuteRounding::nearest, HighLatitudeRule::seventhOfNight, false, nullptr, nullptr},
