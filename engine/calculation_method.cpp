@@ -84,7 +84,8 @@ MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
 //   afternoon +4, sunset +7 (vakithesaplama.diyanet.gov.tr/temkin.php); nearest minute.
 // - tehran: the Institute of Geophysics: 17.7 degrees, the evening at 14 and Maghrib at 4.5.
 // - moonsighting: the Moonsighting Committee's seasonal minutes (seasonal_twilight.h) for dawn
-//   and the evening; the fixed angles are those of its own rule for other places. Nearest minute.
+//   and the evening, a seventh of the night beyond 55 degrees as the Committee has it, so no other
+//   high-latitude rule; the angles are only what a user's rule is measured against. Nearest minute.
 // - dubai: Awqaf UAE (Dubai's IACAD tables): 18.2 degrees both; against the sun its tables show
 //   sunrise three minutes earlier and noon, afternoon and sunset three, one and three later.
 // - morocco: the Ministry of Habous: 19 and 17 degrees, sunrise and sunset lowered by the dip of

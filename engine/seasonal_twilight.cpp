@@ -4,6 +4,7 @@
 
 #include "calculation_method.h"
 #include "calendar.h"
+#include "prayer_times.h"
 
 namespace {
 
@@ -40,10 +41,25 @@ double dayNumberOf(int year, int month, int day) {
     return julianDay(year, month, day + 0.5);
 }
 
+constexpr double radiansPerDegree = 0.017453292519943295;  // pi / 180
+constexpr double minutesPerHour = 60.0;
+constexpr double hoursPerDay = 24.0;
+constexpr double nightShareBeyondLines = 1.0 / 7.0;
+
+// A seventh of the night (sunset to sunrise) in minutes; the night does not depend on the
+// longitude. No sunrise all day: the whole day is night; no sunset: no night.
+double seventhOfNightMinutes(double latitudeDeg, int year, int month, int day) {
+    const SunDay sun = sunTimes(year, month, day, 0.0, latitudeDeg * radiansPerDegree, 0.0);
+    double nightHours = hoursPerDay;
+    if (!sun.noSunrise)
+        nightHours = std::isnan(sun.set - sun.rise) ? 0.0 : hoursPerDay - (sun.set - sun.rise);
+    return nightShareBeyondLines * nightHours * minutesPerHour;
+}
+
 double seasonalMinutes(const SeasonalLine& line, double latitudeDeg, int year, int month, int day) {
-    double latitudeAbsDeg = std::fabs(latitudeDeg);
-    if (!(latitudeAbsDeg <= seasonalTwilightHighestLatitudeDeg))  // also a latitude that is not a number
-        latitudeAbsDeg = seasonalTwilightHighestLatitudeDeg;
+    const double latitudeAbsDeg = std::isnan(latitudeDeg) ? 0.0 : std::fabs(latitudeDeg);
+    if (latitudeAbsDeg > seasonalTwilightHighestLatitudeDeg)
+        return seventhOfNightMinutes(latitudeDeg, year, month, day);
     double valueMinutes[4];
     for (int i = 0; i < 4; ++i)
         valueMinutes[i] = line.baseMinutes + line.perLatitude55Minutes[i] / 55.0 * latitudeAbsDeg;

@@ -16,9 +16,8 @@ enum class Shafaq {
     ahmer
 };
 
-// Above this latitude (degrees, either hemisphere) the Committee does not extend its fitted
-// lines: the values of this latitude are used, and its own rule for higher places is a seventh of
-// the night.
+// Above this latitude (degrees, either hemisphere) the Committee does not extend its fitted lines:
+// dawn and the evening are a seventh of the night (sunset to sunrise) from sunrise and sunset.
 constexpr double seasonalTwilightHighestLatitudeDeg = 55.0;
 
 // Days since the winter solstice of the hemisphere (21 December in the north, a latitude of 0
