@@ -78,8 +78,8 @@ MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
 //   the printed sunset all year. Against the sun its dawn is a minute earlier and its sunset two
 //   minutes later (so also its evening), read from the calendar's 365 days.
 // - kuwait: the Ministry of Awqaf's 18 and 17.5 degrees; no table of its own was found to check.
-// - singapore: MUIS publishes 20 and 18 degrees; its yearly table rounds up and puts noon a
-//   minute after the transit (data.gov.sg, Muslim Prayer Timetable).
+// - singapore: MUIS publishes 20 and 18 degrees; its yearly table (data.gov.sg, Muslim Prayer
+//   Timetable) rounds up and puts noon and Maghrib a minute after the transit and sunset.
 // - turkey: Diyanet's 18 and 17 degrees and its own minutes (temkin): sunrise -7, noon +5,
 //   afternoon +4, sunset +7 (vakithesaplama.diyanet.gov.tr/temkin.php); nearest minute.
 // - tehran: the Institute of Geophysics: 17.7 degrees, the evening at 14 and Maghrib at 4.5.
@@ -124,7 +124,7 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0, "Qatar Calendar House", {-1, 0, 0, 0, 2, 2}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
-    {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 0, 0},
+    {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 1, 0},
      MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0, "Diyanet, Turkey", {0, -7, 5, 4, 7, 0}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
