@@ -3,6 +3,7 @@
 #include "ascii_names.h"
 #include "hijri.h"
 #include "seasonal_twilight.h"
+#include "standard_events.h"
 
 namespace {
 
@@ -183,6 +184,13 @@ bool validPrayerOptions(const PrayerOptions& options) {
            options.elevationM <= highestElevationM && rule >= 0 && rule < highLatitudeRuleCount;
 }
 
+double eveningIntervalMinutesOn(const PrayerOptions& options, int year, int month, int day) {
+    const CalculationMethod& method = chosenMethod(options);
+    if (method.ramadanIntervalMinutes != 0.0 && isRamadan(year, month, day, options.hijriAdjustmentDays))
+        return method.ramadanIntervalMinutes;
+    return method.eveningIntervalMinutes;
+}
+
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,
                                   const PrayerOptions& options, int year, int month, int day) {
     PrayerParameters parameters =
@@ -191,10 +199,7 @@ PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int z
     parameters.fajrDepression = method.dawnDepressionDeg * radiansPerDegree;
     parameters.asrShadowFactor = options.asrShadowFactor == hanafiAsrShadowFactor ? 2.0 : 1.0;
     parameters.ishaDepression = method.eveningDepressionDeg * radiansPerDegree;
-    double intervalMinutes = method.eveningIntervalMinutes;
-    if (method.ramadanIntervalMinutes != 0.0 && isRamadan(year, month, day, options.hijriAdjustmentDays))
-        intervalMinutes = method.ramadanIntervalMinutes;
-    parameters.ishaInterval = intervalMinutes / minutesPerHour;
+    parameters.ishaInterval = eveningIntervalMinutesOn(options, year, month, day) / minutesPerHour;
     parameters.maghribDepression = method.maghribDepressionDeg * radiansPerDegree;
     return parameters;
 }
@@ -214,8 +219,18 @@ void applyAdjustments(PrayerTimes& times, const PrayerOptions& options) {
     }
 }
 
+bool usesStandardEvents(const PrayerOptions& options) {
+    return &chosenMethod(options) != &calculationMethods[defaultCalculationMethod];
+}
+
 PrayerTimes computeDayTimes(int year, int month, int day, double latitudeDeg, double longitudeDeg,
                             int zoneMinutes, const PrayerOptions& options) {
+    if (usesStandardEvents(options)) {
+        const LocalDate date = {year, month, day, zoneMinutes};
+        PrayerTimes times;
+        computeStandardTimesRun(latitudeDeg, longitudeDeg, options, &date, 1, &times);
+        return times;
+    }
     PrayerTimes times = computePrayerTimes(
         year, month, day,
         methodParameters(latitudeDeg, longitudeDeg, zoneMinutes, options, year, month, day));

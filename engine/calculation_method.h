@@ -93,6 +93,13 @@ bool validPrayerOptions(const PrayerOptions& options);
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,
                                   const PrayerOptions& options, int year, int month, int day);
 
+// Minutes from sunset to the evening prayer on a date where the method gives an interval (its
+// Ramadan interval in Ramadan, by the Hijri calendar with the options' adjustment).
+double eveningIntervalMinutesOn(const PrayerOptions& options, int year, int month, int day);
+
+// True for every method but the program's own: their times are the standard sun events.
+bool usesStandardEvents(const PrayerOptions& options);
+
 // The six times of one day with the options' method, shadow rule and adjustments. With default
 // options and a whole-hour zone these are exactly computePrayerTimes(timetableParameters(...)).
 // Every other method takes the standard sun events (standard_events.h), its own minutes added and

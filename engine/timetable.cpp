@@ -2,6 +2,7 @@
 
 #include "calendar.h"
 #include "prayer_times.h"
+#include "standard_events.h"
 #include "zone_text.h"
 
 #include <cmath>
@@ -230,6 +231,8 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
     int d = firstDay;
     // The days are worked out a run at a time (a month is one run), then written in order.
     constexpr int runDays = 32;
+    const bool standard = usesStandardEvents(request.options);
+    LocalDate dates[runDays];
     PrayerDay days[runDays];
     PrayerTimes times[runDays];
     for (int first = 0; first < dayCount; first += runDays) {
@@ -238,15 +241,22 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
             if (first + i > 0)
                 d += 1;
             normalizeGregorianDate(y, m, d);
-            const int zoneMinutes = timetableZoneMinutes(request, y, m, d);
-            days[i] = PrayerDay{y, m, d,
-                                methodParameters(request.latitudeDeg, request.longitudeDeg, zoneMinutes,
-                                                 request.options, y, m, d)};
+            dates[i] = LocalDate{y, m, d, timetableZoneMinutes(request, y, m, d)};
         }
-        computePrayerTimesRun(days, count, times);
+        if (standard) {
+            computeStandardTimesRun(request.latitudeDeg, request.longitudeDeg, request.options, dates, count, times);
+        } else {
+            for (int i = 0; i < count; ++i)
+                days[i] = PrayerDay{dates[i].year, dates[i].month, dates[i].day,
+                                    methodParameters(request.latitudeDeg, request.longitudeDeg,
+                                                     dates[i].zoneMinutes, request.options, dates[i].year,
+                                                     dates[i].month, dates[i].day)};
+            computePrayerTimesRun(days, count, times);
+            for (int i = 0; i < count; ++i)
+                applyAdjustments(times[i], request.options);
+        }
         for (int i = 0; i < count; ++i) {
-            const PrayerDay& day = days[i];
-            applyAdjustments(times[i], request.options);
+            const LocalDate& day = dates[i];
             writeDayLine(file, request.format, rounding, day.year, day.month, day.day,
                          weekdayOfDate(day.year, day.month, day.day), times[i]);
         }
