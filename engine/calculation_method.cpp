@@ -64,7 +64,8 @@ MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
 
 // Name, dawn, evening angle, evening interval, Ramadan interval, Maghrib angle (degrees, minutes);
 // the authority; its minutes added to dawn, sunrise, noon, afternoon, sunset and the evening; its
-// rounding, high-latitude rule and use of the elevation; seasonal twilight (null: by angle).
+// rounding, high-latitude rule and use of the elevation; seasonal twilight (null: by angle); the
+// sun taken once a day at 0h UT (true) or at each time (left out).
 //
 // Where each authority's values come from (the timetables they were checked against are in
 // tests/engine/data/authorities, with their sources in its README):
@@ -82,7 +83,8 @@ MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
 // - singapore: MUIS publishes 20 and 18 degrees; its yearly table (data.gov.sg, Muslim Prayer
 //   Timetable) rounds up and puts noon and Maghrib a minute after the transit and sunset.
 // - turkey: Diyanet's 18 and 17 degrees and its own minutes (temkin): sunrise -7, noon +5,
-//   afternoon +4, sunset +7 (vakithesaplama.diyanet.gov.tr/temkin.php); nearest minute.
+//   afternoon +4, sunset +7 (vakithesaplama.diyanet.gov.tr/temkin.php); nearest minute. Its tables
+//   take the sun's declination and equation of time once a day, at 0h UT: its times follow that.
 // - tehran: the Institute of Geophysics: 17.7 degrees, the evening at 14 and Maghrib at 4.5.
 // - moonsighting: the Moonsighting Committee's seasonal minutes (seasonal_twilight.h) for dawn
 //   and the evening, a seventh of the night beyond 55 degrees as the Committee has it, so no other
@@ -128,7 +130,7 @@ const CalculationMethod calculationMethods[] = {
     {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 1, 0},
      MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0, "Diyanet, Turkey", {0, -7, 5, 4, 7, 0}, MinuteRounding::nearest,
-     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr, true},
     {"tehran", 17.7, 14.0, 0.0, 0.0, 4.5, "Institute of Geophysics, University of Tehran", {0, 0, 0, 0, 0, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"jafari", 16.0, 14.0, 0.0, 0.0, 4.0, "Leva Institute, Qum", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
