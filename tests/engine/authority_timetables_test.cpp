@@ -85,8 +85,9 @@ std::vector<PublishedPlace> readPublishedPlaces(const char* fileName) {
 }
 
 // One authority's table: the data file, the method and Asr school it is computed with, and the
-// share of its published minutes this program must match (measured; see the README's table for
-// why some stay below the 90 %).
+// share of its published minutes this program must match: what it matches today, less half a point
+// (a minute that lies on a rounding edge may fall either way in another build). The README's table
+// says why some authorities stay below 90 % and the whole below 95 %.
 struct AuthorityTable {
     const char* authority;
     const char* fileName;
@@ -96,18 +97,18 @@ struct AuthorityTable {
 };
 
 const AuthorityTable authorityTables[] = {
-    {"Qatar Calendar House", "qatar-doha.csv", "qatar", standardAsrShadowFactor, 0.0},
-    {"MUIS Singapore", "muis-singapore.csv", "singapore", standardAsrShadowFactor, 0.0},
-    {"Habous Morocco", "morocco-habous.csv", "morocco", standardAsrShadowFactor, 0.0},
-    {"JAKIM Malaysia", "jakim-labuan.csv", "jakim", standardAsrShadowFactor, 0.0},
-    {"Kemenag Indonesia", "kemenag-indonesia.csv", "kemenag", standardAsrShadowFactor, 0.0},
-    {"Diyanet Turkey", "diyanet-turkey.csv", "turkey", standardAsrShadowFactor, 0.0},
-    {"Moonsighting Committee", "moonsighting-london.csv", "moonsighting", standardAsrShadowFactor, 0.0},
-    {"Tehran (Geophysics)", "tehran.csv", "tehran", standardAsrShadowFactor, 0.0},
+    {"Qatar Calendar House", "qatar-doha.csv", "qatar", standardAsrShadowFactor, 0.895},
+    {"MUIS Singapore", "muis-singapore.csv", "singapore", standardAsrShadowFactor, 0.68},
+    {"Habous Morocco", "morocco-habous.csv", "morocco", standardAsrShadowFactor, 0.795},
+    {"JAKIM Malaysia", "jakim-labuan.csv", "jakim", standardAsrShadowFactor, 0.885},
+    {"Kemenag Indonesia", "kemenag-indonesia.csv", "kemenag", standardAsrShadowFactor, 0.925},
+    {"Diyanet Turkey", "diyanet-turkey.csv", "turkey", standardAsrShadowFactor, 0.85},
+    {"Moonsighting Committee", "moonsighting-london.csv", "moonsighting", standardAsrShadowFactor, 0.71},
+    {"Tehran (Geophysics)", "tehran.csv", "tehran", standardAsrShadowFactor, 0.83},
 };
 
-// The share of all published times matched, over every authority.
-constexpr double leastOverallMatchedShare = 0.0;
+// The share of all published times matched, over every authority (measured, less half a point).
+constexpr double leastOverallMatchedShare = 0.845;
 
 struct MatchCount {
     int days = 0;
