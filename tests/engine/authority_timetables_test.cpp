@@ -166,8 +166,12 @@ TEST(AuthorityTimetables, PublishedMinutesAreMatched) {
         allMatched += count.matched;
         std::printf("%-24s %-13s %5d %6d %7d %6.1f %%  ", table.authority, table.method, count.days, count.times,
                     count.matched, 100.0 * share(count.matched, count.times));
-        for (int i = 0; i < prayerTimeCount; ++i)
-            std::printf(" %5.1f", 100.0 * share(count.matchedPerTime[i], count.timesPerTime[i]));
+        for (int i = 0; i < prayerTimeCount; ++i) {
+            if (count.timesPerTime[i] == 0)
+                std::printf("     -");  // the source gives no such time
+            else
+                std::printf(" %5.1f", 100.0 * share(count.matchedPerTime[i], count.timesPerTime[i]));
+        }
         std::printf("\n");
         EXPECT_GT(count.times, 0) << table.authority;
         EXPECT_GE(share(count.matched, count.times), table.leastMatchedShare) << table.authority;
