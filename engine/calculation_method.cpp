@@ -81,7 +81,8 @@ MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
 //   minutes later (so also its evening), read from the calendar's 365 days.
 // - kuwait: the Ministry of Awqaf's 18 and 17.5 degrees; no table of its own was found to check.
 // - singapore: MUIS publishes 20 and 18 degrees; its yearly table (data.gov.sg, Muslim Prayer
-//   Timetable) rounds up and puts noon and Maghrib a minute after the transit and sunset.
+//   Timetable) rounds up and puts noon a minute after the transit, and Maghrib a minute after
+//   sunset in Ramadan only (not held here: a method's minutes are the same all year).
 // - turkey: Diyanet's 18 and 17 degrees and its own minutes (temkin): sunrise -7, noon +5,
 //   afternoon +4, sunset +7 (vakithesaplama.diyanet.gov.tr/temkin.php); nearest minute. Its tables
 //   take the sun's declination and equation of time once a day, at 0h UT: its times follow that.
@@ -128,7 +129,7 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0, "Qatar Calendar House", {-1, 0, 0, 0, 2, 2}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
-    {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 1, 0},
+    {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 0, 0},
      MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0, "Diyanet, Turkey", {0, -7, 5, 4, 7, 0}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr, true},
