@@ -16,6 +16,8 @@ constexpr double daysPerHour = 1.0 / 24.0;
 constexpr double minutesPerHour = 60.0;
 constexpr double minutesPerDay = 1440.0;
 constexpr double j2000DayNumber = 2451545.0;
+// Days from J2000 beyond which a date has no meaning for the sun (about 27 million years).
+constexpr double farthestDay = 1e10;
 
 // The mean Earth radius for the horizon dip: the dip is a geometric angle, refraction at the
 // horizon is already in sunriseAltitudeDeg.
@@ -85,6 +87,8 @@ DaySun daySun(const LocalDate& date) {
     sun.zoneHours = date.zoneMinutes / minutesPerHour;
     sun.midnightDays = dayNumber - 0.5 - date.zoneMinutes / minutesPerDay;  // once a day: divisions are fine
     sun.middleDay = std::floor(sun.midnightDays + 1.0);  // the whole day nearest local noon
+    if (!(std::fabs(sun.middleDay) < farthestDay))
+        sun.middleDay = 0.0;  // a date or zone of no meaning: some day, rather than an unbounded number
     const long long middle = static_cast<long long>(sun.middleDay);
     const SunSample& before = sampleOfDay(middle - 1);
     const SunSample& at = sampleOfDay(middle);
