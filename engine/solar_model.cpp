@@ -8,6 +8,9 @@ constexpr double radiansPerDegree = 0.017453292519943295;  // pi / 180
 constexpr double degreesPerRadian = 57.29577951308232;
 constexpr double daysPerJulianCentury = 36525.0;
 constexpr double arcsecondsPerDegree = 3600.0;
+// The mean obliquity at J2000, 23 deg 26' 21.448" (22.2): its sine and cosine.
+constexpr double sinObliquityJ2000 = 0.39777715593191365;
+constexpr double cosObliquityJ2000 = 0.9174820620691818;
 
 // An angle in degrees brought into [-180, 180).
 double signedDegrees(double angleDeg) {
@@ -32,30 +35,33 @@ SunSample sunSampleAt(double daysFromJ2000) {
     const double trueLongitudeDeg = meanLongitudeDeg + centreDeg;
 
     // The Moon's ascending node, the apparent longitude (aberration and nutation, p. 164) and the
-    // obliquity: mean (22.2) corrected for nutation (25.8).
+    // obliquity: mean (22.2) corrected for nutation (25.8). The obliquity moves by under 0.02
+    // degree from its J2000 value over the years covered, so its sine and cosine are taken to
+    // first order in that movement (the second-order term is under 1e-7).
     const double nodeRad = (125.04 - 1934.136 * t) * radiansPerDegree;
     const double sinNode = std::sin(nodeRad);
     const double cosNode = std::cos(nodeRad);
     const double apparentLongitudeRad = (trueLongitudeDeg - 0.00569 - 0.00478 * sinNode) * radiansPerDegree;
-    const double meanObliquityDeg = 23.439291111111 - 0.013004166667 * t - 1.6388889e-7 * t2 + 5.0361111e-7 * t2 * t;
-    const double obliquityRad = (meanObliquityDeg + 0.00256 * cosNode) * radiansPerDegree;
+    const double obliquityChangeRad =
+        (-0.013004166667 * t - 1.6388889e-7 * t2 + 5.0361111e-7 * t2 * t + 0.00256 * cosNode) * radiansPerDegree;
+    const double sinObliquity = sinObliquityJ2000 + cosObliquityJ2000 * obliquityChangeRad;
+    const double cosObliquity = cosObliquityJ2000 - sinObliquityJ2000 * obliquityChangeRad;
 
     // Right ascension (25.6) and declination (25.7).
     const double sinLambda = std::sin(apparentLongitudeRad);
     const double cosLambda = std::cos(apparentLongitudeRad);
-    const double sinObliquity = std::sin(obliquityRad);
-    const double cosObliquity = std::cos(obliquityRad);
     const double rightAscensionDeg = std::atan2(cosObliquity * sinLambda, cosLambda) * degreesPerRadian;
     SunSample sample;
     sample.sinDeclination = sinObliquity * sinLambda;
     sample.cosDeclination = std::sqrt(1.0 - sample.sinDeclination * sample.sinDeclination);
 
-    // Nutation in longitude, the four largest terms (chapter 22, p. 144), for the equation of the
-    // equinoxes; the mean sidereal time at Greenwich (12.4) less its 360 degrees a day.
-    const double sunLongitudeRad = (280.4665 + 36000.7698 * t) * radiansPerDegree;
-    const double moonLongitudeRad = (218.3165 + 481267.8813 * t) * radiansPerDegree;
-    const double nutationArcsec = -17.20 * sinNode - 1.32 * std::sin(2.0 * sunLongitudeRad) -
-                                  0.23 * std::sin(2.0 * moonLongitudeRad) + 0.21 * 2.0 * sinNode * cosNode;
+    // Nutation in longitude, the three largest terms (chapter 22, p. 144; the Moon's term, 0.23",
+    // is a hundredth of a second of time), for the equation of the equinoxes. The Sun's mean
+    // longitude L of that series is within two degrees of the apparent one, which moves its
+    // 1.32" term by under 0.1". Then the mean sidereal time at Greenwich (12.4) less its 360
+    // degrees a day.
+    const double sin2L = 2.0 * sinLambda * cosLambda;
+    const double nutationArcsec = -17.20 * sinNode - 1.32 * sin2L + 0.21 * 2.0 * sinNode * cosNode;
     const double siderealExcessDeg = 280.46061837 + 0.98564736629 * daysFromJ2000 + 0.000387933 * t2 -
                                      t2 * t / 38710000.0 +
                                      nutationArcsec * cosObliquity / arcsecondsPerDegree;

@@ -10,11 +10,14 @@ namespace {
 
 constexpr double radiansPerDegree = 0.017453292519943295;  // pi / 180
 constexpr double degreesPerRadian = 57.29577951308232;
-constexpr double degreesPerHour = 15.0;  // the hour angle's turn in a solar day
+constexpr double hoursPerDegree = 1.0 / 15.0;  // the hour angle turns 15 degrees an hour
 constexpr double hoursPerDay = 24.0;
+constexpr double daysPerHour = 1.0 / 24.0;
 constexpr double minutesPerHour = 60.0;
 constexpr double minutesPerDay = 1440.0;
 constexpr double j2000DayNumber = 2451545.0;
+// Days from J2000 beyond which a date has no meaning for the sun (about 27 million years).
+constexpr double farthestDay = 1e10;
 
 // The mean Earth radius for the horizon dip: the dip is a geometric angle, refraction at the
 // horizon is already in sunriseAltitudeDeg.
@@ -26,8 +29,9 @@ constexpr double earthRadiusM = 6371000.0;
 constexpr double substituteLatitudeDeg = 60.0;
 
 // An event's instant is found by fixed-point steps, the sun's place taken at the last estimate;
-// the steps stop when the next one would move the instant by less than this (0.036 s).
-constexpr double eventToleranceHours = 1e-5;
+// the steps stop when what the next one would move the instant by is less than this (0.36 s,
+// within the model's own second).
+constexpr double eventToleranceHours = 1e-4;
 constexpr int mostEventSteps = 8;
 
 // The sun's samples at 12h UT of whole days, kept for the next call: consecutive dates and places
@@ -81,8 +85,10 @@ DaySun daySun(const LocalDate& date) {
     DaySun sun;
     const double dayNumber = julianDay(date.year, date.month, date.day + 0.5) - j2000DayNumber;
     sun.zoneHours = date.zoneMinutes / minutesPerHour;
-    sun.midnightDays = dayNumber - 0.5 - date.zoneMinutes / minutesPerDay;
+    sun.midnightDays = dayNumber - 0.5 - date.zoneMinutes / minutesPerDay;  // once a day: divisions are fine
     sun.middleDay = std::floor(sun.midnightDays + 1.0);  // the whole day nearest local noon
+    if (!(std::fabs(sun.middleDay) < farthestDay))
+        sun.middleDay = 0.0;  // a date or zone of no meaning: some day, rather than an unbounded number
     const long long middle = static_cast<long long>(sun.middleDay);
     const SunSample& before = sampleOfDay(middle - 1);
     const SunSample& at = sampleOfDay(middle);
@@ -103,7 +109,7 @@ void holdSunAtUtcMidnight(DaySun& sun) {
 }
 
 double daysFromMiddle(const DaySun& sun, double hours) {
-    return sun.midnightDays + hours / hoursPerDay - sun.middleDay;
+    return sun.midnightDays + hours * daysPerHour - sun.middleDay;
 }
 
 // The place's latitude and longitude as the events use them.
@@ -122,7 +128,7 @@ Place placeAt(double latitudeDeg, double longitudeDeg) {
 // `hours`: the hour angle is 15 (t - 12 - zone) + E + longitude.
 double clockAtHourAngle(const DaySun& sun, const Place& place, double hours, double hourAngleDeg) {
     const double excessDeg = valueAt(sun.hourAngleExcessDeg, daysFromMiddle(sun, hours));
-    return 12.0 + sun.zoneHours + (hourAngleDeg - excessDeg - place.longitudeDeg) / degreesPerHour;
+    return 12.0 + sun.zoneHours + (hourAngleDeg - excessDeg - place.longitudeDeg) * hoursPerDegree;
 }
 
 // The transit, brought into the date's 24 hours; two steps: the equation of time moves by under
@@ -137,31 +143,50 @@ double transitOf(const DaySun& sun, const Place& place) {
     return hours;
 }
 
-// Hour angle (degrees, 0-180) at which the sun stands at the altitude whose sine is given, with
-// the sun's declination at `hours`; not a number when it does not reach it.
-double hourAngleAtAltitude(const DaySun& sun, const Place& place, double hours, double sinAltitude) {
+// cos H of the hour angle H at which the sun stands at the altitude whose sine is given, with the
+// sun's declination at `hours`; beyond +-1 where it does not reach that altitude.
+double hourAngleCosine(const DaySun& sun, const Place& place, double hours, double sinAltitude) {
     const double p = daysFromMiddle(sun, hours);
-    const double argument = (sinAltitude - place.sinLatitude * valueAt(sun.sinDeclination, p)) /
-                            (place.cosLatitude * valueAt(sun.cosDeclination, p));
-    if (!(argument >= -1.0 && argument <= 1.0))
-        return NAN;
-    return std::acos(argument) * degreesPerRadian;
+    return (sinAltitude - place.sinLatitude * valueAt(sun.sinDeclination, p)) /
+           (place.cosLatitude * valueAt(sun.cosDeclination, p));
 }
 
+// Where the first estimate's hour angle has a sine of at least this and the sun's move to the
+// estimate changes cos H by less than quickCosineChange, the hour angle at the estimate is taken
+// from the first by the Taylor series of arccos to the second order: what is left is of the third
+// order, under 1e-7 degree. Elsewhere (near the sun's highest or lowest altitude) steps are taken.
+constexpr double quickSineLeast = 0.3;
+constexpr double quickCosineChange = 0.01;
+
 // The instant the sun stands at the altitude, before (side -1) or after (side +1) the transit:
-// from the transit's sun, then again with the sun at each new estimate until the steps are small.
-// A step's size shrinks by a steady factor, so the last step and that factor bound what is left.
+// from the transit's sun, then again with the sun at the new estimate. The sun's place at that
+// second estimate is within about a minute of the event's, which moves the event by well under
+// a second; where the hour angle is sensitive to the declination, fixed-point steps go on until
+// they are small (each step's size shrinks by a steady factor, so the last step and that factor
+// bound what is left).
 double eventAt(const DaySun& sun, const Place& place, double transitHours, double sinAltitude, double side) {
-    double hours = transitHours;
-    double lastStep = 0.0;
-    for (int step = 0; step < mostEventSteps; ++step) {
-        const double hourAngleDeg = hourAngleAtAltitude(sun, place, hours, sinAltitude);
-        if (std::isnan(hourAngleDeg))
+    const double firstCosine = hourAngleCosine(sun, place, transitHours, sinAltitude);
+    if (!(firstCosine >= -1.0 && firstCosine <= 1.0))
+        return NAN;
+    const double firstAngleRad = std::acos(firstCosine);
+    double hours = clockAtHourAngle(sun, place, transitHours, side * firstAngleRad * degreesPerRadian);
+    const double cosine = hourAngleCosine(sun, place, hours, sinAltitude);
+    const double sine = std::sqrt(1.0 - firstCosine * firstCosine);
+    const double change = cosine - firstCosine;
+    if (sine >= quickSineLeast && std::fabs(change) < quickCosineChange) {
+        // d(arccos x)/dx = -1 / sin, d2(arccos x)/dx2 = -cos / sin^3.
+        const double angleRad = firstAngleRad - change / sine - 0.5 * firstCosine * change * change / (sine * sine * sine);
+        return clockAtHourAngle(sun, place, hours, side * angleRad * degreesPerRadian);
+    }
+    double lastStep = std::fabs(hours - transitHours);
+    for (int step = 1; step < mostEventSteps; ++step) {
+        const double stepCosine = hourAngleCosine(sun, place, hours, sinAltitude);
+        if (!(stepCosine >= -1.0 && stepCosine <= 1.0))
             return NAN;
-        const double next = clockAtHourAngle(sun, place, hours, side * hourAngleDeg);
+        const double next = clockAtHourAngle(sun, place, hours, side * std::acos(stepCosine) * degreesPerRadian);
         const double move = std::fabs(next - hours);
         hours = next;
-        if (move < eventToleranceHours || (step > 0 && move * move < eventToleranceHours * lastStep))
+        if (move < eventToleranceHours || move * move < eventToleranceHours * lastStep)
             break;
         lastStep = move;
     }
