@@ -98,7 +98,7 @@ struct AuthorityTable {
 
 const AuthorityTable authorityTables[] = {
     {"Qatar Calendar House", "qatar-doha.csv", "qatar", standardAsrShadowFactor, 0.895},
-    {"MUIS Singapore", "muis-singapore.csv", "singapore", standardAsrShadowFactor, 0.69},
+    {"MUIS Singapore", "muis-singapore.csv", "singapore", standardAsrShadowFactor, 0.685},
     {"Habous Morocco", "morocco-habous.csv", "morocco", standardAsrShadowFactor, 0.795},
     {"JAKIM Malaysia", "jakim-labuan.csv", "jakim", standardAsrShadowFactor, 0.885},
     {"Kemenag Indonesia", "kemenag-indonesia.csv", "kemenag", standardAsrShadowFactor, 0.925},
