@@ -39,7 +39,8 @@ const char usageText[] =
     "  --elevation: metres above sea level (-500 to 9000) for the horizon at sunrise and sunset\n"
     "  --high-lat: where the twilight does not end, a share of the night (default: the method's)\n"
     "BULK: with --out-dir, --places FILE is CSV with the header\n"
-    "  name,latitude,longitude,zone[,method][,asr][,adjust]; one file per place and month,\n"
+    "  name,latitude,longitude,zone[,method][,asr][,adjust][,elevation][,high_lat];\n"
+    "  one file per place and month,\n"
     "  DIR/NAME-YYYY-MM.txt (.csv with --format csv)\n";
 
 constexpr double mostLatitudeDeg = 90.0;

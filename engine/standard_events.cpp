@@ -16,6 +16,8 @@ constexpr double daysPerHour = 1.0 / 24.0;
 constexpr double minutesPerHour = 60.0;
 constexpr double minutesPerDay = 1440.0;
 constexpr double j2000DayNumber = 2451545.0;
+// Days from J2000 beyond which a date has no meaning for the sun (about 27 million years).
+constexpr double farthestDay = 1e10;
 
 // The mean Earth radius for the horizon dip: the dip is a geometric angle, refraction at the
 // horizon is already in sunriseAltitudeDeg.
@@ -85,6 +87,8 @@ DaySun daySun(const LocalDate& date) {
     sun.zoneHours = date.zoneMinutes / minutesPerHour;
     sun.midnightDays = dayNumber - 0.5 - date.zoneMinutes / minutesPerDay;  // once a day: divisions are fine
     sun.middleDay = std::floor(sun.midnightDays + 1.0);  // the whole day nearest local noon
+    if (!(std::fabs(sun.middleDay) < farthestDay))
+        sun.middleDay = 0.0;  // a date or zone of no meaning: some day, rather than an unbounded number
     const long long middle = static_cast<long long>(sun.middleDay);
     const SunSample& before = sampleOfDay(middle - 1);
     const SunSample& at = sampleOfDay(middle);
@@ -94,6 +98,14 @@ DaySun daySun(const LocalDate& date) {
     sun.sinDeclination = quadraticThrough(before.sinDeclination, at.sinDeclination, after.sinDeclination);
     sun.cosDeclination = quadraticThrough(before.cosDeclination, at.cosDeclination, after.cosDeclination);
     return sun;
+}
+
+// The sun held where it stands at 0h UT of the date, for authorities that take it once a day.
+void holdSunAtUtcMidnight(DaySun& sun) {
+    const double p = sun.midnightDays + sun.zoneHours / hoursPerDay - sun.middleDay;
+    sun.hourAngleExcessDeg = {valueAt(sun.hourAngleExcessDeg, p), 0.0, 0.0};
+    sun.sinDeclination = {valueAt(sun.sinDeclination, p), 0.0, 0.0};
+    sun.cosDeclination = {valueAt(sun.cosDeclination, p), 0.0, 0.0};
 }
 
 double daysFromMiddle(const DaySun& sun, double hours) {
@@ -329,7 +341,9 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
     const Place substitute = placeAt(latitudeDeg < 0.0 ? -substituteLatitudeDeg : substituteLatitudeDeg, longitudeDeg);
     for (int i = 0; i < count; ++i) {
         const LocalDate& date = dates[i];
-        const DaySun sun = daySun(date);
+        DaySun sun = daySun(date);
+        if (rules.method->sunAtUtcMidnight)
+            holdSunAtUtcMidnight(sun);
         const double intervalMinutes = eveningIntervalMinutesOn(options, date.year, date.month, date.day);
         PrayerTimes& day = times[i];
         day = timesAt(sun, real, rules, intervalMinutes, date);
