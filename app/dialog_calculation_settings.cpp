@@ -20,8 +20,7 @@ static const int methodDetailsSize = 128;
 
 static const char badAdjustmentText[] =
     "The minutes added to a time must be a whole number from -120 to 120.";
-static const char badElevationText[] =
-    "The elevation must be a whole number of metres from -500 to 9000.";
+static const char badElevationText[] = "The elevation must be a whole number of metres from -500 to 9000.";
 static const char unknownZoneText[] =
     "Unknown time zone name. Choose one from the list, or leave the field empty.";
 

@@ -31,12 +31,9 @@ struct ListColumn {
 };
 
 const ListColumn listColumns[] = {
-    {"Town", 122, LVCFMT_LEFT},
-    {"Country", 50, LVCFMT_LEFT},
-    {"Latitude", 60, LVCFMT_RIGHT},
-    {"Longitude", 64, LVCFMT_RIGHT},
-    {"Elevation", 58, LVCFMT_RIGHT},
-    {"Zone (offset today)", 140, LVCFMT_LEFT},
+    {"Town", 122, LVCFMT_LEFT},      {"Country", 50, LVCFMT_LEFT},
+    {"Latitude", 60, LVCFMT_RIGHT},  {"Longitude", 64, LVCFMT_RIGHT},
+    {"Elevation", 58, LVCFMT_RIGHT}, {"Zone (offset today)", 140, LVCFMT_LEFT},
 };
 constexpr int elevationColumn = 4;
 constexpr int zoneColumn = 5;
@@ -120,7 +117,8 @@ const Place* selectedPlace(HWND dialog) {
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
     item.iItem = row;
-    if (row < 0 || placeList == nullptr || !SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ||
+    if (row < 0 || placeList == nullptr ||
+        !SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ||
         static_cast<size_t>(item.lParam) >= placeList->places.size()) {
         return nullptr;
     }

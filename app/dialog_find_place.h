@@ -14,7 +14,7 @@ struct FoundPlace {
     int standardOffsetMinutes;          // the zone's standard offset east of Greenwich
     int elevationM;                     // metres above sea level
     char countryCode[3];                // two capital letters, terminated
-    bool takeCustomaryMethod;  // in: the check box's first state; out: its state at OK
+    bool takeCustomaryMethod;           // in: the check box's first state; out: its state at OK
 };
 
 // Shows the dialog over owner until OK or Cancel. True, with `found` filled, when OK was pressed

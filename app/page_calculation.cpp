@@ -91,8 +91,8 @@ static void showMethodSummary(HWND page) {
     char text[160];
     std::snprintf(text, sizeof text, "Method: %s;  Asr: %s%s%s%s%s", Calculation.methodName,
                   Calculation.asrShadowFactor == asrShadowHanafi ? "Hanafi" : "standard",
-                  adjusted ? ";  minutes added" : "", elevation, Calculation.zoneName[0] != '\0' ? ";  zone " : "",
-                  Calculation.zoneName);
+                  adjusted ? ";  minutes added" : "", elevation,
+                  Calculation.zoneName[0] != '\0' ? ";  zone " : "", Calculation.zoneName);
     SetDlgItemTextA(page, IDC_METHOD_SUMMARY, text);
 }
 

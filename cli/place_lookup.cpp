@@ -105,8 +105,8 @@ void writePlaceLine(std::FILE* stream, const PlaceList& list, uint32_t placeInde
     formatDegreesE4(place.latitudeE4, latitude, sizeof latitude);
     formatDegreesE4(place.longitudeE4, longitude, sizeof longitude);
     std::fprintf(stream, "%s\t%s\t%s\t%s\t%s\t%lu\t%d\n", name.c_str(), place.countryCode, latitude,
-                 longitude, list.zoneNames[place.zoneIndex].c_str(), static_cast<unsigned long>(place.population),
-                 static_cast<int>(place.elevationM));
+                 longitude, list.zoneNames[place.zoneIndex].c_str(),
+                 static_cast<unsigned long>(place.population), static_cast<int>(place.elevationM));
 }
 
 int applyPlaceArgument(const PlaceArguments& place, bool haveCoordinates, PrayerArguments& prayer,

@@ -54,7 +54,7 @@ struct Place {
     int32_t latitudeE4;     // 1/10000 degree, north positive
     int32_t longitudeE4;    // 1/10000 degree, east positive
     uint32_t population;
-    int16_t elevationM;     // whole metres above sea level, placeLowestElevationM..placeHighestElevationM
+    int16_t elevationM;  // whole metres above sea level, placeLowestElevationM..placeHighestElevationM
 };
 
 // Where a word of a place's folded names begins (see place_search.cpp).

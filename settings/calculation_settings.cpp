@@ -171,7 +171,8 @@ static int32_t decodeFlag(const char* text, int32_t defaultFlag) {
 
 static void decodeElevation(const char* text, CalculationSettings& choices) {
     int32_t metres = 0;
-    const bool valid = parseWholeNumber(text, metres) && metres >= leastElevationM && metres <= mostElevationM;
+    const bool valid =
+        parseWholeNumber(text, metres) && metres >= leastElevationM && metres <= mostElevationM;
     choices.elevationM = valid ? metres : 0;
 }
 
@@ -237,7 +238,9 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
         case iniHijriAdjustment:
             std::snprintf(text, size, "%d", static_cast<int>(choices.hijriAdjustmentDays));
             break;
-        case iniHighLatitude: std::snprintf(text, size, "%s", highLatitudeRuleName(choices.highLatitudeRule)); break;
+        case iniHighLatitude:
+            std::snprintf(text, size, "%s", highLatitudeRuleName(choices.highLatitudeRule));
+            break;
         case iniUseElevation: std::snprintf(text, size, "%d", choices.useElevation != 0 ? 1 : 0); break;
         case iniElevation: std::snprintf(text, size, "%d", static_cast<int>(choices.elevationM)); break;
         case iniTownMethod: std::snprintf(text, size, "%d", choices.takeCustomaryMethod != 0 ? 1 : 0); break;

@@ -42,9 +42,9 @@ struct CalculationSettings {
     int32_t zoneMinutes;          // the zone field in minutes when it is not whole hours, else noZoneMinutes
     int32_t hijriAdjustmentDays;  // -2 ... 2
     HighLatitudeRule highLatitudeRule;  // the user's rule; methodDefault: each method's own
-    int32_t elevationM;                 // the place's metres above sea level, leastElevationM ... mostElevationM
-    int32_t useElevation;               // 1: the elevation for every method; 0: where the method's authority uses it
-    int32_t takeCustomaryMethod;        // 1: a town found by name brings its country's usual method and Asr
+    int32_t elevationM;    // the place's metres above sea level, leastElevationM ... mostElevationM
+    int32_t useElevation;  // 1: the elevation for every method; 0: where the method's authority uses it
+    int32_t takeCustomaryMethod;  // 1: a town found by name brings its country's usual method and Asr
 };
 
 // The method of the timetable so far, the standard Asr, no adjustments, no zone name or minutes,

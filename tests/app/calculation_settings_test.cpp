@@ -186,11 +186,10 @@ protected:
 };
 
 TEST_F(CalculationSettingsTest, MethodListHoldsEveryMethodAndTheDialogShowsTheChoices) {
-    const char* const methodNames[] = {"selvara", "mwl",     "isna",         "egypt",   "karachi",
-                                       "makkah",  "gulf",    "kuwait",       "qatar",   "singapore",
-                                       "turkey",  "tehran",  "jafari",       "france",  "russia",
-                                       "moonsighting", "dubai", "morocco",   "uk",      "jakim",
-                                       "kemenag", "algeria", "tunisia",      "jordan"};
+    const char* const methodNames[] = {"selvara", "mwl",    "isna",    "egypt",        "karachi", "makkah",
+                                       "gulf",    "kuwait", "qatar",   "singapore",    "turkey",  "tehran",
+                                       "jafari",  "france", "russia",  "moonsighting", "dubai",   "morocco",
+                                       "uk",      "jakim",  "kemenag", "algeria",      "tunisia", "jordan"};
     createMainWindow();
     std::strcpy(Calculation.methodName, "tehran");
     Calculation.asrShadowFactor = 2;
@@ -603,10 +602,11 @@ TEST_F(CalculationSettingsTest, MissingOrEmptyFileGivesTheDefaultsAndClosingWrit
 // read as it always was, the new choices at their defaults, and the timetable the one its choices
 // gave then.
 TEST_F(CalculationSettingsTest, AnOlderFileKeepsWorking) {
-    writeFileBytes(iniPath(),
-                   "[Calculation]\r\nMethod=turkey\r\nAsrSchool=hanafi\r\nFajrMinutes=0\r\nSunriseMinutes=0\r\n"
-                   "DhuhrMinutes=1\r\nAsrMinutes=0\r\nMaghribMinutes=0\r\nIshaMinutes=-2\r\n"
-                   "[Zone]\r\nDaylightChanges=0\r\nName=\r\n[Calendar]\r\nHijriAdjustment=0\r\n");
+    writeFileBytes(
+        iniPath(),
+        "[Calculation]\r\nMethod=turkey\r\nAsrSchool=hanafi\r\nFajrMinutes=0\r\nSunriseMinutes=0\r\n"
+        "DhuhrMinutes=1\r\nAsrMinutes=0\r\nMaghribMinutes=0\r\nIshaMinutes=-2\r\n"
+        "[Zone]\r\nDaylightChanges=0\r\nName=\r\n[Calendar]\r\nHijriAdjustment=0\r\n");
     createMainWindow();
     EXPECT_STREQ(Calculation.methodName, "turkey");
     EXPECT_EQ(Calculation.asrShadowFactor, 2);
@@ -629,7 +629,8 @@ TEST_F(CalculationSettingsTest, AnOlderFileKeepsWorking) {
     EXPECT_EQ(shownTimetable(), engineBytes(directory, request));
     closeMainWindow();
     const std::string written = readWholeFile(iniPath());
-    for (const char* key : {"Method=turkey", "HighLatitude=method", "UseElevation=0", "Elevation=0", "TownMethod=1"}) {
+    for (const char* key :
+         {"Method=turkey", "HighLatitude=method", "UseElevation=0", "Elevation=0", "TownMethod=1"}) {
         EXPECT_NE(written.find(key), std::string::npos) << key;
     }
 }

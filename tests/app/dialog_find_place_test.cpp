@@ -344,7 +344,8 @@ TEST_F(FindOnCalculationPageTest, PickFillsThePageAndCreateWritesTheConsoleTools
         EXPECT_EQ(selectedTab(), 1);
         const std::string written = readWholeFile(timetablePath);
         ASSERT_FALSE(written.empty());
-        EXPECT_EQ(written, consoleTimetable(directory, c.consoleQuery, fixedYear, fixedMonth, c.consoleMethod))
+        EXPECT_EQ(written,
+                  consoleTimetable(directory, c.consoleQuery, fixedYear, fixedMonth, c.consoleMethod))
             << c.typed;
         closeMainWindow();
         DestroyWindow(window);
@@ -364,8 +365,8 @@ TEST_F(FindOnCalculationPageTest, TheTownsElevationReachesTheTimetable) {
     pressButton(IDC_CREATE);
     const std::string morocco = readWholeFile(timetablePath);
     EXPECT_EQ(morocco, consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth, "--method morocco"));
-    EXPECT_NE(morocco,
-              consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth, "--method morocco --elevation 0"));
+    EXPECT_NE(morocco, consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth,
+                                        "--method morocco --elevation 0"));
 
     selectTab(0);
     std::strcpy(Calculation.methodName, "mwl");
@@ -376,8 +377,8 @@ TEST_F(FindOnCalculationPageTest, TheTownsElevationReachesTheTimetable) {
     Calculation.useElevation = 1;
     pressButton(IDC_CREATE);
     const std::string everyMethod = readWholeFile(timetablePath);
-    EXPECT_EQ(everyMethod,
-              consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth, "--method mwl --elevation 1648"));
+    EXPECT_EQ(everyMethod, consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth,
+                                            "--method mwl --elevation 1648"));
     EXPECT_NE(everyMethod, mwl);
 }
 

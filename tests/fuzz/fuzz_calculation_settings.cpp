@@ -31,7 +31,8 @@ static void check(const SettingsRecord& place, const CalculationSettings& choice
         choices.hijriAdjustmentDays > mostHijriAdjustmentDays)
         std::abort();
     const int rule = static_cast<int>(choices.highLatitudeRule);
-    if (rule < static_cast<int>(HighLatitudeRule::methodDefault) || rule > static_cast<int>(HighLatitudeRule::none))
+    if (rule < static_cast<int>(HighLatitudeRule::methodDefault) ||
+        rule > static_cast<int>(HighLatitudeRule::none))
         std::abort();
     if (choices.elevationM < leastElevationM || choices.elevationM > mostElevationM)
         std::abort();

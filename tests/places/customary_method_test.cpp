@@ -23,10 +23,12 @@ TEST(CustomaryMethod, RowsAreSortedAndNameKnownMethods) {
                     row.countryCode[1] <= 'Z')
             << row.countryCode;
         if (i > 0) {
-            EXPECT_LT(std::strcmp(customaryMethods[i - 1].countryCode, row.countryCode), 0) << row.countryCode;
+            EXPECT_LT(std::strcmp(customaryMethods[i - 1].countryCode, row.countryCode), 0)
+                << row.countryCode;
         }
         EXPECT_GE(findCalculationMethod(row.methodName), 0) << row.countryCode << " " << row.methodName;
-        EXPECT_TRUE(row.asrShadowFactor == standardAsrShadowFactor || row.asrShadowFactor == hanafiAsrShadowFactor)
+        EXPECT_TRUE(row.asrShadowFactor == standardAsrShadowFactor ||
+                    row.asrShadowFactor == hanafiAsrShadowFactor)
             << row.countryCode;
     }
     EXPECT_GE(findCalculationMethod(noCustomaryMethod.methodName), 0);
@@ -54,17 +56,17 @@ struct Expected {
 
 // The customs the product promises by name.
 const Expected promised[] = {
-    {"PK", "karachi", hanafiAsrShadowFactor},   {"pk", "karachi", hanafiAsrShadowFactor},
-    {"TR", "turkey", standardAsrShadowFactor},  {"MA", "morocco", standardAsrShadowFactor},
-    {"MY", "jakim", standardAsrShadowFactor},   {"ID", "kemenag", standardAsrShadowFactor},
-    {"IR", "tehran", standardAsrShadowFactor},  {"US", "isna", standardAsrShadowFactor},
-    {"CA", "isna", standardAsrShadowFactor},    {"GB", "moonsighting", standardAsrShadowFactor},
-    {"FR", "france", standardAsrShadowFactor},  {"SA", "makkah", standardAsrShadowFactor},
-    {"AE", "dubai", standardAsrShadowFactor},   {"KW", "kuwait", standardAsrShadowFactor},
-    {"QA", "qatar", standardAsrShadowFactor},   {"SG", "singapore", standardAsrShadowFactor},
+    {"PK", "karachi", hanafiAsrShadowFactor},  {"pk", "karachi", hanafiAsrShadowFactor},
+    {"TR", "turkey", standardAsrShadowFactor}, {"MA", "morocco", standardAsrShadowFactor},
+    {"MY", "jakim", standardAsrShadowFactor},  {"ID", "kemenag", standardAsrShadowFactor},
+    {"IR", "tehran", standardAsrShadowFactor}, {"US", "isna", standardAsrShadowFactor},
+    {"CA", "isna", standardAsrShadowFactor},   {"GB", "moonsighting", standardAsrShadowFactor},
+    {"FR", "france", standardAsrShadowFactor}, {"SA", "makkah", standardAsrShadowFactor},
+    {"AE", "dubai", standardAsrShadowFactor},  {"KW", "kuwait", standardAsrShadowFactor},
+    {"QA", "qatar", standardAsrShadowFactor},  {"SG", "singapore", standardAsrShadowFactor},
     {"DE", "mwl", standardAsrShadowFactor},  // no row: the Muslim World League's
-    {"XX", "mwl", standardAsrShadowFactor},     {"P", "mwl", standardAsrShadowFactor},
-    {"PAK", "mwl", standardAsrShadowFactor},    {"P1", "mwl", standardAsrShadowFactor},
+    {"XX", "mwl", standardAsrShadowFactor},    {"P", "mwl", standardAsrShadowFactor},
+    {"PAK", "mwl", standardAsrShadowFactor},   {"P1", "mwl", standardAsrShadowFactor},
     {"", "mwl", standardAsrShadowFactor},
 };
 

@@ -105,8 +105,8 @@ const HostileCase hostileCases[] = {
     {"elevation below the lowest shore",
      [](std::vector<uint8_t>& b) { putU16(b, firstElevationOffset, static_cast<uint16_t>(-501)); },
      placeFileDamaged},
-    {"elevation above the highest summit", [](std::vector<uint8_t>& b) { putU16(b, firstElevationOffset, 9001); },
-     placeFileDamaged},
+    {"elevation above the highest summit",
+     [](std::vector<uint8_t>& b) { putU16(b, firstElevationOffset, 9001); }, placeFileDamaged},
 };
 
 TEST(PlaceFile, ReadsWhatItWrites) {
@@ -130,9 +130,10 @@ TEST(PlaceFile, ReadsWhatItWrites) {
 // before any of its places is read.
 TEST(PlaceFile, RefusesTheFirstLayout) {
     const uint8_t firstLayout[] = {
-        'S', 'V', 'P', 'L', 'A', 'C', 'E', 'S', 1, 0, 1, 0, 1, 0, 0, 0, 52, 0, 0, 0,  // header
-        12, 'A', 's', 'i', 'a', '/', 'K', 'a', 'r', 'a', 'c', 'h', 'i',                // zone
-        1, 'K', 0, 'P', 'K', 0, 0, 0x20, 0xCB, 0x03, 0x00, 0x98, 0x39, 0x0A, 0x00,     // place
+        'S',  'V',  'P',  'L', 'A', 'C', 'E', 'S',  1,    0,    1,    0,    1,    0,    0,
+        0,    52,   0,    0,   0,                                                              // header
+        12,   'A',  's',  'i', 'a', '/', 'K', 'a',  'r',  'a',  'c',  'h',  'i',               // zone
+        1,    'K',  0,    'P', 'K', 0,   0,   0x20, 0xCB, 0x03, 0x00, 0x98, 0x39, 0x0A, 0x00,  // place
         0x0B, 0x5F, 0xB1, 0x00};
     PlaceList list;
     EXPECT_EQ(parsePlaceFile(firstLayout, sizeof firstLayout, list).status, placeFileNewVersion);
@@ -233,8 +234,10 @@ TEST(PlaceFile, WriterRefusesFieldsOutOfRange) {
     EXPECT_FALSE(encodePlaceFile(zones, {}, bytes, error));
     EXPECT_FALSE(encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, 0, 0, 1, -501)}, bytes, error));
     EXPECT_FALSE(encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, 0, 0, 1, 9001)}, bytes, error));
-    EXPECT_TRUE(encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, -900000, 1800000, 0, -500)}, bytes, error));
-    EXPECT_TRUE(encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, 900000, -1800000, 0, 9000)}, bytes, error));
+    EXPECT_TRUE(
+        encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, -900000, 1800000, 0, -500)}, bytes, error));
+    EXPECT_TRUE(
+        encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, 900000, -1800000, 0, 9000)}, bytes, error));
 }
 
 }  // namespace

@@ -103,10 +103,10 @@ struct KnownHeight {
 };
 
 const KnownHeight knownHeights[] = {
-    {"Denver, US", 1609},       // "the Mile High City": 5,280 ft
-    {"La Paz, BO", 3640},       {"Quito, EC", 2850},   {"Mexico City", 2240},
-    {"Addis Ababa", 2355},      {"Ifrane, MA", 1665},  {"Jericho, PS", -258},
-    {"Amsterdam, NL", -2},      {"Sanaa", 2250},      {"Kabul", 1791},
+    {"Denver, US", 1609},  // "the Mile High City": 5,280 ft
+    {"La Paz, BO", 3640},  {"Quito, EC", 2850},  {"Mexico City", 2240},
+    {"Addis Ababa", 2355}, {"Ifrane, MA", 1665}, {"Jericho, PS", -258},
+    {"Amsterdam, NL", -2}, {"Sanaa", 2250},      {"Kabul", 1791},
 };
 constexpr int heightBandM = 150;  // a hilly centre such as La Paz spans more than that
 

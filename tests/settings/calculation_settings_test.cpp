@@ -133,9 +133,8 @@ TEST(CalculationSettings, NumberValues) {
 }
 
 TEST(CalculationSettings, DefaultsAreWrittenAsTheseTexts) {
-    const char* const expected[iniValueCount] = {"selvara", "standard", "0", "0", "0",      "0",
-                                                 "0",       "0",        "1", "",  "",       "0",
-                                                 "method",  "0",        "0", "1"};
+    const char* const expected[iniValueCount] = {"selvara", "standard", "0", "0", "0",      "0", "0", "0",
+                                                 "1",       "",         "",  "0", "method", "0", "0", "1"};
     const SettingsRecord place = defaultSettings();
     const CalculationSettings choices = defaultCalculationSettings();
     for (int value = 0; value < iniValueCount; ++value) {
@@ -178,9 +177,9 @@ TEST(CalculationSettings, EveryValueReadsBackAsWritten) {
 // A file written before the high-latitude rule and the elevation had keys: those keys are missing
 // and take their defaults; everything the file holds reads as it always did.
 TEST(CalculationSettings, AFileWithoutTheNewerKeysReadsAsBefore) {
-    const char* const olderFile[iniValueCount] = {"karachi", "hanafi", "1", "0", "0", "2", "-1", "0",
-                                                  "0",       "Asia/Karachi", nullptr, "1",
-                                                  nullptr,   nullptr, nullptr, nullptr};
+    const char* const olderFile[iniValueCount] = {
+        "karachi", "hanafi",       "1",     "0", "0",     "2",     "-1",    "0",
+        "0",       "Asia/Karachi", nullptr, "1", nullptr, nullptr, nullptr, nullptr};
     SettingsRecord place = defaultSettings();
     place.timeZone = 5;
     CalculationSettings read = defaultCalculationSettings();
