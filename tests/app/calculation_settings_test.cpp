@@ -598,6 +598,45 @@ TEST_F(CalculationSettingsTest, MissingOrEmptyFileGivesTheDefaultsAndClosingWrit
     EXPECT_STREQ(text, "none") << "a whole-hour zone writes no minutes";
 }
 
+// The rule where the twilight does not end and the elevation for every method reach the window's
+// timetable as --high-lat and --elevation reach the console's: Oslo in June, where the twilight
+// of 18 degrees lasts all night.
+TEST_F(CalculationSettingsTest, HighLatitudeRuleAndElevationGiveTheConsolesTimetable) {
+    const struct {
+        HighLatitudeRule rule;
+        int32_t elevationM;
+        int32_t useElevation;
+        const char* console;
+    } cases[] = {
+        {HighLatitudeRule::methodDefault, 0, 0, "--method mwl"},
+        {HighLatitudeRule::seventhOfNight, 0, 0, "--method mwl --high-lat seventh"},
+        {HighLatitudeRule::middleOfNight, 23, 1, "--method mwl --high-lat middle --elevation 23"},
+        {HighLatitudeRule::none, 0, 0, "--method mwl --high-lat none"},
+    };
+    createMainWindow();
+    std::vector<std::string> tables;
+    for (const auto& c : cases) {
+        selectTab(0);
+        setField(IDC_LATITUDE, "59.91");
+        setField(IDC_LONGITUDE, "10.75");
+        setField(IDC_TIME_ZONE, "2");
+        CheckDlgButton(currentPage, IDC_DAYLIGHT, BST_UNCHECKED);
+        std::strcpy(Calculation.methodName, "mwl");
+        Calculation.highLatitudeRule = c.rule;
+        Calculation.elevationM = c.elevationM;
+        Calculation.useElevation = c.useElevation;
+        create(5, 0);  // June of this year
+        char arguments[256];
+        std::snprintf(arguments, sizeof arguments, "--lat 59.91 --lon 10.75 --zone 2 --year %d --month 6 %s",
+                      fixedYear, c.console);
+        EXPECT_EQ(shownTimetable(), consoleTimetableBytes(directory, arguments)) << c.console;
+        tables.push_back(shownTimetable());
+    }
+    for (size_t i = 1; i < tables.size(); ++i) {
+        EXPECT_NE(tables[i], tables[i - 1]) << cases[i].console;
+    }
+}
+
 // A selvara.ini as the program wrote it before the high-latitude rule and the elevation had keys:
 // read as it always was, the new choices at their defaults, and the timetable the one its choices
 // gave then.

@@ -239,41 +239,14 @@ TEST_F(FindPlaceDialogTest, WithoutAGoodListSaysWhyAndPicksNothing) {
 
 namespace {
 
-std::string hostPathToWindowsPath(const std::string& path) {
-    std::string windowsPath = path[0] == '/' ? "Z:" + path : path;
-    for (char& c : windowsPath) {
-        c = c == '/' ? '\\' : c;
-    }
-    return windowsPath;
-}
-
-// The console tool's timetable for a place, written by the Windows selvara-cli.exe itself, with
-// further arguments (the method options) where given.
+// The console tool's timetable for a place found by name, with further arguments (the method
+// options) where given.
 std::string consoleTimetable(const std::string& directory, const char* place, int year, int month,
                              const char* moreArguments = "") {
-    const std::string out = directory + "\\console.txt";
-    char commandLine[1024];
-    std::snprintf(commandLine, sizeof commandLine,
-                  "\"%s\" timetable --place \"%s\" --year %d --month %d --out \"%s\" %s",
-                  hostPathToWindowsPath(SELVARA_CLI_EXE).c_str(), place, year, month, out.c_str(),
+    char arguments[512];
+    std::snprintf(arguments, sizeof arguments, "--place \"%s\" --year %d --month %d %s", place, year, month,
                   moreArguments);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        ADD_FAILURE() << "cannot start " << commandLine;
-        return std::string();
-    }
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, 0u) << commandLine;
-    const std::string bytes = readWholeFile(out);
-    DeleteFileA(out.c_str());
-    return bytes;
+    return consoleTimetableBytes(directory, arguments);
 }
 
 class FindOnCalculationPageTest : public FindPlaceDialogTest {
