@@ -35,6 +35,9 @@
 #define IDC_CALCULATION_SETTINGS 109
 #define IDC_METHOD_SUMMARY 110
 #define IDC_FIND_PLACE 111
+#define IDC_QIBLA_TEXT 112     // "Qibla 136.8° (SE), 2,157 km"
+#define IDC_QIBLA_COMPASS 113  // owner-drawn: the compass
+#define IDC_NIGHT_TEXT 114     // tonight's Imsak, middle of the night and last third
 
 // Calculation settings dialog (opened from the calculation page)
 #define IDD_PT_METHOD "IDD_PT_METHOD"
@@ -46,10 +49,12 @@
 #define IDC_ADJUST_FIRST 510  // 510-515: minutes added to Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
 #define IDC_ZONE_NAME 520
 #define IDC_HIJRI_ADJUSTMENT 521  // days added to the date before the Hijri table is read (-2 to 2)
-#define IDC_HIGH_LATITUDE 522     // the rule where the twilight does not end
-#define IDC_ELEVATION 523         // the place's metres above sea level
-#define IDC_USE_ELEVATION 524     // check box: the elevation for every method
-#define IDC_ELEVATION_NOTE 525    // whether the chosen method's authority uses the elevation
+#define IDC_IMSAK_MINUTES 522     // minutes before Fajr (0 to 60)
+#define IDC_NIGHT_TO_SUNRISE 523  // checked: the night is counted to sunrise, not to Fajr
+#define IDC_HIGH_LATITUDE 526     // the rule where the twilight does not end
+#define IDC_ELEVATION 527         // the place's metres above sea level
+#define IDC_USE_ELEVATION 528     // check box: the elevation for every method
+#define IDC_ELEVATION_NOTE 529    // whether the chosen method's authority uses the elevation
 
 // Find town dialog (opened by "Find..." beside the town name)
 #define IDD_FIND_PLACE "IDD_FIND_PLACE"

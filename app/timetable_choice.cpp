@@ -1,6 +1,7 @@
 #include "timetable_choice.h"
 
 #include "calculation_settings.h"
+#include "calendar.h"
 #include "computer_zone_rule.h"
 #include "local_clock.h"
 #include "settings.h"
@@ -46,42 +47,70 @@ static int fixedZoneMinutes(bool zoneKnown, int32_t zoneMinutes) {
     return plausible ? Settings.timeZone * 60 : 0;
 }
 
-bool writeChosenTimetable(const char* path, int year, int month, int firstDay) {
+// The clock rules a request may point into; they live as long as the request is used.
+struct ChosenClock {
+    int namedZone;
+    ComputerZoneRule computer;
+};
+
+// The request for the page's place, zone and choices, its zone rules in `clock`.
+static TimetableRequest chosenRequest(ChosenClock& clock) {
     int32_t zoneMinutes = 0;
     const bool zoneKnown = zoneMinutesOfPlace(Settings, Calculation, zoneMinutes);
-
     TIME_ZONE_INFORMATION information = {};
     const bool computerKnown = readTimeZoneInformation(&information) != TIME_ZONE_ID_INVALID;
-    const ComputerZoneRule computer = computerZoneRule(information);
-
+    clock.computer = computerZoneRule(information);
     ZoneClockInputs inputs;
     inputs.daylightChanges = Settings.daylightChanges != 0;
-    const int namedZone = findTimeZone(Calculation.zoneName);
-    inputs.zoneNameKnown = namedZone >= 0;
+    clock.namedZone = findTimeZone(Calculation.zoneName);
+    inputs.zoneNameKnown = clock.namedZone >= 0;
     inputs.placeZoneKnown = zoneKnown;
     inputs.placeZoneMinutes = zoneMinutes;
-    inputs.computerHasDaylightTime = computerKnown && computerHasDaylightTime(computer);
-    inputs.computerStandardOffsetMinutes = computerStandardOffsetMinutes(computer);
+    inputs.computerHasDaylightTime = computerKnown && computerHasDaylightTime(clock.computer);
+    inputs.computerStandardOffsetMinutes = computerStandardOffsetMinutes(clock.computer);
 
     TimetableRequest request;
     request.latitudeDeg = Settings.latitude;
     request.longitudeDeg = Settings.longitude;
     request.zoneMinutes = fixedZoneMinutes(zoneKnown, zoneMinutes);
     request.options = chosenOptions();
-    request.year = year;
-    request.month = month;
-    request.firstDay = firstDay;
     request.dayCount = 0;
     switch (chooseZoneClock(inputs)) {
         case ZoneClock::fixedZone: break;
         case ZoneClock::namedZone:
             request.zoneOffsetForDay = timeZoneOffsetForDay;
-            request.zoneContext = &namedZone;
+            request.zoneContext = &clock.namedZone;
             break;
         case ZoneClock::computerRules:
             request.zoneOffsetForDay = computerOffsetForDay;
-            request.zoneContext = &computer;
+            request.zoneContext = &clock.computer;
             break;
     }
+    return request;
+}
+
+bool writeChosenTimetable(const char* path, int year, int month, int firstDay) {
+    ChosenClock clock;
+    TimetableRequest request = chosenRequest(clock);
+    request.year = year;
+    request.month = month;
+    request.firstDay = firstDay;
     return writeTimetableRequest(path, request);
+}
+
+NightTimes chosenNightTimes(double latitudeDeg, double longitudeDeg, int year, int month, int day) {
+    ChosenClock clock;
+    TimetableRequest request = chosenRequest(clock);
+    request.latitudeDeg = latitudeDeg;
+    request.longitudeDeg = longitudeDeg;
+    int nextYear = year;
+    int nextMonth = month;
+    int nextDay = day + 1;
+    normalizeGregorianDate(nextYear, nextMonth, nextDay);
+    NightOptions night;
+    night.imsakMinutes = Calculation.imsakMinutes;
+    night.end = Calculation.nightEnd == nightEndsAtSunrise ? nightEndsAtSunrise : nightEndsAtFajr;
+    return computeNightTimes(year, month, day, request.latitudeDeg, request.longitudeDeg,
+                             timetableZoneMinutes(request, year, month, day),
+                             timetableZoneMinutes(request, nextYear, nextMonth, nextDay), request.options, night);
 }

@@ -81,6 +81,12 @@ double seasonalMinutes(const SeasonalLine& line, double latitudeDeg, int year, i
 }  // namespace
 
 void daysSinceWinterSolstice(double latitudeDeg, int year, int month, int day, int& days, int& yearDays) {
+    // Years this far out have no meaning for a timetable; holding them here keeps year +- 1 in range.
+    constexpr int farthestYear = 1000000;
+    if (year < -farthestYear)
+        year = -farthestYear;
+    if (year > farthestYear)
+        year = farthestYear;
     const bool north = !(latitudeDeg < 0.0);
     const int solsticeMonth = north ? 12 : 6;
     constexpr int solsticeDay = 21;
@@ -88,8 +94,16 @@ void daysSinceWinterSolstice(double latitudeDeg, int year, int month, int day, i
     if (month < solsticeMonth || (month == solsticeMonth && day < solsticeDay))
         --solsticeYear;
     const double solstice = dayNumberOf(solsticeYear, solsticeMonth, solsticeDay);
-    days = static_cast<int>(dayNumberOf(year, month, day) - solstice);
-    yearDays = static_cast<int>(dayNumberOf(solsticeYear + 1, solsticeMonth, solsticeDay) - solstice);
+    const double yearLength = dayNumberOf(solsticeYear + 1, solsticeMonth, solsticeDay) - solstice;
+    double daysSince = dayNumberOf(year, month, day) - solstice;
+    // A month or day out of its range is carried into the next months by the day number; one
+    // carried out of this solstice year counts as its last day or its first.
+    if (!(daysSince >= 0.0))
+        daysSince = 0.0;
+    if (daysSince > yearLength - 1.0)
+        daysSince = yearLength - 1.0;
+    days = static_cast<int>(daysSince);
+    yearDays = static_cast<int>(yearLength);
 }
 
 double seasonalDawnMinutes(double latitudeDeg, int year, int month, int day) {

@@ -151,12 +151,14 @@ double hourAngleCosine(const DaySun& sun, const Place& place, double hours, doub
            (place.cosLatitude * valueAt(sun.cosDeclination, p));
 }
 
-// Where the first estimate's hour angle has a sine of at least this and the sun's move to the
-// estimate changes cos H by less than quickCosineChange, the hour angle at the estimate is taken
-// from the first by the Taylor series of arccos to the second order: what is left is of the third
-// order, under 1e-7 degree. Elsewhere (near the sun's highest or lowest altitude) steps are taken.
+// Where the first estimate's hour angle has a sine of at least quickSineLeast and the sun's move to
+// the estimate changes cos H by less than quickCosineChange, the hour angle at the estimate is taken
+// from the first by the Taylor series of arccos to the second order: the third-order term left,
+// (change^3 / 6) (1 + 2 cos^2) / sin^5, is under 3e-4 degree (0.07 s of time) at those bounds.
+// Elsewhere (near the sun's highest or lowest altitude, or a fast-moving declination far north or
+// south) steps are taken.
 constexpr double quickSineLeast = 0.3;
-constexpr double quickCosineChange = 0.01;
+constexpr double quickCosineChange = 0.003;
 
 // The instant the sun stands at the altitude, before (side -1) or after (side +1) the transit:
 // from the transit's sun, then again with the sun at the new estimate. The sun's place at that

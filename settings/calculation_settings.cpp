@@ -11,6 +11,7 @@ static const char calculationSection[] = "Calculation";
 static const char zoneSection[] = "Zone";
 static const char calendarSection[] = "Calendar";
 static const char placeSection[] = "Place";
+static const char nightSection[] = "Night";
 
 const IniKey iniKeys[iniValueCount] = {
     {calculationSection, "Method"},
@@ -25,6 +26,8 @@ const IniKey iniKeys[iniValueCount] = {
     {zoneSection, "Name"},
     {zoneSection, "Minutes"},
     {calendarSection, "HijriAdjustment"},
+    {nightSection, "ImsakMinutes"},
+    {nightSection, "Ends"},
     {calculationSection, "HighLatitude"},
     {calculationSection, "UseElevation"},
     {placeSection, "Elevation"},
@@ -46,6 +49,8 @@ CalculationSettings defaultCalculationSettings() {
     choices.elevationM = 0;
     choices.useElevation = 0;
     choices.takeCustomaryMethod = 1;
+    choices.imsakMinutes = defaultImsakMinutes;
+    choices.nightEnd = nightEndsAtFajr;
     return choices;
 }
 
@@ -185,6 +190,27 @@ bool elevationFromText(const char* text, int32_t& metres) {
     return true;
 }
 
+bool imsakMinutesFromText(const char* text, int32_t& minutes) {
+    int32_t parsed = 0;
+    if (!parseWholeNumber(text, parsed) || parsed < leastImsakMinutes || parsed > mostImsakMinutes) {
+        return false;
+    }
+    minutes = parsed;
+    return true;
+}
+
+// Whole minutes from 0 to 60; anything else gives the default.
+static void decodeImsakMinutes(const char* text, CalculationSettings& choices) {
+    int32_t minutes = 0;
+    choices.imsakMinutes = imsakMinutesFromText(text, minutes) ? minutes : defaultImsakMinutes;
+}
+
+// "fajr" or "sunrise" in any case; anything else gives Fajr.
+static void decodeNightEnd(const char* text, CalculationSettings& choices) {
+    NightEnd end = nightEndsAtFajr;
+    choices.nightEnd = text != nullptr && readNightEnd(text, end) ? end : nightEndsAtFajr;
+}
+
 void decodeIniValue(IniValue value, const char* text, SettingsRecord& place, CalculationSettings& choices) {
     switch (value) {
         case iniMethod: decodeMethod(text, choices); break;
@@ -203,6 +229,8 @@ void decodeIniValue(IniValue value, const char* text, SettingsRecord& place, Cal
         case iniUseElevation: choices.useElevation = decodeFlag(text, 0); break;
         case iniElevation: decodeElevation(text, choices); break;
         case iniTownMethod: choices.takeCustomaryMethod = decodeFlag(text, 1); break;
+        case iniImsakMinutes: decodeImsakMinutes(text, choices); break;
+        case iniNightEnd: decodeNightEnd(text, choices); break;
         case iniValueCount: break;
     }
 }
@@ -239,11 +267,35 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
             std::snprintf(text, size, "%d", static_cast<int>(choices.hijriAdjustmentDays));
             break;
         case iniHighLatitude:
-            std::snprintf(text, size, "%s", highLatitudeRuleName(choices.highLatitudeRule));
+            if (choices.highLatitudeRule != HighLatitudeRule::methodDefault) {
+                std::snprintf(text, size, "%s", highLatitudeRuleName(choices.highLatitudeRule));
+            }
             break;
-        case iniUseElevation: std::snprintf(text, size, "%d", choices.useElevation != 0 ? 1 : 0); break;
-        case iniElevation: std::snprintf(text, size, "%d", static_cast<int>(choices.elevationM)); break;
-        case iniTownMethod: std::snprintf(text, size, "%d", choices.takeCustomaryMethod != 0 ? 1 : 0); break;
+        case iniUseElevation:
+            if (choices.useElevation != 0) {
+                std::snprintf(text, size, "1");
+            }
+            break;
+        case iniElevation:
+            if (choices.elevationM != 0) {
+                std::snprintf(text, size, "%d", static_cast<int>(choices.elevationM));
+            }
+            break;
+        case iniTownMethod:
+            if (choices.takeCustomaryMethod == 0) {
+                std::snprintf(text, size, "0");
+            }
+            break;
+        case iniImsakMinutes:
+            if (choices.imsakMinutes != defaultImsakMinutes) {
+                std::snprintf(text, size, "%d", static_cast<int>(choices.imsakMinutes));
+            }
+            break;
+        case iniNightEnd:
+            if (choices.nightEnd != nightEndsAtFajr) {
+                std::snprintf(text, size, "%s", nightEndName(static_cast<NightEnd>(choices.nightEnd)));
+            }
+            break;
         case iniValueCount: break;
     }
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "calculation_method.h"
+#include "night_times.h"
 #include "settings.h"
 #include "zone_text.h"
 
@@ -45,11 +46,14 @@ struct CalculationSettings {
     int32_t elevationM;    // the place's metres above sea level, leastElevationM ... mostElevationM
     int32_t useElevation;  // 1: the elevation for every method; 0: where the method's authority uses it
     int32_t takeCustomaryMethod;  // 1: a town found by name brings its country's usual method and Asr
+    int32_t imsakMinutes;         // leastImsakMinutes ... mostImsakMinutes before Fajr
+    int32_t nightEnd;             // nightEndsAtFajr or nightEndsAtSunrise
 };
 
 // The method of the timetable so far, the standard Asr, no adjustments, no zone name or minutes,
 // each method's own high-latitude rule, elevation 0 used only where a method's authority uses it,
-// and a town found by name bringing its country's usual method.
+// a town found by name bringing its country's usual method, Imsak 10 minutes before Fajr and the
+// night counted to Fajr.
 CalculationSettings defaultCalculationSettings();
 
 // The process-wide choices, initialised with the defaults.
@@ -69,6 +73,8 @@ enum IniValue {
     iniZoneName,
     iniZoneMinutes,
     iniHijriAdjustment,
+    iniImsakMinutes,  // written only when not the default, so older files stay as they are
+    iniNightEnd,      // likewise, and each key below
     iniHighLatitude,
     iniUseElevation,
     iniElevation,
@@ -104,6 +110,10 @@ bool adjustmentFromText(const char* text, int32_t& minutes);
 // The place's elevation as the dialog and the file accept it: whole metres from leastElevationM to
 // mostElevationM, an optional sign, blanks around it. False (and `metres` unchanged) otherwise.
 bool elevationFromText(const char* text, int32_t& metres);
+
+// Imsak's minutes before Fajr as the dialog and the file accept them: a whole number from 0 to 60,
+// blanks around it. False (and `minutes` unchanged) otherwise.
+bool imsakMinutesFromText(const char* text, int32_t& minutes);
 
 // After both files are read: zone minutes are kept only while praytime.cfg's whole hours still say
 // the same zone (an older program that rewrote praytime.cfg with another zone wins).

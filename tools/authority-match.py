@@ -66,6 +66,9 @@ def printed_month(cli, lat, lon, elevation, zone_minutes, year, month, method, a
 
 
 def main():
+    if len(sys.argv) > 1 and sys.argv[1] in ('-h', '--help'):
+        print(__doc__.strip())
+        return
     cli = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, 'build', 'native', 'cli', 'selvara-cli')
     print('%-24s %-13s %5s %6s %7s %7s' % ('authority', 'method', 'days', 'times', 'matched', 'share'))
     all_times = all_matched = 0

@@ -26,6 +26,11 @@ void nextDayOf2026(int& year, int& month, int& day) {
     }
 }
 
+// The time of one place-day, from the place-days an iteration loop worked out.
+benchmark::Counter perDayCounter(long dayTotal) {
+    return benchmark::Counter(static_cast<double>(dayTotal), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 // One day at a time through 2026, over and over, so every call sees a fresh date as the timetable
 // does and the dates stay those a user asks for.
 void computeOneDay(benchmark::State& state, double latitudeDeg) {
@@ -66,8 +71,7 @@ void computeMonthRuns(benchmark::State& state, double latitudeDeg) {
         dayTotal += count;
         month = month % 12 + 1;
     }
-    state.counters["per_day"] = benchmark::Counter(static_cast<double>(dayTotal),
-                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_day"] = perDayCounter(dayTotal);
 }
 
 void BM_ComputePrayerTimesMonth_Zagreb(benchmark::State& state) {
@@ -148,8 +152,7 @@ void computeStandardMonths(benchmark::State& state, const char* method, double l
         dayTotal += count;
         month = month % 12 + 1;
     }
-    state.counters["per_day"] = benchmark::Counter(static_cast<double>(dayTotal),
-                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_day"] = perDayCounter(dayTotal);
 }
 
 void BM_StandardMonth_Mwl_Zagreb(benchmark::State& state) {
@@ -190,8 +193,7 @@ void BM_StandardDay_ManyPlaces(benchmark::State& state) {
         }
         ++dayTotal;
     }
-    state.counters["per_day"] = benchmark::Counter(static_cast<double>(dayTotal),
-                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["per_day"] = perDayCounter(dayTotal);
 }
 
 // The offset of one day from the embedded tz table (London: a rule after the listed changes).

@@ -99,4 +99,21 @@ TEST(SeasonalTwilight, SchoolPicksTheEveningAndBadLatitudeStaysFinite) {
     EXPECT_TRUE(std::isfinite(seasonalDawnMinutes(nan, 2026, 6, 22)));
 }
 
+TEST(SeasonalTwilight, DatesOutOfRangeStayWithinTheLines) {
+    const int years[] = {std::numeric_limits<int>::min(), -5000, 9999, std::numeric_limits<int>::max()};
+    const int months[] = {-7, 0, 13, 1000};
+    for (int year : years) {
+        for (int month : months) {
+            int days = -1;
+            int yearDays = -1;
+            daysSinceWinterSolstice(40.0, year, month, 99, days, yearDays);
+            EXPECT_GE(days, 0);
+            EXPECT_LT(days, yearDays);
+            const double minutes = seasonalEveningMinutes(-40.0, year, month, -99, Shafaq::abyad);
+            EXPECT_GE(minutes, 75.0);  // the white glow's lines at 40 degrees run from 80 to 134 minutes
+            EXPECT_LE(minutes, 135.0);
+        }
+    }
+}
+
 }  // namespace

@@ -39,6 +39,10 @@ static void check(const SettingsRecord& place, const CalculationSettings& choice
     if ((choices.useElevation != 0 && choices.useElevation != 1) ||
         (choices.takeCustomaryMethod != 0 && choices.takeCustomaryMethod != 1))
         std::abort();
+    if (choices.imsakMinutes < leastImsakMinutes || choices.imsakMinutes > mostImsakMinutes)
+        std::abort();
+    if (choices.nightEnd != nightEndsAtFajr && choices.nightEnd != nightEndsAtSunrise)
+        std::abort();
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -94,6 +94,9 @@ def main():
         "hijri_day": ["hijri", "2024-03-11"],
         "hijri_range": ["hijri", "--from", "2024-03-08", "--to", "2024-03-12"],
         "help": ["--help"],
+        "qibla": ["qibla", "--lat", "-21.4225241", "--lon", "-140.1738182"],
+        "times_extra": ["times", "--lat", "69.65", "--lon", "18.96", "--zone", "1", "--date", "2026-12-21",
+                        "--extra", "--night", "sunrise", "--imsak", "15"],
     }
     for name, arguments in cli.items():
         write("fuzz_cli_arguments", name, b"\0".join(a.encode() for a in arguments))
@@ -152,10 +155,11 @@ def main():
     write("fuzz_calculation_settings", "default", ini_default)
     write("fuzz_calculation_settings", "karachi",
           b"KARACHI\nhanafi\n-2\n0\n1\n120\n-120\n3\n0\nAsia/Karachi\n330\n-2" + struct.pack("<i", 6))
-    # The keys after the Hijri adjustment: high-latitude rule, elevation for every method, the
-    # elevation, a found town's method (the older seeds above end before them).
+    # The keys after the night's: high-latitude rule, elevation for every method, the elevation, a
+    # found town's method (the older seeds end before them).
     write("fuzz_calculation_settings", "fes",
-          b"morocco\nstandard\n0\n0\n0\n0\n0\n0\n1\nAfrica/Casablanca\n\n0\nseventh\n1\n406\n1" + struct.pack("<i", 1))
+          b"morocco\nstandard\n0\n0\n0\n0\n0\n0\n1\nAfrica/Casablanca\n\n0\n\n\nseventh\n1\n406\n1" + struct.pack("<i", 1))
+    write("fuzz_calculation_settings", "night", ini_default + b"\n25\nSunrise")
     write("fuzz_calculation_settings", "hostile", b"99999999999\n\x00\xff\n+\n--1\n0x7f\n1e9\n\n-\n2\nMars/Base\n5:30\n7")
 
 

@@ -31,6 +31,8 @@ Decoded decode(IniValue value, const char* text) {
     result.choices.elevationM = 1234;
     result.choices.useElevation = 1;
     result.choices.takeCustomaryMethod = 0;
+    result.choices.imsakMinutes = 33;
+    result.choices.nightEnd = nightEndsAtSunrise;
     decodeIniValue(value, text, result.place, result.choices);
     return result;
 }
@@ -49,6 +51,8 @@ TEST(CalculationSettings, Defaults) {
     EXPECT_EQ(choices.elevationM, 0);
     EXPECT_EQ(choices.useElevation, 0);
     EXPECT_EQ(choices.takeCustomaryMethod, 1);
+    EXPECT_EQ(choices.imsakMinutes, 10);
+    EXPECT_EQ(choices.nightEnd, nightEndsAtFajr);
 }
 
 TEST(CalculationSettings, TextValues) {
@@ -112,6 +116,10 @@ TEST(CalculationSettings, NumberValues) {
         {iniElevation, nullptr, 0},
         {iniTownMethod, "0", 0},       {iniTownMethod, "1", 1},          {iniTownMethod, "no", 1},
         {iniTownMethod, nullptr, 1},
+        {iniImsakMinutes, "0", 0},     {iniImsakMinutes, " 60 ", 60},    {iniImsakMinutes, "61", 10},
+        {iniImsakMinutes, "-1", 10},   {iniImsakMinutes, "15.5", 10},    {iniImsakMinutes, nullptr, 10},
+        {iniNightEnd, "sunrise", 1},   {iniNightEnd, "Sunrise", 1},      {iniNightEnd, "fajr", 0},
+        {iniNightEnd, "1", 0},         {iniNightEnd, "", 0},             {iniNightEnd, nullptr, 0},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -126,6 +134,8 @@ TEST(CalculationSettings, NumberValues) {
             case iniUseElevation: stored = result.choices.useElevation; break;
             case iniElevation: stored = result.choices.elevationM; break;
             case iniTownMethod: stored = result.choices.takeCustomaryMethod; break;
+            case iniImsakMinutes: stored = result.choices.imsakMinutes; break;
+            case iniNightEnd: stored = result.choices.nightEnd; break;
             default: stored = result.choices.adjustmentsMinutes[c.value - iniAdjustDawn]; break;
         }
         EXPECT_EQ(stored, c.expected) << iniKeys[c.value].key << "=" << (c.text ? c.text : "(missing)");
@@ -133,8 +143,10 @@ TEST(CalculationSettings, NumberValues) {
 }
 
 TEST(CalculationSettings, DefaultsAreWrittenAsTheseTexts) {
-    const char* const expected[iniValueCount] = {"selvara", "standard", "0", "0", "0",      "0", "0", "0",
-                                                 "1",       "",         "",  "0", "method", "0", "0", "1"};
+    // The keys that came later are left out while they hold their defaults, so files written
+    // before them stay as they were.
+    const char* const expected[iniValueCount] = {"selvara", "standard", "0", "0", "0", "0", "0", "0", "1",
+                                                 "",        "",         "0", "",  "",  "",  "",  "",  ""};
     const SettingsRecord place = defaultSettings();
     const CalculationSettings choices = defaultCalculationSettings();
     for (int value = 0; value < iniValueCount; ++value) {
@@ -160,6 +172,8 @@ TEST(CalculationSettings, EveryValueReadsBackAsWritten) {
     choices.elevationM = -233;
     choices.useElevation = 1;
     choices.takeCustomaryMethod = 0;
+    choices.imsakMinutes = 25;
+    choices.nightEnd = nightEndsAtSunrise;
 
     SettingsRecord readPlace = defaultSettings();
     readPlace.timeZone = 6;
@@ -174,12 +188,12 @@ TEST(CalculationSettings, EveryValueReadsBackAsWritten) {
     EXPECT_EQ(readPlace.daylightChanges, 0);
 }
 
-// A file written before the high-latitude rule and the elevation had keys: those keys are missing
-// and take their defaults; everything the file holds reads as it always did.
+// A file written before the night's times, the high-latitude rule and the elevation had keys: those
+// keys are missing and take their defaults; everything the file holds reads as it always did.
 TEST(CalculationSettings, AFileWithoutTheNewerKeysReadsAsBefore) {
     const char* const olderFile[iniValueCount] = {
         "karachi", "hanafi",       "1",     "0", "0",     "2",     "-1",    "0",
-        "0",       "Asia/Karachi", nullptr, "1", nullptr, nullptr, nullptr, nullptr};
+        "0",       "Asia/Karachi", nullptr, "1", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
     SettingsRecord place = defaultSettings();
     place.timeZone = 5;
     CalculationSettings read = defaultCalculationSettings();
