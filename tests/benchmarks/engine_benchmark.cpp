@@ -56,22 +56,30 @@ void BM_ComputePrayerTimes_Tromso(benchmark::State& state) {
 
 // A month at a time, as the timetable asks for its days: one run of up to 31 days through 2026.
 // "per_day" is the time of one place-day.
-void computeMonthRuns(benchmark::State& state, double latitudeDeg) {
-    const PrayerParameters parameters = timetableParameters(latitudeDeg, 15.59, 1.0);
-    PrayerDay days[31];
-    PrayerTimes times[31];
+// The months of 2026 in turn, one a loop: computeMonth(month, dayCount) works the month's days out.
+template <typename MonthComputer>
+void loopOverMonths(benchmark::State& state, MonthComputer computeMonth) {
     int month = 1;
     long dayTotal = 0;
     for (auto _ : state) {
         const int count = gregorianMonthDays[month];
-        for (int i = 0; i < count; ++i)
-            days[i] = PrayerDay{2026, month, i + 1, parameters};
-        computePrayerTimesRun(days, count, times);
-        benchmark::DoNotOptimize(times);
+        computeMonth(month, count);
         dayTotal += count;
         month = month % 12 + 1;
     }
     state.counters["per_day"] = perDayCounter(dayTotal);
+}
+
+void computeMonthRuns(benchmark::State& state, double latitudeDeg) {
+    const PrayerParameters parameters = timetableParameters(latitudeDeg, 15.59, 1.0);
+    PrayerDay days[31];
+    PrayerTimes times[31];
+    loopOverMonths(state, [&](int month, int count) {
+        for (int i = 0; i < count; ++i)
+            days[i] = PrayerDay{2026, month, i + 1, parameters};
+        computePrayerTimesRun(days, count, times);
+        benchmark::DoNotOptimize(times);
+    });
 }
 
 void BM_ComputePrayerTimesMonth_Zagreb(benchmark::State& state) {
@@ -141,18 +149,12 @@ void computeStandardMonths(benchmark::State& state, const char* method, double l
     options.methodIndex = findCalculationMethod(method);
     LocalDate dates[31];
     PrayerTimes times[31];
-    int month = 1;
-    long dayTotal = 0;
-    for (auto _ : state) {
-        const int count = gregorianMonthDays[month];
+    loopOverMonths(state, [&](int month, int count) {
         for (int i = 0; i < count; ++i)
             dates[i] = LocalDate{2026, month, i + 1, zoneMinutes};
         computeStandardTimesRun(latitudeDeg, longitudeDeg, options, dates, count, times);
         benchmark::DoNotOptimize(times);
-        dayTotal += count;
-        month = month % 12 + 1;
-    }
-    state.counters["per_day"] = perDayCounter(dayTotal);
+    });
 }
 
 void BM_StandardMonth_Mwl_Zagreb(benchmark::State& state) {
