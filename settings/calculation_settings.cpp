@@ -112,14 +112,18 @@ static void decodeAsrSchool(const char* text, CalculationSettings& choices) {
     choices.asrShadowFactor = hanafi ? asrShadowHanafi : asrShadowStandard;
 }
 
-bool adjustmentFromText(const char* text, int32_t& minutes) {
+// A whole number from least to most into value; false (value unchanged) for anything else.
+static bool wholeNumberInRange(const char* text, int32_t least, int32_t most, int32_t& value) {
     int32_t parsed = 0;
-    if (!parseWholeNumber(text, parsed) || parsed < -mostAdjustmentMinutes ||
-        parsed > mostAdjustmentMinutes) {
+    if (!parseWholeNumber(text, parsed) || parsed < least || parsed > most) {
         return false;
     }
-    minutes = parsed;
+    value = parsed;
     return true;
+}
+
+bool adjustmentFromText(const char* text, int32_t& minutes) {
+    return wholeNumberInRange(text, -mostAdjustmentMinutes, mostAdjustmentMinutes, minutes);
 }
 
 static void decodeAdjustment(int index, const char* text, CalculationSettings& choices) {
@@ -174,29 +178,18 @@ static int32_t decodeFlag(const char* text, int32_t defaultFlag) {
     return parseWholeNumber(text, flag) && (flag == 0 || flag == 1) ? flag : defaultFlag;
 }
 
-static void decodeElevation(const char* text, CalculationSettings& choices) {
-    int32_t metres = 0;
-    const bool valid =
-        parseWholeNumber(text, metres) && metres >= leastElevationM && metres <= mostElevationM;
-    choices.elevationM = valid ? metres : 0;
+bool elevationFromText(const char* text, int32_t& metres) {
+    return wholeNumberInRange(text, leastElevationM, mostElevationM, metres);
 }
 
-bool elevationFromText(const char* text, int32_t& metres) {
-    int32_t parsed = 0;
-    if (!parseWholeNumber(text, parsed) || parsed < leastElevationM || parsed > mostElevationM) {
-        return false;
-    }
-    metres = parsed;
-    return true;
+// Whole metres from -500 to 9000; anything else gives 0, the sea's level.
+static void decodeElevation(const char* text, CalculationSettings& choices) {
+    int32_t metres = 0;
+    choices.elevationM = elevationFromText(text, metres) ? metres : 0;
 }
 
 bool imsakMinutesFromText(const char* text, int32_t& minutes) {
-    int32_t parsed = 0;
-    if (!parseWholeNumber(text, parsed) || parsed < leastImsakMinutes || parsed > mostImsakMinutes) {
-        return false;
-    }
-    minutes = parsed;
-    return true;
+    return wholeNumberInRange(text, leastImsakMinutes, mostImsakMinutes, minutes);
 }
 
 // Whole minutes from 0 to 60; anything else gives the default.
