@@ -56,6 +56,7 @@ struct CalculationMethod {
     bool usesElevation;  // sunrise and sunset lowered by the horizon dip of the place's elevation
     SeasonalTwilightMinutes seasonalDawnMinutes;     // null: dawn by dawnDepressionDeg
     SeasonalTwilightMinutes seasonalEveningMinutes;  // null: the evening by angle or interval
+    bool sunAtUtcMidnight = false;  // the sun's place taken once a day, at 0h UT, for every time
 };
 
 // The methods, "selvara" (the program's own fixed values) first.

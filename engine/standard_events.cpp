@@ -100,6 +100,14 @@ DaySun daySun(const LocalDate& date) {
     return sun;
 }
 
+// The sun held where it stands at 0h UT of the date, for authorities that take it once a day.
+void holdSunAtUtcMidnight(DaySun& sun) {
+    const double p = sun.midnightDays + sun.zoneHours / hoursPerDay - sun.middleDay;
+    sun.hourAngleExcessDeg = {valueAt(sun.hourAngleExcessDeg, p), 0.0, 0.0};
+    sun.sinDeclination = {valueAt(sun.sinDeclination, p), 0.0, 0.0};
+    sun.cosDeclination = {valueAt(sun.cosDeclination, p), 0.0, 0.0};
+}
+
 double daysFromMiddle(const DaySun& sun, double hours) {
     return sun.midnightDays + hours * daysPerHour - sun.middleDay;
 }
@@ -335,7 +343,9 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
     const Place substitute = placeAt(latitudeDeg < 0.0 ? -substituteLatitudeDeg : substituteLatitudeDeg, longitudeDeg);
     for (int i = 0; i < count; ++i) {
         const LocalDate& date = dates[i];
-        const DaySun sun = daySun(date);
+        DaySun sun = daySun(date);
+        if (rules.method->sunAtUtcMidnight)
+            holdSunAtUtcMidnight(sun);
         const double intervalMinutes = eveningIntervalMinutesOn(options, date.year, date.month, date.day);
         PrayerTimes& day = times[i];
         day = timesAt(sun, real, rules, intervalMinutes, date);

@@ -154,6 +154,8 @@ TEST(StandardEvents, MethodsAddTheirMinutesToTheEvents) {
         PrayerOptions options;
         options.methodIndex = method;
         const PrayerTimes t = computeDayTimes(2026, 10, 5, latitudeDeg, longitudeDeg, 180, options);
+        if (m.sunAtUtcMidnight)
+            continue;  // the sun held at 0h UT: its own authority's tables are its check
         EXPECT_NEAR(t.sunrise - m.offsetMinutes[1] / minutesPerHour,  // elevation 0: the sea-level horizon
                     solarAltitudeHours(date, latitudeDeg, longitudeDeg, sunriseAltitudeDeg, false), exactHours)
             << m.name;
