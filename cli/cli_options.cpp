@@ -31,15 +31,21 @@ const char usageText[] =
     "  --zone/--tz: the best match of the place list (QUERY may end in \", CC\", a country code)\n"
     "ZONE: hours east of Greenwich: 1, -5, 5.5, 5:30, -3:30, +5:45\n"
     "METHOD OPTIONS: [--method NAME] [--asr standard|hanafi] [--adjust F,S,D,A,M,I]\n"
+    "                [--elevation METRES] [--high-lat middle|seventh|angle|none]\n"
     "  NAME: selvara (default), mwl, isna, egypt, karachi, makkah, gulf, kuwait, qatar, singapore,\n"
-    "        turkey, tehran, jafari, france, russia\n"
+    "        turkey, tehran, jafari, france, russia, moonsighting, dubai, morocco, uk, jakim,\n"
+    "        kemenag, algeria, tunisia, jordan; auto (with --place): the customary method and\n"
+    "        Asr school of the town's country\n"
     "  --adjust: whole minutes (-120 to 120) added to dawn, sunrise, noon, afternoon, sunset, evening\n"
+    "  --elevation: metres above sea level (-500 to 9000) for the horizon at sunrise and sunset\n"
+    "  --high-lat: where the twilight does not end, a share of the night (default: the method's)\n"
     "--extra: times adds Imsak, the middle of the night and its last third; timetable --format csv\n"
     "  adds the columns imsak,midnight,last_third\n"
     "NIGHT OPTIONS: [--night fajr|sunrise] [--imsak MINUTES]: the night runs from sunset to the next\n"
     "  Fajr (default) or sunrise; Imsak is 0 to 60 minutes (default 10) before Fajr\n"
     "BULK: with --out-dir, --places FILE is CSV with the header\n"
-    "  name,latitude,longitude,zone[,method][,asr][,adjust]; one file per place and month,\n"
+    "  name,latitude,longitude,zone[,method][,asr][,adjust][,elevation][,high_lat];\n"
+    "  one file per place and month,\n"
     "  DIR/NAME-YYYY-MM.txt (.csv with --format csv)\n";
 
 constexpr double mostLatitudeDeg = 90.0;

@@ -1,5 +1,8 @@
 #include "prayer_arguments.h"
 
+#include "ascii_names.h"
+#include "calculation_method.h"
+#include "customary_method.h"
 #include "zone_rules.h"
 #include "zone_text.h"
 
@@ -34,11 +37,15 @@ bool readTimeZoneName(const char* text, void* target) {
 
 bool readMethod(const char* text, void* target) {
     PrayerArguments& arguments = *static_cast<PrayerArguments*>(target);
+    arguments.methodAuto = sameNameIgnoringCase(text, autoMethodName);
+    if (arguments.methodAuto)
+        return true;
     const int method = findCalculationMethod(text);
     if (method < 0) {
         std::fprintf(stderr, "selvara-cli: unknown method: %s; the methods are:", text);
         for (int i = 0; i < calculationMethodCount; ++i)
             std::fprintf(stderr, " %s", calculationMethods[i].name);
+        std::fprintf(stderr, " (and %s with --place)", autoMethodName);
         std::fputc('\n', stderr);
         return false;
     }
@@ -52,6 +59,7 @@ bool readAsr(const char* text, void* target) {
     if (school < 0)
         return false;
     arguments.options.asrShadowFactor = asrSchools[school].shadowFactor;
+    arguments.haveAsr = true;
     return true;
 }
 
@@ -83,6 +91,24 @@ bool readAdjust(const char* text, void* target) {
     return true;
 }
 
+// Metres above sea level, -500 to 9000: the horizon dip of that height at sunrise and sunset.
+bool readElevation(const char* text, void* target) {
+    PrayerArguments& arguments = *static_cast<PrayerArguments*>(target);
+    double metres;
+    if (!readDouble(text, metres) || !(metres >= lowestElevationM && metres <= highestElevationM))
+        return false;
+    arguments.options.elevationM = metres;
+    arguments.options.useElevation = true;
+    arguments.haveElevation = true;
+    return true;
+}
+
+// middle, seventh, angle or none; method (the method's own rule) is taken as well.
+bool readHighLatitude(const char* text, void* target) {
+    PrayerArguments& arguments = *static_cast<PrayerArguments*>(target);
+    return readHighLatitudeRule(text, arguments.options.highLatitudeRule);
+}
+
 }  // namespace
 
 void addPrayerOptions(PrayerArguments& arguments, CliOption* rows) {
@@ -91,6 +117,8 @@ void addPrayerOptions(PrayerArguments& arguments, CliOption* rows) {
     rows[2] = {"--method", readMethod, &arguments, nullptr};
     rows[3] = {"--asr", readAsr, &arguments, nullptr};
     rows[4] = {"--adjust", readAdjust, &arguments, nullptr};
+    rows[5] = {"--elevation", readElevation, &arguments, nullptr};
+    rows[6] = {"--high-lat", readHighLatitude, &arguments, nullptr};
 }
 
 int checkPrayerArguments(const PrayerArguments& arguments) {

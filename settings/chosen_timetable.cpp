@@ -16,6 +16,9 @@ static PrayerOptions optionsOf(const CalculationSettings& choices) {
         options.adjustMinutes[i] = choices.adjustmentsMinutes[i];
     }
     options.hijriAdjustmentDays = choices.hijriAdjustmentDays;  // when makkah's Ramadan begins
+    options.highLatitudeRule = choices.highLatitudeRule;
+    options.elevationM = choices.elevationM;
+    options.useElevation = choices.useElevation != 0;
     return options;
 }
 

@@ -35,13 +35,15 @@ def record_stream(records):
     return out
 
 
-def place_file(zones, places):
+def place_file(zones, places, version=2):
+    """places.dat; version 1 is the layout without the elevation (the places then give none)."""
     body = b"".join(bytes([len(z)]) + z for z in zones)
-    for name, ascii_name, country, zone, lat_e4, lon_e4, population in places:
+    for name, ascii_name, country, zone, lat_e4, lon_e4, population, *elevation_m in places:
         body += bytes([len(name)]) + name + bytes([len(ascii_name)]) + ascii_name + country
         body += struct.pack("<HiiI", zone, lat_e4, lon_e4, population)
+        body += struct.pack("<h", *elevation_m) if version >= 2 else b""
     header_bytes = 20
-    return b"SVPLACES" + struct.pack("<HHII", 1, len(zones), len(places), header_bytes + len(body)) + body
+    return b"SVPLACES" + struct.pack("<HHII", version, len(zones), len(places), header_bytes + len(body)) + body
 
 
 def engine_input(pick, ints=(), doubles=(), tail=b""):
@@ -64,7 +66,7 @@ def main():
     stream = record_stream([(b"selvara.exe", b"MZ" + b"\0" * 30), (b"panim.dat", b"\x02\0\0\0\x02\0\0\0" + b"\0" * 8),
                             (b"readme.wri", b"Read me"), (b"uninstall.exe", b"MZ")])
     shipped = record_stream([(b"selvara.exe", b"MZ" + b"\0" * 30), (b"panim.dat", b"\x02\0\0\0\x02\0\0\0" + b"\0" * 8),
-                             (b"places.dat", place_file([b"Asia/Karachi"], [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219)])),
+                             (b"places.dat", place_file([b"Asia/Karachi"], [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219)], 1)),
                              (b"readme.wri", b"Read me"), (b"uninstall.exe", b"MZ")])
     write("fuzz_record_stream", "four_records", stream)
     write("fuzz_record_stream", "five_records", shipped)
@@ -84,6 +86,11 @@ def main():
         "timetable_days": ["timetable", "--year", "2025", "--month", "12", "--first-day", "31", "--days", "2"],
         "timetable_out": ["timetable", "--out", "x.txt"],
         "times": ["times", "--lat", "-33.87", "--lon", "151.21", "--zone", "10", "--date", "2026-06-21"],
+        "times_auto": ["times", "--lat", "31.63", "--lon", "-8.0", "--zone", "1", "--method", "auto", "--date", "2026-06-21"],
+        "times_named": ["times", "--lat", "59.91", "--lon", "10.75", "--zone", "2", "--date", "2026-06-21", "--method", "mwl",
+                        "--elevation", "300", "--high-lat", "seventh"],
+        "timetable_csv_none": ["timetable", "--lat", "58", "--lon", "10.75", "--method", "karachi", "--high-lat", "none",
+                               "--format", "csv"],
         "hijri_day": ["hijri", "2024-03-11"],
         "hijri_range": ["hijri", "--from", "2024-03-08", "--to", "2024-03-12"],
         "help": ["--help"],
@@ -95,10 +102,12 @@ def main():
         write("fuzz_cli_arguments", name, b"\0".join(a.encode() for a in arguments))
 
     places = place_file([b"Asia/Karachi", b"Europe/Zurich"],
-                        [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219),
-                         (b"Z\xfcrich", b"Zurich", b"CH", 1, 473667, 85500, 341730),
-                         (b"Kuala Lumpur", b"", b"MY", 0, 31412, 1016865, 1453975)])
+                        [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219, 8),
+                         (b"Z\xfcrich", b"Zurich", b"CH", 1, 473667, 85500, 341730, 408),
+                         (b"Kuala Lumpur", b"", b"MY", 0, 31412, 1016865, 1453975, 56)])
     write("fuzz_place_file", "three_places", places)
+    write("fuzz_place_file", "first_layout", place_file([b"Asia/Karachi"], [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219)], 1))
+    write("fuzz_place_file", "below_sea", place_file([b"Asia/Hebron"], [(b"Jericho", b"", b"PS", 0, 318566, 354598, 19783, -233)]))
     write("fuzz_place_file", "cut", places[:60])
     write("fuzz_place_file", "query", "Z\u00fcrich, CH".encode("utf-8"))
 
@@ -112,13 +121,21 @@ def main():
     params = (0.016388, 0.272, 0.794, 300.0, 300.0, 1.0, 0.3316, 1.0, 0.785, 1.5)
     write("fuzz_engine", "prayer_times", engine_input(128 + 6, (2026, 12, 8), params))
     write("fuzz_engine", "dawn_share", engine_input(128 + 5, (2026, 6, 21), params))
-    write("fuzz_engine", "clock", engine_input(128 + 7, (0, 0, 0), (-0.2583, 12.999)))
-    options = (0, 1, 0, 0, 0, 0, 0, 0)
-    write("fuzz_engine", "method_parameters", engine_input(96, (2026, 3, 15), (45.49, 15.59)) + struct.pack("<i", 60) + struct.pack("<8i", *options))
-    write("fuzz_engine", "day_times", engine_input(97, (2026, 3, 15), (21.42, 39.83)) + struct.pack("<i", 180) + struct.pack("<8i", 2, 2, 5, -5, 0, 0, 0, 120))
+    write("fuzz_engine", "clock", engine_input(128 + 7, (0, 0, 0), (-0.2583, 12.999, 12.5083)) + b"\x01")
+    # Options: method, shadow factor, six adjustments, elevation, its use, the high-latitude rule.
+    options = struct.pack("<8i", 0, 1, 0, 0, 0, 0, 0, 0) + struct.pack("<dBi", 0.0, 0, 0)
+    write("fuzz_engine", "method_parameters", engine_input(96, (2026, 3, 15), (45.49, 15.59)) + struct.pack("<i", 60) + options)
+    write("fuzz_engine", "day_times", engine_input(97, (2026, 3, 15), (21.42, 39.83)) + struct.pack("<i", 180) + struct.pack("<8i", 2, 2, 5, -5, 0, 0, 0, 120)
+          + struct.pack("<dBi", 0.0, 0, 0))
+    write("fuzz_engine", "day_times_elevated", engine_input(97, (2026, 6, 21), (59.91, 10.75)) + struct.pack("<i", 120) + struct.pack("<8i", 17, 1, 0, 0, 0, 0, 0, 0)
+          + struct.pack("<dBi", 1665.0, 1, 2))
+    write("fuzz_engine", "sun_events", engine_input(102, (2026, 6, 21)) + struct.pack("<i", 120) + struct.pack("<3d", 30.0, 31.0, -18.0) + b"\x01"
+          + struct.pack("<d", 1665.0) + b"seventh")
     write("fuzz_engine", "zone_text", engine_input(100, (330, -210, 0)) + b"+5:45")
     write("fuzz_engine", "method_name", engine_input(101, (0, 0, 0)) + b"selvara")
-    write("fuzz_engine", "request", engine_input(102, (2026, 2, 27), (45.49, 15.59)) + struct.pack("<ii", 60, 1) + struct.pack("<8i", *options) + b"\x05")
+    write("fuzz_engine", "request", engine_input(103, (2026, 2, 27), (45.49, 15.59)) + struct.pack("<ii", 60, 1) + options + b"\x05")
+    write("fuzz_engine", "request_named", engine_input(103, (2026, 2, 27), (33.53, -5.11)) + struct.pack("<ii", 60, 1)
+          + struct.pack("<8i", 17, 1, 0, 0, 0, 0, 0, 0) + struct.pack("<dBi", 1665.0, 0, 4) + b"\x1f")
     write("fuzz_engine", "timetable", engine_input(128 + 8, (2026, 12, 1), (1.0, 15.59, 45.49), b"\x1f"))
 
     # Compiled zone files of the tz database (public domain) as the build machine has them, a cut
@@ -138,6 +155,10 @@ def main():
     write("fuzz_calculation_settings", "default", ini_default)
     write("fuzz_calculation_settings", "karachi",
           b"KARACHI\nhanafi\n-2\n0\n1\n120\n-120\n3\n0\nAsia/Karachi\n330\n-2" + struct.pack("<i", 6))
+    # The keys after the night's: high-latitude rule, elevation for every method, the elevation, a
+    # found town's method (the older seeds end before them).
+    write("fuzz_calculation_settings", "fes",
+          b"morocco\nstandard\n0\n0\n0\n0\n0\n0\n1\nAfrica/Casablanca\n\n0\n\n\nseventh\n1\n406\n1" + struct.pack("<i", 1))
     write("fuzz_calculation_settings", "night", ini_default + b"\n25\nSunrise")
     write("fuzz_calculation_settings", "hostile", b"99999999999\n\x00\xff\n+\n--1\n0x7f\n1e9\n\n-\n2\nMars/Base\n5:30\n7")
 

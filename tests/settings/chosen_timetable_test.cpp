@@ -71,6 +71,9 @@ TEST(ChosenTimetable, PlaceMonthAndChoicesGoIntoTheRequest) {
     const int32_t adjustments[prayerTimeCount] = {-3, 0, 2, 0, 0, 120};
     std::memcpy(stored.choices.adjustmentsMinutes, adjustments, sizeof adjustments);
     stored.choices.hijriAdjustmentDays = -1;
+    stored.choices.highLatitudeRule = HighLatitudeRule::seventhOfNight;
+    stored.choices.elevationM = 277;
+    stored.choices.useElevation = 1;
     ChosenTimetable chosen;
     buildChosenTimetable(stored.place, stored.choices, nullptr, 2027, 3, 14, chosen);
     const TimetableRequest& request = chosen.request;
@@ -85,6 +88,9 @@ TEST(ChosenTimetable, PlaceMonthAndChoicesGoIntoTheRequest) {
     EXPECT_EQ(request.options.asrShadowFactor, 2);
     EXPECT_EQ(std::memcmp(request.options.adjustMinutes, adjustments, sizeof adjustments), 0);
     EXPECT_EQ(request.options.hijriAdjustmentDays, -1);
+    EXPECT_EQ(request.options.highLatitudeRule, HighLatitudeRule::seventhOfNight);
+    EXPECT_EQ(request.options.elevationM, 277.0);
+    EXPECT_TRUE(request.options.useElevation);
 }
 
 }  // namespace
