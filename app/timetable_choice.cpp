@@ -1,84 +1,22 @@
 #include "timetable_choice.h"
 
 #include "calculation_settings.h"
-#include "computer_zone_rule.h"
+#include "chosen_request.h"
 #include "local_clock.h"
 #include "settings.h"
 #include "timetable.h"
-#include "zone_choice.h"
-#include "zone_rules.h"
 #include "zone_text.h"
-
-// Whole hours of a hand-typed zone field beyond any real zone: the timetable has always been
-// computed with zone 0 for these (as writeTimetable does with a zone of a day or more).
-static const int32_t fullDayHours = 24;
 
 bool zoneFieldMinutes(const char* text, int& zoneMinutes) {
     return parseZoneText(text, zoneMinutes);
 }
 
-static int computerOffsetForDay(const void* context, int year, int month, int day) {
-    return computerOffsetAtNoonMinutes(*static_cast<const ComputerZoneRule*>(context), year, month, day);
-}
-
-static PrayerOptions chosenOptions() {
-    PrayerOptions options;
-    const int method = findCalculationMethod(Calculation.methodName);
-    options.methodIndex = method >= 0 ? method : defaultCalculationMethod;
-    options.asrShadowFactor = Calculation.asrShadowFactor;
-    for (int i = 0; i < adjustmentCount; ++i) {
-        options.adjustMinutes[i] = Calculation.adjustmentsMinutes[i];
-    }
-    options.hijriAdjustmentDays = Calculation.hijriAdjustmentDays;  // when makkah's Ramadan begins
-    return options;
-}
-
-// The zone field in minutes for the request: with its minutes when it has any, whole hours as the
-// timetable has always taken them.
-static int fixedZoneMinutes(bool zoneKnown, int32_t zoneMinutes) {
-    if (zoneKnown) {
-        return zoneMinutes;
-    }
-    const bool plausible = Settings.timeZone > -fullDayHours && Settings.timeZone < fullDayHours;
-    return plausible ? Settings.timeZone * 60 : 0;
-}
-
 bool writeChosenTimetable(const char* path, int year, int month, int firstDay) {
-    int32_t zoneMinutes = 0;
-    const bool zoneKnown = zoneMinutesOfPlace(Settings, Calculation, zoneMinutes);
-
     TIME_ZONE_INFORMATION information = {};
     const bool computerKnown = readTimeZoneInformation(&information) != TIME_ZONE_ID_INVALID;
-    const ComputerZoneRule computer = computerZoneRule(information);
-
-    ZoneClockInputs inputs;
-    inputs.daylightChanges = Settings.daylightChanges != 0;
-    const int namedZone = findTimeZone(Calculation.zoneName);
-    inputs.zoneNameKnown = namedZone >= 0;
-    inputs.placeZoneKnown = zoneKnown;
-    inputs.placeZoneMinutes = zoneMinutes;
-    inputs.computerHasDaylightTime = computerKnown && computerHasDaylightTime(computer);
-    inputs.computerStandardOffsetMinutes = computerStandardOffsetMinutes(computer);
-
-    TimetableRequest request;
-    request.latitudeDeg = Settings.latitude;
-    request.longitudeDeg = Settings.longitude;
-    request.zoneMinutes = fixedZoneMinutes(zoneKnown, zoneMinutes);
-    request.options = chosenOptions();
-    request.year = year;
-    request.month = month;
+    ChosenClock clock;
+    TimetableRequest request = chosenTimetableRequest(Settings, Calculation, computerZoneRule(information),
+                                                      computerKnown, clock, year, month);
     request.firstDay = firstDay;
-    request.dayCount = 0;
-    switch (chooseZoneClock(inputs)) {
-        case ZoneClock::fixedZone: break;
-        case ZoneClock::namedZone:
-            request.zoneOffsetForDay = timeZoneOffsetForDay;
-            request.zoneContext = &namedZone;
-            break;
-        case ZoneClock::computerRules:
-            request.zoneOffsetForDay = computerOffsetForDay;
-            request.zoneContext = &computer;
-            break;
-    }
     return writeTimetableRequest(path, request);
 }

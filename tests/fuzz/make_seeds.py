@@ -87,6 +87,7 @@ def main():
         "hijri_day": ["hijri", "2024-03-11"],
         "hijri_range": ["hijri", "--from", "2024-03-08", "--to", "2024-03-12"],
         "help": ["--help"],
+        "next_at": ["next", "--tz", "Europe/Zagreb", "--at", "2026-03-29T01:30"],
     }
     for name, arguments in cli.items():
         write("fuzz_cli_arguments", name, b"\0".join(a.encode() for a in arguments))
@@ -136,6 +137,12 @@ def main():
     write("fuzz_calculation_settings", "karachi",
           b"KARACHI\nhanafi\n-2\n0\n1\n120\n-120\n3\n0\nAsia/Karachi\n330\n-2" + struct.pack("<i", 6))
     write("fuzz_calculation_settings", "hostile", b"99999999999\n\x00\xff\n+\n--1\n0x7f\n1e9\n\n-\n2\nMars/Base\n5:30\n7")
+
+    # The [Reminders] values, one line per key in the order the file is read.
+    write("fuzz_reminder_settings", "default", b"chime\nnone\nchime\nchime\nchime\nchime\n0\n0\n0\n0\n0\n0\n0\n0\n\n")
+    write("fuzz_reminder_settings", "files",
+          b"file\nchime\nnone\nFILE\nchime\nfile\n10\n15\n0\n120\n5\n0\n30\n1\nC:\\Sounds\\adhan.wav\nC:\\Sounds\\fajr.mp3")
+    write("fuzz_reminder_settings", "hostile", b"\xff\n\n-1\n121\n99999999999\n" + b"x" * 300 + b"\n1e3\n")
 
 
 if __name__ == "__main__":
