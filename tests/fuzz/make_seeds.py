@@ -67,7 +67,11 @@ def main():
                              (b"places.dat", place_file([b"Asia/Karachi"], [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219)])),
                              (b"readme.wri", b"Read me"), (b"uninstall.exe", b"MZ")])
     write("fuzz_record_stream", "four_records", stream)
+    with_reminder = record_stream([(b"selvara.exe", b"MZ" + b"\0" * 30), (b"panim.dat", b"\x02\0\0\0\x02\0\0\0" + b"\0" * 8),
+                                   (b"places.dat", place_file([b"Asia/Karachi"], [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219)])),
+                                   (b"readme.wri", b"Read me"), (b"selvara-tray.exe", b"MZ"), (b"uninstall.exe", b"MZ")])
     write("fuzz_record_stream", "five_records", shipped)
+    write("fuzz_record_stream", "six_records", with_reminder)
     write("fuzz_record_stream", "nested", record_stream([(b"a\\b.txt", b"x"), (b"c", b""), (b"d\\e\\f", b"yy"), (b"g", b"z")]))
     write("fuzz_record_stream", "nested_five", record_stream([(b"a\\b.txt", b"x"), (b"c", b""), (b"d\\e\\f", b"yy"), (b"g", b"z"),
                                                              (b"h\\i", b"w")]))
@@ -75,6 +79,7 @@ def main():
 
     write("fuzz_gunzip_extract", "four_records", gzip.compress(stream, mtime=0))
     write("fuzz_gunzip_extract", "five_records", gzip.compress(shipped, mtime=0))
+    write("fuzz_gunzip_extract", "six_records", gzip.compress(with_reminder, mtime=0))
     write("fuzz_gunzip_extract", "plain", stream)
     write("fuzz_gunzip_extract", "cut", gzip.compress(stream, mtime=0)[:40])
 

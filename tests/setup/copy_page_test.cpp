@@ -21,7 +21,7 @@
 namespace {
 
 // The shipped archive's records and where the build made each of them.
-const char* const archiveNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"};
+const char* const archiveNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "selvara-tray.exe", "uninstall.exe"};
 const char* const builtPaths[] = {SELVARA_EXE, PANIM_DAT, PLACES_DAT, README_WRI, UNINSTALL_EXE};
 constexpr unsigned long freeSpaceForTestsKB = 5000;  // units of 1000 bytes: 5,000,000 bytes
 

@@ -46,7 +46,7 @@ RecordStreamStatus scanBytes(const std::vector<uint8_t>& bytes) {
 }
 
 // The records of a shipped archive in their order.
-const char* const shippedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"};
+const char* const shippedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "selvara-tray.exe", "uninstall.exe"};
 static_assert(sizeof shippedNames / sizeof shippedNames[0] == archiveRecordCount, "one name per record");
 
 // The records of a shipped archive, with small contents.
@@ -160,6 +160,12 @@ TEST(RecordStreamHostile, FewerRecordsThanShippedAreRefused) {
         appendRaw(withoutPlaces, name, 2, 2);
     }
     EXPECT_EQ(scanBytes(withoutPlaces), recordStreamTooFewRecords);
+    // The five records of an archive made before the reminder was added.
+    std::vector<uint8_t> withoutReminder;
+    for (const char* name : {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"}) {
+        appendRaw(withoutReminder, name, 2, 2);
+    }
+    EXPECT_EQ(scanBytes(withoutReminder), recordStreamTooFewRecords);
 }
 
 TEST(RecordStreamHostile, AHugeSizeIsRefusedWithoutReadingIt) {
@@ -169,6 +175,7 @@ TEST(RecordStreamHostile, AHugeSizeIsRefusedWithoutReadingIt) {
         appendRaw(stream, "panim.dat", size, 10);
         appendRaw(stream, "places.dat", 0, 0);
         appendRaw(stream, "readme.wri", 0, 0);
+        appendRaw(stream, "selvara-tray.exe", 0, 0);
         appendRaw(stream, "uninstall.exe", 0, 0);
         EXPECT_EQ(scanBytes(stream), recordStreamTruncated) << "size " << size;
     }

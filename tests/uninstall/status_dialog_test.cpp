@@ -18,7 +18,7 @@
 namespace {
 
 const char* const installedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri",
-                                      "uninstall.exe"};
+                                      "selvara-tray.exe", "uninstall.exe"};
 constexpr int installedCount = static_cast<int>(sizeof installedNames / sizeof installedNames[0]);
 const char* const linkNames[3] = {"Selvara.lnk", "Uninstall.lnk", "Readme.lnk"};
 
