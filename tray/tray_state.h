@@ -14,6 +14,7 @@ struct TrayState {
     HWND window;
     UINT taskbarCreatedMessage;  // Explorer started again: add the icon again
     bool iconAdded;
+    bool addingIcon;  // inside NIM_ADD, which lets sent messages in while it waits for the shell
     // The schedule: the settings as the main window has them, and the request built from them.
     char town[townNameSize];
     ChosenClock clock;

@@ -211,8 +211,15 @@ void updateTrayIcon() {
         formatTooltip(data.szTip, sizeof data.szTip, next, now, Tray.town);
     // The window's own title carries the tooltip too, so that another process can read it.
     SetWindowTextA(Tray.window, data.szTip);
+    if (Tray.addingIcon) {
+        // Called again from a message that came in while the shell was adding the icon: the
+        // addition under way stands, the next wake brings the tooltip up to date.
+        return;
+    }
     if (!Tray.iconAdded) {
+        Tray.addingIcon = true;
         Tray.iconAdded = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+        Tray.addingIcon = false;
         writeTestLog("icon %s | %s", Tray.iconAdded ? "added" : "refused", data.szTip);
     } else {
         Shell_NotifyIconA(NIM_MODIFY, &data);
