@@ -119,6 +119,7 @@ TEST(RecordStream, EmptyDataAndNamesOfTheFullLengthAreKept) {
     ASSERT_TRUE(appendRecord(stream, "sub\\deeper\\file.bin", nullptr, 0));
     ASSERT_TRUE(appendRecord(stream, "z", nullptr, 0));
     ASSERT_TRUE(appendRecord(stream, "y", nullptr, 0));
+    ASSERT_TRUE(appendRecord(stream, "x", nullptr, 0));
     EXPECT_EQ(scanBytes(stream), recordStreamOk);
     std::FILE* file = streamOf(stream);
     ArchiveRecordHeader header;
@@ -267,6 +268,7 @@ std::FILE* streamWithLargeRecord(uint32_t secondBytes) {
     appendRaw(tail, "c", 1, 1);
     appendRaw(tail, "d", 1, 1);
     appendRaw(tail, "e", 1, 1);
+    appendRaw(tail, "f", 0, 0);
     std::fwrite(tail.data(), 1, tail.size(), file);
     std::rewind(file);
     return file;
@@ -275,7 +277,7 @@ std::FILE* streamWithLargeRecord(uint32_t secondBytes) {
 TEST(RecordStreamHostile, RecordsAddingUpToMoreThan64MiBAreRefused) {
     const uint32_t mostBytes = 64u * 1024 * 1024;
     struct Case {
-        uint32_t secondBytes;  // the other four records hold one byte each
+        uint32_t secondBytes;  // the other records hold four bytes in all
         RecordStreamStatus expected;
     };
     const Case cases[] = {
@@ -300,7 +302,8 @@ TEST(RecordStreamHostile, RecordsAddingUpToMoreThanTheRoomGivenAreRefused) {
     appendRaw(stream, "b", 300, 300);
     appendRaw(stream, "c", 150, 150);
     appendRaw(stream, "d", 100, 100);
-    appendRaw(stream, "e", 50, 50);  // 1,000 bytes of data
+    appendRaw(stream, "e", 50, 50);
+    appendRaw(stream, "f", 0, 0);  // 1,000 bytes of data
     for (uint64_t room : {uint64_t{1000}, uint64_t{999}, uint64_t{0}}) {
         std::FILE* file = streamOf(stream);
         ASSERT_NE(file, nullptr);

@@ -19,7 +19,7 @@ namespace {
 // The installed files and where the build made each of them.
 const char* const installedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri",
                                       "selvara-tray.exe", "uninstall.exe"};
-const char* const builtPaths[] = {SELVARA_EXE, PANIM_DAT, PLACES_DAT, README_WRI, UNINSTALL_EXE};
+const char* const builtPaths[] = {SELVARA_EXE, PANIM_DAT, PLACES_DAT, README_WRI, TRAY_EXE, UNINSTALL_EXE};
 constexpr int installedCount = static_cast<int>(std::size(installedNames));
 const int exitTimeoutMs = 30000;
 const int uninstallStatusId = 104;
