@@ -46,6 +46,20 @@
 #define IDC_ZONE_NAME 520
 #define IDC_HIJRI_ADJUSTMENT 521  // days added to the date before the Hijri table is read (-2 to 2)
 
+// Reminders dialog (opened by "Reminders..." on the calculation page): the resident reminder's
+// choices, stored in selvara.ini
+#define IDC_REMINDERS 112
+#define IDD_REMINDERS "IDD_REMINDERS"
+#define IDC_REMINDER_SOUND_FIRST 700   // 700-705: the sound of Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
+#define IDC_REMINDER_BEFORE_FIRST 710  // 710-715: minutes of the reminder before each
+#define IDC_REMINDER_SUNRISE 720
+#define IDC_REMINDER_FRIDAY 721
+#define IDC_REMINDER_FILE 722
+#define IDC_REMINDER_FILE_BROWSE 723
+#define IDC_REMINDER_FAJR_FILE 724
+#define IDC_REMINDER_FAJR_FILE_BROWSE 725
+#define IDC_REMINDER_START 726
+
 // Find town dialog (opened by "Find..." beside the town name)
 #define IDD_FIND_PLACE "IDD_FIND_PLACE"
 #define IDC_FIND_TEXT 600
