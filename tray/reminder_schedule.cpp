@@ -128,29 +128,25 @@ int dayEvents(const ReminderSchedule& schedule, int year, int month, int day, Re
     return count;
 }
 
-bool nextTimeAfter(ScheduleDaySource source, const void* context, UtcMinute now, ReminderEvent& next) {
-    int year = 0, month = 0, day = 0, minuteOfDay = 0;
-    utcDateOfMinute(now, year, month, day, minuteOfDay);
-    moveDate(year, month, day, firstDayOffset);
-    bool found = false;
-    for (int offset = firstDayOffset; offset <= mostLookAheadDays; ++offset) {
-        if (found && offset > lastDayOffset)
-            break;
-        const ScheduleDay times = source(context, year, month, day);
-        for (int slot = 0; slot < prayerTimeCount; ++slot) {
-            ReminderEvent event;
-            if (eventAt(times, year, month, day, slot, ReminderKind::atTime, 0, event) && event.utcMinute > now &&
-                (!found || event.utcMinute < next.utcMinute)) {
-                next = event;
-                found = true;
-            }
-        }
-        moveDate(year, month, day, 1);
+namespace {
+
+typedef int (*DayEventsFunction)(const ReminderSchedule& schedule, int year, int month, int day,
+                                 ReminderEvent* events);
+
+// The six times of a day as events, whatever the settings.
+int sixTimes(const ReminderSchedule& schedule, int year, int month, int day, ReminderEvent* events) {
+    const ScheduleDay times = schedule.source(schedule.context, year, month, day);
+    int count = 0;
+    for (int slot = 0; slot < prayerTimeCount; ++slot) {
+        if (eventAt(times, year, month, day, slot, ReminderKind::atTime, 0, events[count]))
+            ++count;
     }
-    return found;
+    return count;
 }
 
-bool nextEventAfter(const ReminderSchedule& schedule, UtcMinute now, ReminderEvent& next) {
+// The first event strictly after now among the local days around it, as eventsOfDay gives them.
+bool firstEventAfter(const ReminderSchedule& schedule, UtcMinute now, DayEventsFunction eventsOfDay,
+                     ReminderEvent& next) {
     int year = 0, month = 0, day = 0, minuteOfDay = 0;
     utcDateOfMinute(now, year, month, day, minuteOfDay);
     moveDate(year, month, day, firstDayOffset);
@@ -159,7 +155,7 @@ bool nextEventAfter(const ReminderSchedule& schedule, UtcMinute now, ReminderEve
         if (found && offset > lastDayOffset)
             break;
         ReminderEvent events[mostDayEvents];
-        const int count = dayEvents(schedule, year, month, day, events);
+        const int count = eventsOfDay(schedule, year, month, day, events);
         for (int i = 0; i < count; ++i) {
             if (events[i].utcMinute > now && (!found || events[i].utcMinute < next.utcMinute)) {
                 next = events[i];
@@ -169,6 +165,17 @@ bool nextEventAfter(const ReminderSchedule& schedule, UtcMinute now, ReminderEve
         moveDate(year, month, day, 1);
     }
     return found;
+}
+
+}  // namespace
+
+bool nextTimeAfter(ScheduleDaySource source, const void* context, UtcMinute now, ReminderEvent& next) {
+    const ReminderSchedule schedule{source, context, defaultReminderSettings()};
+    return firstEventAfter(schedule, now, sixTimes, next);
+}
+
+bool nextEventAfter(const ReminderSchedule& schedule, UtcMinute now, ReminderEvent& next) {
+    return firstEventAfter(schedule, now, dayEvents, next);
 }
 
 int dueEvents(const ReminderSchedule& schedule, UtcMinute lastChecked, UtcMinute now, ReminderEvent* events,

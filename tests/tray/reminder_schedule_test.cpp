@@ -1,9 +1,10 @@
 // The reminder's schedule on a test clock. The expected instants are written as UTC clock texts and
-// turned into minutes by the C library's own calendar (timegm / _mkgmtime), not by the schedule.
+// turned into minutes by the C library's own calendar (utc_minutes.h), not by the schedule.
 #include "reminder_schedule.h"
 
 #include "calculation_method.h"
 #include "timetable.h"
+#include "utc_minutes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,20 +16,9 @@ namespace {
 
 // "2026-03-29 03:00" (UTC) as minutes since 1970.
 UtcMinute utc(const char* text) {
-    std::tm fields = {};
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
     EXPECT_EQ(5, std::sscanf(text, "%d-%d-%d %d:%d", &year, &month, &day, &hour, &minute)) << text;
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-#ifdef _WIN32
-    const long long seconds = _mkgmtime(&fields);
-#else
-    const long long seconds = timegm(&fields);
-#endif
-    return seconds / 60;
+    return utcMinutes(year, month, day, hour, minute);
 }
 
 // A made-up town whose six times are the same every day (Fajr 05:00, sunrise 06:30, Dhuhr 12:00,

@@ -4,6 +4,7 @@
 #include "registry_contract.h"
 #include "tray_resource.h"
 #include "tray_state.h"
+#include "utc_minutes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +15,6 @@
 LRESULT runTrayCommand(HWND window, WORD command);
 
 namespace {
-
-UtcMinute utcMinute(int year, int month, int day, int hour, int minute) {
-    std::tm fields = {};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    return _mkgmtime(&fields) / 60;
-}
 
 struct Item {
     std::string text;  // empty for a separator
@@ -51,7 +42,7 @@ protected:
         request.zoneMinutes = 60;
         Tray.schedule = ReminderSchedule{timetableRequestDay, &request, defaultReminderSettings()};
         Tray.testClock = true;
-        Tray.testNow = utcMinute(2026, 1, 1, 12, 0);  // 13:00 in the town
+        Tray.testNow = utcMinutes(2026, 1, 1, 12, 0);  // 13:00 in the town
         removeReminderRunValue();
     }
     void TearDown() override { removeReminderRunValue(); }

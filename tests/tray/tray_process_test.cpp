@@ -6,6 +6,7 @@
 #include "reminder_settings.h"
 #include "settings.h"
 #include "tray_contract.h"
+#include "utc_minutes.h"
 #include "window_driver.h"
 
 #include <gtest/gtest.h>
@@ -21,15 +22,8 @@ namespace {
 
 const DWORD waitMs = 20000;
 
-// A UTC clock text "2026-01-01 13:07" as minutes since 1970, by the C library's calendar.
 LPARAM utcMinute(int year, int month, int day, int hour, int minute) {
-    std::tm fields = {};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    return static_cast<LPARAM>(_mkgmtime(&fields) / 60);
+    return static_cast<LPARAM>(utcMinutes(year, month, day, hour, minute));
 }
 
 HWND waitForTray(DWORD processId) {
