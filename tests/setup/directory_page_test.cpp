@@ -33,6 +33,17 @@ BOOL WINAPI fakeFreeSpace(LPCSTR, LPDWORD sectorsPerCluster, LPDWORD bytesPerSec
 
 const DWORD thisProcess = GetCurrentProcessId();
 
+// Through the browser: drive C: as base folder and `name` typed as the directory name.
+void chooseOnDriveC(HWND page, const std::string& name) {
+    pressButton(page, IDC_DIR_BROWSE);
+    HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+    ASSERT_NE(browser, nullptr);
+    chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\");
+    typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), name);
+    pressButton(browser, IDOK);
+    waitForWindowGone(browser);
+}
+
 class DirectoryPage : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -117,13 +128,7 @@ TEST_F(DirectoryPage, ExistingDirectoryIsAskedAboutEachTime) {
                   [&] {
                       HWND page = waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
                       ASSERT_NE(page, nullptr);
-                      pressButton(page, IDC_DIR_BROWSE);
-                      HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
-                      ASSERT_NE(browser, nullptr);
-                      chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\");
-                      typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), directory.substr(3));
-                      pressButton(browser, IDOK);
-                      waitForWindowGone(browser);
+                      chooseOnDriveC(page, directory.substr(3));
                       for (int button : {IDNO, IDYES}) {
                           pressButton(page, IDOK);
                           questions.push_back(answerNextMessageBox(thisProcess, button).text);
@@ -262,13 +267,7 @@ NextOutcome pressNextFor(bool messageExpected, const std::string& name, const st
                                [&] {
                                    HWND page = waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
                                    ASSERT_NE(page, nullptr);
-                                   pressButton(page, IDC_DIR_BROWSE);
-                                   HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
-                                   ASSERT_NE(browser, nullptr);
-                                   chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\");
-                                   typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), name);
-                                   pressButton(browser, IDOK);
-                                   waitForWindowGone(browser);
+                                   chooseOnDriveC(page, name);
                                    if (!baseFolder.empty())
                                        lstrcpynA(wizard.baseFolder, baseFolder.c_str(), sizeof wizard.baseFolder);
                                    pressButton(page, IDOK);
