@@ -45,6 +45,7 @@ void removeTrayIcon();
 // The icon's menu (tray_menu.cpp): built from the state, then shown at the cursor.
 HMENU buildTrayMenu();
 void showTrayMenu();
+LRESULT runTrayCommand(HWND window, WORD command);  // a menu command
 
 // Sounds (tray_sound.cpp).
 void playReminderSound(int slot);

@@ -124,7 +124,9 @@ LRESULT onDestroy(HWND, UINT, WPARAM, LPARAM) {
     return 0;
 }
 
-LRESULT onCommand(HWND window, UINT, WPARAM wParam, LPARAM lParam);
+LRESULT onCommand(HWND window, UINT, WPARAM wParam, LPARAM) {
+    return runTrayCommand(window, LOWORD(wParam));
+}
 
 const MessageEntry trayMessageEntries[] = {
     {WM_TIMER, onTimer},
@@ -149,15 +151,6 @@ LRESULT CALLBACK trayWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     return dispatchMessageMap(trayMessages, window, message, wParam, lParam);
 }
 
-}  // namespace
-
-// The menu's commands (tray_menu.cpp).
-LRESULT runTrayCommand(HWND window, WORD command);
-
-namespace {
-LRESULT onCommand(HWND window, UINT, WPARAM wParam, LPARAM) {
-    return runTrayCommand(window, LOWORD(wParam));
-}
 }  // namespace
 
 void writeTestLog(const char* format, ...) {

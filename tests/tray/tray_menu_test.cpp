@@ -12,8 +12,6 @@
 #include <string>
 #include <vector>
 
-LRESULT runTrayCommand(HWND window, WORD command);
-
 namespace {
 
 struct Item {
