@@ -51,7 +51,9 @@ constexpr int32_t pictureSupplicationLast = 43;
 constexpr int32_t manStanding = 25, womanStanding = 31;
 constexpr int32_t manHandsFolded = 26, womanHandsFolded = 32;
 constexpr int32_t manSitting = 27, womanSitting = 33;
-constexpr int32_t detailProstration = 28;
+// The prostration: the man's as the figure shows it, forearms raised (the figure's own picture);
+// the woman's close-up with her forearms resting on the mat.
+constexpr int32_t manProstration = 17, womanProstration = 28;
 constexpr int32_t detailSittingHands = 29;
 constexpr int32_t detailSupplication = 30;
 
@@ -77,7 +79,13 @@ constexpr int32_t holdGreeting = 14;
 constexpr int32_t holdStanding = 30;
 constexpr int32_t holdSitting = 30;
 constexpr int32_t holdOpening = 20;
+// The Qunut is read while the hands are folded before the bow: about 8 s at the default 100 ms a
+// tick, long enough to read its seven lines.
+constexpr int32_t holdQunut = 80;
 constexpr int32_t sittingHandsAtTicks = 20;  // hold value at which the hands go to the knees
+// Hold value at which the finger is lowered again: the testimony's "illallah" has been said, and
+// the sitting pictures of the man and the woman come back for the rest of the sitting.
+constexpr int32_t fingerLoweredAtTicks = 8;
 
 bool isObligatoryRow(int32_t row) {
     return row == 0 || row == 2 || row == 5 || row == 7 || row == 9;
@@ -137,11 +145,13 @@ void lowerHands(AnimationState& s) {
         s.figureFrame -= 1;
     } else {
         setDetailPictures(s, manHandsFolded, womanHandsFolded);
-        s.waitTicks = holdStanding;
-        if (isWitrRow(s.selectedRow) && s.rakatsLeft == 1)
+        if (isWitrRow(s.selectedRow) && s.rakatsLeft == 1) {
+            s.waitTicks = holdQunut;
             setTexts(s, textQunut, 1);  // the hands come down for the Qunut, then the bow
-        else
+        } else {
+            s.waitTicks = holdStanding;
             setTexts(s, textOpeningPraise, 5);
+        }
         s.step = stepBow;
     }
 }
@@ -201,7 +211,7 @@ void prostrate(AnimationState& s) {
     } else if (s.figureFrame < pictureProstration) {
         s.figureFrame += 1;
     } else {
-        setDetailPictures(s, detailProstration, detailProstration);
+        setDetailPictures(s, manProstration, womanProstration);
         s.waitTicks = holdShort;
         setTexts(s, textProstrationPraise, 1);
         s.step = stepProstrationAndSitting;
@@ -256,6 +266,8 @@ void standUp(AnimationState& s) {
         s.waitTicks -= 1;
         if (s.waitTicks == sittingHandsAtTicks)
             setDetailPictures(s, detailSittingHands, detailSittingHands);
+        else if (s.waitTicks == fingerLoweredAtTicks)
+            setDetailPictures(s, manSitting, womanSitting);
         return;
     }
     if (isOutside(s.figureFrame, pictureStanding, pictureKneeling)) {
@@ -293,6 +305,8 @@ void lastSitting(AnimationState& s) {
         s.waitTicks -= 1;
         if (s.waitTicks == sittingHandsAtTicks) {
             setDetailPictures(s, detailSittingHands, detailSittingHands);
+        } else if (s.waitTicks == fingerLoweredAtTicks) {
+            setDetailPictures(s, manSitting, womanSitting);
         } else if (s.figureFrame == pictureGreetingLeftHeld && s.waitTicks == 0) {
             s.figureFrame = pictureGreetingLeft;
             s.step = stepSecondGreeting;

@@ -1,5 +1,6 @@
 // The calculation settings dialog, opened from the calculation page: the method, the Asr school,
-// the minutes added to each time and the zone name that daylight changes follow. OK stores the
+// the minutes added to each time, the zone name that daylight changes follow, and the night's
+// Imsak minutes and end. OK stores the
 // choices into Calculation (saved with the other settings when the main window closes); a value
 // out of its range keeps the dialog open with a message naming the range.
 #include "dialog_calculation_settings.h"
@@ -17,6 +18,7 @@ static const int methodDetailsSize = 128;
 
 static const char badAdjustmentText[] =
     "The minutes added to a time must be a whole number from -120 to 120.";
+static const char badImsakText[] = "The minutes of Imsak before Fajr must be a whole number from 0 to 60.";
 static const char unknownZoneText[] =
     "Unknown time zone name. Choose one from the list, or leave the field empty.";
 
@@ -99,6 +101,12 @@ static BOOL initialiseDialog(HWND dialog) {
     }
     fillZoneNames(dialog);
     fillHijriAdjustments(dialog);
+    char imsak[16];
+    std::snprintf(imsak, sizeof imsak, "%d", static_cast<int>(Calculation.imsakMinutes));
+    SendDlgItemMessageA(dialog, IDC_IMSAK_MINUTES, EM_LIMITTEXT, adjustmentFieldChars, 0);
+    SetDlgItemTextA(dialog, IDC_IMSAK_MINUTES, imsak);
+    CheckDlgButton(dialog, IDC_NIGHT_TO_SUNRISE,
+                   Calculation.nightEnd == nightEndsAtSunrise ? BST_CHECKED : BST_UNCHECKED);
     return TRUE;
 }
 
@@ -117,6 +125,14 @@ static bool readChoices(HWND dialog, CalculationSettings& choices) {
             return false;
         }
     }
+    char imsak[adjustmentFieldChars + 1] = {};
+    GetDlgItemTextA(dialog, IDC_IMSAK_MINUTES, imsak, sizeof imsak);
+    if (!imsakMinutesFromText(imsak, choices.imsakMinutes)) {
+        refuse(dialog, IDC_IMSAK_MINUTES, badImsakText);
+        return false;
+    }
+    const bool toSunrise = IsDlgButtonChecked(dialog, IDC_NIGHT_TO_SUNRISE) == BST_CHECKED;
+    choices.nightEnd = toSunrise ? nightEndsAtSunrise : nightEndsAtFajr;
     char zone[zoneNameSize] = {};
     GetDlgItemTextA(dialog, IDC_ZONE_NAME, zone, sizeof zone);
     const char* known = knownZoneName(zone);

@@ -1,12 +1,16 @@
-// The calculation page: the place, the month and the year; writes the month's timetable.
+// The calculation page: the place, the month and the year; writes the month's timetable. Under the
+// zone it shows the direction of the Kaaba with a compass, and today's night times, both following
+// the coordinate fields as they are typed.
 #include "app.h"
 #include "calculation_settings.h"
 #include "dialog_calculation_settings.h"
 #include "dialog_find_place.h"
 #include "dialog_reminders.h"
 #include "local_clock.h"
+#include "qibla_compass.h"
 #include "selvara_resource.h"
 #include "settings.h"
+#include "timetable.h"
 #include "timetable_choice.h"
 
 #include <commctrl.h>
@@ -77,6 +81,39 @@ static void showTimeZone(HWND page) {
     SetDlgItemTextA(page, IDC_TIME_ZONE, text);
 }
 
+// The direction the compass shows: the one of the coordinate fields as they stand.
+static Qibla shownQibla = {qiblaBearing, 0.0, 0.0};
+
+static double readCoordinate(HWND page, int controlId);
+
+// The Qibla line and the compass for the coordinate fields; a field that is not a number counts as
+// 0, as "Create Praying Times" reads it.
+static void showQibla(HWND page) {
+    shownQibla = qiblaFrom(readCoordinate(page, IDC_LATITUDE), readCoordinate(page, IDC_LONGITUDE));
+    char text[96];
+    formatQiblaLine(shownQibla, text, sizeof text);
+    SetDlgItemTextA(page, IDC_QIBLA_TEXT, text);
+    InvalidateRect(GetDlgItem(page, IDC_QIBLA_COMPASS), nullptr, TRUE);
+}
+
+// Today's Imsak and the night after today's sunset, for the coordinate fields and the zone and
+// choices as stored.
+static void showNightTimes(HWND page) {
+    const NightTimes night = chosenNightTimes(readCoordinate(page, IDC_LATITUDE),
+                                              readCoordinate(page, IDC_LONGITUDE), today.wYear, today.wMonth,
+                                              today.wDay);
+    char imsak[clockTimeBufferSize];
+    char midnight[clockTimeBufferSize];
+    char lastThird[clockTimeBufferSize];
+    formatClockTime(imsak, sizeof imsak, hoursOfClockDay(night.imsak));
+    formatClockTime(midnight, sizeof midnight, hoursOfClockDay(night.midnight));
+    formatClockTime(lastThird, sizeof lastThird, hoursOfClockDay(night.lastThird));
+    char text[160];
+    std::snprintf(text, sizeof text, "Today: Imsak %s.  Tonight: middle %s, last third from %s", imsak, midnight,
+                  lastThird);
+    SetDlgItemTextA(page, IDC_NIGHT_TEXT, text);
+}
+
 // One line under the zone saying what the calculation settings dialog holds.
 static void showMethodSummary(HWND page) {
     bool adjusted = false;
@@ -112,6 +149,8 @@ static BOOL initialisePage(HWND page) {
     showTimeZone(page);
     SetDlgItemTextA(page, IDC_TOWN, Settings.townName);
     showMethodSummary(page);
+    showQibla(page);
+    showNightTimes(page);
     return TRUE;
 }
 
@@ -133,6 +172,7 @@ static void takeZoneFromSystem(HWND page) {
         Calculation.zoneMinutes = noZoneMinutes;
     }
     showTimeZone(page);
+    showNightTimes(page);
 }
 
 // "Find...": the town picked in the list fills latitude, longitude, town name and the zone's
@@ -153,6 +193,8 @@ static void takePlaceFromList(HWND page) {
     SetDlgItemTextA(page, IDC_TOWN, Settings.townName);
     showTimeZone(page);
     showMethodSummary(page);
+    showQibla(page);
+    showNightTimes(page);
 }
 
 // A coordinate typed by hand is another place: the zone name taken with the town no longer holds.
@@ -237,6 +279,8 @@ static BOOL onCommand(HWND page, WORD commandId, WORD notification) {
         case IDC_LONGITUDE:
             if (notification == EN_CHANGE) {
                 forgetZoneName(page);
+                showQibla(page);
+                showNightTimes(page);
             }
             return FALSE;
         case IDC_FIND_PLACE: takePlaceFromList(page); return TRUE;
@@ -248,16 +292,25 @@ static BOOL onCommand(HWND page, WORD commandId, WORD notification) {
                 zoneNameFromList = false;  // the zone name is now the one the dialog confirmed
             }
             showMethodSummary(page);
+            showNightTimes(page);
             return TRUE;
         case IDCANCEL: return TRUE;
         default: return FALSE;
     }
 }
 
-INT_PTR CALLBACK calculationPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK calculationPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: return initialisePage(page);
         case WM_COMMAND: return onCommand(page, LOWORD(wParam), HIWORD(wParam));
+        case WM_DRAWITEM: {
+            const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item->CtlID != IDC_QIBLA_COMPASS) {
+                return FALSE;
+            }
+            drawQiblaCompass(item->hDC, item->rcItem, shownQibla);
+            return TRUE;
+        }
         case WM_CLOSE: PostMessageA(page, WM_COMMAND, IDCANCEL, 0); return TRUE;
         default: return FALSE;
     }

@@ -35,6 +35,10 @@
 #define IDC_CALCULATION_SETTINGS 109
 #define IDC_METHOD_SUMMARY 110
 #define IDC_FIND_PLACE 111
+#define IDC_QIBLA_TEXT 112     // "Qibla 136.8° (SE), 2,157 km"
+#define IDC_QIBLA_COMPASS 113  // owner-drawn: the compass
+#define IDC_NIGHT_TEXT 114     // tonight's Imsak, middle of the night and last third
+#define IDC_REMINDERS 115      // "Reminders...": the dialog of the resident reminder
 
 // Calculation settings dialog (opened from the calculation page)
 #define IDD_PT_METHOD "IDD_PT_METHOD"
@@ -45,10 +49,11 @@
 #define IDC_ADJUST_FIRST 510  // 510-515: minutes added to Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
 #define IDC_ZONE_NAME 520
 #define IDC_HIJRI_ADJUSTMENT 521  // days added to the date before the Hijri table is read (-2 to 2)
+#define IDC_IMSAK_MINUTES 522     // minutes before Fajr (0 to 60)
+#define IDC_NIGHT_TO_SUNRISE 523  // checked: the night is counted to sunrise, not to Fajr
 
 // Reminders dialog (opened by "Reminders..." on the calculation page): the resident reminder's
 // choices, stored in selvara.ini
-#define IDC_REMINDERS 112
 #define IDD_REMINDERS "IDD_REMINDERS"
 #define IDC_REMINDER_SOUND_FIRST 700   // 700-705: the sound of Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
 #define IDC_REMINDER_BEFORE_FIRST 710  // 710-715: minutes of the reminder before each

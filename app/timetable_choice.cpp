@@ -1,6 +1,7 @@
 #include "timetable_choice.h"
 
 #include "calculation_settings.h"
+#include "calendar.h"
 #include "chosen_request.h"
 #include "local_clock.h"
 #include "settings.h"
@@ -11,12 +12,37 @@ bool zoneFieldMinutes(const char* text, int& zoneMinutes) {
     return parseZoneText(text, zoneMinutes);
 }
 
-bool writeChosenTimetable(const char* path, int year, int month, int firstDay) {
+// The request for the page's place, zone and choices (the month is the caller's), its zone rules
+// in `clock`.
+static TimetableRequest chosenRequest(ChosenClock& clock) {
     TIME_ZONE_INFORMATION information = {};
     const bool computerKnown = readTimeZoneInformation(&information) != TIME_ZONE_ID_INVALID;
+    return chosenTimetableRequest(Settings, Calculation, computerZoneRule(information), computerKnown, clock,
+                                  TimetableRequest().year, TimetableRequest().month);
+}
+
+bool writeChosenTimetable(const char* path, int year, int month, int firstDay) {
     ChosenClock clock;
-    TimetableRequest request = chosenTimetableRequest(Settings, Calculation, computerZoneRule(information),
-                                                      computerKnown, clock, year, month);
+    TimetableRequest request = chosenRequest(clock);
+    request.year = year;
+    request.month = month;
     request.firstDay = firstDay;
     return writeTimetableRequest(path, request);
+}
+
+NightTimes chosenNightTimes(double latitudeDeg, double longitudeDeg, int year, int month, int day) {
+    ChosenClock clock;
+    TimetableRequest request = chosenRequest(clock);
+    request.latitudeDeg = latitudeDeg;
+    request.longitudeDeg = longitudeDeg;
+    int nextYear = year;
+    int nextMonth = month;
+    int nextDay = day + 1;
+    normalizeGregorianDate(nextYear, nextMonth, nextDay);
+    NightOptions night;
+    night.imsakMinutes = Calculation.imsakMinutes;
+    night.end = Calculation.nightEnd == nightEndsAtSunrise ? nightEndsAtSunrise : nightEndsAtFajr;
+    return computeNightTimes(year, month, day, request.latitudeDeg, request.longitudeDeg,
+                             timetableZoneMinutes(request, year, month, day),
+                             timetableZoneMinutes(request, nextYear, nextMonth, nextDay), request.options, night);
 }

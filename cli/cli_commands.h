@@ -5,6 +5,7 @@ int runTimetable(int argc, char** argv);  // command_timetable.cpp
 int runTimes(int argc, char** argv);      // command_times.cpp
 int runHijri(int argc, char** argv);      // command_hijri.cpp
 int runPlaces(int argc, char** argv);     // command_places.cpp
+int runQibla(int argc, char** argv);      // command_qibla.cpp
 int runNext(int argc, char** argv);       // command_next.cpp
 
 // The whole tool: argv[0] is the program, argv[1] the command. Returns the exit status.

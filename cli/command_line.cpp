@@ -18,6 +18,7 @@ const Command commands[] = {
     {"times", runTimes},
     {"hijri", runHijri},
     {"places", runPlaces},
+    {"qibla", runQibla},
     {"next", runNext},
 };
 

@@ -41,5 +41,5 @@ int runPlaces(int argc, char** argv) {
     setBinaryStdout();
     for (const uint32_t i : found)
         writePlaceLine(stdout, list, i);
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? exitOk : exitWriteFailed;
+    return finishStandardOutput();
 }

@@ -1,7 +1,10 @@
-// selvara-cli times: the six prayer times of one day as decimal hours, for checking the engine.
+// selvara-cli times: the six prayer times of one day as decimal hours, for checking the engine; with
+// --extra the night's times follow on the same line (Imsak, the middle of the night and the start of
+// its last third, on the day's clock and not folded into 0-24, as the engine gives them).
 
 #include "cli_commands.h"
 #include "cli_options.h"
+#include "night_arguments.h"
 #include "place_lookup.h"
 #include "prayer_arguments.h"
 #include "prayer_times.h"
@@ -11,10 +14,7 @@
 
 namespace {
 
-void printDecimalHours(const PrayerTimes& times) {
-    const double values[] = {times.dawn,      times.sunrise, times.noon,
-                             times.afternoon, times.sunset,  times.evening};
-    const int valueCount = static_cast<int>(sizeof values / sizeof values[0]);
+void printDecimalHours(const double* values, int valueCount) {
     for (int i = 0; i < valueCount; ++i) {
         if (std::isnan(values[i]))
             std::printf("%snan", i ? " " : "");
@@ -35,13 +35,16 @@ int runTimes(int argc, char** argv) {
     bool haveLatitude = false;
     bool haveLongitude = false;
     bool haveDate = false;
-    CliOption options[3 + prayerOptionCount + placeOptionCount] = {
+    NightArguments night;
+    night.extra = takeExtraFlag(argc, argv);
+    CliOption options[3 + prayerOptionCount + placeOptionCount + nightOptionCount] = {
         {"--lat", readLatitudeDeg, &latitudeDeg, &haveLatitude},
         {"--lon", readLongitudeDeg, &longitudeDeg, &haveLongitude},
         {"--date", readDateOption, &date, &haveDate},
     };
     addPrayerOptions(prayer, options + 3);
     addPlaceOptions(place, options + 3 + prayerOptionCount);
+    addNightOptions(night, options + 3 + prayerOptionCount + placeOptionCount);
     int status = readOptions(argc, argv, options);
     if (status == exitOk)
         status = checkPrayerArguments(prayer);
@@ -56,7 +59,21 @@ int runTimes(int argc, char** argv) {
                           nullptr);
 
     const int zoneMinutes = zoneMinutesOn(prayer, date.year, date.month, date.day);
-    printDecimalHours(computeDayTimes(date.year, date.month, date.day, latitudeDeg, longitudeDeg, zoneMinutes,
-                                      prayer.options));
+    const PrayerTimes times =
+        computeDayTimes(date.year, date.month, date.day, latitudeDeg, longitudeDeg, zoneMinutes, prayer.options);
+    double values[9] = {times.dawn, times.sunrise, times.noon, times.afternoon, times.sunset, times.evening};
+    if (night.extra) {
+        int year = date.year;
+        int month = date.month;
+        int day = date.day + 1;
+        normalizeGregorianDate(year, month, day);
+        const NightTimes nightTimes =
+            computeNightTimes(date.year, date.month, date.day, latitudeDeg, longitudeDeg, zoneMinutes,
+                              zoneMinutesOn(prayer, year, month, day), prayer.options, night.options);
+        values[6] = nightTimes.imsak;
+        values[7] = nightTimes.midnight;
+        values[8] = nightTimes.lastThird;
+    }
+    printDecimalHours(values, night.extra ? 9 : 6);
     return finishStandardOutput();
 }

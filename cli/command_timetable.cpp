@@ -4,6 +4,7 @@
 #include "bulk_timetables.h"
 #include "cli_commands.h"
 #include "cli_options.h"
+#include "night_arguments.h"
 #include "place_lookup.h"
 #include "prayer_arguments.h"
 #include "settings.h"  // the default place
@@ -42,6 +43,7 @@ struct TimetableArguments {
     bool haveDays = false;
     const char* outPath = nullptr;
     TimetableFormat format = TimetableFormat::fixedColumns;
+    NightArguments night;  // --extra (CSV only), --night, --imsak
     // Bulk mode: --out-dir, with the CSV places file given by --places (place.placesPath).
     const char* outDirectory = nullptr;
     bool haveMonth = false;
@@ -72,6 +74,8 @@ int writeRequested(const TimetableArguments& r) {
         timetableRequestFor(r.prayer, r.latitudeDeg, r.longitudeDeg, r.year, r.month, r.format);
     request.firstDay = r.firstDay;
     request.dayCount = r.dayCount;
+    request.nightColumns = r.night.extra;
+    request.night = r.night.options;
     if (r.outPath) {
         if (!writeTimetableRequest(r.outPath, request)) {
             std::fprintf(stderr, "Can not open file: %s\n", r.outPath);
@@ -90,8 +94,9 @@ int runTimetable(int argc, char** argv) {
     TimetableArguments r;
     int day = 0;
     today(r.year, r.month, day);
+    r.night.extra = takeExtraFlag(argc, argv);
     constexpr int ownOptionCount = 9;
-    CliOption options[ownOptionCount + prayerOptionCount + placeOptionCount] = {
+    CliOption options[ownOptionCount + prayerOptionCount + placeOptionCount + nightOptionCount] = {
         {"--lat", readLatitudeDeg, &r.latitudeDeg, &r.haveLatitude},
         {"--lon", readLongitudeDeg, &r.longitudeDeg, &r.haveLongitude},
         {"--year", readYear, &r.year, &r.haveYear},
@@ -104,7 +109,11 @@ int runTimetable(int argc, char** argv) {
     };
     addPrayerOptions(r.prayer, options + ownOptionCount);
     addPlaceOptions(r.place, options + ownOptionCount + prayerOptionCount);
+    addNightOptions(r.night, options + ownOptionCount + prayerOptionCount + placeOptionCount);
     int status = readOptions(argc, argv, options);
+    if (status == exitOk && r.night.extra && (r.format != TimetableFormat::csv || r.outDirectory))
+        return usageError("--extra adds columns to a single --format csv table",
+                          "the fixed-column timetable keeps its columns");
     if (status == exitOk)
         status = checkPrayerArguments(r.prayer);
     if (status == exitOk && r.outDirectory)

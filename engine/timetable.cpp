@@ -147,10 +147,11 @@ std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, i
 namespace {
 
 const char csvHeader[] = "date,weekday,fajr,sunrise,dhuhr,asr,maghrib,isha\r\n";
+const char csvNightHeader[] = "date,weekday,fajr,sunrise,dhuhr,asr,maghrib,isha,imsak,midnight,last_third\r\n";
 
-void writeHeader(std::FILE* file, int year, int month, TimetableFormat format) {
+void writeHeader(std::FILE* file, int year, int month, TimetableFormat format, bool nightColumns) {
     if (format == TimetableFormat::csv) {
-        std::fputs(csvHeader, file);
+        std::fputs(nightColumns ? csvNightHeader : csvHeader, file);
         return;
     }
     std::fprintf(file, "               Praying times for a month: %s  %d\r\n", gregorianMonthNames[month - 1],
@@ -173,6 +174,24 @@ void writeDayLine(std::FILE* file, TimetableFormat format, int year, int month, 
     std::fwrite(line, 1, length, file);
 }
 
+// A CSV day line (ending in CR LF, length bytes) with the night's times added before its line end,
+// each folded into the clock's day; a time the engine cannot give is an empty field.
+std::size_t addNightFields(char* line, std::size_t length, const NightTimes& night) {
+    char* out = line + length - 2;
+    const double hours[] = {night.imsak, night.midnight, night.lastThird};
+    for (const double value : hours) {
+        *out++ = ',';
+        int h = 0;
+        int m = 0;
+        const double clockHours = hoursOfClockDay(value);
+        if (clockFields(clockHours, h, m))
+            out = putClockTime(out, clockHours);
+    }
+    out = putText(out, "\r\n", 2);
+    *out = '\0';
+    return static_cast<std::size_t>(out - line);
+}
+
 // Old callers give the zone in hours; whole and half hours are whole minutes exactly.
 int zoneHoursToMinutes(double zoneHours) {
     constexpr double mostMinutes = 24.0 * 60.0;
@@ -193,6 +212,32 @@ int timetableZoneMinutes(const TimetableRequest& request, int year, int month, i
     return request.zoneMinutes;
 }
 
+namespace {
+
+// A CSV day line with the night's times: the night after this day's sunset ends on the next day,
+// whose times come on the next day's own zone.
+void writeNightDayLine(std::FILE* file, const TimetableRequest& request, const PrayerDay& day,
+                       const PrayerTimes& times) {
+    int y = day.year;
+    int m = day.month;
+    int d = day.day + 1;
+    normalizeGregorianDate(y, m, d);
+    const int zoneMinutes = timetableZoneMinutes(request, day.year, day.month, day.day);
+    const int nextZoneMinutes = timetableZoneMinutes(request, y, m, d);
+    const PrayerTimes nextDay =
+        computeDayTimes(y, m, d, request.latitudeDeg, request.longitudeDeg, nextZoneMinutes, request.options);
+    const NightTimes night = nightTimesBetween(times, nextDay, nextZoneMinutes - zoneMinutes, request.night);
+    const double hours[6] = {times.dawn,      times.sunrise, times.noon,
+                             times.afternoon, times.sunset,  times.evening};
+    char line[timetableLineBufferSize];
+    std::size_t length = formatTimetableCsvLine(line, day.year, day.month, day.day,
+                                                weekdayOfDate(day.year, day.month, day.day), hours);
+    length = addNightFields(line, length, night);
+    std::fwrite(line, 1, length, file);
+}
+
+}  // namespace
+
 void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
     if (request.month < 1 || request.month > 12)
         return;  // no such month: an empty file rather than a read outside the name table
@@ -202,7 +247,8 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
         firstDay = 1;
         dayCount = monthLength(request.year, request.month);
     }
-    writeHeader(file, request.year, request.month, request.format);
+    const bool nightColumns = request.nightColumns && request.format == TimetableFormat::csv;
+    writeHeader(file, request.year, request.month, request.format, nightColumns);
 
     // The first day as given, then one more each time: a normalized day is at most the largest
     // int less a month, so the step cannot overflow (firstDay - 1 could, for the least int).
@@ -228,8 +274,11 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
         for (int i = 0; i < count; ++i) {
             const PrayerDay& day = days[i];
             applyAdjustments(times[i], request.options);
-            writeDayLine(file, request.format, day.year, day.month, day.day,
-                         weekdayOfDate(day.year, day.month, day.day), times[i]);
+            if (nightColumns)
+                writeNightDayLine(file, request, day, times[i]);
+            else
+                writeDayLine(file, request.format, day.year, day.month, day.day,
+                             weekdayOfDate(day.year, day.month, day.day), times[i]);
         }
     }
 }

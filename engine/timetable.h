@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calculation_method.h"
+#include "night_times.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -62,6 +63,10 @@ struct TimetableRequest {
     int firstDay = 1;  // with dayCount > 0
     int dayCount = 0;  // 0: the whole month from day 1; > 0: that many days from firstDay on
     TimetableFormat format = TimetableFormat::fixedColumns;
+    // CSV only: three more columns "imsak,midnight,last_third", the night's times of each day as
+    // the clock shows them (the night after the day's sunset). The fixed-column text never has them.
+    bool nightColumns = false;
+    NightOptions night;
 };
 
 // The zone (minutes) a request uses on one day.

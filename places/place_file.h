@@ -60,7 +60,7 @@ constexpr size_t placeLetterGroupCount = 37;  // 'a'..'z', '0'..'9', anything el
 // A loaded list, with the folded search keys built once (see place_search.h).
 struct PlaceList {
     std::vector<std::string> zoneNames;
-    std::vector<Place> places;           // most populous first, ties by folded name, then name
+    std::vector<Place> places;           // most populous first, then a total order on the data
     std::string keys;                    // each place's folded names, see place_search.cpp
     std::vector<uint32_t> keyStarts;     // places.size() + 1 offsets into keys
     std::vector<PlaceWord> words;        // every word, grouped by first letter, in place order

@@ -65,9 +65,12 @@ struct SortEntry {
     uint32_t index;
 };
 
-bool comesFirst(const std::vector<Place>& places, const SortEntry& a, const SortEntry& b) {
-    const Place& x = places[a.index];
-    const Place& y = places[b.index];
+// A total order on what a place holds, so the list comes out the same whatever the file's order of
+// places and of zones: two places that compare equal here are equal in every field. The zone is
+// compared by its name, never by its index, which depends on the file's order of zones.
+bool comesFirst(const PlaceList& list, const SortEntry& a, const SortEntry& b) {
+    const Place& x = list.places[a.index];
+    const Place& y = list.places[b.index];
     if (x.population != y.population) {
         return x.population > y.population;
     }
@@ -81,10 +84,16 @@ bool comesFirst(const std::vector<Place>& places, const SortEntry& a, const Sort
     if (country != 0) {
         return country < 0;
     }
+    if (x.asciiName != y.asciiName) {
+        return x.asciiName < y.asciiName;
+    }
     if (x.latitudeE4 != y.latitudeE4) {
         return x.latitudeE4 < y.latitudeE4;
     }
-    return x.longitudeE4 < y.longitudeE4;
+    if (x.longitudeE4 != y.longitudeE4) {
+        return x.longitudeE4 < y.longitudeE4;
+    }
+    return list.zoneNames[x.zoneIndex] < list.zoneNames[y.zoneIndex];
 }
 
 void appendKeys(PlaceList& list, const Place& place) {
@@ -196,7 +205,7 @@ void preparePlaceList(PlaceList& list) {
         order[i] = SortEntry{foldText(list.places[i].asciiName, textCp1252), i};
     }
     std::sort(order.begin(), order.end(),
-              [&list](const SortEntry& a, const SortEntry& b) { return comesFirst(list.places, a, b); });
+              [&list](const SortEntry& a, const SortEntry& b) { return comesFirst(list, a, b); });
     std::vector<Place> sorted;
     sorted.reserve(list.places.size());
     for (const SortEntry& entry : order) {

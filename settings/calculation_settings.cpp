@@ -10,6 +10,7 @@ CalculationSettings Calculation = defaultCalculationSettings();
 static const char calculationSection[] = "Calculation";
 static const char zoneSection[] = "Zone";
 static const char calendarSection[] = "Calendar";
+static const char nightSection[] = "Night";
 
 const IniKey iniKeys[iniValueCount] = {
     {calculationSection, "Method"},
@@ -24,6 +25,8 @@ const IniKey iniKeys[iniValueCount] = {
     {zoneSection, "Name"},
     {zoneSection, "Minutes"},
     {calendarSection, "HijriAdjustment"},
+    {nightSection, "ImsakMinutes"},
+    {nightSection, "Ends"},
 };
 
 static const char asrStandardText[] = "standard";
@@ -37,6 +40,8 @@ CalculationSettings defaultCalculationSettings() {
     std::snprintf(choices.methodName, sizeof choices.methodName, "%s", defaultMethodName());
     choices.asrShadowFactor = asrShadowStandard;
     choices.zoneMinutes = noZoneMinutes;
+    choices.imsakMinutes = defaultImsakMinutes;
+    choices.nightEnd = nightEndsAtFajr;
     return choices;
 }
 
@@ -146,6 +151,27 @@ static void decodeHijriAdjustment(const char* text, CalculationSettings& choices
     choices.hijriAdjustmentDays = days;
 }
 
+bool imsakMinutesFromText(const char* text, int32_t& minutes) {
+    int32_t parsed = 0;
+    if (!parseWholeNumber(text, parsed) || parsed < leastImsakMinutes || parsed > mostImsakMinutes) {
+        return false;
+    }
+    minutes = parsed;
+    return true;
+}
+
+// Whole minutes from 0 to 60; anything else gives the default.
+static void decodeImsakMinutes(const char* text, CalculationSettings& choices) {
+    int32_t minutes = 0;
+    choices.imsakMinutes = imsakMinutesFromText(text, minutes) ? minutes : defaultImsakMinutes;
+}
+
+// "fajr" or "sunrise" in any case; anything else gives Fajr.
+static void decodeNightEnd(const char* text, CalculationSettings& choices) {
+    NightEnd end = nightEndsAtFajr;
+    choices.nightEnd = text != nullptr && readNightEnd(text, end) ? end : nightEndsAtFajr;
+}
+
 void decodeIniValue(IniValue value, const char* text, SettingsRecord& place, CalculationSettings& choices) {
     switch (value) {
         case iniMethod: decodeMethod(text, choices); break;
@@ -160,6 +186,8 @@ void decodeIniValue(IniValue value, const char* text, SettingsRecord& place, Cal
         case iniZoneName: decodeZoneName(text, choices); break;
         case iniZoneMinutes: decodeZoneMinutes(text, choices); break;
         case iniHijriAdjustment: decodeHijriAdjustment(text, choices); break;
+        case iniImsakMinutes: decodeImsakMinutes(text, choices); break;
+        case iniNightEnd: decodeNightEnd(text, choices); break;
         case iniValueCount: break;
     }
 }
@@ -194,6 +222,16 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
             break;
         case iniHijriAdjustment:
             std::snprintf(text, size, "%d", static_cast<int>(choices.hijriAdjustmentDays));
+            break;
+        case iniImsakMinutes:
+            if (choices.imsakMinutes != defaultImsakMinutes) {
+                std::snprintf(text, size, "%d", static_cast<int>(choices.imsakMinutes));
+            }
+            break;
+        case iniNightEnd:
+            if (choices.nightEnd != nightEndsAtFajr) {
+                std::snprintf(text, size, "%s", nightEndName(static_cast<NightEnd>(choices.nightEnd)));
+            }
             break;
         case iniValueCount: break;
     }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "calculation_method.h"
+#include "night_times.h"
 #include "settings.h"
 #include "zone_text.h"
 
@@ -36,9 +37,12 @@ struct CalculationSettings {
     char zoneName[zoneNameSize];                  // a known IANA zone name, or empty
     int32_t zoneMinutes;          // the zone field in minutes when it is not whole hours, else noZoneMinutes
     int32_t hijriAdjustmentDays;  // -2 ... 2
+    int32_t imsakMinutes;         // leastImsakMinutes ... mostImsakMinutes before Fajr
+    int32_t nightEnd;             // nightEndsAtFajr or nightEndsAtSunrise
 };
 
-// The method of the timetable so far, the standard Asr, no adjustments, no zone name or minutes.
+// The method of the timetable so far, the standard Asr, no adjustments, no zone name or minutes,
+// Imsak 10 minutes before Fajr and the night counted to Fajr.
 CalculationSettings defaultCalculationSettings();
 
 // The process-wide choices, initialised with the defaults.
@@ -58,6 +62,8 @@ enum IniValue {
     iniZoneName,
     iniZoneMinutes,
     iniHijriAdjustment,
+    iniImsakMinutes,  // written only when not the default, so older files stay as they are
+    iniNightEnd,      // likewise
     iniValueCount
 };
 
@@ -85,6 +91,10 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
 // A number of minutes to add to a time, as the dialog and the file accept it: a whole number from
 // -120 to 120, an optional sign, blanks around it. False (and `minutes` unchanged) otherwise.
 bool adjustmentFromText(const char* text, int32_t& minutes);
+
+// Imsak's minutes before Fajr as the dialog and the file accept them: a whole number from 0 to 60,
+// blanks around it. False (and `minutes` unchanged) otherwise.
+bool imsakMinutesFromText(const char* text, int32_t& minutes);
 
 // After both files are read: zone minutes are kept only while praytime.cfg's whole hours still say
 // the same zone (an older program that rewrote praytime.cfg with another zone wins).

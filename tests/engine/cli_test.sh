@@ -184,6 +184,14 @@ bad_arguments=(
     "hijri 2024-03-11 --from 2024-03-11 --to 2024-03-12"
     "hijri 2024-03-11 2024-03-12"
     "frobnicate"
+    "qibla"
+    "timetable --extra"
+    "timetable --format text --extra"
+    "times --lat 45 --lon 15 --zone 1 --date 2026-01-01 --extra --imsak 61"
+    "times --lat 45 --lon 15 --zone 1 --date 2026-01-01 --extra --night dawn"
+    "qibla --lat 45"
+    "qibla --lat 91 --lon 0"
+    "qibla --lat 45 --lon 15 --place Zagreb"
     "next --at 2026-01-01T24:00"
     "next --at 2026-01-01 13:00"
     "next --at 2026-02-30T10:00"
@@ -196,6 +204,30 @@ for arguments in "${bad_arguments[@]}"; do
         printf '%s' "$err" | grep -q '^usage:' && [ -z "$out" ]
     check "bad arguments: $arguments (status $status)" $?
 done
+
+# qibla: the bearing with two decimals and the whole kilometres, checked against GeographicLib's
+# values for New York and Sydney (data/qibla-bearings.txt); at the Kaaba and its antipode, words.
+tab=$'\t'
+for line in "40.714167 -74.006389 58.48${tab}10306" "-33.866667 151.216667 277.50${tab}13237" \
+    "21.4225241 39.8261818 at the Kaaba${tab}0" \
+    "-21.4225241 -140.1738182 at the antipode of the Kaaba: every direction${tab}20015"; do
+    read -r latitude longitude expected <<<"$line"
+    run qibla --lat "$latitude" --lon "$longitude"
+    [ "$status" -eq 0 ] && [ "$out" = "$expected" ]; check "qibla $latitude $longitude ($out)" $?
+done
+
+# The night's times: after the six on the times line (the night past midnight above 24 hours), and
+# as three more CSV columns folded into the clock's day. London, 21 June 2026, from
+# data/night_times.csv (a separate script's values): midnight 23.798348483, last third 24.609506636.
+run times --lat 51.5 --lon -0.12 --zone 1 --date 2026-06-21 --extra
+printf '%s\n' "$out" | awk '{ exit !(NF == 9 && $7 > 2.0617 && $7 < 2.0618 && $8 > 23.79834 && $8 < 23.79835 &&
+    $9 > 24.60950 && $9 < 24.60951) }'
+check "times --extra ($out)" $?
+run timetable --lat 51.5 --lon -0.12 --zone 1 --year 2026 --month 6 --format csv --extra
+[ "$status" -eq 0 ] && [ "$(printf '%s\n' "$out" | head -n 1)" = \
+    "date,weekday,fajr,sunrise,dhuhr,asr,maghrib,isha,imsak,midnight,last_third" ] &&
+    printf '%s\n' "$out" | grep -q '^2026-06-21,Sun,02:13,04:42,13:02,17:25,21:21,22:51,02:03,23:47,00:36$'
+check "timetable --format csv --extra (status $status)" $?
 
 # CSV: the header, then the day lines of the published January table as fields.
 run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1 --format csv

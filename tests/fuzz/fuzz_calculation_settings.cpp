@@ -30,6 +30,10 @@ static void check(const SettingsRecord& place, const CalculationSettings& choice
     if (choices.hijriAdjustmentDays < -mostHijriAdjustmentDays ||
         choices.hijriAdjustmentDays > mostHijriAdjustmentDays)
         std::abort();
+    if (choices.imsakMinutes < leastImsakMinutes || choices.imsakMinutes > mostImsakMinutes)
+        std::abort();
+    if (choices.nightEnd != nightEndsAtFajr && choices.nightEnd != nightEndsAtSunrise)
+        std::abort();
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

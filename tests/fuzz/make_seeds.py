@@ -92,6 +92,9 @@ def main():
         "hijri_day": ["hijri", "2024-03-11"],
         "hijri_range": ["hijri", "--from", "2024-03-08", "--to", "2024-03-12"],
         "help": ["--help"],
+        "qibla": ["qibla", "--lat", "-21.4225241", "--lon", "-140.1738182"],
+        "times_extra": ["times", "--lat", "69.65", "--lon", "18.96", "--zone", "1", "--date", "2026-12-21",
+                        "--extra", "--night", "sunrise", "--imsak", "15"],
         "next_at": ["next", "--tz", "Europe/Zagreb", "--at", "2026-03-29T01:30"],
     }
     for name, arguments in cli.items():
@@ -141,6 +144,7 @@ def main():
     write("fuzz_calculation_settings", "default", ini_default)
     write("fuzz_calculation_settings", "karachi",
           b"KARACHI\nhanafi\n-2\n0\n1\n120\n-120\n3\n0\nAsia/Karachi\n330\n-2" + struct.pack("<i", 6))
+    write("fuzz_calculation_settings", "night", ini_default + b"\n25\nSunrise")
     write("fuzz_calculation_settings", "hostile", b"99999999999\n\x00\xff\n+\n--1\n0x7f\n1e9\n\n-\n2\nMars/Base\n5:30\n7")
 
     # The [Reminders] values, one line per key in the order the file is read.

@@ -37,6 +37,14 @@ if [ "$flavour" = native ]; then
     [ "$(printf '%s\n' "$out" | cut -f1,2,5)" = "Zürich${tab}CH${tab}Europe/Zurich" ]; check "UTF-8 query ZÜRICH ($out)" $?
     run places tromso --limit 1
     [ "$(printf '%s\n' "$out" | cut -f1,2)" = "Tromsø${tab}NO" ]; check "tromso ($out)" $?
+    # A standard output that takes nothing is told apart from "no match" by its message (Wine reports
+    # a write to /dev/full as done, so only the host's tool sees it).
+    if [ -w /dev/full ]; then
+        "${cli[@]}" places zagreb >/dev/full 2>"$scratch/err"
+        status=$?
+        [ "$status" -eq 1 ] && grep -q '^selvara-cli: Can not write to standard output$' "$scratch/err"
+        check "places to a full standard output (status $status)" $?
+    fi
 fi
 
 # The list from elsewhere, and lists that are missing or damaged.

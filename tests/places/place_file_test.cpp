@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -111,6 +112,47 @@ TEST(PlaceFile, ReadsWhatItWrites) {
     EXPECT_EQ(list.places[2].latitudeE4, 473667);
     EXPECT_EQ(list.places[2].longitudeE4, 85500);
     EXPECT_EQ(list.places[2].population, 341730u);
+}
+
+// Places that differ in one field only (the zone, the case of the ASCII name, the longitude) come
+// out in one order whatever the order of the places and of the zones in the file.
+TEST(PlaceFile, SortsTheSameWhateverTheFileOrder) {
+    const std::vector<std::string> zones = {"America/Denver", "America/Phoenix"};
+    const std::vector<std::string> zonesReversed = {"America/Phoenix", "America/Denver"};
+    const std::vector<Place> places = {
+        makePlace("Twin", "Twin", "US", 0, 330000, -1120000, 500),
+        makePlace("Twin", "Twin", "US", 1, 330000, -1120000, 500),
+        makePlace("Twin", "TWIN", "US", 0, 330000, -1120000, 500),
+        makePlace("Twin", "Twin", "US", 0, 330000, -1120001, 500),
+    };
+    std::vector<std::string> expected;
+    for (int variant = 0; variant < 2 * 24; ++variant) {
+        const bool reverseZones = variant % 2 == 1;
+        std::vector<size_t> order = {0, 1, 2, 3};
+        for (int k = 0; k < variant / 2; ++k) {
+            std::next_permutation(order.begin(), order.end());
+        }
+        std::vector<Place> shuffled;
+        for (const size_t i : order) {
+            Place place = places[i];
+            place.zoneIndex = static_cast<uint16_t>(reverseZones ? 1 - place.zoneIndex : place.zoneIndex);
+            shuffled.push_back(place);
+        }
+        std::vector<uint8_t> bytes;
+        std::string error;
+        ASSERT_TRUE(encodePlaceFile(reverseZones ? zonesReversed : zones, shuffled, bytes, error)) << error;
+        PlaceList list;
+        ASSERT_EQ(parsePlaceFile(bytes.data(), bytes.size(), list).status, placeFileOk);
+        std::vector<std::string> seen;
+        for (const Place& place : list.places) {
+            seen.push_back(place.asciiName + " " + std::to_string(place.longitudeE4) + " " +
+                           list.zoneNames[place.zoneIndex]);
+        }
+        if (expected.empty()) {
+            expected = seen;
+        }
+        EXPECT_EQ(seen, expected) << "variant " << variant;
+    }
 }
 
 TEST(PlaceFile, RefusesEachDamagedField) {

@@ -27,6 +27,8 @@ Decoded decode(IniValue value, const char* text) {
     std::strcpy(result.choices.zoneName, "Europe/London");
     result.choices.zoneMinutes = 330;
     result.choices.hijriAdjustmentDays = -1;
+    result.choices.imsakMinutes = 33;
+    result.choices.nightEnd = nightEndsAtSunrise;
     decodeIniValue(value, text, result.place, result.choices);
     return result;
 }
@@ -41,6 +43,8 @@ TEST(CalculationSettings, Defaults) {
     EXPECT_STREQ(choices.zoneName, "");
     EXPECT_EQ(choices.zoneMinutes, noZoneMinutes);
     EXPECT_EQ(choices.hijriAdjustmentDays, 0);
+    EXPECT_EQ(choices.imsakMinutes, 10);
+    EXPECT_EQ(choices.nightEnd, nightEndsAtFajr);
 }
 
 TEST(CalculationSettings, TextValues) {
@@ -88,6 +92,10 @@ TEST(CalculationSettings, NumberValues) {
         {iniZoneMinutes, "5:30", noZoneMinutes}, {iniZoneMinutes, "", noZoneMinutes},
         {iniHijriAdjustment, "1", 1},  {iniHijriAdjustment, "-2", -2},   {iniHijriAdjustment, "5", 2},
         {iniHijriAdjustment, "-7", -2}, {iniHijriAdjustment, "99999999999", 0}, {iniHijriAdjustment, "x", 0},
+        {iniImsakMinutes, "0", 0},     {iniImsakMinutes, " 60 ", 60},    {iniImsakMinutes, "61", 10},
+        {iniImsakMinutes, "-1", 10},   {iniImsakMinutes, "15.5", 10},    {iniImsakMinutes, nullptr, 10},
+        {iniNightEnd, "sunrise", 1},   {iniNightEnd, "Sunrise", 1},      {iniNightEnd, "fajr", 0},
+        {iniNightEnd, "1", 0},         {iniNightEnd, "", 0},             {iniNightEnd, nullptr, 0},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -98,6 +106,8 @@ TEST(CalculationSettings, NumberValues) {
             case iniDaylightChanges: stored = result.place.daylightChanges; break;
             case iniZoneMinutes: stored = result.choices.zoneMinutes; break;
             case iniHijriAdjustment: stored = result.choices.hijriAdjustmentDays; break;
+            case iniImsakMinutes: stored = result.choices.imsakMinutes; break;
+            case iniNightEnd: stored = result.choices.nightEnd; break;
             default: stored = result.choices.adjustmentsMinutes[c.value - iniAdjustDawn]; break;
         }
         EXPECT_EQ(stored, c.expected) << iniKeys[c.value].key << "=" << (c.text ? c.text : "(missing)");
@@ -105,8 +115,10 @@ TEST(CalculationSettings, NumberValues) {
 }
 
 TEST(CalculationSettings, DefaultsAreWrittenAsTheseTexts) {
-    const char* const expected[iniValueCount] = {"selvara", "standard", "0", "0", "0", "0",
-                                                 "0",       "0",        "1", "",  "",  "0"};
+    // The night's keys are left out while they hold their defaults, so files written before them
+    // stay as they were.
+    const char* const expected[iniValueCount] = {"selvara", "standard", "0", "0", "0", "0", "0",
+                                                 "0",       "1",        "",  "",  "0", "",  ""};
     const SettingsRecord place = defaultSettings();
     const CalculationSettings choices = defaultCalculationSettings();
     for (int value = 0; value < iniValueCount; ++value) {
@@ -128,6 +140,8 @@ TEST(CalculationSettings, EveryValueReadsBackAsWritten) {
     std::strcpy(choices.zoneName, "Asia/Kolkata");
     choices.zoneMinutes = 330;
     choices.hijriAdjustmentDays = -2;
+    choices.imsakMinutes = 25;
+    choices.nightEnd = nightEndsAtSunrise;
 
     SettingsRecord readPlace = defaultSettings();
     readPlace.timeZone = 6;

@@ -230,12 +230,13 @@ void addNose(Vec2 headCentre, Vec2 up, double turnRad, std::vector<Primitive>& o
 }
 
 // Neck, head (cap, hair and beard; or a covering with the face open) and nose; the woman's scarf
-// falls over her shoulders.
+// falls over her shoulders, and so does the hood of the shared garment, so that no neck shows.
 void addHead(const Skeleton& k, const Pose& pose, Dress dress, std::vector<Primitive>& out) {
     const double turnRad = pose.headTurnDeg * M_PI / 180.0;
     const Vec2 up = direction(pose.headDeg + pose.headTiltDeg);
+    const int neckMaterial = dress == DRESS_NEUTRAL ? MAT_ROBE : MAT_SKIN;
     out.push_back(
-        capsule(along(k.neck, pose.torsoDeg, -1.5), k.headCentre, 3.0, 3.0, MAT_SKIN, GROUP_HEAD, -4.0));
+        capsule(along(k.neck, pose.torsoDeg, -1.5), k.headCentre, 3.0, 3.0, neckMaterial, GROUP_HEAD, -4.0));
     Primitive head;
     head.kind = PRIM_HEAD;
     head.a = k.headCentre;
@@ -248,9 +249,10 @@ void addHead(const Skeleton& k, const Pose& pose, Dress dress, std::vector<Primi
     out.push_back(head);
     if (std::sin(turnRad) > -0.3)
         addNose(k.headCentre, up, turnRad, out);
-    if (dress == DRESS_WOMAN) {
+    if (dress != DRESS_MAN) {
+        const int cover = dress == DRESS_WOMAN ? MAT_SCARF : MAT_ROBE;
         out.push_back(
-            capsule(along(k.headCentre, pose.headDeg, -1.5), k.chest, 6.0, 9.2, MAT_SCARF, GROUP_HEAD, -6.0));
+            capsule(along(k.headCentre, pose.headDeg, -1.5), k.chest, 6.0, 9.2, cover, GROUP_HEAD, -6.0));
     }
 }
 

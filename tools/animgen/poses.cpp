@@ -97,6 +97,15 @@ Pose prostrating() {
     return withLegs(p, limb(86, 194, 84));
 }
 
+// The woman's prostration of the Hanafi school: as above, but the arms kept close to the body
+// with the forearms resting flat on the mat, the palms beside the head.
+Pose prostratingWithForearmsDown() {
+    Pose p = prostrating();
+    const Vec2 elbow{11.0, 31.0};
+    const Vec2 wrist{18.6, 31.2};
+    return withArms(p, armThrough(shoulderOf(p), elbow, wrist, 2.0));
+}
+
 Pose sitting(Dress dress) {
     Pose p = standing(kHandsOnThighs);
     p.torsoDeg = -88;
@@ -181,6 +190,7 @@ constexpr double kMatTo = 76.0;
 // the body keeps its size from one detail picture to the next within a position.
 constexpr double kStandingDetailZoom = 2.0;
 constexpr double kFloorDetailZoom = 1.7;
+constexpr double kHandDetailZoom = 2.0;
 
 PictureRecipe figurePicture(int index) {
     const Pose stand = standing(kManFoldedArms);
@@ -224,7 +234,7 @@ PictureRecipe detailPicture(int index) {
         case kManHandsRaisedDetail: return {standing(kManRaisedArms), DRESS_MAN, true};
         case kManHandsFoldedDetail: return {standing(kManFoldedArms), DRESS_MAN, true};
         case kManSittingDetail: return {sitting(DRESS_MAN), DRESS_MAN, true};
-        case kProstrationDetail: return {prostrating(), DRESS_NEUTRAL, true};
+        case kProstrationDetail: return {prostratingWithForearmsDown(), DRESS_NEUTRAL, true};
         case kSittingDetail: return {sittingWithTestimony(DRESS_NEUTRAL), DRESS_NEUTRAL, true};
         case kSupplicationDetail: return {supplicating(DRESS_NEUTRAL), DRESS_NEUTRAL, true};
         case kWomanHandsRaisedDetail: return {standing(kWomanRaisedArms), DRESS_WOMAN, true};
@@ -251,6 +261,9 @@ Camera closeUpCamera(int index, const FigureJoints& j) {
             return {j.hip.x + 3.0, j.hip.y - 18.0, kStandingDetailZoom};
         case kProstrationDetail:  // forehead, nose and palms on the mat
             return {j.headCentre.x - 14.0, j.headCentre.y - 14.0, kFloorDetailZoom};
+        case kSittingDetail:  // the hand on the thigh with the raised finger; the feet, which a man
+                              // and a woman place differently, stay out of the picture
+            return {j.hip.x + 8.0, j.hip.y - 24.0, kHandDetailZoom};
         default:  // the sittings, the testimony and the supplication: the whole seated figure
             return {j.hip.x + 8.0, j.hip.y - 22.0, kFloorDetailZoom};
     }
