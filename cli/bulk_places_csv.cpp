@@ -12,12 +12,14 @@ enum PlaceColumn {
     columnZone,
     columnMethod,
     columnAsr,
-    columnAdjust
+    columnAdjust,
+    columnElevation,
+    columnHighLatitude
 };
-constexpr int placeColumnCount = 7;
+constexpr int placeColumnCount = 9;
 constexpr int requiredColumnCount = 4;
-const char* const placeColumnNames[placeColumnCount] = {"name",   "latitude", "longitude", "zone",
-                                                        "method", "asr",      "adjust"};
+const char* const placeColumnNames[placeColumnCount] = {"name",   "latitude", "longitude", "zone",     "method",
+                                                        "asr",    "adjust",   "elevation", "high_lat"};
 
 bool isLineEnd(char c) {
     return c == '\n' || c == '\r';
@@ -147,7 +149,7 @@ std::string readHeader(const std::vector<std::string>& fields, int (&columnOf)[p
         if (which < 0)
             return "unknown column \"" + name +
                    "\" (the columns are name, latitude, longitude, zone, "
-                   "method, asr, adjust)";
+                   "method, asr, adjust, elevation, high_lat)";
         if (columnOf[which] >= 0)
             return "column \"" + name + "\" appears twice";
         columnOf[which] = static_cast<int>(i);
@@ -203,9 +205,9 @@ std::string readPlace(const std::vector<std::string>& fields, const int (&column
         return "bad zone \"" + zone +
                "\" (hours such as 1 or 5.5, H:MM such as -3:30, or a name such as "
                "Europe/London)";
-    const PlaceColumn optional[] = {columnMethod, columnAsr, columnAdjust};
-    const char* const options[] = {"--method", "--asr", "--adjust"};
-    for (int i = 0; i < 3; ++i) {
+    const PlaceColumn optional[] = {columnMethod, columnAsr, columnAdjust, columnElevation, columnHighLatitude};
+    const char* const options[] = {"--method", "--asr", "--adjust", "--elevation", "--high-lat"};
+    for (int i = 0; i < 5; ++i) {
         const std::string text = field(optional[i]);
         if (!text.empty() && !readPrayerField(place.prayer, options[i], text))
             return std::string("bad ") + placeColumnNames[optional[i]] + " \"" + text + "\"";

@@ -2,11 +2,11 @@
 // hold commas, line breaks and doubled quotes; LF or CR LF line ends; a UTF-8 byte-order mark is
 // skipped) with a header line naming the columns, in any order:
 //
-//   name,latitude,longitude,zone[,method][,asr][,adjust]
+//   name,latitude,longitude,zone[,method][,asr][,adjust][,elevation][,high_lat]
 //
 // zone: whole or decimal hours or H:MM ("1", "5.5", "-3:30") or a tz name ("Europe/London");
-// method, asr, adjust: the values of --method, --asr and --adjust (an empty field keeps the
-// command's own). Blank lines are skipped. A row that cannot be read is reported with its line and
+// method, asr, adjust, elevation, high_lat: the values of --method, --asr, --adjust, --elevation
+// and --high-lat (an empty field keeps the command's own). Blank lines are skipped. A row that cannot be read is reported with its line and
 // the others are still read.
 #pragma once
 

@@ -5,6 +5,7 @@
 //   selvara-cli times --lat DEG --lon DEG (--zone ZONE | --tz AREA/LOCATION) --date YYYY-MM-DD
 //                     [METHOD OPTIONS]
 //   METHOD OPTIONS: [--method NAME] [--asr standard|hanafi] [--adjust F,S,D,A,M,I]
+//                   [--elevation METRES] [--high-lat middle|seventh|angle|none]
 //   selvara-cli hijri YYYY-MM-DD
 //   selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD
 //   selvara-cli places QUERY [--limit N] [--places FILE]

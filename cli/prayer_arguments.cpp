@@ -1,5 +1,6 @@
 #include "prayer_arguments.h"
 
+#include "calculation_method.h"
 #include "zone_rules.h"
 #include "zone_text.h"
 
@@ -85,6 +86,23 @@ bool readAdjust(const char* text, void* target) {
     return true;
 }
 
+// Metres above sea level, -500 to 9000: the horizon dip of that height at sunrise and sunset.
+bool readElevation(const char* text, void* target) {
+    PrayerArguments& arguments = *static_cast<PrayerArguments*>(target);
+    double metres;
+    if (!readDouble(text, metres) || !(metres >= lowestElevationM && metres <= highestElevationM))
+        return false;
+    arguments.options.elevationM = metres;
+    arguments.options.useElevation = true;
+    return true;
+}
+
+// middle, seventh, angle or none; method (the method's own rule) is taken as well.
+bool readHighLatitude(const char* text, void* target) {
+    PrayerArguments& arguments = *static_cast<PrayerArguments*>(target);
+    return readHighLatitudeRule(text, arguments.options.highLatitudeRule);
+}
+
 }  // namespace
 
 void addPrayerOptions(PrayerArguments& arguments, CliOption* rows) {
@@ -93,6 +111,8 @@ void addPrayerOptions(PrayerArguments& arguments, CliOption* rows) {
     rows[2] = {"--method", readMethod, &arguments, nullptr};
     rows[3] = {"--asr", readAsr, &arguments, nullptr};
     rows[4] = {"--adjust", readAdjust, &arguments, nullptr};
+    rows[5] = {"--elevation", readElevation, &arguments, nullptr};
+    rows[6] = {"--high-lat", readHighLatitude, &arguments, nullptr};
 }
 
 int checkPrayerArguments(const PrayerArguments& arguments) {

@@ -1,5 +1,5 @@
-// The options timetable and times share: --zone, --tz, --method, --asr and --adjust, read into the
-// engine's records.
+// The options timetable and times share: --zone, --tz, --method, --asr, --adjust, --elevation and
+// --high-lat, read into the engine's records.
 #pragma once
 
 #include "calculation_method.h"
@@ -15,8 +15,8 @@ struct PrayerArguments {
     PrayerOptions options;
 };
 
-// The five table rows, in the order of the usage text; target is the command's PrayerArguments.
-constexpr int prayerOptionCount = 5;
+// The seven table rows, in the order of the usage text; target is the command's PrayerArguments.
+constexpr int prayerOptionCount = 7;
 void addPrayerOptions(PrayerArguments& arguments, CliOption* rows);
 
 // After reading: --zone and --tz together is an error (exit 2 through usageError); otherwise exitOk.

@@ -2,6 +2,8 @@
 
 #include "ascii_names.h"
 #include "hijri.h"
+#include "seasonal_twilight.h"
+#include "standard_events.h"
 
 namespace {
 
@@ -21,23 +23,142 @@ bool isRamadan(int year, int month, int day, int hijriAdjustmentDays) {
            hijriMonth == ramadanMonth;
 }
 
+// Names of the high-latitude rules, in the order of HighLatitudeRule.
+const char* const highLatitudeRuleNames[] = {"method", "middle", "seventh", "angle", "none"};
+constexpr int highLatitudeRuleCount = 5;
+
+}  // namespace
+
 const CalculationMethod& chosenMethod(const PrayerOptions& options) {
     const bool known = options.methodIndex >= 0 && options.methodIndex < calculationMethodCount;
     return calculationMethods[known ? options.methodIndex : defaultCalculationMethod];
 }
 
-}  // namespace
+const char* highLatitudeRuleName(HighLatitudeRule rule) {
+    const int index = static_cast<int>(rule);
+    return index >= 0 && index < highLatitudeRuleCount ? highLatitudeRuleNames[index] : highLatitudeRuleNames[0];
+}
 
-// Name, dawn, evening angle, evening interval, Ramadan interval, Maghrib angle (degrees, minutes).
+bool readHighLatitudeRule(const char* name, HighLatitudeRule& rule) {
+    if (!name)
+        return false;
+    for (int i = 0; i < highLatitudeRuleCount; ++i) {
+        if (sameNameIgnoringCase(name, highLatitudeRuleNames[i])) {
+            rule = static_cast<HighLatitudeRule>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+HighLatitudeRule effectiveHighLatitudeRule(const PrayerOptions& options) {
+    const int index = static_cast<int>(options.highLatitudeRule);
+    if (options.highLatitudeRule != HighLatitudeRule::methodDefault && index > 0 && index < highLatitudeRuleCount)
+        return options.highLatitudeRule;
+    return chosenMethod(options).highLatitudeRule;
+}
+
+MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
+    return chosenMethod(options).rounding;
+}
+
+// Name, dawn, evening angle, evening interval, Ramadan interval, Maghrib angle (degrees, minutes);
+// the authority; its minutes added to dawn, sunrise, noon, afternoon, sunset and the evening; its
+// rounding, high-latitude rule and use of the elevation; seasonal twilight (null: by angle); the
+// sun taken once a day at 0h UT (true) or at each time (left out).
+//
+// Where each authority's values come from (the timetables they were checked against are in
+// tests/engine/data/authorities, with their sources in its README):
+// - mwl, isna, karachi, gulf, jafari, france, russia: the angles each body publishes, with no
+//   minutes of its own; rounded to the nearest minute.
+// - egypt: the Egyptian General Authority of Survey's 19.5 and 17.5 degrees; its city tables
+//   (esa.gov.eg, republished by Dar al-Ifta) add no precautionary minutes and round to the nearest.
+// - makkah: the Umm al-Qura calendar (ummulqura.org.sa, by KACST): 18.5 degrees, the evening 90
+//   minutes after sunset and 120 in Ramadan. Its tables round every prayer up and sunrise down;
+//   rounding up a time one minute earlier gives the same minute as rounding down.
+// - qatar: the Qatar Calendar House's perpetual calendar: 18 degrees, the evening 90 minutes after
+//   the printed sunset all year. Against the sun its dawn is a minute earlier and its sunset two
+//   minutes later (so also its evening), read from the calendar's 365 days.
+// - kuwait: the Ministry of Awqaf's 18 and 17.5 degrees; no table of its own was found to check.
+// - singapore: MUIS publishes 20 and 18 degrees; its yearly table (data.gov.sg, Muslim Prayer
+//   Timetable) rounds up and puts noon a minute after the transit, and Maghrib a minute after
+//   sunset in Ramadan only (not held here: a method's minutes are the same all year).
+// - turkey: Diyanet's 18 and 17 degrees and its own minutes (temkin): sunrise -7, noon +5,
+//   afternoon +4, sunset +7 (vakithesaplama.diyanet.gov.tr/temkin.php); nearest minute. Its tables
+//   take the sun's declination and equation of time once a day, at 0h UT: its times follow that.
+// - tehran: the Institute of Geophysics: 17.7 degrees, the evening at 14 and Maghrib at 4.5.
+// - moonsighting: the Moonsighting Committee's seasonal minutes (seasonal_twilight.h) for dawn
+//   and the evening, a seventh of the night beyond 55 degrees as the Committee has it, so no other
+//   high-latitude rule; the angles are only what a user's rule is measured against. Nearest minute.
+// - dubai: Awqaf UAE (Dubai's IACAD tables): 18.2 degrees both; against the sun its tables show
+//   sunrise three minutes earlier and noon, afternoon and sunset three, one and three later.
+// - morocco: the Ministry of Habous: 19 and 17 degrees, sunrise and sunset lowered by the dip of
+//   the city's elevation, and its fixed minutes read from its city tables (habous.gov.ma/prieres):
+//   dawn -1, sunrise -2, noon +5, sunset +3.
+// - uk: Wifaq ul Ulama (wifaqululama.co.uk/salahtimes): 18 degrees, noon and sunset 4 minutes after
+//   zawal and sunset, the evening at the earlier of 18 degrees and a seventh of the night all year.
+//   Its dawn where 18 degrees is not reached is the last day that reaches it, which the high-latitude
+//   rules here do not offer: the seventh of the night stands in.
+// - jakim: JAKIM's 18 degrees for dawn since 2019 (Mufti of Selangor, "Fajar sadiq dalam menentukan
+//   permulaan waktu solat subuh") and 18 for the evening, with its precautionary minutes read from the
+//   e-Solat zone tables.
+// - kemenag: Kemenag's 20 and 18 degrees with its precautionary minutes (ihtiyat), read from the
+//   Bimas Islam schedules (bimasislam.kemenag.go.id/jadwalshalat): Maghrib where the sun is 1 degree
+//   below the horizon, two minutes added to every prayer, sunrise four minutes earlier; rounded up.
+// - algeria: the Ministry of Religious Affairs' 18 and 17 degrees; its calendars (marw.gov.dz) round
+//   every time up and put Maghrib three minutes after sunset.
+// - tunisia: 18 degrees both, as the Institut National de la Meteorologie computes the times
+//   (meteo.tn); minutes cut, noon 7 and sunset 3 minutes after the sun, the evening 1.
+// - jordan: the Ministry of Awqaf's 18 degrees both; no table of its own was found to check.
 const CalculationMethod calculationMethods[] = {
-    {"selvara", 19.0, 0.0, 90.0, 0.0, 0.0}, {"mwl", 18.0, 17.0, 0.0, 0.0, 0.0},
-    {"isna", 15.0, 15.0, 0.0, 0.0, 0.0},    {"egypt", 19.5, 17.5, 0.0, 0.0, 0.0},
-    {"karachi", 18.0, 18.0, 0.0, 0.0, 0.0}, {"makkah", 18.5, 0.0, 90.0, 120.0, 0.0},
-    {"gulf", 19.5, 0.0, 90.0, 0.0, 0.0},    {"kuwait", 18.0, 17.5, 0.0, 0.0, 0.0},
-    {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0},   {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0},
-    {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0},  {"tehran", 17.7, 14.0, 0.0, 0.0, 4.5},
-    {"jafari", 16.0, 14.0, 0.0, 0.0, 4.0},  {"france", 12.0, 12.0, 0.0, 0.0, 0.0},
-    {"russia", 16.0, 15.0, 0.0, 0.0, 0.0},
+    {"selvara", 19.0, 0.0, 90.0, 0.0, 0.0, "Selvara", {0, 0, 0, 0, 0, 0}, MinuteRounding::cut,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"mwl", 18.0, 17.0, 0.0, 0.0, 0.0, "Muslim World League", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"isna", 15.0, 15.0, 0.0, 0.0, 0.0, "Islamic Society of North America", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"egypt", 19.5, 17.5, 0.0, 0.0, 0.0, "Egyptian General Authority of Survey", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"karachi", 18.0, 18.0, 0.0, 0.0, 0.0, "University of Islamic Sciences, Karachi", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"makkah", 18.5, 0.0, 90.0, 120.0, 0.0, "Umm al-Qura calendar, Makkah", {0, -1, 0, 0, 0, 0},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"gulf", 19.5, 0.0, 90.0, 0.0, 0.0, "Gulf region", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"kuwait", 18.0, 17.5, 0.0, 0.0, 0.0, "Ministry of Awqaf and Islamic Affairs, Kuwait", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0, "Qatar Calendar House", {-1, 0, 0, 0, 2, 2}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 0, 0},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0, "Diyanet, Turkey", {0, -7, 5, 4, 7, 0}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr, true},
+    {"tehran", 17.7, 14.0, 0.0, 0.0, 4.5, "Institute of Geophysics, University of Tehran", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"jafari", 16.0, 14.0, 0.0, 0.0, 4.0, "Leva Institute, Qum", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"france", 12.0, 12.0, 0.0, 0.0, 0.0, "Union of Islamic Organisations of France", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"russia", 16.0, 15.0, 0.0, 0.0, 0.0, "Spiritual Administration of Muslims of Russia", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"moonsighting", 18.0, 18.0, 0.0, 0.0, 0.0, "Moonsighting Committee Worldwide", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::none, false, moonsightingDawnMinutes, moonsightingEveningMinutes},
+    {"dubai", 18.2, 18.2, 0.0, 0.0, 0.0, "Awqaf, United Arab Emirates", {0, -3, 3, 1, 3, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"morocco", 19.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Habous and Islamic Affairs, Morocco", {-1, -2, 5, 0, 3, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr},
+    {"uk", 18.0, 18.0, 0.0, 0.0, 0.0, "Wifaq ul Ulama, United Kingdom", {0, 0, 4, 0, 4, 0},
+     MinuteRounding::nearest, HighLatitudeRule::seventhOfNight, false, nullptr, nullptr},
+    {"jakim", 18.0, 18.0, 0.0, 0.0, 0.0, "JAKIM, Malaysia", {1, -1, 2, 1, 1, 1}, MinuteRounding::nearest,
+     HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"kemenag", 20.0, 18.0, 0.0, 0.0, 1.0, "Kementerian Agama, Indonesia", {2, -4, 3, 2, 2, 2},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"algeria", 18.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Religious Affairs, Algeria", {0, 0, 0, 0, 3, 0},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"tunisia", 18.0, 18.0, 0.0, 0.0, 0.0, "Ministry of Religious Affairs, Tunisia", {0, 0, 7, 1, 3, 1},
+     MinuteRounding::cut, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"jordan", 18.0, 18.0, 0.0, 0.0, 0.0, "Ministry of Awqaf, Jordan", {0, 0, 0, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
 };
 const int calculationMethodCount = static_cast<int>(sizeof calculationMethods / sizeof calculationMethods[0]);
 
@@ -61,8 +182,17 @@ bool validPrayerOptions(const PrayerOptions& options) {
         if (minutes < shortestAdjustMinutes || minutes > longestAdjustMinutes)
             return false;
     }
+    const int rule = static_cast<int>(options.highLatitudeRule);
     return options.hijriAdjustmentDays >= lowestHijriAdjustmentDays &&
-           options.hijriAdjustmentDays <= highestHijriAdjustmentDays;
+           options.hijriAdjustmentDays <= highestHijriAdjustmentDays && options.elevationM >= lowestElevationM &&
+           options.elevationM <= highestElevationM && rule >= 0 && rule < highLatitudeRuleCount;
+}
+
+double eveningIntervalMinutesOn(const PrayerOptions& options, int year, int month, int day) {
+    const CalculationMethod& method = chosenMethod(options);
+    if (method.ramadanIntervalMinutes != 0.0 && isRamadan(year, month, day, options.hijriAdjustmentDays))
+        return method.ramadanIntervalMinutes;
+    return method.eveningIntervalMinutes;
 }
 
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,
@@ -73,10 +203,7 @@ PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int z
     parameters.fajrDepression = method.dawnDepressionDeg * radiansPerDegree;
     parameters.asrShadowFactor = options.asrShadowFactor == hanafiAsrShadowFactor ? 2.0 : 1.0;
     parameters.ishaDepression = method.eveningDepressionDeg * radiansPerDegree;
-    double intervalMinutes = method.eveningIntervalMinutes;
-    if (method.ramadanIntervalMinutes != 0.0 && isRamadan(year, month, day, options.hijriAdjustmentDays))
-        intervalMinutes = method.ramadanIntervalMinutes;
-    parameters.ishaInterval = intervalMinutes / minutesPerHour;
+    parameters.ishaInterval = eveningIntervalMinutesOn(options, year, month, day) / minutesPerHour;
     parameters.maghribDepression = method.maghribDepressionDeg * radiansPerDegree;
     return parameters;
 }
@@ -96,8 +223,18 @@ void applyAdjustments(PrayerTimes& times, const PrayerOptions& options) {
     }
 }
 
+bool usesStandardEvents(const PrayerOptions& options) {
+    return &chosenMethod(options) != &calculationMethods[defaultCalculationMethod];
+}
+
 PrayerTimes computeDayTimes(int year, int month, int day, double latitudeDeg, double longitudeDeg,
                             int zoneMinutes, const PrayerOptions& options) {
+    if (usesStandardEvents(options)) {
+        const LocalDate date = {year, month, day, zoneMinutes};
+        PrayerTimes times;
+        computeStandardTimesRun(latitudeDeg, longitudeDeg, options, &date, 1, &times);
+        return times;
+    }
     PrayerTimes times = computePrayerTimes(
         year, month, day,
         methodParameters(latitudeDeg, longitudeDeg, zoneMinutes, options, year, month, day));

@@ -1,9 +1,46 @@
 // Calculation methods: the depression angles and intervals that the schools and authorities of
-// different countries publish for dawn, sunset and the evening prayer, and the user's own choices
-// on top of a method (the afternoon shadow rule and a minute adjustment per time).
+// different countries publish for dawn, sunset and the evening prayer, with each authority's own
+// minutes, rounding and high-latitude rule, and the user's own choices on top of a method (the
+// afternoon shadow rule, a minute adjustment per time, the elevation, the high-latitude rule).
 #pragma once
 
 #include "prayer_times.h"
+
+// Order of the six times in the adjustment list: dawn, sunrise, noon, afternoon, sunset, evening.
+constexpr int prayerTimeCount = 6;
+constexpr int shortestAdjustMinutes = -120;
+constexpr int longestAdjustMinutes = 120;
+
+// How a time is printed as hours and minutes: the minutes cut (the program's own method), rounded
+// to the nearest minute, or rounded up to the next whole minute.
+enum class MinuteRounding {
+    cut,
+    nearest,
+    up
+};
+
+// Where the twilight of dawn or of the evening does not end (or ends unusually late) at high
+// latitudes: the time is taken no further from sunrise / sunset than a share of the night: half
+// of it, a seventh of it, or the twilight angle's share (angle / 60). none leaves a time that
+// does not exist as not a number. methodDefault (in PrayerOptions): the method's own rule.
+enum class HighLatitudeRule {
+    methodDefault,
+    middleOfNight,
+    seventhOfNight,
+    twilightAngle,
+    none
+};
+
+// "middle", "seventh", "angle", "none" ("method" for methodDefault), as typed on the command line
+// and stored in settings.
+const char* highLatitudeRuleName(HighLatitudeRule rule);
+// The rule of a name (ignoring ASCII case); false for another name (rule untouched).
+bool readHighLatitudeRule(const char* name, HighLatitudeRule& rule);
+
+// Minutes from dawn to sunrise, or from sunset to the evening prayer, where a method gives them by
+// the season and latitude rather than by an angle; the afternoon shadow factor (1 or 2) picks the
+// variant of the evening where the method has one per school.
+typedef double (*SeasonalTwilightMinutes)(double latitudeDeg, int year, int month, int day, int asrShadowFactor);
 
 struct CalculationMethod {
     const char* name;               // lower case, as typed on the command line and stored in settings
@@ -12,6 +49,14 @@ struct CalculationMethod {
     double eveningIntervalMinutes;  // minutes from sunset to the evening prayer (depression 0)
     double ramadanIntervalMinutes;  // the interval in the month of Ramadan; 0: as the rest of the year
     double maghribDepressionDeg;    // degrees below the horizon at sunset (Maghrib); 0: the sun's upper limb
+    const char* authority;          // who publishes the method, as the settings show it
+    int offsetMinutes[prayerTimeCount];  // the authority's own minutes added to each time
+    MinuteRounding rounding;             // how printed minutes are formed from the times
+    HighLatitudeRule highLatitudeRule;   // the method's own rule (never methodDefault)
+    bool usesElevation;  // sunrise and sunset lowered by the horizon dip of the place's elevation
+    SeasonalTwilightMinutes seasonalDawnMinutes;     // null: dawn by dawnDepressionDeg
+    SeasonalTwilightMinutes seasonalEveningMinutes;  // null: the evening by angle or interval
+    bool sunAtUtcMidnight = false;  // the sun's place taken once a day, at 0h UT, for every time
 };
 
 // The methods, "selvara" (the program's own fixed values) first.
@@ -22,14 +67,12 @@ constexpr int defaultCalculationMethod = 0;
 // Index of the method whose name equals name, ignoring ASCII case; -1 for none (or a null name).
 int findCalculationMethod(const char* name);
 
-// Order of the six times in the adjustment list: dawn, sunrise, noon, afternoon, sunset, evening.
-constexpr int prayerTimeCount = 6;
-constexpr int shortestAdjustMinutes = -120;
-constexpr int longestAdjustMinutes = 120;
-
 // Standard: a shadow as long as the object (plus its noon shadow); Hanafi: twice as long.
 constexpr int standardAsrShadowFactor = 1;
 constexpr int hanafiAsrShadowFactor = 2;
+
+constexpr double lowestElevationM = -500.0;
+constexpr double highestElevationM = 9000.0;
 
 // What the user chose. The defaults give exactly the times the program has always given.
 struct PrayerOptions {
@@ -37,6 +80,9 @@ struct PrayerOptions {
     int asrShadowFactor = standardAsrShadowFactor;            // 1 or 2
     int adjustMinutes[prayerTimeCount] = {0, 0, 0, 0, 0, 0};  // added to each time, -120..120
     int hijriAdjustmentDays = 0;  // -2..2: Ramadan is the table's Ramadan moved by this many days
+    double elevationM = 0.0;      // the place's height above sea level, lowestElevationM..highestElevationM
+    bool useElevation = false;    // the horizon dip of elevationM also where the method does not use it
+    HighLatitudeRule highLatitudeRule = HighLatitudeRule::methodDefault;
 };
 
 // True when every field is within its range (an out-of-range field is not used as it stands).
@@ -48,10 +94,28 @@ bool validPrayerOptions(const PrayerOptions& options);
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,
                                   const PrayerOptions& options, int year, int month, int day);
 
+// Minutes from sunset to the evening prayer on a date where the method gives an interval (its
+// Ramadan interval in Ramadan, by the Hijri calendar with the options' adjustment).
+double eveningIntervalMinutesOn(const PrayerOptions& options, int year, int month, int day);
+
+// True for every method but the program's own: their times are the standard sun events.
+bool usesStandardEvents(const PrayerOptions& options);
+
 // The six times of one day with the options' method, shadow rule and adjustments. With default
 // options and a whole-hour zone these are exactly computePrayerTimes(timetableParameters(...)).
+// Every other method takes the standard sun events (standard_events.h), its own minutes added and
+// not rounded.
 PrayerTimes computeDayTimes(int year, int month, int day, double latitudeDeg, double longitudeDeg,
                             int zoneMinutes, const PrayerOptions& options);
 
 // Adds the options' adjustments (minutes, clamped to -120..120) to the six times.
 void applyAdjustments(PrayerTimes& times, const PrayerOptions& options);
+
+// The method the options name (the program's own for an index out of range).
+const CalculationMethod& chosenMethod(const PrayerOptions& options);
+
+// The high-latitude rule in force: the user's, or the method's own.
+HighLatitudeRule effectiveHighLatitudeRule(const PrayerOptions& options);
+
+// How the minutes of the options' times are printed: the method's rounding.
+MinuteRounding printedMinuteRounding(const PrayerOptions& options);

@@ -2,6 +2,7 @@
 
 #include "calendar.h"
 #include "prayer_times.h"
+#include "standard_events.h"
 #include "zone_text.h"
 
 #include <cmath>
@@ -22,10 +23,27 @@ int monthLength(int year, int month) {
     return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
 }
 
+// A rounded time's whole minutes: what a rounding up leaves of a time already on the minute
+// (a few ulps past it from the sums that made it).
+constexpr double wholeMinuteToleranceMinutes = 1e-6;
+
 // Hours and minutes as formatClockTime prints them; false for a value it prints as "--:--".
-bool clockFields(double hours, int& h, int& m) {
+bool clockFields(double hours, int& h, int& m, MinuteRounding rounding) {
     if (!(std::fabs(hours) < largestPrintableHours))
         return false;
+    if (rounding != MinuteRounding::cut) {
+        // Whole minutes first, then hours and minutes of them: a negative time keeps its sign in
+        // the hours only, as a cut one does.
+        const double minutes = rounding == MinuteRounding::up
+                                   ? std::ceil(hours * 60.0 - wholeMinuteToleranceMinutes)
+                                   : std::floor(hours * 60.0 + 0.5);
+        const long long whole = static_cast<long long>(minutes);
+        h = static_cast<int>(whole / 60);
+        m = static_cast<int>(whole % 60);
+        if (m < 0)
+            m = -m;
+        return true;
+    }
     h = static_cast<int>(hours);  // toward zero
     m = static_cast<int>((hours - h) * 60.0);
     if (m < 0)
@@ -42,10 +60,10 @@ char* putTwoDigits(char* out, int value) {
 // formatClockTime's text at out, unterminated; returns its end. Hours of 0-99 (every time of an
 // ordinary day) are written digit by digit, the rare others through snprintf: the bytes are those
 // of "%02d:%02d" either way. At most clockTimeBufferSize - 1 bytes.
-char* putClockTime(char* out, double hours) {
+char* putClockTime(char* out, double hours, MinuteRounding rounding) {
     int h = 0;
     int m = 0;
-    if (!clockFields(hours, h, m)) {
+    if (!clockFields(hours, h, m, rounding)) {
         std::memcpy(out, "--:--", 5);
         return out + 5;
     }
@@ -76,11 +94,11 @@ int weekdayOfDate(int year, int month, int day) {
 
 }  // namespace
 
-void formatClockTime(char* buffer, std::size_t size, double hours) {
+void formatClockTime(char* buffer, std::size_t size, double hours, MinuteRounding rounding) {
     if (size == 0)
         return;
     char text[clockTimeBufferSize];
-    const std::size_t length = static_cast<std::size_t>(putClockTime(text, hours) - text);
+    const std::size_t length = static_cast<std::size_t>(putClockTime(text, hours, rounding) - text);
     const std::size_t kept = length < size ? length : size - 1;
     std::memcpy(buffer, text, kept);
     buffer[kept] = '\0';
@@ -104,7 +122,8 @@ bool readTimetableFormat(const char* name, TimetableFormat& format) {
     return true;
 }
 
-std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6]) {
+std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6],
+                                MinuteRounding rounding) {
     char* out = buffer;
     // "%2d   %3s      ": the day right-aligned in two columns, then the weekday.
     *out++ = day >= 10 ? static_cast<char>('0' + day / 10) : ' ';
@@ -113,7 +132,7 @@ std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double
     out = putText(out, weekdayAbbreviations[weekday], 3);
     out = putText(out, "      ", 6);
     for (double value : hours) {
-        out = putClockTime(out, value);
+        out = putClockTime(out, value, rounding);
         out = putText(out, "     ", 5);
     }
     out = putText(out, "\r\n", 2);
@@ -122,7 +141,7 @@ std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double
 }
 
 std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, int weekday,
-                                   const double (&hours)[6]) {
+                                   const double (&hours)[6], MinuteRounding rounding) {
     char* out = buffer;
     out = putTwoDigits(out, year / 100 % 100);
     out = putTwoDigits(out, year % 100);
@@ -136,8 +155,8 @@ std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, i
         *out++ = ',';
         int h = 0;
         int m = 0;
-        if (clockFields(value, h, m))  // no time at all: an empty field rather than "--:--"
-            out = putClockTime(out, value);
+        if (clockFields(value, h, m, rounding))  // no time at all: an empty field rather than "--:--"
+            out = putClockTime(out, value, rounding);
     }
     out = putText(out, "\r\n", 2);
     *out = '\0';
@@ -163,20 +182,20 @@ void writeHeader(std::FILE* file, int year, int month, TimetableFormat format, b
 }
 
 // One day's line, formatted in memory and written with one call.
-void writeDayLine(std::FILE* file, TimetableFormat format, int year, int month, int day, int weekday,
-                  const PrayerTimes& times) {
+void writeDayLine(std::FILE* file, TimetableFormat format, MinuteRounding rounding, int year, int month, int day,
+                  int weekday, const PrayerTimes& times) {
     const double hours[6] = {times.dawn,      times.sunrise, times.noon,
                              times.afternoon, times.sunset,  times.evening};
     char line[timetableLineBufferSize];
     const std::size_t length = format == TimetableFormat::csv
-                                   ? formatTimetableCsvLine(line, year, month, day, weekday, hours)
-                                   : formatTimetableLine(line, day, weekday, hours);
+                                   ? formatTimetableCsvLine(line, year, month, day, weekday, hours, rounding)
+                                   : formatTimetableLine(line, day, weekday, hours, rounding);
     std::fwrite(line, 1, length, file);
 }
 
 // A CSV day line (ending in CR LF, length bytes) with the night's times added before its line end,
 // each folded into the clock's day; a time the engine cannot give is an empty field.
-std::size_t addNightFields(char* line, std::size_t length, const NightTimes& night) {
+std::size_t addNightFields(char* line, std::size_t length, const NightTimes& night, MinuteRounding rounding) {
     char* out = line + length - 2;
     const double hours[] = {night.imsak, night.midnight, night.lastThird};
     for (const double value : hours) {
@@ -184,8 +203,8 @@ std::size_t addNightFields(char* line, std::size_t length, const NightTimes& nig
         int h = 0;
         int m = 0;
         const double clockHours = hoursOfClockDay(value);
-        if (clockFields(clockHours, h, m))
-            out = putClockTime(out, clockHours);
+        if (clockFields(clockHours, h, m, rounding))
+            out = putClockTime(out, clockHours, rounding);
     }
     out = putText(out, "\r\n", 2);
     *out = '\0';
@@ -216,13 +235,13 @@ namespace {
 
 // A CSV day line with the night's times: the night after this day's sunset ends on the next day,
 // whose times come on the next day's own zone.
-void writeNightDayLine(std::FILE* file, const TimetableRequest& request, const PrayerDay& day,
-                       const PrayerTimes& times) {
+void writeNightDayLine(std::FILE* file, const TimetableRequest& request, MinuteRounding rounding,
+                       const LocalDate& day, const PrayerTimes& times) {
     int y = day.year;
     int m = day.month;
     int d = day.day + 1;
     normalizeGregorianDate(y, m, d);
-    const int zoneMinutes = timetableZoneMinutes(request, day.year, day.month, day.day);
+    const int zoneMinutes = day.zoneMinutes;
     const int nextZoneMinutes = timetableZoneMinutes(request, y, m, d);
     const PrayerTimes nextDay =
         computeDayTimes(y, m, d, request.latitudeDeg, request.longitudeDeg, nextZoneMinutes, request.options);
@@ -231,8 +250,8 @@ void writeNightDayLine(std::FILE* file, const TimetableRequest& request, const P
                              times.afternoon, times.sunset,  times.evening};
     char line[timetableLineBufferSize];
     std::size_t length = formatTimetableCsvLine(line, day.year, day.month, day.day,
-                                                weekdayOfDate(day.year, day.month, day.day), hours);
-    length = addNightFields(line, length, night);
+                                                weekdayOfDate(day.year, day.month, day.day), hours, rounding);
+    length = addNightFields(line, length, night, rounding);
     std::fwrite(line, 1, length, file);
 }
 
@@ -249,6 +268,7 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
     }
     const bool nightColumns = request.nightColumns && request.format == TimetableFormat::csv;
     writeHeader(file, request.year, request.month, request.format, nightColumns);
+    const MinuteRounding rounding = printedMinuteRounding(request.options);
 
     // The first day as given, then one more each time: a normalized day is at most the largest
     // int less a month, so the step cannot overflow (firstDay - 1 could, for the least int).
@@ -257,6 +277,8 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
     int d = firstDay;
     // The days are worked out a run at a time (a month is one run), then written in order.
     constexpr int runDays = 32;
+    const bool standard = usesStandardEvents(request.options);
+    LocalDate dates[runDays];
     PrayerDay days[runDays];
     PrayerTimes times[runDays];
     for (int first = 0; first < dayCount; first += runDays) {
@@ -265,19 +287,26 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
             if (first + i > 0)
                 d += 1;
             normalizeGregorianDate(y, m, d);
-            const int zoneMinutes = timetableZoneMinutes(request, y, m, d);
-            days[i] = PrayerDay{y, m, d,
-                                methodParameters(request.latitudeDeg, request.longitudeDeg, zoneMinutes,
-                                                 request.options, y, m, d)};
+            dates[i] = LocalDate{y, m, d, timetableZoneMinutes(request, y, m, d)};
         }
-        computePrayerTimesRun(days, count, times);
+        if (standard) {
+            computeStandardTimesRun(request.latitudeDeg, request.longitudeDeg, request.options, dates, count, times);
+        } else {
+            for (int i = 0; i < count; ++i)
+                days[i] = PrayerDay{dates[i].year, dates[i].month, dates[i].day,
+                                    methodParameters(request.latitudeDeg, request.longitudeDeg,
+                                                     dates[i].zoneMinutes, request.options, dates[i].year,
+                                                     dates[i].month, dates[i].day)};
+            computePrayerTimesRun(days, count, times);
+            for (int i = 0; i < count; ++i)
+                applyAdjustments(times[i], request.options);
+        }
         for (int i = 0; i < count; ++i) {
-            const PrayerDay& day = days[i];
-            applyAdjustments(times[i], request.options);
+            const LocalDate& day = dates[i];
             if (nightColumns)
-                writeNightDayLine(file, request, day, times[i]);
+                writeNightDayLine(file, request, rounding, day, times[i]);
             else
-                writeDayLine(file, request.format, day.year, day.month, day.day,
+                writeDayLine(file, request.format, rounding, day.year, day.month, day.day,
                              weekdayOfDate(day.year, day.month, day.day), times[i]);
         }
     }

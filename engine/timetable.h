@@ -12,10 +12,11 @@
 constexpr std::size_t clockTimeBufferSize = 32;
 
 // Formats one time as two-digit hours, a colon and two-digit minutes, with no trailing spaces:
-// the minutes are cut, not rounded (12.999 gives 12:59), and a negative time keeps its sign only
-// in the hours (-0.25 gives 00:15, -1.5 gives -1:30). A value that is not a finite time of a
-// plausible size gives "--:--". Always terminated within size bytes.
-void formatClockTime(char* buffer, std::size_t size, double hours);
+// the minutes are cut by default (12.999 gives 12:59), or rounded to the nearest or up as the
+// method prints them, and a negative time keeps its sign only in the hours (-0.25 gives 00:15,
+// -1.5 gives -1:30). A value that is not a finite time of a plausible size gives "--:--". Always
+// terminated within size bytes.
+void formatClockTime(char* buffer, std::size_t size, double hours, MinuteRounding rounding = MinuteRounding::cut);
 
 // Writes one time as formatClockTime forms it, then five spaces.
 void writeClockTime(std::FILE* file, double hours);
@@ -38,13 +39,14 @@ constexpr std::size_t timetableLineBufferSize = 256;
 
 // One day's line of the fixed-column text, CR LF included, into buffer (at least
 // timetableLineBufferSize bytes): the day of the month, the weekday (0 = Sunday) and the six
-// times. Returns the line's length. The same bytes as printing each field with stdio would give.
-std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6]);
+// times, their minutes formed by rounding. Returns the line's length. The same bytes as printing each field with stdio would give.
+std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6],
+                                MinuteRounding rounding = MinuteRounding::cut);
 
 // One day's CSV line, CR LF included, into buffer (at least timetableLineBufferSize bytes); year
 // 1-9999. Returns the line's length.
 std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, int weekday,
-                                   const double (&hours)[6]);
+                                   const double (&hours)[6], MinuteRounding rounding = MinuteRounding::cut);
 
 // The UTC offset in minutes east of Greenwich in force on a local date (for example at local noon,
 // from daylight-saving rules). context is the provider's own data, passed through unchanged.

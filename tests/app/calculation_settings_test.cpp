@@ -186,9 +186,11 @@ protected:
 };
 
 TEST_F(CalculationSettingsTest, MethodListHoldsEveryMethodAndTheDialogShowsTheChoices) {
-    const char* const methodNames[] = {"selvara", "mwl",    "isna",   "egypt",  "karachi",
-                                       "makkah",  "gulf",   "kuwait", "qatar",  "singapore",
-                                       "turkey",  "tehran", "jafari", "france", "russia"};
+    const char* const methodNames[] = {"selvara", "mwl",     "isna",         "egypt",   "karachi",
+                                       "makkah",  "gulf",    "kuwait",       "qatar",   "singapore",
+                                       "turkey",  "tehran",  "jafari",       "france",  "russia",
+                                       "moonsighting", "dubai", "morocco",   "uk",      "jakim",
+                                       "kemenag", "algeria", "tunisia",      "jordan"};
     createMainWindow();
     std::strcpy(Calculation.methodName, "tehran");
     Calculation.asrShadowFactor = 2;

@@ -43,6 +43,24 @@ TEST(BulkPlacesCsv, ColumnsInAnyOrderWithTheOptionalOnes) {
     EXPECT_EQ(file.rows[1].prayer.options.methodIndex, PrayerOptions{}.methodIndex);
 }
 
+// A place's own elevation and high-latitude rule; refused values are reported as any other.
+TEST(BulkPlacesCsv, ElevationAndHighLatitudeColumns) {
+    const BulkPlacesCsv file = parse("name,latitude,longitude,zone,method,elevation,high_lat\n"
+                                  "Ifrane,33.53,-5.11,1,morocco,1665,\n"
+                                  "Oslo,59.91,10.75,Europe/Oslo,mwl,,seventh\n"
+                                  "Everest,27.99,86.93,5:45,mwl,9001,\n"  // 4: above the highest
+                                  "Nowhere,0,0,0,mwl,,polar\n");           // 5: no such rule
+    ASSERT_TRUE(file.headerError.empty()) << file.headerError;
+    ASSERT_EQ(file.rows.size(), 2u);
+    EXPECT_EQ(file.rows[0].prayer.options.elevationM, 1665.0);
+    EXPECT_EQ(file.rows[0].prayer.options.highLatitudeRule, HighLatitudeRule::methodDefault);
+    EXPECT_EQ(file.rows[1].prayer.options.elevationM, 0.0);
+    EXPECT_EQ(file.rows[1].prayer.options.highLatitudeRule, HighLatitudeRule::seventhOfNight);
+    ASSERT_EQ(file.errors.size(), 2u);
+    EXPECT_EQ(file.errors[0].lineNumber, 4);
+    EXPECT_EQ(file.errors[1].lineNumber, 5);
+}
+
 // Each bad row is named by the line it starts on; the rows around it are still read.
 TEST(BulkPlacesCsv, BadRowsAreReportedByLineAndTheOthersKept) {
     const BulkPlacesCsv file = parse("name,latitude,longitude,zone,method\n"

@@ -167,6 +167,11 @@ bad_arguments=(
     "timetable --adjust 1,2,3,4,5,6,7"
     "timetable --adjust 1,2,3,4,5,121"
     "timetable --adjust 1,2,x,4,5,6"
+    "timetable --elevation 9001"
+    "timetable --elevation -501"
+    "times --lat 45 --lon 15 --zone 1 --date 2026-01-01 --elevation 12m"
+    "timetable --high-lat polar"
+    "times --lat 45 --lon 15 --zone 1 --date 2026-01-01 --high-lat"
     "timetable --zone 5:60"
     "timetable --zone abc"
     "timetable --zone 5.33"
@@ -237,6 +242,32 @@ csv_head='date,weekday,fajr,sunrise,dhuhr,asr,maghrib,isha|2026-01-01,Thu,05:45,
 check "timetable --format csv (status $status)" $?
 run timetable --year 2026 --month 1 --format text
 cmp -s "$scratch/out" "$data/zagreb-2026-01.txt"; check "--format text is the fixed-column table" $?
+
+# A named method prints each time rounded to the nearest minute: the timetable's minutes are the
+# decimal hours of `times` rounded (Ankara, turkey: its own minutes included in both).
+run times --lat 39.93 --lon 32.86 --zone 3 --date 2026-10-05 --method turkey
+rounded=$(printf '%s\n' "$out" | awk '{ for (i = 1; i <= NF; i++) { m = int($i * 60 + 0.5);
+    printf "%02d:%02d     ", int(m / 60), m % 60 } }')
+run timetable --lat 39.93 --lon 32.86 --zone 3 --year 2026 --month 10 --first-day 5 --days 1 --method turkey
+line=$(printf '%s\n' "$out" | sed -n 6p | tr -d '\r')
+[ "$line" = " 5   Mon      $rounded" ]; check "named method rounds its minutes ($line)" $?
+
+# Where the twilight does not end (58 degrees in June), --high-lat none leaves dawn and the evening
+# empty in the CSV; a rule fills them. The elevation lowers the horizon: an earlier sunrise.
+common=(--lat 58 --lon 10.75 --zone 2 --year 2026 --month 6 --first-day 21 --days 1 --method karachi --format csv)
+run timetable "${common[@]}" --high-lat none
+printf '%s\n' "$out" | sed -n 2p | grep -Eq '^2026-06-21,Sun,,[0-9]{2}:[0-9]{2},[0-9:]{5},[0-9:]{5},[0-9:]{5},$'
+check "--high-lat none: empty twilight fields" $?
+run timetable "${common[@]}" --high-lat seventh
+printf '%s\n' "$out" | sed -n 2p | grep -Eq '^2026-06-21,Sun(,[0-9]{2}:[0-9]{2}){6}$'
+check "--high-lat seventh: every field" $?
+run times --lat 33.53 --lon -5.11 --zone 1 --date 2026-03-20 --method mwl
+sea=$(printf '%s\n' "$out" | cut -d' ' -f2)
+run times --lat 33.53 --lon -5.11 --zone 1 --date 2026-03-20 --method mwl --elevation 1665
+high=$(printf '%s\n' "$out" | cut -d' ' -f2)
+# The dip from 1665 m is 1.31 degrees; the sun climbs 12.5 degrees an hour there in March.
+awk -v a="$sea" -v b="$high" 'BEGIN { d = (a - b) * 60; exit !(d > 5.8 && d < 6.8) }'
+check "--elevation 1665: sunrise about 6.3 minutes earlier ($sea, $high)" $?
 
 # Bulk: every file holds the single call's bytes; a bad row is named by its line, the others are
 # written and the run ends with 1; names are made safe and distinct.

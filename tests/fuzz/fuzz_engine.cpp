@@ -8,6 +8,7 @@
 #include "calendar.h"
 #include "hijri.h"
 #include "prayer_times.h"
+#include "standard_events.h"
 #include "timetable.h"
 #include "zone_text.h"
 
@@ -47,6 +48,9 @@ PrayerOptions anyOptions(FuzzInput& in) {
     options.asrShadowFactor = in.nextInt();
     for (int& minutes : options.adjustMinutes)
         minutes = in.nextInt();
+    options.elevationM = in.nextDouble();
+    options.useElevation = in.nextByte() & 1;
+    options.highLatitudeRule = static_cast<HighLatitudeRule>(in.nextInt());
     return options;
 }
 
@@ -103,6 +107,20 @@ void methodCalls(uint8_t pick, FuzzInput& in) {
             break;
         }
         case 5: findCalculationMethod(restAsText(in).c_str()); break;
+        case 6: {
+            const LocalDate date = {year, month, day, in.nextInt()};
+            const double latitudeDeg = in.nextDouble();
+            const double longitudeDeg = in.nextDouble();
+            const double altitudeDeg = in.nextDouble();
+            const bool setting = in.nextByte() & 1;
+            solarTransitHours(date, longitudeDeg);
+            solarAltitudeHours(date, latitudeDeg, longitudeDeg, altitudeDeg, setting);
+            horizonDipDeg(in.nextDouble());
+            HighLatitudeRule rule;
+            readHighLatitudeRule(restAsText(in).c_str(), rule);
+            highLatitudeRuleName(static_cast<HighLatitudeRule>(year));
+            break;
+        }
         default: {
             TimetableRequest request;
             request.latitudeDeg = in.nextDouble();
@@ -186,6 +204,8 @@ void engineCalls(uint8_t pick, FuzzInput& in) {
         case 7: {
             char text[clockTimeBufferSize];
             formatClockTime(text, sizeof text, in.nextDouble());
+            const double hours = in.nextDouble();
+            formatClockTime(text, sizeof text, hours, static_cast<MinuteRounding>(in.nextByte() % 3));
             writeClockTime(sink(), in.nextDouble());
             break;
         }
@@ -210,6 +230,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     else if (pick >= 128)
         engineCalls((pick - 128) % 9, in);
     else
-        methodCalls((pick - 96) % 7, in);
+        methodCalls((pick - 96) % 8, in);
     return 0;
 }

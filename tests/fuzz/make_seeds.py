@@ -89,6 +89,10 @@ def main():
         "timetable_days": ["timetable", "--year", "2025", "--month", "12", "--first-day", "31", "--days", "2"],
         "timetable_out": ["timetable", "--out", "x.txt"],
         "times": ["times", "--lat", "-33.87", "--lon", "151.21", "--zone", "10", "--date", "2026-06-21"],
+        "times_named": ["times", "--lat", "59.91", "--lon", "10.75", "--zone", "2", "--date", "2026-06-21", "--method", "mwl",
+                        "--elevation", "300", "--high-lat", "seventh"],
+        "timetable_csv_none": ["timetable", "--lat", "58", "--lon", "10.75", "--method", "karachi", "--high-lat", "none",
+                               "--format", "csv"],
         "hijri_day": ["hijri", "2024-03-11"],
         "hijri_range": ["hijri", "--from", "2024-03-08", "--to", "2024-03-12"],
         "help": ["--help"],
@@ -118,13 +122,21 @@ def main():
     params = (0.016388, 0.272, 0.794, 300.0, 300.0, 1.0, 0.3316, 1.0, 0.785, 1.5)
     write("fuzz_engine", "prayer_times", engine_input(128 + 6, (2026, 12, 8), params))
     write("fuzz_engine", "dawn_share", engine_input(128 + 5, (2026, 6, 21), params))
-    write("fuzz_engine", "clock", engine_input(128 + 7, (0, 0, 0), (-0.2583, 12.999)))
-    options = (0, 1, 0, 0, 0, 0, 0, 0)
-    write("fuzz_engine", "method_parameters", engine_input(96, (2026, 3, 15), (45.49, 15.59)) + struct.pack("<i", 60) + struct.pack("<8i", *options))
-    write("fuzz_engine", "day_times", engine_input(97, (2026, 3, 15), (21.42, 39.83)) + struct.pack("<i", 180) + struct.pack("<8i", 2, 2, 5, -5, 0, 0, 0, 120))
+    write("fuzz_engine", "clock", engine_input(128 + 7, (0, 0, 0), (-0.2583, 12.999, 12.5083)) + b"\x01")
+    # Options: method, shadow factor, six adjustments, elevation, its use, the high-latitude rule.
+    options = struct.pack("<8i", 0, 1, 0, 0, 0, 0, 0, 0) + struct.pack("<dBi", 0.0, 0, 0)
+    write("fuzz_engine", "method_parameters", engine_input(96, (2026, 3, 15), (45.49, 15.59)) + struct.pack("<i", 60) + options)
+    write("fuzz_engine", "day_times", engine_input(97, (2026, 3, 15), (21.42, 39.83)) + struct.pack("<i", 180) + struct.pack("<8i", 2, 2, 5, -5, 0, 0, 0, 120)
+          + struct.pack("<dBi", 0.0, 0, 0))
+    write("fuzz_engine", "day_times_elevated", engine_input(97, (2026, 6, 21), (59.91, 10.75)) + struct.pack("<i", 120) + struct.pack("<8i", 17, 1, 0, 0, 0, 0, 0, 0)
+          + struct.pack("<dBi", 1665.0, 1, 2))
+    write("fuzz_engine", "sun_events", engine_input(102, (2026, 6, 21)) + struct.pack("<i", 120) + struct.pack("<3d", 30.0, 31.0, -18.0) + b"\x01"
+          + struct.pack("<d", 1665.0) + b"seventh")
     write("fuzz_engine", "zone_text", engine_input(100, (330, -210, 0)) + b"+5:45")
     write("fuzz_engine", "method_name", engine_input(101, (0, 0, 0)) + b"selvara")
-    write("fuzz_engine", "request", engine_input(102, (2026, 2, 27), (45.49, 15.59)) + struct.pack("<ii", 60, 1) + struct.pack("<8i", *options) + b"\x05")
+    write("fuzz_engine", "request", engine_input(103, (2026, 2, 27), (45.49, 15.59)) + struct.pack("<ii", 60, 1) + options + b"\x05")
+    write("fuzz_engine", "request_named", engine_input(103, (2026, 2, 27), (33.53, -5.11)) + struct.pack("<ii", 60, 1)
+          + struct.pack("<8i", 17, 1, 0, 0, 0, 0, 0, 0) + struct.pack("<dBi", 1665.0, 0, 4) + b"\x1f")
     write("fuzz_engine", "timetable", engine_input(128 + 8, (2026, 12, 1), (1.0, 15.59, 45.49), b"\x1f"))
 
     # Compiled zone files of the tz database (public domain) as the build machine has them, a cut

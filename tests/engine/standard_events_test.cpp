@@ -1,0 +1,209 @@
+// The rules the standard events follow beyond the sun's place (that is sun_events_test.cpp): the
+// high-latitude rules, the horizon dip of the elevation, the methods' own minutes, the rounding of
+// printed minutes.
+#include "calendar.h"
+#include "standard_events.h"
+#include "timetable.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr double minutesPerHour = 60.0;
+constexpr double exactHours = 1e-9;
+
+PrayerOptions optionsOf(const char* name, HighLatitudeRule rule = HighLatitudeRule::methodDefault) {
+    PrayerOptions options;
+    options.methodIndex = findCalculationMethod(name);
+    options.highLatitudeRule = rule;
+    return options;
+}
+
+// The times of a day without the method's own minutes: the sun's events as the rules take them.
+PrayerTimes eventsOf(const PrayerOptions& options, int year, int month, int day, double latitudeDeg,
+                     double longitudeDeg, int zoneMinutes) {
+    PrayerTimes t = computeDayTimes(year, month, day, latitudeDeg, longitudeDeg, zoneMinutes, options);
+    const int* minutes = chosenMethod(options).offsetMinutes;
+    double* fields[prayerTimeCount] = {&t.dawn, &t.sunrise, &t.noon, &t.afternoon, &t.sunset, &t.evening};
+    for (int i = 0; i < prayerTimeCount; ++i)
+        *fields[i] -= minutes[i] / minutesPerHour;
+    return t;
+}
+
+struct RuleCase {
+    HighLatitudeRule rule;
+    double dawnShare;       // of the night, from sunrise back to dawn and from sunset on to the evening
+    bool boundsAt30North;  // a seventh of a June night at 30 degrees is shorter than the twilight
+};
+
+// At 58 degrees on the June solstice the sun stays above -9 degrees: there is no dawn at 18
+// degrees. Each rule puts dawn and the evening its share of the night from sunrise and sunset.
+TEST(StandardEvents, HighLatitudeRulesTakeTheirShareOfTheNight) {
+    const RuleCase cases[] = {{HighLatitudeRule::middleOfNight, 0.5, false},
+                              {HighLatitudeRule::seventhOfNight, 1.0 / 7.0, true},
+                              {HighLatitudeRule::twilightAngle, 18.0 / 60.0, false}};
+    for (const RuleCase& c : cases) {
+        const PrayerOptions options = optionsOf("karachi", c.rule);  // 18 degrees at both ends
+        ASSERT_EQ(chosenMethod(options).dawnDepressionDeg, 18.0);
+        ASSERT_EQ(chosenMethod(options).eveningDepressionDeg, 18.0);
+        const PrayerTimes t = eventsOf(options, 2026, 6, 21, 58.0, 10.75, 60);
+        const double nightHours = 24.0 - (t.sunset - t.sunrise);
+        EXPECT_NEAR(t.sunrise - t.dawn, c.dawnShare * nightHours, exactHours) << highLatitudeRuleName(c.rule);
+        EXPECT_NEAR(t.evening - t.sunset, c.dawnShare * nightHours, exactHours) << highLatitudeRuleName(c.rule);
+
+        // At 30 degrees the twilight (1.64 hours) ends within half and within 18/60 of the
+        // night (10.1 hours): the times are the sun's own. A seventh is shorter and bounds them.
+        const LocalDate date = {2026, 6, 21, 120};
+        const PrayerTimes low = eventsOf(options, 2026, 6, 21, 30.0, 31.0, 120);
+        const double lowNightHours = 24.0 - (low.sunset - low.sunrise);
+        const double dawn = c.boundsAt30North ? low.sunrise - c.dawnShare * lowNightHours
+                                              : solarAltitudeHours(date, 30.0, 31.0, -18.0, false);
+        const double evening = c.boundsAt30North ? low.sunset + c.dawnShare * lowNightHours
+                                                 : solarAltitudeHours(date, 30.0, 31.0, -18.0, true);
+        EXPECT_NEAR(low.dawn, dawn, exactHours) << highLatitudeRuleName(c.rule);
+        EXPECT_NEAR(low.evening, evening, exactHours) << highLatitudeRuleName(c.rule);
+    }
+    // Without a rule the times that do not exist stay so; sunrise and sunset are there.
+    const PrayerTimes none = eventsOf(optionsOf("karachi", HighLatitudeRule::none), 2026, 6, 21, 58.0, 10.75, 60);
+    EXPECT_TRUE(std::isnan(none.dawn));
+    EXPECT_TRUE(std::isnan(none.evening));
+    EXPECT_TRUE(std::isfinite(none.sunrise) && std::isfinite(none.sunset) && std::isfinite(none.afternoon));
+}
+
+// Every rule, a method with an angle at dawn, Maghrib and the evening, pole to pole, a year of
+// days: every time a finite number, in the order of the day.
+TEST(StandardEvents, EveryRuleGivesEveryTimePoleToPole) {
+    const HighLatitudeRule rules[] = {HighLatitudeRule::middleOfNight, HighLatitudeRule::seventhOfNight,
+                                      HighLatitudeRule::twilightAngle};
+    for (HighLatitudeRule rule : rules) {
+        PrayerOptions options = optionsOf("tehran", rule);
+        options.elevationM = 9000.0;
+        options.useElevation = true;
+        for (double latitudeDeg = -90.0; latitudeDeg <= 90.0; latitudeDeg += 2.5) {
+            for (int dayOfYear = 1; dayOfYear <= 366; dayOfYear += 7) {
+                int year = 2026;
+                int month = 1;
+                int day = dayOfYear;
+                normalizeGregorianDate(year, month, day);
+                const PrayerTimes t = eventsOf(options, year, month, day, latitudeDeg, -70.0, -300);
+                const double times[] = {t.dawn, t.sunrise, t.noon, t.afternoon, t.sunset, t.evening};
+                for (double time : times)
+                    ASSERT_TRUE(std::isfinite(time)) << latitudeDeg << " " << month << "-" << day;
+                ASSERT_LE(t.dawn, t.sunrise) << latitudeDeg << " " << month << "-" << day;
+                ASSERT_LT(t.sunrise, t.noon) << latitudeDeg << " " << month << "-" << day;
+                ASSERT_LE(t.noon, t.afternoon) << latitudeDeg << " " << month << "-" << day;
+                ASSERT_LE(t.afternoon, t.sunset) << latitudeDeg << " " << month << "-" << day;
+                ASSERT_LE(t.sunset, t.evening) << latitudeDeg << " " << month << "-" << day;
+            }
+        }
+    }
+}
+
+// The dip of the sea horizon from a height h is arccos(R / (R + h)); sqrt(2 h / R) radians is
+// its first term.
+TEST(StandardEvents, HorizonDipOfTheElevation) {
+    const struct {
+        double elevationM;
+        double dipDeg;
+    } cases[] = {{-400.0, 0.0}, {0.0, 0.0}, {1000.0, 1.0152}, {2500.0, 1.6051}, {9000.0, 3.0455}};
+    for (const auto& c : cases)
+        EXPECT_NEAR(horizonDipDeg(c.elevationM), c.dipDeg, 0.002) << c.elevationM;
+}
+
+// Sunrise and sunset are lowered by the dip where the method or the user uses the elevation;
+// the twilight times, reckoned from the true horizon, stay.
+TEST(StandardEvents, ElevationMovesSunriseAndSunsetOnly) {
+    const LocalDate date = {2026, 3, 20, 60};
+    const double latitudeDeg = 33.53;  // Ifrane, 1665 m
+    const double longitudeDeg = -5.11;
+    const double lowHorizonDeg = sunriseAltitudeDeg - horizonDipDeg(1665.0);
+    PrayerOptions morocco = optionsOf("morocco");
+    ASSERT_TRUE(chosenMethod(morocco).usesElevation);
+    morocco.elevationM = 1665.0;
+    PrayerOptions mwl = optionsOf("mwl");
+    mwl.elevationM = 1665.0;
+    PrayerOptions mwlElevated = mwl;
+    mwlElevated.useElevation = true;
+    const PrayerTimes atSea = eventsOf(optionsOf("morocco"), 2026, 3, 20, latitudeDeg, longitudeDeg, 60);
+    const PrayerTimes high = eventsOf(morocco, 2026, 3, 20, latitudeDeg, longitudeDeg, 60);
+    EXPECT_NEAR(high.sunrise, solarAltitudeHours(date, latitudeDeg, longitudeDeg, lowHorizonDeg, false),
+                exactHours);
+    EXPECT_NEAR(high.sunset, solarAltitudeHours(date, latitudeDeg, longitudeDeg, lowHorizonDeg, true),
+                exactHours);
+    EXPECT_GT((atSea.sunrise - high.sunrise) * minutesPerHour, 4.0);  // a degree: about 5 minutes
+    EXPECT_EQ(high.dawn, atSea.dawn);
+    EXPECT_EQ(high.noon, atSea.noon);
+
+    const PrayerTimes plain = eventsOf(mwl, 2026, 3, 20, latitudeDeg, longitudeDeg, 60);
+    const PrayerTimes elevated = eventsOf(mwlElevated, 2026, 3, 20, latitudeDeg, longitudeDeg, 60);
+    EXPECT_NEAR(plain.sunrise, solarAltitudeHours(date, latitudeDeg, longitudeDeg, sunriseAltitudeDeg, false),
+                exactHours);
+    EXPECT_NEAR(elevated.sunrise, high.sunrise, exactHours);
+}
+
+// Each method adds its own minutes to the sun's events, and the user's adjustments on top.
+TEST(StandardEvents, MethodsAddTheirMinutesToTheEvents) {
+    const LocalDate date = {2026, 10, 5, 180};
+    const double latitudeDeg = 39.93;  // Ankara
+    const double longitudeDeg = 32.86;
+    for (int method = 1; method < calculationMethodCount; ++method) {
+        const CalculationMethod& m = calculationMethods[method];
+        PrayerOptions options;
+        options.methodIndex = method;
+        const PrayerTimes t = computeDayTimes(2026, 10, 5, latitudeDeg, longitudeDeg, 180, options);
+        if (m.sunAtUtcMidnight)
+            continue;  // the sun held at 0h UT: its own authority's tables are its check
+        EXPECT_NEAR(t.sunrise - m.offsetMinutes[1] / minutesPerHour,  // elevation 0: the sea-level horizon
+                    solarAltitudeHours(date, latitudeDeg, longitudeDeg, sunriseAltitudeDeg, false), exactHours)
+            << m.name;
+        EXPECT_NEAR(t.noon - m.offsetMinutes[2] / minutesPerHour, solarTransitHours(date, longitudeDeg), exactHours)
+            << m.name;
+        if (!m.seasonalDawnMinutes) {
+            EXPECT_NEAR(t.dawn - m.offsetMinutes[0] / minutesPerHour,
+                        solarAltitudeHours(date, latitudeDeg, longitudeDeg, -m.dawnDepressionDeg, false), exactHours)
+                << m.name;
+        }
+
+        options.adjustMinutes[2] = -3;
+        const PrayerTimes adjusted = computeDayTimes(2026, 10, 5, latitudeDeg, longitudeDeg, 180, options);
+        EXPECT_NEAR((adjusted.noon - t.noon) * minutesPerHour, -3.0, 1e-9) << m.name;
+    }
+}
+
+struct RoundingCase {
+    double hours;
+    const char* cut;
+    const char* nearest;
+    const char* up;
+};
+
+TEST(StandardEvents, PrintedMinutesFollowTheMethodsRounding) {
+    const RoundingCase cases[] = {
+        {12.0 + 59.9 / 60.0, "12:59", "13:00", "13:00"},
+        {12.0 + 30.4 / 60.0, "12:30", "12:30", "12:31"},
+        {12.0 + 30.5 / 60.0, "12:30", "12:31", "12:31"},
+        {5.5, "05:30", "05:30", "05:30"},
+        {5.0 + 17.0 / 60.0 + 1e-13, "05:17", "05:17", "05:17"},  // on the minute, but for the sums' last bits
+        {23.0 + 59.6 / 60.0, "23:59", "24:00", "24:00"},
+        {-0.25 - 0.4 / 60.0, "00:15", "00:15", "00:15"},
+        {NAN, "--:--", "--:--", "--:--"},
+    };
+    for (const RoundingCase& c : cases) {
+        char text[clockTimeBufferSize];
+        formatClockTime(text, sizeof text, c.hours, MinuteRounding::cut);
+        EXPECT_STREQ(text, c.cut) << c.hours;
+        formatClockTime(text, sizeof text, c.hours, MinuteRounding::nearest);
+        EXPECT_STREQ(text, c.nearest) << c.hours;
+        formatClockTime(text, sizeof text, c.hours, MinuteRounding::up);
+        EXPECT_STREQ(text, c.up) << c.hours;
+    }
+    const double hours[6] = {NAN, 6.0 + 0.7 / 60.0, 12.0, 15.5, 18.0 + 59.5 / 60.0, NAN};
+    char line[timetableLineBufferSize];
+    formatTimetableCsvLine(line, 2026, 6, 21, 0, hours, MinuteRounding::nearest);
+    EXPECT_STREQ(line, "2026-06-21,Sun,,06:01,12:00,15:30,19:00,\r\n");
+}
+
+}  // namespace
