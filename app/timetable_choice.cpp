@@ -1,7 +1,7 @@
 #include "timetable_choice.h"
 
 #include "calculation_settings.h"
-#include "chosen_timetable.h"
+#include "chosen_request.h"
 #include "local_clock.h"
 #include "settings.h"
 #include "timetable.h"
@@ -11,23 +11,26 @@ bool zoneFieldMinutes(const char* text, int& zoneMinutes) {
     return parseZoneText(text, zoneMinutes);
 }
 
-// The timetable the page's settings ask for, with this computer's zone as the platform reports it.
-static void buildFromSettings(ChosenTimetable& chosen, int year, int month, int firstDay) {
+// The request for the page's place, zone and choices (the month is the caller's), its zone rules
+// in `clock`.
+static TimetableRequest chosenRequest(ChosenClock& clock) {
     TIME_ZONE_INFORMATION information = {};
     const bool computerKnown = readTimeZoneInformation(&information) != TIME_ZONE_ID_INVALID;
-    const ComputerZoneRule computer = computerZoneRule(information);
-    buildChosenTimetable(Settings, Calculation, computerKnown ? &computer : nullptr, year, month, firstDay,
-                         chosen);
+    return chosenTimetableRequest(Settings, Calculation, computerZoneRule(information), computerKnown, clock,
+                                  TimetableRequest().year, TimetableRequest().month);
 }
 
 bool writeChosenTimetable(const char* path, int year, int month, int firstDay) {
-    ChosenTimetable chosen;
-    buildFromSettings(chosen, year, month, firstDay);
-    return writeTimetableRequest(path, chosen.request);
+    ChosenClock clock;
+    TimetableRequest request = chosenRequest(clock);
+    request.year = year;
+    request.month = month;
+    request.firstDay = firstDay;
+    return writeTimetableRequest(path, request);
 }
 
 NightTimes chosenNightTimes(double latitudeDeg, double longitudeDeg, int year, int month, int day) {
-    ChosenTimetable chosen;
-    buildFromSettings(chosen, year, month, day);
-    return chosenNightTimesAt(chosen, Calculation, latitudeDeg, longitudeDeg, year, month, day);
+    ChosenClock clock;
+    TimetableRequest request = chosenRequest(clock);
+    return chosenNightTimesAt(request, Calculation, latitudeDeg, longitudeDeg, year, month, day);
 }

@@ -201,15 +201,6 @@ int zoneHoursToMinutes(double zoneHours) {
     return static_cast<int>(std::lround(minutes));
 }
 
-// The zone (minutes) a request uses on one day.
-int timetableZoneMinutes(const TimetableRequest& request, int year, int month, int day) {
-    if (request.zoneOffsetForDay) {
-        const int minutes = request.zoneOffsetForDay(request.zoneContext, year, month, day);
-        if (validZoneMinutes(minutes))
-            return minutes;
-    }
-    return request.zoneMinutes;
-}
 
 // A CSV day line with the night's times: the night after this day's sunset ends on the next day,
 // whose times come on the next day's own zone.
@@ -234,6 +225,15 @@ void writeNightDayLine(std::FILE* file, const TimetableRequest& request, MinuteR
 }
 
 }  // namespace
+
+int timetableZoneMinutes(const TimetableRequest& request, int year, int month, int day) {
+    if (request.zoneOffsetForDay) {
+        const int minutes = request.zoneOffsetForDay(request.zoneContext, year, month, day);
+        if (validZoneMinutes(minutes))
+            return minutes;
+    }
+    return request.zoneMinutes;
+}
 
 NightTimes nightTimesOfRequestDay(const TimetableRequest& request, int year, int month, int day) {
     int nextYear = year;

@@ -69,6 +69,10 @@ struct TimetableRequest {
     NightOptions night;
 };
 
+// The zone (minutes) a request uses on one day: its provider's when that gives a zone in range,
+// else the fixed zone.
+int timetableZoneMinutes(const TimetableRequest& request, int year, int month, int day);
+
 // The night after a day's sunset for the request's place, options and night choices, each of the
 // two days on the zone the request gives it.
 NightTimes nightTimesOfRequestDay(const TimetableRequest& request, int year, int month, int day);

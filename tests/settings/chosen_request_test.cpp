@@ -1,6 +1,6 @@
-// The window's timetable request from the stored settings: which clock each day follows and the
+// The timetable request of the stored settings (the window's and the reminder's): which clock each day follows and the
 // zone of each day. The offsets expected are those the governments publish (tzdata agrees).
-#include "chosen_timetable.h"
+#include "chosen_request.h"
 
 #include "calculation_method.h"
 
@@ -19,14 +19,13 @@ struct Stored {
 };
 
 // The zone the request names for a day: its provider's, or the fixed zone.
-int zoneOn(const ChosenTimetable& chosen, int year, int month, int day) {
-    const TimetableRequest& request = chosen.request;
+int zoneOn(const TimetableRequest& request, int year, int month, int day) {
     if (request.zoneOffsetForDay == nullptr)
         return request.zoneMinutes;
     return request.zoneOffsetForDay(request.zoneContext, year, month, day);
 }
 
-TEST(ChosenTimetable, EachDayFollowsTheChosenClock) {
+TEST(ChosenRequest, EachDayFollowsTheChosenClock) {
     const struct {
         const char* name;
         int32_t hours;
@@ -54,15 +53,16 @@ TEST(ChosenTimetable, EachDayFollowsTheChosenClock) {
         stored.place.daylightChanges = row.daylightChanges;
         stored.choices.zoneMinutes = row.zoneMinutes;
         std::strcpy(stored.choices.zoneName, row.zoneName);
-        ChosenTimetable chosen;
-        buildChosenTimetable(stored.place, stored.choices, row.computerKnown ? &usEastern : nullptr, 2026, 7, 9,
-                             chosen);
-        EXPECT_EQ(zoneOn(chosen, 2026, 1, 15), row.januaryMinutes) << row.name;
-        EXPECT_EQ(zoneOn(chosen, 2026, 7, 1), row.julyMinutes) << row.name;
+        ChosenClock clock;
+        const TimetableRequest request = chosenTimetableRequest(
+            stored.place, stored.choices, row.computerKnown ? usEastern : ComputerZoneRule{}, row.computerKnown,
+            clock, 2026, 7);
+        EXPECT_EQ(zoneOn(request, 2026, 1, 15), row.januaryMinutes) << row.name;
+        EXPECT_EQ(zoneOn(request, 2026, 7, 1), row.julyMinutes) << row.name;
     }
 }
 
-TEST(ChosenTimetable, PlaceMonthAndChoicesGoIntoTheRequest) {
+TEST(ChosenRequest, PlaceMonthAndChoicesGoIntoTheRequest) {
     Stored stored;
     stored.place.latitude = 21.42;
     stored.place.longitude = 39.83;
@@ -74,14 +74,14 @@ TEST(ChosenTimetable, PlaceMonthAndChoicesGoIntoTheRequest) {
     stored.choices.highLatitudeRule = HighLatitudeRule::seventhOfNight;
     stored.choices.elevationM = 277;
     stored.choices.useElevation = 1;
-    ChosenTimetable chosen;
-    buildChosenTimetable(stored.place, stored.choices, nullptr, 2027, 3, 14, chosen);
-    const TimetableRequest& request = chosen.request;
+    ChosenClock clock;
+    const TimetableRequest request =
+        chosenTimetableRequest(stored.place, stored.choices, ComputerZoneRule{}, false, clock, 2027, 3);
     EXPECT_EQ(request.latitudeDeg, 21.42);
     EXPECT_EQ(request.longitudeDeg, 39.83);
     EXPECT_EQ(request.year, 2027);
     EXPECT_EQ(request.month, 3);
-    EXPECT_EQ(request.firstDay, 14);
+    EXPECT_EQ(request.firstDay, 1);
     EXPECT_EQ(request.dayCount, wholeMonthDayCount);
     EXPECT_EQ(request.format, TimetableFormat::fixedColumns);
     EXPECT_EQ(request.options.methodIndex, 5);

@@ -1,14 +1,17 @@
-#include "chosen_timetable.h"
+#include "chosen_request.h"
 
-#include "calculation_method.h"
 #include "zone_choice.h"
 #include "zone_rules.h"
 
 static int computerOffsetForDay(const void* context, int year, int month, int day) {
-    return computerOffsetAtNoonMinutes(*static_cast<const ComputerZoneRule*>(context), year, month, day);
+    return computerOffsetAtNoonMinutes(static_cast<const ChosenClock*>(context)->computer, year, month, day);
 }
 
-static PrayerOptions optionsOf(const CalculationSettings& choices) {
+static int namedOffsetForDay(const void* context, int year, int month, int day) {
+    return timeZoneOffsetForDay(&static_cast<const ChosenClock*>(context)->namedZone, year, month, day);
+}
+
+static PrayerOptions chosenOptions(const CalculationSettings& choices) {
     PrayerOptions options;
     options.methodIndex = choices.methodIndex;
     options.asrShadowFactor = choices.asrShadowFactor;
@@ -22,48 +25,47 @@ static PrayerOptions optionsOf(const CalculationSettings& choices) {
     return options;
 }
 
-void buildChosenTimetable(const SettingsRecord& place, const CalculationSettings& choices,
-                          const ComputerZoneRule* computer, int year, int month, int firstDay,
-                          ChosenTimetable& chosen) {
-    chosen.namedZone = findTimeZone(choices.zoneName);
-    chosen.computer = computer != nullptr ? *computer : ComputerZoneRule{};
-
+TimetableRequest chosenTimetableRequest(const SettingsRecord& place, const CalculationSettings& choices,
+                                        const ComputerZoneRule& computer, bool computerKnown,
+                                        ChosenClock& clock, int year, int month) {
     int32_t zoneMinutes = 0;
     const bool zoneKnown = zoneMinutesOfPlace(place, choices, zoneMinutes);
+    clock.namedZone = findTimeZone(choices.zoneName);
+    clock.computer = computer;
+
     ZoneClockInputs inputs;
     inputs.daylightChanges = place.daylightChanges != 0;
-    inputs.zoneNameKnown = chosen.namedZone >= 0;
+    inputs.zoneNameKnown = clock.namedZone >= 0;
     inputs.placeZoneKnown = zoneKnown;
     inputs.placeZoneMinutes = zoneMinutes;
-    inputs.computerHasDaylightTime = computer != nullptr && computerHasDaylightTime(chosen.computer);
-    inputs.computerStandardOffsetMinutes = computerStandardOffsetMinutes(chosen.computer);
+    inputs.computerHasDaylightTime = computerKnown && computerHasDaylightTime(computer);
+    inputs.computerStandardOffsetMinutes = computerStandardOffsetMinutes(computer);
 
-    TimetableRequest& request = chosen.request;
-    request = TimetableRequest();
+    TimetableRequest request;
     request.latitudeDeg = place.latitude;
     request.longitudeDeg = place.longitude;
     request.zoneMinutes = fixedZoneMinutesOfPlace(place, choices);
-    request.options = optionsOf(choices);
+    request.options = chosenOptions(choices);
     request.year = year;
     request.month = month;
-    request.firstDay = firstDay;
+    request.firstDay = 1;
     request.dayCount = wholeMonthDayCount;
     switch (chooseZoneClock(inputs)) {
         case ZoneClock::fixedZone: break;
         case ZoneClock::namedZone:
-            request.zoneOffsetForDay = timeZoneOffsetForDay;
-            request.zoneContext = &chosen.namedZone;
+            request.zoneOffsetForDay = namedOffsetForDay;
+            request.zoneContext = &clock;
             break;
         case ZoneClock::computerRules:
             request.zoneOffsetForDay = computerOffsetForDay;
-            request.zoneContext = &chosen.computer;
+            request.zoneContext = &clock;
             break;
     }
+    return request;
 }
 
-NightTimes chosenNightTimesAt(ChosenTimetable& chosen, const CalculationSettings& choices, double latitudeDeg,
+NightTimes chosenNightTimesAt(TimetableRequest& request, const CalculationSettings& choices, double latitudeDeg,
                               double longitudeDeg, int year, int month, int day) {
-    TimetableRequest& request = chosen.request;
     request.latitudeDeg = latitudeDeg;
     request.longitudeDeg = longitudeDeg;
     request.night.imsakMinutes = choices.imsakMinutes;
