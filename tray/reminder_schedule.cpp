@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int minutesPerDay = 24 * 60;
-constexpr int unixEpochDayNumber = 2440588;  // 1970-01-01
 constexpr int friday = 5;                    // weekdays count from Sunday = 0
 // The local days around a UTC date that can hold its events: a zone is at most 14 hours away,
 // and the next event after any moment is less than a day ahead.
@@ -16,10 +15,6 @@ constexpr int firstDayOffset = -1;
 constexpr int lastDayOffset = 2;
 // How many days nextTimeAfter looks ahead before it gives up (a source with no times).
 constexpr int mostLookAheadDays = 8;
-
-int dayNumberOf(int year, int month, int day) {
-    return static_cast<int>(julianDay(year, month, day + 0.5));
-}
 
 int64_t floorDivide(int64_t value, int64_t divisor) {
     const int64_t quotient = value / divisor;
@@ -87,14 +82,15 @@ bool clockMinuteOfHours(double hours, int& clockMinute) {
 }
 
 UtcMinute utcMinuteOfLocal(int year, int month, int day, int clockMinute, int zoneMinutes) {
-    const int64_t days = static_cast<int64_t>(dayNumberOf(year, month, day)) - unixEpochDayNumber;
-    return days * minutesPerDay + clockMinute - zoneMinutes;
+    return daysFromCivil(year, month, day) * minutesPerDay + clockMinute - zoneMinutes;
 }
 
 void utcDateOfMinute(UtcMinute minute, int& year, int& month, int& day, int& minuteOfDay) {
     const int64_t days = floorDivide(minute, minutesPerDay);
     minuteOfDay = static_cast<int>(minute - days * minutesPerDay);
-    julianDayToGregorian(static_cast<double>(days + unixEpochDayNumber), year, month, day);
+    int64_t civilYear = 0;
+    civilFromDays(days, civilYear, month, day);
+    year = static_cast<int>(civilYear);
 }
 
 ScheduleDay timetableRequestDay(const void* context, int year, int month, int day) {
@@ -121,7 +117,7 @@ int dayEvents(const ReminderSchedule& schedule, int year, int month, int day, Re
     }
     const int fridayBefore = settings.fridayMinutesBefore;
     if (fridayBefore > 0 && fridayBefore <= mostReminderMinutes &&
-        weekdayOfDayNumber(dayNumberOf(year, month, day)) == friday &&
+        weekdayOfDate(year, month, day) == friday &&
         eventAt(times, year, month, day, slotDhuhr, ReminderKind::fridayBefore, fridayBefore, events[count]))
         ++count;
     sortByTime(events, count);
