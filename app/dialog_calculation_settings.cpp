@@ -94,49 +94,49 @@ static void fillZoneNames(HWND dialog) {
     SetWindowTextA(list, Calculation.zoneName);
 }
 
+// Adds an item whose data is `value` to a drop-down list, and selects it when it is the current one.
+static void addListChoice(HWND list, const char* text, LPARAM value, bool current) {
+    const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    if (index < 0) {
+        return;
+    }
+    SendMessageA(list, CB_SETITEMDATA, index, value);
+    if (current) {
+        SendMessageA(list, CB_SETCURSEL, index, 0);
+    }
+}
+
+// The item data of a drop-down list's selection, or `none` when nothing is selected.
+static LRESULT chosenListData(HWND dialog, int control, LRESULT none) {
+    HWND list = GetDlgItem(dialog, control);
+    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    return index < 0 ? none : SendMessageA(list, CB_GETITEMDATA, index, 0);
+}
+
 // The Hijri adjustments -2 ... +2, the list's item data being the days.
 static void fillHijriAdjustments(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_HIJRI_ADJUSTMENT);
     for (int days = -mostHijriAdjustmentDays; days <= mostHijriAdjustmentDays; ++days) {
         char text[8];
         std::snprintf(text, sizeof text, days > 0 ? "+%d" : "%d", days);
-        const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-        if (index < 0) {
-            continue;
-        }
-        SendMessageA(list, CB_SETITEMDATA, index, days);
-        if (days == Calculation.hijriAdjustmentDays) {
-            SendMessageA(list, CB_SETCURSEL, index, 0);
-        }
+        addListChoice(list, text, days, days == Calculation.hijriAdjustmentDays);
     }
 }
 
 static int chosenHijriAdjustment(HWND dialog) {
-    HWND list = GetDlgItem(dialog, IDC_HIJRI_ADJUSTMENT);
-    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    return index < 0 ? Calculation.hijriAdjustmentDays
-                     : static_cast<int>(SendMessageA(list, CB_GETITEMDATA, index, 0));
+    return static_cast<int>(chosenListData(dialog, IDC_HIJRI_ADJUSTMENT, Calculation.hijriAdjustmentDays));
 }
 
 static void fillHighLatitudeRules(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_HIGH_LATITUDE);
     for (const HighLatitudeChoice& choice : highLatitudeChoices) {
-        const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.text));
-        if (index < 0) {
-            continue;
-        }
-        SendMessageA(list, CB_SETITEMDATA, index, static_cast<LPARAM>(choice.rule));
-        if (choice.rule == Calculation.highLatitudeRule) {
-            SendMessageA(list, CB_SETCURSEL, index, 0);
-        }
+        addListChoice(list, choice.text, static_cast<LPARAM>(choice.rule), choice.rule == Calculation.highLatitudeRule);
     }
 }
 
 static HighLatitudeRule chosenHighLatitudeRule(HWND dialog) {
-    HWND list = GetDlgItem(dialog, IDC_HIGH_LATITUDE);
-    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    return index < 0 ? Calculation.highLatitudeRule
-                     : static_cast<HighLatitudeRule>(SendMessageA(list, CB_GETITEMDATA, index, 0));
+    return static_cast<HighLatitudeRule>(
+        chosenListData(dialog, IDC_HIGH_LATITUDE, static_cast<LRESULT>(Calculation.highLatitudeRule)));
 }
 
 static void fillElevation(HWND dialog) {
