@@ -57,6 +57,12 @@ struct CalculationMethod {
     SeasonalTwilightMinutes seasonalDawnMinutes;     // null: dawn by dawnDepressionDeg
     SeasonalTwilightMinutes seasonalEveningMinutes;  // null: the evening by angle or interval
     bool sunAtUtcMidnight = false;  // the sun's place taken once a day, at 0h UT, for every time
+    // Where the authority rounds some times another way than the rest (sunrise down while the
+    // prayers go up, say): the rounding of each of the six times; null: `rounding` for all six.
+    const MinuteRounding* timeRoundings = nullptr;
+    // Degrees below the horizon at the printed sunrise where the authority takes it lower than
+    // the upper limb (0: the upper limb, as at sunset); the day's other times keep the upper limb.
+    double sunriseDepressionDeg = 0.0;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.
@@ -119,3 +125,7 @@ HighLatitudeRule effectiveHighLatitudeRule(const PrayerOptions& options);
 
 // How the minutes of the options' times are printed: the method's rounding.
 MinuteRounding printedMinuteRounding(const PrayerOptions& options);
+
+// The rounding of each of the six times (dawn, sunrise, noon, afternoon, sunset, evening): the
+// method's own per time where it has them, otherwise its one rounding for all.
+void printedMinuteRoundings(const PrayerOptions& options, MinuteRounding (&roundings)[prayerTimeCount]);

@@ -208,6 +208,7 @@ struct Rules {
     double sinDawnAltitude;
     double sinEveningAltitude;
     double sinMaghribAltitude;
+    double sinPrintedSunriseAltitude;
     HighLatitudeRule highLatitudeRule;
 };
 
@@ -225,6 +226,7 @@ Rules rulesOf(double latitudeDeg, const PrayerOptions& options) {
     rules.sinDawnAltitude = sinOfDeg(-rules.method->dawnDepressionDeg);
     rules.sinEveningAltitude = sinOfDeg(-rules.method->eveningDepressionDeg);
     rules.sinMaghribAltitude = sinOfDeg(-rules.method->maghribDepressionDeg);
+    rules.sinPrintedSunriseAltitude = sinOfDeg(-rules.method->sunriseDepressionDeg);
     rules.highLatitudeRule = effectiveHighLatitudeRule(options);
     return rules;
 }
@@ -263,6 +265,13 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     const double sunrise = eventAt(sun, place, transit, rules.sinSunriseAltitude, -1.0);
     const double sunset = eventAt(sun, place, transit, rules.sinSunriseAltitude, 1.0);
     times.sunrise = sunrise;
+    if (method.sunriseDepressionDeg != 0.0) {
+        // The printed sunrise only: the night and the twilight bounds keep the upper limb's. Where
+        // the sun does not sink that far the upper limb's sunrise stands.
+        const double lowered = eventAt(sun, place, transit, rules.sinPrintedSunriseAltitude, -1.0);
+        if (!std::isnan(lowered))
+            times.sunrise = lowered;
+    }
     times.noon = transit;
 
     // The noon shadow at the transit's declination; a day whose sun is too low for the shadow

@@ -1,7 +1,7 @@
 // The named methods against the timetables the authorities publish (tests/engine/data/authorities,
 // sources in its README): every published time is computed with the authority's method, printed
-// with the method's rounding, and compared with the published minute. The share matched is
-// printed per authority and held to a floor per authority and overall.
+// with the method's rounding of that time, and compared with the published minute. The share
+// matched is printed per authority and held to a floor per authority and overall.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -126,7 +126,8 @@ MatchCount countMatches(const AuthorityTable& table) {
     EXPECT_GE(options.methodIndex, 0) << table.method;
     if (options.methodIndex < 0)
         return count;
-    const MinuteRounding rounding = printedMinuteRounding(options);
+    MinuteRounding roundings[prayerTimeCount];
+    printedMinuteRoundings(options, roundings);
     for (const PublishedPlace& place : readPublishedPlaces(table.fileName)) {
         options.elevationM = place.elevationM;
         for (const PublishedDay& day : place.days) {
@@ -139,7 +140,7 @@ MatchCount countMatches(const AuthorityTable& table) {
                 if (day.times[i].empty())
                     continue;
                 char printed[clockTimeBufferSize];
-                formatClockTime(printed, sizeof printed, hours[i], rounding);
+                formatClockTime(printed, sizeof printed, hours[i], roundings[i]);
                 const bool same = day.times[i] == printed;
                 ++count.times;
                 ++count.timesPerTime[i];
