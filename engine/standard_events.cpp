@@ -256,6 +256,18 @@ void boundTwilight(double& hours, double anchorHours, double side, double share,
         hours = bound;
 }
 
+// Seasonal twilight is counted in whole minutes from the sunrise and sunset printed to the nearest
+// minute: the seasonal tables are published as minutes before sunrise and after sunset, and every
+// dawn and evening of the London table (tests/engine/data/authorities) is its printed sunrise less,
+// or its printed sunset plus, the seasonal minutes rounded to the nearest.
+double wholeMinutes(double minutes) {
+    return std::floor(minutes + 0.5);
+}
+
+double onWholeMinute(double hours) {
+    return wholeMinutes(hours * minutesPerHour) / minutesPerHour;
+}
+
 // The six times of one date at one latitude; the sun's samples already taken.
 PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, double eveningIntervalMinutes,
                     const LocalDate& date) {
@@ -289,9 +301,12 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     const double nightHours = hoursPerDay - (sunset - sunrise);
     const int shadowFactor = rules.asrShadowFactor;
     if (method.seasonalDawnMinutes)
-        times.dawn = sunrise - method.seasonalDawnMinutes(rules.latitudeDeg, date.year, date.month, date.day,
-                                                          shadowFactor) /
-                                   minutesPerHour;
+        // Never after sunrise itself, where a night of under a minute leaves no whole minute.
+        times.dawn = std::fmin(sunrise, onWholeMinute(sunrise) -
+                                            wholeMinutes(method.seasonalDawnMinutes(rules.latitudeDeg, date.year,
+                                                                                    date.month, date.day,
+                                                                                    shadowFactor)) /
+                                                minutesPerHour);
     else
         times.dawn = eventAt(sun, place, transit, rules.sinDawnAltitude, -1.0);
     boundTwilight(times.dawn, sunrise, -1.0, nightShare(rules.highLatitudeRule, method.dawnDepressionDeg),
@@ -305,9 +320,10 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     }
 
     if (method.seasonalEveningMinutes) {
-        times.evening = sunset + method.seasonalEveningMinutes(rules.latitudeDeg, date.year, date.month, date.day,
-                                                               shadowFactor) /
-                                     minutesPerHour;
+        times.evening = std::fmax(sunset, onWholeMinute(sunset) +
+                                              wholeMinutes(method.seasonalEveningMinutes(
+                                                  rules.latitudeDeg, date.year, date.month, date.day, shadowFactor)) /
+                                                  minutesPerHour);
     } else if (method.eveningDepressionDeg != 0.0) {
         times.evening = eventAt(sun, place, transit, rules.sinEveningAltitude, 1.0);
     } else {
