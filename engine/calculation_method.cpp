@@ -99,7 +99,9 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 // - kuwait: the Ministry of Awqaf's 18 and 17.5 degrees; no table of its own was found to check.
 // - singapore: MUIS publishes 20 and 18 degrees; its yearly table (data.gov.sg, Muslim Prayer
 //   Timetable) rounds up and puts noon a minute after the transit, and Maghrib a minute after
-//   sunset in Ramadan only (not held here: a method's minutes are the same all year).
+//   sunset in Ramadan only. Each date of its tables holds the times of the following date: the
+//   2026 table's 155 days (and the 2024 table's first row, 2024-01-01, a Monday) fit the next
+//   day's sun within one rounding step, their own date's only within two.
 // - turkey: Diyanet's 18 and 17 degrees and its own minutes (temkin): sunrise -7, noon +5,
 //   afternoon +4, sunset +7 (vakithesaplama.diyanet.gov.tr/temkin.php); nearest minute. Its tables
 //   take the sun's declination and equation of time once a day, at 0h UT: its times follow that.
@@ -151,7 +153,7 @@ const CalculationMethod calculationMethods[] = {
     {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0, "Qatar Calendar House", {-1, 0, 0, 0, 2, 2}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 0, 0},
-     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr, false, nullptr, 0.0, 1, 1},
     {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0, "Diyanet, Turkey", {0, -7, 5, 4, 7, 0}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr, true},
     {"tehran", 17.7, 14.0, 0.0, 0.0, 4.5, "Institute of Geophysics, University of Tehran", {0, 0, 0, 0, 0, 0},
@@ -214,6 +216,13 @@ double eveningIntervalMinutesOn(const PrayerOptions& options, int year, int mont
     if (method.ramadanIntervalMinutes != 0.0 && isRamadan(year, month, day, options.hijriAdjustmentDays))
         return method.ramadanIntervalMinutes;
     return method.eveningIntervalMinutes;
+}
+
+int ramadanSunsetMinutesOn(const PrayerOptions& options, int year, int month, int day) {
+    const CalculationMethod& method = chosenMethod(options);
+    if (method.ramadanSunsetMinutes != 0 && isRamadan(year, month, day, options.hijriAdjustmentDays))
+        return method.ramadanSunsetMinutes;
+    return 0;
 }
 
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,

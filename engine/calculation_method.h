@@ -63,6 +63,11 @@ struct CalculationMethod {
     // Degrees below the horizon at the printed sunrise where the authority takes it lower than
     // the upper limb (0: the upper limb, as at sunset); the day's other times keep the upper limb.
     double sunriseDepressionDeg = 0.0;
+    // Minutes more added to sunset (Maghrib) in the month of Ramadan only.
+    int ramadanSunsetMinutes = 0;
+    // Days between a printed date and the date whose sun gives its times: an authority whose
+    // table prints each date with the next day's times has 1.
+    int sunDaysAhead = 0;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.
@@ -99,6 +104,10 @@ bool validPrayerOptions(const PrayerOptions& options);
 // falls back to its default (method selvara, factor 1).
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,
                                   const PrayerOptions& options, int year, int month, int day);
+
+// Minutes the method adds to sunset on a date: its Ramadan minutes in Ramadan (by the Hijri
+// calendar with the options' adjustment), otherwise none.
+int ramadanSunsetMinutesOn(const PrayerOptions& options, int year, int month, int day);
 
 // Minutes from sunset to the evening prayer on a date where the method gives an interval (its
 // Ramadan interval in Ramadan, by the Hijri calendar with the options' adjustment).

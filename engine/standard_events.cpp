@@ -368,7 +368,12 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
     const Place substitute = placeAt(latitudeDeg < 0.0 ? -substituteLatitudeDeg : substituteLatitudeDeg, longitudeDeg);
     for (int i = 0; i < count; ++i) {
         const LocalDate& date = dates[i];
-        DaySun sun = daySun(date);
+        LocalDate sunDate = date;
+        if (rules.method->sunDaysAhead != 0) {
+            sunDate.day += rules.method->sunDaysAhead;
+            normalizeGregorianDate(sunDate.year, sunDate.month, sunDate.day);
+        }
+        DaySun sun = daySun(sunDate);
         if (rules.method->sunAtUtcMidnight)
             holdSunAtUtcMidnight(sun);
         const double intervalMinutes = eveningIntervalMinutesOn(options, date.year, date.month, date.day);
@@ -377,6 +382,7 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
         if (std::isnan(day.sunrise) || std::isnan(day.sunset))
             day = timesAt(sun, substitute, rules, intervalMinutes, date);
         addMinutes(day, rules.method->offsetMinutes);
+        day.sunset += ramadanSunsetMinutesOn(options, date.year, date.month, date.day) / minutesPerHour;
         applyAdjustments(day, options);
     }
 }
