@@ -1,11 +1,13 @@
-// The calculation settings dialog, opened from the calculation page: the method, the Asr school,
-// the minutes added to each time, the zone name that daylight changes follow, and the night's
-// Imsak minutes and end. OK stores the
+// The calculation settings dialog, opened from the calculation page: the method with its authority,
+// the Asr school, the minutes added to each time, the high-latitude rule, the place's elevation (and
+// whether every method takes it), the zone name that daylight changes follow, and the night's Imsak
+// minutes and end. OK stores the
 // choices into Calculation (saved with the other settings when the main window closes); a value
 // out of its range keeps the dialog open with a message naming the range.
 #include "dialog_calculation_settings.h"
 
 #include "app.h"
+#include "calculation_method.h"
 #include "calculation_settings.h"
 #include "selvara_resource.h"
 #include "settings_names.h"
@@ -14,10 +16,12 @@
 #include <cstring>
 
 static const int adjustmentFieldChars = 8;
+static const int elevationFieldChars = 8;
 static const int methodDetailsSize = 128;
 
 static const char badAdjustmentText[] =
     "The minutes added to a time must be a whole number from -120 to 120.";
+static const char badElevationText[] = "The elevation must be a whole number of metres from -500 to 9000.";
 static const char badImsakText[] = "The minutes of Imsak before Fajr must be a whole number from 0 to 60.";
 static const char unknownZoneText[] =
     "Unknown time zone name. Choose one from the list, or leave the field empty.";
@@ -26,15 +30,44 @@ static bool sameIgnoringCase(const char* a, const char* b) {
     return lstrcmpiA(a, b) == 0;
 }
 
-static void showMethodDetails(HWND dialog) {
+// The rules where the twilight does not end, the list's item data being the rule.
+struct HighLatitudeChoice {
+    HighLatitudeRule rule;
+    const char* text;
+};
+
+static const HighLatitudeChoice highLatitudeChoices[] = {
+    {HighLatitudeRule::methodDefault, "The method's own rule"},
+    {HighLatitudeRule::middleOfNight, "Middle of the night"},
+    {HighLatitudeRule::seventhOfNight, "One seventh of the night"},
+    {HighLatitudeRule::twilightAngle, "Share of the twilight angle"},
+    {HighLatitudeRule::none, "None: the time is left out"},
+};
+
+static int chosenMethodIndex(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_METHOD);
     const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    return index < 0 ? -1 : static_cast<int>(SendMessageA(list, CB_GETITEMDATA, index, 0));
+}
+
+// The authority, the angles, and whether the method's authority takes the elevation itself.
+static void showMethodDetails(HWND dialog) {
+    const int method = chosenMethodIndex(dialog);
     char details[methodDetailsSize] = "";
-    if (index >= 0) {
-        describeMethod(static_cast<int>(SendMessageA(list, CB_GETITEMDATA, index, 0)), details,
-                       sizeof details);
+    const char* authority = "";
+    const char* elevationNote = "";
+    if (method >= 0 && method < calculationMethodCount) {
+        describeMethod(method, details, sizeof details);
+        authority = calculationMethods[method].authority;
+        elevationNote = method == defaultCalculationMethod
+                            ? "The program's own method keeps its fixed horizon heights."
+                        : calculationMethods[method].usesElevation
+                            ? "This method's authority lowers sunrise and sunset for it."
+                            : "This method takes it only with the box checked.";
     }
+    SetDlgItemTextA(dialog, IDC_METHOD_AUTHORITY, authority);
     SetDlgItemTextA(dialog, IDC_METHOD_DETAILS, details);
+    SetDlgItemTextA(dialog, IDC_ELEVATION_NOTE, elevationNote);
 }
 
 static void fillMethods(HWND dialog) {
@@ -89,6 +122,35 @@ static int chosenHijriAdjustment(HWND dialog) {
                      : static_cast<int>(SendMessageA(list, CB_GETITEMDATA, index, 0));
 }
 
+static void fillHighLatitudeRules(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_HIGH_LATITUDE);
+    for (const HighLatitudeChoice& choice : highLatitudeChoices) {
+        const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.text));
+        if (index < 0) {
+            continue;
+        }
+        SendMessageA(list, CB_SETITEMDATA, index, static_cast<LPARAM>(choice.rule));
+        if (choice.rule == Calculation.highLatitudeRule) {
+            SendMessageA(list, CB_SETCURSEL, index, 0);
+        }
+    }
+}
+
+static HighLatitudeRule chosenHighLatitudeRule(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_HIGH_LATITUDE);
+    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    return index < 0 ? Calculation.highLatitudeRule
+                     : static_cast<HighLatitudeRule>(SendMessageA(list, CB_GETITEMDATA, index, 0));
+}
+
+static void fillElevation(HWND dialog) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(Calculation.elevationM));
+    SendDlgItemMessageA(dialog, IDC_ELEVATION, EM_LIMITTEXT, elevationFieldChars, 0);
+    SetDlgItemTextA(dialog, IDC_ELEVATION, text);
+    CheckDlgButton(dialog, IDC_USE_ELEVATION, Calculation.useElevation != 0 ? BST_CHECKED : BST_UNCHECKED);
+}
+
 static BOOL initialiseDialog(HWND dialog) {
     fillMethods(dialog);
     const bool hanafi = Calculation.asrShadowFactor == asrShadowHanafi;
@@ -99,6 +161,8 @@ static BOOL initialiseDialog(HWND dialog) {
         SendDlgItemMessageA(dialog, IDC_ADJUST_FIRST + i, EM_LIMITTEXT, adjustmentFieldChars, 0);
         SetDlgItemTextA(dialog, IDC_ADJUST_FIRST + i, text);
     }
+    fillHighLatitudeRules(dialog);
+    fillElevation(dialog);
     fillZoneNames(dialog);
     fillHijriAdjustments(dialog);
     char imsak[16];
@@ -125,6 +189,12 @@ static bool readChoices(HWND dialog, CalculationSettings& choices) {
             return false;
         }
     }
+    char elevation[elevationFieldChars + 1] = {};
+    GetDlgItemTextA(dialog, IDC_ELEVATION, elevation, sizeof elevation);
+    if (!elevationFromText(elevation, choices.elevationM)) {
+        refuse(dialog, IDC_ELEVATION, badElevationText);
+        return false;
+    }
     char imsak[adjustmentFieldChars + 1] = {};
     GetDlgItemTextA(dialog, IDC_IMSAK_MINUTES, imsak, sizeof imsak);
     if (!imsakMinutesFromText(imsak, choices.imsakMinutes)) {
@@ -142,15 +212,15 @@ static bool readChoices(HWND dialog, CalculationSettings& choices) {
     }
     std::snprintf(choices.zoneName, sizeof choices.zoneName, "%s", known != nullptr ? known : "");
 
-    HWND methods = GetDlgItem(dialog, IDC_METHOD);
-    const LRESULT index = SendMessageA(methods, CB_GETCURSEL, 0, 0);
-    if (index >= 0) {
-        const int method = static_cast<int>(SendMessageA(methods, CB_GETITEMDATA, index, 0));
+    const int method = chosenMethodIndex(dialog);
+    if (method >= 0) {
         std::snprintf(choices.methodName, sizeof choices.methodName, "%s", methodNameAt(method));
     }
     const bool hanafi = IsDlgButtonChecked(dialog, IDC_ASR_HANAFI) == BST_CHECKED;
     choices.asrShadowFactor = hanafi ? asrShadowHanafi : asrShadowStandard;
     choices.hijriAdjustmentDays = chosenHijriAdjustment(dialog);
+    choices.highLatitudeRule = chosenHighLatitudeRule(dialog);
+    choices.useElevation = IsDlgButtonChecked(dialog, IDC_USE_ELEVATION) == BST_CHECKED ? 1 : 0;
     return true;
 }
 

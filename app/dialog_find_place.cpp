@@ -1,8 +1,11 @@
-// The "Find..." dialog: an edit box, the matching places (name, country, latitude, longitude, zone
-// with its offset today), OK and Cancel. The list follows every keystroke.
+// The "Find..." dialog: an edit box, the matching places (name, country, latitude, longitude,
+// elevation, zone with its offset today), the offer of the selected town's usual method, OK and
+// Cancel. The list follows every keystroke.
 #include "dialog_find_place.h"
 
 #include "app.h"
+#include "calculation_method.h"
+#include "customary_method.h"
 #include "local_clock.h"
 #include "place_file.h"
 #include "place_search.h"
@@ -28,12 +31,12 @@ struct ListColumn {
 };
 
 const ListColumn listColumns[] = {
-    {"Town", 130, LVCFMT_LEFT},
-    {"Country", 50, LVCFMT_LEFT},
-    {"Latitude", 62, LVCFMT_RIGHT},
-    {"Longitude", 66, LVCFMT_RIGHT},
-    {"Zone (offset today)", 170, LVCFMT_LEFT},
+    {"Town", 122, LVCFMT_LEFT},      {"Country", 50, LVCFMT_LEFT},
+    {"Latitude", 60, LVCFMT_RIGHT},  {"Longitude", 64, LVCFMT_RIGHT},
+    {"Elevation", 58, LVCFMT_RIGHT}, {"Zone (offset today)", 140, LVCFMT_LEFT},
 };
+constexpr int elevationColumn = 4;
+constexpr int zoneColumn = 5;
 
 // The list, read once per run; loadResult says whether it could be.
 PlaceList* placeList = nullptr;
@@ -94,6 +97,8 @@ void addRow(HWND list, int row, uint32_t placeIndex) {
     setCell(list, inserted, 2, text);
     formatDegrees(place.longitudeE4, text, sizeof text);
     setCell(list, inserted, 3, text);
+    std::snprintf(text, sizeof text, "%d m", static_cast<int>(place.elevationM));
+    setCell(list, inserted, elevationColumn, text);
     const std::string& zone = placeList->zoneNames[place.zoneIndex];
     const int zoneIndex = findTimeZone(zone.c_str());
     char offset[16] = "";
@@ -101,7 +106,41 @@ void addRow(HWND list, int row, uint32_t placeIndex) {
         formatOffset(offsetToday(zoneIndex), offset, sizeof offset);
     }
     std::snprintf(text, sizeof text, "%s  %s", zone.c_str(), offset);
-    setCell(list, inserted, 4, text);
+    setCell(list, inserted, zoneColumn, text);
+}
+
+// The place of the selected row, or null.
+const Place* selectedPlace(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_FIND_LIST);
+    const int row =
+        static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(noRow), LVNI_SELECTED));
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    if (row < 0 || placeList == nullptr ||
+        !SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ||
+        static_cast<size_t>(item.lParam) >= placeList->places.size()) {
+        return nullptr;
+    }
+    return &placeList->places[static_cast<size_t>(item.lParam)];
+}
+
+// The offer beside the check box: the usual method of the selected town's country, with its
+// authority, and the Asr school ("PK: karachi, University of Islamic Sciences, Karachi; Asr
+// Hanafi"). Without a selected town the box is greyed.
+void showCustomaryMethod(HWND dialog) {
+    const Place* place = selectedPlace(dialog);
+    char text[160] = "";
+    if (place != nullptr) {
+        const CustomaryMethod& custom = customaryMethodFor(place->countryCode);
+        const int method = findCalculationMethod(custom.methodName);
+        const char* authority = method >= 0 ? calculationMethods[method].authority : "";
+        std::snprintf(text, sizeof text, "%s: %s%s%s;  Asr %s", place->countryCode, custom.methodName,
+                      authority[0] != '\0' ? ", " : "", authority,
+                      custom.asrShadowFactor == hanafiAsrShadowFactor ? "Hanafi" : "standard");
+    }
+    SetDlgItemTextA(dialog, IDC_FIND_METHOD, text);
+    EnableWindow(GetDlgItem(dialog, IDC_FIND_TAKE_METHOD), place != nullptr ? TRUE : FALSE);
 }
 
 void showStatus(HWND dialog, size_t matchCount, bool emptyQuery) {
@@ -146,6 +185,7 @@ void refreshList(HWND dialog) {
     InvalidateRect(list, nullptr, TRUE);
     showStatus(dialog, found.size(), query[0] == '\0');
     EnableWindow(GetDlgItem(dialog, IDOK), found.empty() ? FALSE : TRUE);
+    showCustomaryMethod(dialog);
 }
 
 BOOL initialiseDialog(HWND dialog) {
@@ -163,6 +203,8 @@ BOOL initialiseDialog(HWND dialog) {
         SendMessageA(list, LVM_INSERTCOLUMNA, column++, reinterpret_cast<LPARAM>(&header));
     }
     SendDlgItemMessageA(dialog, IDC_FIND_TEXT, EM_LIMITTEXT, queryFieldBytes - 1, 0);
+    const FoundPlace& found = *reinterpret_cast<const FoundPlace*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    CheckDlgButton(dialog, IDC_FIND_TAKE_METHOD, found.takeCustomaryMethod ? BST_CHECKED : BST_UNCHECKED);
     refreshList(dialog);
     SetFocus(GetDlgItem(dialog, IDC_FIND_TEXT));
     return FALSE;  // the focus is set
@@ -170,25 +212,21 @@ BOOL initialiseDialog(HWND dialog) {
 
 // OK: the selected row into the caller's record, then the dialog ends. Without a row: nothing.
 void acceptSelection(HWND dialog) {
-    HWND list = GetDlgItem(dialog, IDC_FIND_LIST);
-    const int row =
-        static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(noRow), LVNI_SELECTED));
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    if (row < 0 || !SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ||
-        static_cast<size_t>(item.lParam) >= placeList->places.size()) {
+    const Place* place = selectedPlace(dialog);
+    if (place == nullptr) {
         MessageBeep(MB_OK);
         return;
     }
-    const Place& place = placeList->places[static_cast<size_t>(item.lParam)];
     FoundPlace& found = *reinterpret_cast<FoundPlace*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    found.latitudeDeg = place.latitudeE4 / 10000.0;
-    found.longitudeDeg = place.longitudeE4 / 10000.0;
-    lstrcpynA(found.townName, place.name.c_str(), sizeof found.townName);
-    lstrcpynA(found.zoneName, placeList->zoneNames[place.zoneIndex].c_str(), sizeof found.zoneName);
+    found.latitudeDeg = place->latitudeE4 / 10000.0;
+    found.longitudeDeg = place->longitudeE4 / 10000.0;
+    lstrcpynA(found.townName, place->name.c_str(), sizeof found.townName);
+    lstrcpynA(found.zoneName, placeList->zoneNames[place->zoneIndex].c_str(), sizeof found.zoneName);
     const int zoneIndex = findTimeZone(found.zoneName);
     found.standardOffsetMinutes = zoneIndex >= 0 ? zoneStandardOffsetMinutes(zoneIndex) : 0;
+    found.elevationM = place->elevationM;
+    lstrcpynA(found.countryCode, place->countryCode, sizeof found.countryCode);
+    found.takeCustomaryMethod = IsDlgButtonChecked(dialog, IDC_FIND_TAKE_METHOD) == BST_CHECKED;
     EndDialog(dialog, IDOK);
 }
 
@@ -208,6 +246,10 @@ BOOL onCommand(HWND dialog, WORD commandId, WORD notification) {
 BOOL onNotify(HWND dialog, const NMHDR* header) {
     if (header->idFrom == IDC_FIND_LIST && header->code == NM_DBLCLK) {
         acceptSelection(dialog);
+        return TRUE;
+    }
+    if (header->idFrom == IDC_FIND_LIST && header->code == LVN_ITEMCHANGED) {
+        showCustomaryMethod(dialog);
         return TRUE;
     }
     return FALSE;

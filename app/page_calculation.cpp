@@ -3,6 +3,7 @@
 // the coordinate fields as they are typed.
 #include "app.h"
 #include "calculation_settings.h"
+#include "customary_method.h"
 #include "dialog_calculation_settings.h"
 #include "dialog_find_place.h"
 #include "local_clock.h"
@@ -32,8 +33,9 @@ static SYSTEMTIME today;
 // the zone name of a town taken from the list.
 static bool fillingFields = false;
 
-// True while Calculation.zoneName is the zone of the town last taken from the list in this run (a
-// zone chosen in the settings dialog is the user's own and stays when coordinates are typed).
+// True while Calculation.zoneName and elevationM are those of the town last taken from the list in
+// this run (a zone or elevation confirmed in the settings dialog is the user's own and stays when
+// coordinates are typed).
 static bool zoneNameFromList = false;
 
 static void addListItem(HWND list, int number, LPARAM itemData) {
@@ -119,11 +121,15 @@ static void showMethodSummary(HWND page) {
     for (int32_t minutes : Calculation.adjustmentsMinutes) {
         adjusted = adjusted || minutes != 0;
     }
+    char elevation[32] = "";
+    if (Calculation.elevationM != 0) {
+        std::snprintf(elevation, sizeof elevation, ";  %d m", static_cast<int>(Calculation.elevationM));
+    }
     char text[160];
-    std::snprintf(text, sizeof text, "Method: %s;  Asr: %s%s%s%s", Calculation.methodName,
+    std::snprintf(text, sizeof text, "Method: %s;  Asr: %s%s%s%s%s", Calculation.methodName,
                   Calculation.asrShadowFactor == asrShadowHanafi ? "Hanafi" : "standard",
-                  adjusted ? ";  minutes added" : "", Calculation.zoneName[0] != '\0' ? ";  zone " : "",
-                  Calculation.zoneName);
+                  adjusted ? ";  minutes added" : "", elevation,
+                  Calculation.zoneName[0] != '\0' ? ";  zone " : "", Calculation.zoneName);
     SetDlgItemTextA(page, IDC_METHOD_SUMMARY, text);
 }
 
@@ -175,12 +181,22 @@ static void takeZoneFromSystem(HWND page) {
 }
 
 // "Find...": the town picked in the list fills latitude, longitude, town name and the zone's
-// standard offset, and its zone name is kept so that daylight changes follow that zone's rules.
-// Cancel changes nothing.
+// standard offset, and its zone name is kept so that daylight changes follow that zone's rules; its
+// elevation goes into the calculation settings, and, when the dialog's box stays checked, its
+// country's usual method and Asr school too. The box's state is kept for the next time. Cancel
+// changes nothing.
 static void takePlaceFromList(HWND page) {
     FoundPlace found = {};
+    found.takeCustomaryMethod = Calculation.takeCustomaryMethod != 0;
     if (!runFindPlaceDialog(page, found)) {
         return;
+    }
+    Calculation.elevationM = found.elevationM;
+    Calculation.takeCustomaryMethod = found.takeCustomaryMethod ? 1 : 0;
+    if (found.takeCustomaryMethod) {
+        const CustomaryMethod& custom = customaryMethodFor(found.countryCode);
+        std::snprintf(Calculation.methodName, sizeof Calculation.methodName, "%s", custom.methodName);
+        Calculation.asrShadowFactor = custom.asrShadowFactor;
     }
     Settings.latitude = found.latitudeDeg;
     Settings.longitude = found.longitudeDeg;
@@ -196,13 +212,15 @@ static void takePlaceFromList(HWND page) {
     showNightTimes(page);
 }
 
-// A coordinate typed by hand is another place: the zone name taken with the town no longer holds.
+// A coordinate typed by hand is another place: the zone name and the elevation taken with the town
+// no longer hold (the elevation goes back to the sea's level).
 static void forgetZoneName(HWND page) {
     if (fillingFields || !zoneNameFromList) {
         return;
     }
     zoneNameFromList = false;
     Calculation.zoneName[0] = '\0';
+    Calculation.elevationM = 0;
     showMethodSummary(page);
 }
 

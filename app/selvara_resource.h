@@ -45,17 +45,24 @@
 #define IDC_METHOD_DETAILS 501
 #define IDC_ASR_STANDARD 502
 #define IDC_ASR_HANAFI 503
+#define IDC_METHOD_AUTHORITY 504  // who publishes the chosen method
 #define IDC_ADJUST_FIRST 510  // 510-515: minutes added to Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
 #define IDC_ZONE_NAME 520
 #define IDC_HIJRI_ADJUSTMENT 521  // days added to the date before the Hijri table is read (-2 to 2)
 #define IDC_IMSAK_MINUTES 522     // minutes before Fajr (0 to 60)
 #define IDC_NIGHT_TO_SUNRISE 523  // checked: the night is counted to sunrise, not to Fajr
+#define IDC_HIGH_LATITUDE 526     // the rule where the twilight does not end
+#define IDC_ELEVATION 527         // the place's metres above sea level
+#define IDC_USE_ELEVATION 528     // check box: the elevation for every method
+#define IDC_ELEVATION_NOTE 529    // whether the chosen method's authority uses the elevation
 
 // Find town dialog (opened by "Find..." beside the town name)
 #define IDD_FIND_PLACE "IDD_FIND_PLACE"
 #define IDC_FIND_TEXT 600
 #define IDC_FIND_LIST 601
 #define IDC_FIND_STATUS 602
+#define IDC_FIND_TAKE_METHOD 603  // check box: take the usual method of the town's country
+#define IDC_FIND_METHOD 604       // that method, its authority and Asr school
 
 // Timetable page
 #define IDD_PT_TEXT "IDD_PT_TEXT"

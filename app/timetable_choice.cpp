@@ -31,6 +31,9 @@ static PrayerOptions chosenOptions() {
         options.adjustMinutes[i] = Calculation.adjustmentsMinutes[i];
     }
     options.hijriAdjustmentDays = Calculation.hijriAdjustmentDays;  // when makkah's Ramadan begins
+    options.highLatitudeRule = Calculation.highLatitudeRule;
+    options.elevationM = Calculation.elevationM;
+    options.useElevation = Calculation.useElevation != 0;
     return options;
 }
 

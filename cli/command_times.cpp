@@ -51,6 +51,8 @@ int runTimes(int argc, char** argv) {
     if (status == exitOk && place.query) {
         status = applyPlaceArgument(place, haveLatitude || haveLongitude, prayer, latitudeDeg, longitudeDeg);
         haveLatitude = haveLongitude = true;
+    } else if (status == exitOk) {
+        status = refuseAutoMethod(prayer);
     }
     if (status != exitOk)
         return status;

@@ -57,6 +57,8 @@ struct TimetableArguments {
 int runBulk(const TimetableArguments& r) {
     if (!r.place.placesPath)
         return usageError("--out-dir needs --places FILE", nullptr);
+    if (r.prayer.methodAuto)
+        return refuseAutoMethod(r.prayer);
     if (!r.haveYear)
         return usageError("--places needs --year", nullptr);
     if (r.haveLatitude || r.haveLongitude || r.prayer.haveZone || r.prayer.haveTimeZone || r.haveOut ||

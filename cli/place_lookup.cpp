@@ -1,5 +1,6 @@
 #include "place_lookup.h"
 
+#include "customary_method.h"
 #include "place_search.h"
 #include "text_fold.h"
 #include "zone_rules.h"
@@ -59,6 +60,15 @@ int refusePlace(const char* reason, const char* query, const PlaceList& list,
     return exitUsage;
 }
 
+// --method auto: the method and, unless --asr says otherwise, the Asr school of the country.
+void takeCustomaryMethod(const char* countryCode, PrayerArguments& prayer) {
+    const CustomaryMethod& custom = customaryMethodFor(countryCode);
+    const int method = findCalculationMethod(custom.methodName);
+    prayer.options.methodIndex = method >= 0 ? method : findCalculationMethod(noCustomaryMethod.methodName);
+    if (!prayer.haveAsr)
+        prayer.options.asrShadowFactor = custom.asrShadowFactor;
+}
+
 }  // namespace
 
 void addPlaceOptions(PlaceArguments& arguments, CliOption* rows) {
@@ -94,14 +104,15 @@ void writePlaceLine(std::FILE* stream, const PlaceList& list, uint32_t placeInde
     char longitude[16];
     formatDegreesE4(place.latitudeE4, latitude, sizeof latitude);
     formatDegreesE4(place.longitudeE4, longitude, sizeof longitude);
-    std::fprintf(stream, "%s\t%s\t%s\t%s\t%s\t%lu\n", name.c_str(), place.countryCode, latitude, longitude,
-                 list.zoneNames[place.zoneIndex].c_str(), static_cast<unsigned long>(place.population));
+    std::fprintf(stream, "%s\t%s\t%s\t%s\t%s\t%lu\t%d\n", name.c_str(), place.countryCode, latitude,
+                 longitude, list.zoneNames[place.zoneIndex].c_str(),
+                 static_cast<unsigned long>(place.population), static_cast<int>(place.elevationM));
 }
 
 int applyPlaceArgument(const PlaceArguments& place, bool haveCoordinates, PrayerArguments& prayer,
                        double& latitudeDeg, double& longitudeDeg) {
     if (!place.query)
-        return exitOk;
+        return refuseAutoMethod(prayer);
     if (haveCoordinates || prayer.haveZone || prayer.haveTimeZone)
         return usageError("--place stands for --lat, --lon and --tz; give one or the others", nullptr);
     PlaceList list;
@@ -121,5 +132,16 @@ int applyPlaceArgument(const PlaceArguments& place, bool haveCoordinates, Prayer
     longitudeDeg = found.longitudeE4 / 10000.0;
     prayer.timeZone = timeZone;
     prayer.haveTimeZone = true;
+    // The town's own height, for the methods whose authority corrects for it; --elevation wins.
+    if (!prayer.haveElevation)
+        prayer.options.elevationM = found.elevationM;
+    if (prayer.methodAuto)
+        takeCustomaryMethod(found.countryCode, prayer);
     return exitOk;
+}
+
+int refuseAutoMethod(const PrayerArguments& prayer) {
+    if (!prayer.methodAuto)
+        return exitOk;
+    return usageError("--method auto needs --place", "it takes the customary method of the town's country");
 }

@@ -1,6 +1,8 @@
 #include "prayer_arguments.h"
 
+#include "ascii_names.h"
 #include "calculation_method.h"
+#include "customary_method.h"
 #include "zone_rules.h"
 #include "zone_text.h"
 
@@ -35,11 +37,15 @@ bool readTimeZoneName(const char* text, void* target) {
 
 bool readMethod(const char* text, void* target) {
     PrayerArguments& arguments = *static_cast<PrayerArguments*>(target);
+    arguments.methodAuto = sameNameIgnoringCase(text, autoMethodName);
+    if (arguments.methodAuto)
+        return true;
     const int method = findCalculationMethod(text);
     if (method < 0) {
         std::fprintf(stderr, "selvara-cli: unknown method: %s; the methods are:", text);
         for (int i = 0; i < calculationMethodCount; ++i)
             std::fprintf(stderr, " %s", calculationMethods[i].name);
+        std::fprintf(stderr, " (and %s with --place)", autoMethodName);
         std::fputc('\n', stderr);
         return false;
     }
@@ -55,6 +61,7 @@ bool readAsr(const char* text, void* target) {
         arguments.options.asrShadowFactor = hanafiAsrShadowFactor;
     else
         return false;
+    arguments.haveAsr = true;
     return true;
 }
 
@@ -94,6 +101,7 @@ bool readElevation(const char* text, void* target) {
         return false;
     arguments.options.elevationM = metres;
     arguments.options.useElevation = true;
+    arguments.haveElevation = true;
     return true;
 }
 

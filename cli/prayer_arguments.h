@@ -13,6 +13,9 @@ struct PrayerArguments {
     int timeZone = -1;  // index into the embedded tz table (--tz)
     bool haveTimeZone = false;
     PrayerOptions options;
+    bool methodAuto = false;  // --method auto: the customary method of the --place town's country
+    bool haveAsr = false;     // --asr given: it wins over the customary school of --method auto
+    bool haveElevation = false;  // --elevation given: it wins over the --place town's elevation
 };
 
 // The seven table rows, in the order of the usage text; target is the command's PrayerArguments.

@@ -63,7 +63,7 @@ bool readText(ByteCursor& cursor, size_t minBytes, size_t maxBytes, Check isAllo
     return true;
 }
 
-constexpr size_t placeFixedBytes = 2 + 2 + 4 + 4 + 4;
+constexpr size_t placeFixedBytes = 2 + 2 + 4 + 4 + 4 + 2;
 
 bool readPlace(ByteCursor& cursor, size_t zoneCount, Place& place) {
     if (!readText(cursor, 1, placeNameMaxBytes, isNameByte, place.name) ||
@@ -86,6 +86,7 @@ bool readPlace(ByteCursor& cursor, size_t zoneCount, Place& place) {
     place.latitudeE4 = static_cast<int32_t>(cursor.u32());
     place.longitudeE4 = static_cast<int32_t>(cursor.u32());
     place.population = cursor.u32();
+    place.elevationM = static_cast<int16_t>(cursor.u16());
     for (int i = 0; i < 2; ++i) {
         if (place.countryCode[i] < 'A' || place.countryCode[i] > 'Z') {
             return false;
@@ -93,7 +94,8 @@ bool readPlace(ByteCursor& cursor, size_t zoneCount, Place& place) {
     }
     return place.zoneIndex < zoneCount && place.latitudeE4 >= -placeLatitudeMaxE4 &&
            place.latitudeE4 <= placeLatitudeMaxE4 && place.longitudeE4 >= -placeLongitudeMaxE4 &&
-           place.longitudeE4 <= placeLongitudeMaxE4;
+           place.longitudeE4 <= placeLongitudeMaxE4 && place.elevationM >= placeLowestElevationM &&
+           place.elevationM <= placeHighestElevationM;
 }
 
 PlaceFileResult result(PlaceFileStatus status, uint32_t damagedPlace = 0) {
@@ -148,6 +150,7 @@ void putPlace(std::vector<uint8_t>& out, const Place& place) {
     putU32(out, static_cast<uint32_t>(place.latitudeE4));
     putU32(out, static_cast<uint32_t>(place.longitudeE4));
     putU32(out, place.population);
+    putU16(out, static_cast<uint16_t>(place.elevationM));
 }
 
 }  // namespace

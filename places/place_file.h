@@ -18,7 +18,11 @@
 //     latitude     4 bytes, signed, 1/10000 degree north, -900000..900000
 //     longitude    4 bytes, signed, 1/10000 degree east, -1800000..1800000
 //     population   4 bytes, unsigned
-// The file ends right after the last place. Anything else is refused as a whole: the reader never
+//     elevation    2 bytes, signed, whole metres above sea level, placeLowestElevationM..
+//                  placeHighestElevationM
+// The file ends right after the last place. A file of the first version (the same without the
+// elevation) is refused as of another version: the list is built and installed with the program,
+// and a town without its height would give the methods that use it wrong times without a word. Anything else is refused as a whole: the reader never
 // returns part of a damaged file. The generator writes the places most populous first; the reader
 // sorts them so whatever the file's order (search results come out in list order).
 #pragma once
@@ -29,7 +33,7 @@
 #include <vector>
 
 constexpr char placeFileMagic[8] = {'S', 'V', 'P', 'L', 'A', 'C', 'E', 'S'};
-constexpr uint16_t placeFileVersion = 1;
+constexpr uint16_t placeFileVersion = 2;
 constexpr size_t placeFileHeaderBytes = 20;
 constexpr size_t placeFileMaxBytes = 8u << 20;  // larger files are refused unread
 constexpr uint32_t placeMaxCount = 200000;
@@ -38,6 +42,8 @@ constexpr size_t placeZoneNameMaxBytes = 48;
 constexpr size_t placeNameMaxBytes = 63;
 constexpr int32_t placeLatitudeMaxE4 = 900000;
 constexpr int32_t placeLongitudeMaxE4 = 1800000;
+constexpr int32_t placeLowestElevationM = -500;   // below the Dead Sea's shore
+constexpr int32_t placeHighestElevationM = 9000;  // above the highest summit
 constexpr char placeFileName[] = "places.dat";
 
 struct Place {
@@ -48,6 +54,7 @@ struct Place {
     int32_t latitudeE4;     // 1/10000 degree, north positive
     int32_t longitudeE4;    // 1/10000 degree, east positive
     uint32_t population;
+    int16_t elevationM;  // whole metres above sea level, placeLowestElevationM..placeHighestElevationM
 };
 
 // Where a word of a place's folded names begins (see place_search.cpp).

@@ -10,6 +10,7 @@ CalculationSettings Calculation = defaultCalculationSettings();
 static const char calculationSection[] = "Calculation";
 static const char zoneSection[] = "Zone";
 static const char calendarSection[] = "Calendar";
+static const char placeSection[] = "Place";
 static const char nightSection[] = "Night";
 
 const IniKey iniKeys[iniValueCount] = {
@@ -27,6 +28,10 @@ const IniKey iniKeys[iniValueCount] = {
     {calendarSection, "HijriAdjustment"},
     {nightSection, "ImsakMinutes"},
     {nightSection, "Ends"},
+    {calculationSection, "HighLatitude"},
+    {calculationSection, "UseElevation"},
+    {placeSection, "Elevation"},
+    {placeSection, "TownMethod"},
 };
 
 static const char asrStandardText[] = "standard";
@@ -40,6 +45,10 @@ CalculationSettings defaultCalculationSettings() {
     std::snprintf(choices.methodName, sizeof choices.methodName, "%s", defaultMethodName());
     choices.asrShadowFactor = asrShadowStandard;
     choices.zoneMinutes = noZoneMinutes;
+    choices.highLatitudeRule = HighLatitudeRule::methodDefault;
+    choices.elevationM = 0;
+    choices.useElevation = 0;
+    choices.takeCustomaryMethod = 1;
     choices.imsakMinutes = defaultImsakMinutes;
     choices.nightEnd = nightEndsAtFajr;
     return choices;
@@ -103,14 +112,18 @@ static void decodeAsrSchool(const char* text, CalculationSettings& choices) {
     choices.asrShadowFactor = hanafi ? asrShadowHanafi : asrShadowStandard;
 }
 
-bool adjustmentFromText(const char* text, int32_t& minutes) {
+// A whole number from least to most into value; false (value unchanged) for anything else.
+static bool wholeNumberInRange(const char* text, int32_t least, int32_t most, int32_t& value) {
     int32_t parsed = 0;
-    if (!parseWholeNumber(text, parsed) || parsed < -mostAdjustmentMinutes ||
-        parsed > mostAdjustmentMinutes) {
+    if (!parseWholeNumber(text, parsed) || parsed < least || parsed > most) {
         return false;
     }
-    minutes = parsed;
+    value = parsed;
     return true;
+}
+
+bool adjustmentFromText(const char* text, int32_t& minutes) {
+    return wholeNumberInRange(text, -mostAdjustmentMinutes, mostAdjustmentMinutes, minutes);
 }
 
 static void decodeAdjustment(int index, const char* text, CalculationSettings& choices) {
@@ -151,13 +164,32 @@ static void decodeHijriAdjustment(const char* text, CalculationSettings& choices
     choices.hijriAdjustmentDays = days;
 }
 
-bool imsakMinutesFromText(const char* text, int32_t& minutes) {
-    int32_t parsed = 0;
-    if (!parseWholeNumber(text, parsed) || parsed < leastImsakMinutes || parsed > mostImsakMinutes) {
-        return false;
+static void decodeHighLatitude(const char* text, CalculationSettings& choices) {
+    HighLatitudeRule rule = HighLatitudeRule::methodDefault;
+    if (text == nullptr || !readHighLatitudeRule(text, rule)) {
+        rule = HighLatitudeRule::methodDefault;
     }
-    minutes = parsed;
-    return true;
+    choices.highLatitudeRule = rule;
+}
+
+// 0 or 1; anything else gives the key's default.
+static int32_t decodeFlag(const char* text, int32_t defaultFlag) {
+    int32_t flag = 0;
+    return parseWholeNumber(text, flag) && (flag == 0 || flag == 1) ? flag : defaultFlag;
+}
+
+bool elevationFromText(const char* text, int32_t& metres) {
+    return wholeNumberInRange(text, leastElevationM, mostElevationM, metres);
+}
+
+// Whole metres from -500 to 9000; anything else gives 0, the sea's level.
+static void decodeElevation(const char* text, CalculationSettings& choices) {
+    int32_t metres = 0;
+    choices.elevationM = elevationFromText(text, metres) ? metres : 0;
+}
+
+bool imsakMinutesFromText(const char* text, int32_t& minutes) {
+    return wholeNumberInRange(text, leastImsakMinutes, mostImsakMinutes, minutes);
 }
 
 // Whole minutes from 0 to 60; anything else gives the default.
@@ -186,6 +218,10 @@ void decodeIniValue(IniValue value, const char* text, SettingsRecord& place, Cal
         case iniZoneName: decodeZoneName(text, choices); break;
         case iniZoneMinutes: decodeZoneMinutes(text, choices); break;
         case iniHijriAdjustment: decodeHijriAdjustment(text, choices); break;
+        case iniHighLatitude: decodeHighLatitude(text, choices); break;
+        case iniUseElevation: choices.useElevation = decodeFlag(text, 0); break;
+        case iniElevation: decodeElevation(text, choices); break;
+        case iniTownMethod: choices.takeCustomaryMethod = decodeFlag(text, 1); break;
         case iniImsakMinutes: decodeImsakMinutes(text, choices); break;
         case iniNightEnd: decodeNightEnd(text, choices); break;
         case iniValueCount: break;
@@ -222,6 +258,26 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
             break;
         case iniHijriAdjustment:
             std::snprintf(text, size, "%d", static_cast<int>(choices.hijriAdjustmentDays));
+            break;
+        case iniHighLatitude:
+            if (choices.highLatitudeRule != HighLatitudeRule::methodDefault) {
+                std::snprintf(text, size, "%s", highLatitudeRuleName(choices.highLatitudeRule));
+            }
+            break;
+        case iniUseElevation:
+            if (choices.useElevation != 0) {
+                std::snprintf(text, size, "1");
+            }
+            break;
+        case iniElevation:
+            if (choices.elevationM != 0) {
+                std::snprintf(text, size, "%d", static_cast<int>(choices.elevationM));
+            }
+            break;
+        case iniTownMethod:
+            if (choices.takeCustomaryMethod == 0) {
+                std::snprintf(text, size, "0");
+            }
             break;
         case iniImsakMinutes:
             if (choices.imsakMinutes != defaultImsakMinutes) {

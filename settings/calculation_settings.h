@@ -1,6 +1,7 @@
 // The calculation choices that praytime.cfg has no room for: the method, the Asr school, six
-// minute adjustments, the daylight box, an optional zone name, a zone that is not whole hours and
-// the Hijri adjustment. They live in selvara.ini beside praytime.cfg, one value per key, read and
+// minute adjustments, the daylight box, an optional zone name, a zone that is not whole hours, the
+// Hijri adjustment, the high-latitude rule, the place's elevation and whether it counts for every
+// method, and whether a town found by name brings its country's usual method. They live in selvara.ini beside praytime.cfg, one value per key, read and
 // written through the platform's profile functions (ini_file.cpp).
 //
 // This file is the portable half: the keys as a table, and each value turned into text and back.
@@ -30,6 +31,10 @@ constexpr int32_t noZoneMinutes = INT32_MIN;
 constexpr int32_t asrShadowStandard = standardAsrShadowFactor;
 constexpr int32_t asrShadowHanafi = hanafiAsrShadowFactor;
 
+// The elevation's range in whole metres, as the engine takes it.
+constexpr int32_t leastElevationM = static_cast<int32_t>(lowestElevationM);
+constexpr int32_t mostElevationM = static_cast<int32_t>(highestElevationM);
+
 struct CalculationSettings {
     char methodName[methodNameSize];              // a name of the method table, as the table spells it
     int32_t asrShadowFactor;                      // asrShadowStandard or asrShadowHanafi
@@ -37,12 +42,18 @@ struct CalculationSettings {
     char zoneName[zoneNameSize];                  // a known IANA zone name, or empty
     int32_t zoneMinutes;          // the zone field in minutes when it is not whole hours, else noZoneMinutes
     int32_t hijriAdjustmentDays;  // -2 ... 2
+    HighLatitudeRule highLatitudeRule;  // the user's rule; methodDefault: each method's own
+    int32_t elevationM;    // the place's metres above sea level, leastElevationM ... mostElevationM
+    int32_t useElevation;  // 1: the elevation for every method; 0: where the method's authority uses it
+    int32_t takeCustomaryMethod;  // 1: a town found by name brings its country's usual method and Asr
     int32_t imsakMinutes;         // leastImsakMinutes ... mostImsakMinutes before Fajr
     int32_t nightEnd;             // nightEndsAtFajr or nightEndsAtSunrise
 };
 
 // The method of the timetable so far, the standard Asr, no adjustments, no zone name or minutes,
-// Imsak 10 minutes before Fajr and the night counted to Fajr.
+// each method's own high-latitude rule, elevation 0 used only where a method's authority uses it,
+// a town found by name bringing its country's usual method, Imsak 10 minutes before Fajr and the
+// night counted to Fajr.
 CalculationSettings defaultCalculationSettings();
 
 // The process-wide choices, initialised with the defaults.
@@ -63,7 +74,11 @@ enum IniValue {
     iniZoneMinutes,
     iniHijriAdjustment,
     iniImsakMinutes,  // written only when not the default, so older files stay as they are
-    iniNightEnd,      // likewise
+    iniNightEnd,      // likewise, and each key below
+    iniHighLatitude,
+    iniUseElevation,
+    iniElevation,
+    iniTownMethod,
     iniValueCount
 };
 
@@ -91,6 +106,10 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
 // A number of minutes to add to a time, as the dialog and the file accept it: a whole number from
 // -120 to 120, an optional sign, blanks around it. False (and `minutes` unchanged) otherwise.
 bool adjustmentFromText(const char* text, int32_t& minutes);
+
+// The place's elevation as the dialog and the file accept it: whole metres from leastElevationM to
+// mostElevationM, an optional sign, blanks around it. False (and `metres` unchanged) otherwise.
+bool elevationFromText(const char* text, int32_t& metres);
 
 // Imsak's minutes before Fajr as the dialog and the file accept them: a whole number from 0 to 60,
 // blanks around it. False (and `minutes` unchanged) otherwise.

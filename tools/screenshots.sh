@@ -8,7 +8,8 @@
 #   docs/animation-page.png    the animation page in the middle of a prayer
 #   docs/animation-prostration.png  the animation page in a prostration of the morning prayer
 #   docs/animation-middle-sitting.png  the animation page in the middle sitting of the afternoon prayer
-#   docs/calculation-settings.png  the calculation settings dialog with karachi and the Hanafi Asr
+#   docs/calculation-settings.png  the calculation settings dialog after Ifrane (Morocco, 1648 m) was
+#                              taken from the Find town dialog with its country's usual method
 #   docs/find-town.png         the Find town dialog after typing "Kar"
 set -u
 source "$(dirname "$0")/selvara-display.sh"
@@ -22,11 +23,6 @@ use_display force-xvfb || exit 1
 start_selvara || exit 1
 sleep 0.5
 screenshot "$repo/docs/calculation-page.png" || exit 1
-"${wine_run[@]}" "$drive" open-settings karachi 1 || { kill "$program_pid"; exit 1; }
-sleep 0.5
-screenshot "$repo/docs/calculation-settings.png" || exit 1
-"${wine_run[@]}" "$drive" close-settings || { kill "$program_pid"; exit 1; }
-sleep 0.5
 "${wine_run[@]}" "$drive" find-place Kar || { kill "$program_pid"; exit 1; }
 sleep 0.5
 screenshot "$repo/docs/find-town.png" || exit 1
@@ -54,6 +50,18 @@ screenshot "$repo/docs/animation-page.png" || exit 1
 screenshot "$repo/docs/animation-prostration.png" || exit 1
 "${wine_run[@]}" "$drive" play-prayer 2 33400 || { kill "$program_pid"; exit 1; }
 screenshot "$repo/docs/animation-middle-sitting.png" || exit 1
+# Last, so that the pages above keep the first run's place: a Moroccan town in the mountains, taken
+# with its country's usual method, then the settings dialog showing what it brought.
+"${wine_run[@]}" "$drive" show-tab calculation || { kill "$program_pid"; exit 1; }
+"${wine_run[@]}" "$drive" find-place Ifrane || { kill "$program_pid"; exit 1; }
+sleep 0.5
+"${wine_run[@]}" "$drive" take-find || { kill "$program_pid"; exit 1; }
+sleep 0.5
+"${wine_run[@]}" "$drive" open-settings morocco 0 || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/calculation-settings.png" || exit 1
+"${wine_run[@]}" "$drive" close-settings || { kill "$program_pid"; exit 1; }
+sleep 0.5
 "${wine_run[@]}" "$drive" close
 wait "$program_pid"
 echo "wrote docs/calculation-page.png, calculation-settings.png, find-town.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png, animation-page.png, animation-prostration.png and animation-middle-sitting.png"

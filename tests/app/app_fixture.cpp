@@ -52,6 +52,38 @@ void writeFileBytes(const std::string& path, const std::string& bytes) {
     std::fclose(file);
 }
 
+static std::string hostPathToWindowsPath(const std::string& path) {
+    std::string windowsPath = path[0] == '/' ? "Z:" + path : path;
+    for (char& c : windowsPath) {
+        c = c == '/' ? '\\' : c;
+    }
+    return windowsPath;
+}
+
+std::string consoleTimetableBytes(const std::string& directory, const char* arguments) {
+    const std::string out = directory + "\\console.txt";
+    char commandLine[1024];
+    std::snprintf(commandLine, sizeof commandLine, "\"%s\" timetable %s --out \"%s\"",
+                  hostPathToWindowsPath(SELVARA_CLI_EXE).c_str(), arguments, out.c_str());
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        ADD_FAILURE() << "cannot start " << commandLine;
+        return std::string();
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u) << commandLine;
+    const std::string bytes = readWholeFile(out);
+    DeleteFileA(out.c_str());
+    return bytes;
+}
+
 std::string windowText(HWND window) {
     const int length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
     std::string text(static_cast<size_t>(length) + 1, '\0');

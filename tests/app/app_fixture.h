@@ -25,6 +25,10 @@ constexpr WORD fixedDay = 15;
 constexpr WORD fixedDayOfWeek = 1;  // a Monday
 
 void writeFileBytes(const std::string& path, const std::string& bytes);
+
+// The bytes `selvara-cli.exe timetable ARGUMENTS --out FILE` writes (the Windows console tool
+// itself, run as a process), FILE being a scratch file in `directory`.
+std::string consoleTimetableBytes(const std::string& directory, const char* arguments);
 std::string windowText(HWND window);
 std::string dialogItemText(HWND dialog, int controlId);
 

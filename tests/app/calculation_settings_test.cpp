@@ -186,11 +186,10 @@ protected:
 };
 
 TEST_F(CalculationSettingsTest, MethodListHoldsEveryMethodAndTheDialogShowsTheChoices) {
-    const char* const methodNames[] = {"selvara", "mwl",     "isna",         "egypt",   "karachi",
-                                       "makkah",  "gulf",    "kuwait",       "qatar",   "singapore",
-                                       "turkey",  "tehran",  "jafari",       "france",  "russia",
-                                       "moonsighting", "dubai", "morocco",   "uk",      "jakim",
-                                       "kemenag", "algeria", "tunisia",      "jordan"};
+    const char* const methodNames[] = {"selvara", "mwl",    "isna",    "egypt",        "karachi", "makkah",
+                                       "gulf",    "kuwait", "qatar",   "singapore",    "turkey",  "tehran",
+                                       "jafari",  "france", "russia",  "moonsighting", "dubai",   "morocco",
+                                       "uk",      "jakim",  "kemenag", "algeria",      "tunisia", "jordan"};
     createMainWindow();
     std::strcpy(Calculation.methodName, "tehran");
     Calculation.asrShadowFactor = 2;
@@ -208,12 +207,71 @@ TEST_F(CalculationSettingsTest, MethodListHoldsEveryMethodAndTheDialogShowsTheCh
     }
     EXPECT_EQ(selectedMethod(), "tehran");
     EXPECT_EQ(dialogItemText(dialog_, IDC_METHOD_DETAILS), "Fajr 17.7\xB0, Isha 14\xB0, Maghrib 4.5\xB0");
+    EXPECT_EQ(dialogItemText(dialog_, IDC_METHOD_AUTHORITY),
+              calculationMethods[findCalculationMethod("tehran")].authority);
     EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_ASR_HANAFI), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_ASR_STANDARD), BST_UNCHECKED);
     const char* const shown[adjustmentCount] = {"-5", "0", "0", "0", "0", "120"};
     for (int i = 0; i < adjustmentCount; ++i) {
         EXPECT_EQ(dialogItemText(dialog_, IDC_ADJUST_FIRST + i), shown[i]) << i;
     }
+}
+
+std::string selectedText(HWND dialog, int controlId) {
+    HWND list = GetDlgItem(dialog, controlId);
+    char text[64] = {};
+    SendMessageA(list, CB_GETLBTEXT, SendMessageA(list, CB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// The rule where the twilight does not end, the elevation and its box: shown as Calculation holds
+// them, stored by OK, refused out of range, and the authority line and the elevation note follow
+// the method.
+TEST_F(CalculationSettingsTest, HighLatitudeRuleAndElevation) {
+    createMainWindow();
+    Calculation.highLatitudeRule = HighLatitudeRule::seventhOfNight;
+    Calculation.elevationM = 406;
+    openDialog();
+    HWND rules = GetDlgItem(dialog_, IDC_HIGH_LATITUDE);
+    EXPECT_EQ(SendMessageA(rules, CB_GETCOUNT, 0, 0), 5);
+    EXPECT_EQ(selectedText(dialog_, IDC_HIGH_LATITUDE), "One seventh of the night");
+    EXPECT_EQ(dialogItemText(dialog_, IDC_ELEVATION), "406");
+    EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_USE_ELEVATION), BST_UNCHECKED);
+    const struct {
+        const char* method;
+        const char* note;
+    } notes[] = {
+        {"morocco", "This method's authority lowers sunrise and sunset for it."},
+        {"turkey", "This method takes it only with the box checked."},
+        {"selvara", "The program's own method keeps its fixed horizon heights."},
+    };
+    for (const auto& n : notes) {
+        selectMethod(dialog_, n.method);
+        SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDC_METHOD, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog_, IDC_METHOD)));
+        EXPECT_EQ(dialogItemText(dialog_, IDC_METHOD_AUTHORITY),
+                  calculationMethods[findCalculationMethod(n.method)].authority)
+            << n.method;
+        EXPECT_EQ(dialogItemText(dialog_, IDC_ELEVATION_NOTE), n.note) << n.method;
+    }
+
+    for (const char* text : {"9001", "-501", "12.5", "", "high"}) {
+        SetDlgItemTextA(dialog_, IDC_ELEVATION, text);
+        MessageBoxWatcher watcher;
+        pressDialogButton(IDOK);
+        const MessageBoxSeen seen = watcher.result();
+        EXPECT_EQ(seen.text, "The elevation must be a whole number of metres from -500 to 9000.") << text;
+        EXPECT_TRUE(IsWindowVisible(dialog_)) << text;
+        EXPECT_EQ(Calculation.elevationM, 406) << text;
+    }
+    SetDlgItemTextA(dialog_, IDC_ELEVATION, "-233");
+    CheckDlgButton(dialog_, IDC_USE_ELEVATION, BST_CHECKED);
+    SendMessageA(rules, CB_SETCURSEL, 4, 0);
+    pressDialogButton(IDOK);
+    EXPECT_EQ(Calculation.elevationM, -233);
+    EXPECT_EQ(Calculation.useElevation, 1);
+    EXPECT_EQ(Calculation.highLatitudeRule, HighLatitudeRule::none);
+    EXPECT_STREQ(Calculation.methodName, "selvara");
 }
 
 TEST_F(CalculationSettingsTest, OkStoresTheChoicesAndCancelKeepsThem) {
@@ -538,6 +596,83 @@ TEST_F(CalculationSettingsTest, MissingOrEmptyFileGivesTheDefaultsAndClosingWrit
     EXPECT_STREQ(text, "1");
     GetPrivateProfileStringA("Zone", "Minutes", "none", text, sizeof text, iniPath().c_str());
     EXPECT_STREQ(text, "none") << "a whole-hour zone writes no minutes";
+}
+
+// The rule where the twilight does not end and the elevation for every method reach the window's
+// timetable as --high-lat and --elevation reach the console's: Oslo in June, where the twilight
+// of 18 degrees lasts all night.
+TEST_F(CalculationSettingsTest, HighLatitudeRuleAndElevationGiveTheConsolesTimetable) {
+    const struct {
+        HighLatitudeRule rule;
+        int32_t elevationM;
+        int32_t useElevation;
+        const char* console;
+    } cases[] = {
+        {HighLatitudeRule::methodDefault, 0, 0, "--method mwl"},
+        {HighLatitudeRule::seventhOfNight, 0, 0, "--method mwl --high-lat seventh"},
+        {HighLatitudeRule::middleOfNight, 23, 1, "--method mwl --high-lat middle --elevation 23"},
+        {HighLatitudeRule::none, 0, 0, "--method mwl --high-lat none"},
+    };
+    createMainWindow();
+    std::vector<std::string> tables;
+    for (const auto& c : cases) {
+        selectTab(0);
+        setField(IDC_LATITUDE, "59.91");
+        setField(IDC_LONGITUDE, "10.75");
+        setField(IDC_TIME_ZONE, "2");
+        CheckDlgButton(currentPage, IDC_DAYLIGHT, BST_UNCHECKED);
+        std::strcpy(Calculation.methodName, "mwl");
+        Calculation.highLatitudeRule = c.rule;
+        Calculation.elevationM = c.elevationM;
+        Calculation.useElevation = c.useElevation;
+        create(5, 0);  // June of this year
+        char arguments[256];
+        std::snprintf(arguments, sizeof arguments, "--lat 59.91 --lon 10.75 --zone 2 --year %d --month 6 %s",
+                      fixedYear, c.console);
+        EXPECT_EQ(shownTimetable(), consoleTimetableBytes(directory, arguments)) << c.console;
+        tables.push_back(shownTimetable());
+    }
+    for (size_t i = 1; i < tables.size(); ++i) {
+        EXPECT_NE(tables[i], tables[i - 1]) << cases[i].console;
+    }
+}
+
+// A selvara.ini as the program wrote it before the high-latitude rule and the elevation had keys:
+// read as it always was, the new choices at their defaults, the timetable the one its choices gave
+// then, and written back without keys it did not have.
+TEST_F(CalculationSettingsTest, AnOlderFileKeepsWorking) {
+    writeFileBytes(
+        iniPath(),
+        "[Calculation]\r\nMethod=turkey\r\nAsrSchool=hanafi\r\nFajrMinutes=0\r\nSunriseMinutes=0\r\n"
+        "DhuhrMinutes=1\r\nAsrMinutes=0\r\nMaghribMinutes=0\r\nIshaMinutes=-2\r\n"
+        "[Zone]\r\nDaylightChanges=0\r\nName=\r\n[Calendar]\r\nHijriAdjustment=0\r\n");
+    createMainWindow();
+    EXPECT_STREQ(Calculation.methodName, "turkey");
+    EXPECT_EQ(Calculation.asrShadowFactor, 2);
+    EXPECT_EQ(Calculation.adjustmentsMinutes[2], 1);
+    EXPECT_EQ(Calculation.adjustmentsMinutes[5], -2);
+    EXPECT_EQ(Calculation.highLatitudeRule, HighLatitudeRule::methodDefault);
+    EXPECT_EQ(Calculation.elevationM, 0);
+    EXPECT_EQ(Calculation.useElevation, 0);
+    EXPECT_EQ(Calculation.takeCustomaryMethod, 1);
+    EXPECT_EQ(field(IDC_METHOD_SUMMARY), "Method: turkey;  Asr: Hanafi;  minutes added");
+    setField(IDC_LATITUDE, "39.92");
+    setField(IDC_LONGITUDE, "32.85");
+    setField(IDC_TIME_ZONE, "3");
+    create(0, 1);
+    TimetableRequest request = monthRequest(39.92, 32.85, 180, fixedYear + 1, 1);
+    request.options.methodIndex = findCalculationMethod("turkey");
+    request.options.asrShadowFactor = 2;
+    request.options.adjustMinutes[2] = 1;
+    request.options.adjustMinutes[5] = -2;
+    EXPECT_EQ(shownTimetable(), engineBytes(directory, request));
+    closeMainWindow();
+    const std::string written = readWholeFile(iniPath());
+    EXPECT_NE(written.find("Method=turkey"), std::string::npos);
+    // Choices at their defaults add nothing to the file: it keeps the keys it had.
+    for (const char* key : {"HighLatitude", "UseElevation", "Elevation", "TownMethod", "[Place]"}) {
+        EXPECT_EQ(written.find(key), std::string::npos) << key;
+    }
 }
 
 // The Hijri adjustment: listed from -2 to +2 with the current one selected, stored by OK, written

@@ -2,6 +2,7 @@
 // keystrokes into the edit box, the list read back, a row chosen, OK or Cancel.
 #include "app_fixture.h"
 #include "dialog_find_place.h"
+#include "calculation_method.h"
 #include "calculation_settings.h"
 #include "test_files.h"
 
@@ -68,6 +69,13 @@ void selectRow(HWND dialog, int row) {
     SendDlgItemMessageA(dialog, IDC_FIND_LIST, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
 }
 
+// The authority the method table names for a method (its wording is the table's to choose).
+std::string authorityOf(const char* method) {
+    const int index = findCalculationMethod(method);
+    EXPECT_GE(index, 0) << method;
+    return index >= 0 ? calculationMethods[index].authority : "";
+}
+
 void press(HWND dialog, int buttonId) {
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
@@ -98,6 +106,9 @@ TEST_F(FindPlaceDialogTest, ListFollowsEachKeystrokeAndOkTakesThePlace) {
     std::vector<int> rowCounts;
     std::string karachiRow;
     std::string status;
+    std::string offer;
+    UINT offerChecked = BST_UNCHECKED;
+    found.takeCustomaryMethod = true;
     FindDialogDriver driver([&](HWND dialog) {
         for (const char* typed : {"K", "Kar", "Karaj", "Kar"}) {
             type(dialog, typed);
@@ -105,8 +116,10 @@ TEST_F(FindPlaceDialogTest, ListFollowsEachKeystrokeAndOkTakesThePlace) {
             rowCounts.push_back(rowCount(dialog));
         }
         karachiRow = cell(dialog, 0, 0) + "|" + cell(dialog, 0, 1) + "|" + cell(dialog, 0, 2) + "|" +
-                     cell(dialog, 0, 3) + "|" + cell(dialog, 0, 4);
+                     cell(dialog, 0, 3) + "|" + cell(dialog, 0, 4) + "|" + cell(dialog, 0, 5);
         status = dialogItemText(dialog, IDC_FIND_STATUS);
+        offer = dialogItemText(dialog, IDC_FIND_METHOD);
+        offerChecked = IsDlgButtonChecked(dialog, IDC_FIND_TAKE_METHOD);
         press(dialog, IDOK);
     });
     ASSERT_TRUE(runFindPlaceDialog(nullptr, found));
@@ -114,13 +127,45 @@ TEST_F(FindPlaceDialogTest, ListFollowsEachKeystrokeAndOkTakesThePlace) {
     // The largest place of each prefix first; one letter has more matches than the list shows.
     EXPECT_EQ(firstRows, (std::vector<std::string>{"Karachi", "Karachi", "Karaj", "Karachi"}));
     EXPECT_EQ(rowCounts, (std::vector<int>{findPlaceMostRows, 98, 1, 98}));
-    EXPECT_EQ(karachiRow, "Karachi|PK|24.8608|67.0104|Asia/Karachi  +5:00");
+    EXPECT_EQ(karachiRow, "Karachi|PK|24.8608|67.0104|8 m|Asia/Karachi  +5:00");
     EXPECT_EQ(status, "98 towns");
+    EXPECT_EQ(offer, "PK: karachi, " + authorityOf("karachi") + ";  Asr Hanafi");
+    EXPECT_EQ(offerChecked, static_cast<UINT>(BST_CHECKED));
     EXPECT_STREQ(found.townName, "Karachi");
     EXPECT_STREQ(found.zoneName, "Asia/Karachi");
     EXPECT_DOUBLE_EQ(found.latitudeDeg, 24.8608);
     EXPECT_DOUBLE_EQ(found.longitudeDeg, 67.0104);
     EXPECT_EQ(found.standardOffsetMinutes, 5 * 60);
+    EXPECT_EQ(found.elevationM, 8);
+    EXPECT_STREQ(found.countryCode, "PK");
+    EXPECT_TRUE(found.takeCustomaryMethod);
+}
+
+// The offer follows the selected row; the box comes as the caller left it and goes back as the
+// user left it.
+TEST_F(FindPlaceDialogTest, OfferFollowsTheRowAndTheBoxIsTheUsers) {
+    installPlaces();
+    std::vector<std::string> offers;
+    found.takeCustomaryMethod = false;
+    UINT firstState = BST_CHECKED;
+    FindDialogDriver driver([&](HWND dialog) {
+        firstState = IsDlgButtonChecked(dialog, IDC_FIND_TAKE_METHOD);
+        for (const char* typed : {"Ankara", "Casablanca", "Berlin", "xqzv"}) {
+            type(dialog, typed);
+            offers.push_back(dialogItemText(dialog, IDC_FIND_METHOD));
+        }
+        type(dialog, "Ifrane");
+        selectRow(dialog, 0);
+        press(dialog, IDOK);
+    });
+    ASSERT_TRUE(runFindPlaceDialog(nullptr, found));
+    EXPECT_EQ(firstState, static_cast<UINT>(BST_UNCHECKED));
+    EXPECT_EQ(offers, (std::vector<std::string>{"TR: turkey, " + authorityOf("turkey") + ";  Asr standard",
+                                                "MA: morocco, " + authorityOf("morocco") + ";  Asr standard",
+                                                "DE: mwl, " + authorityOf("mwl") + ";  Asr standard", ""}));
+    EXPECT_FALSE(found.takeCustomaryMethod);
+    EXPECT_STREQ(found.townName, "Ifrane");
+    EXPECT_EQ(found.elevationM, 1648);
 }
 
 TEST_F(FindPlaceDialogTest, AccentsAndTodaysDaylightOffset) {
@@ -129,9 +174,9 @@ TEST_F(FindPlaceDialogTest, AccentsAndTodaysDaylightOffset) {
     std::string kolkata;
     FindDialogDriver driver([&](HWND dialog) {
         type(dialog, "ZURICH");
-        zurich = cell(dialog, 0, 0) + "|" + cell(dialog, 0, 4);
+        zurich = cell(dialog, 0, 0) + "|" + cell(dialog, 0, 5);
         type(dialog, "Kolk");
-        kolkata = cell(dialog, 0, 0) + "|" + cell(dialog, 0, 4);
+        kolkata = cell(dialog, 0, 0) + "|" + cell(dialog, 0, 5);
         selectRow(dialog, 0);
         press(dialog, IDOK);
     });
@@ -194,46 +239,24 @@ TEST_F(FindPlaceDialogTest, WithoutAGoodListSaysWhyAndPicksNothing) {
 
 namespace {
 
-std::string hostPathToWindowsPath(const std::string& path) {
-    std::string windowsPath = path[0] == '/' ? "Z:" + path : path;
-    for (char& c : windowsPath) {
-        c = c == '/' ? '\\' : c;
-    }
-    return windowsPath;
-}
-
-// The console tool's timetable for a place, written by the Windows selvara-cli.exe itself.
-std::string consoleTimetable(const std::string& directory, const char* place, int year, int month) {
-    const std::string out = directory + "\\console.txt";
-    char commandLine[1024];
-    std::snprintf(commandLine, sizeof commandLine,
-                  "\"%s\" timetable --place \"%s\" --year %d --month %d --out \"%s\"",
-                  hostPathToWindowsPath(SELVARA_CLI_EXE).c_str(), place, year, month, out.c_str());
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        ADD_FAILURE() << "cannot start " << commandLine;
-        return std::string();
-    }
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, 0u) << commandLine;
-    const std::string bytes = readWholeFile(out);
-    DeleteFileA(out.c_str());
-    return bytes;
+// The console tool's timetable for a place found by name, with further arguments (the method
+// options) where given.
+std::string consoleTimetable(const std::string& directory, const char* place, int year, int month,
+                             const char* moreArguments = "") {
+    char arguments[512];
+    std::snprintf(arguments, sizeof arguments, "--place \"%s\" --year %d --month %d %s", place, year, month,
+                  moreArguments);
+    return consoleTimetableBytes(directory, arguments);
 }
 
 class FindOnCalculationPageTest : public FindPlaceDialogTest {
 protected:
-    // Presses "Find...", types `typed`, takes the first row (OK) or cancels.
-    void findPlace(const char* typed, bool accept) {
+    // Presses "Find...", types `typed`, sets the box that takes the country's usual method, and
+    // takes the first row (OK) or cancels.
+    void findPlace(const char* typed, bool accept, bool takeMethod = true) {
         FindDialogDriver driver([&](HWND dialog) {
             type(dialog, typed);
+            CheckDlgButton(dialog, IDC_FIND_TAKE_METHOD, takeMethod ? BST_CHECKED : BST_UNCHECKED);
             press(dialog, accept ? IDOK : IDCANCEL);
         });
         pressButton(IDC_FIND_PLACE);
@@ -243,20 +266,37 @@ protected:
 
 struct PickCase {
     const char* typed;
+    bool takeMethod;  // the Find dialog's box
     const char* consoleQuery;
+    const char* consoleMethod;  // the console tool's method options for the same table
     const char* latitude;
     const char* longitude;
     const char* town;
     const char* zoneField;
     const char* zoneName;
+    const char* summary;
 };
 
 // Karachi keeps UTC+5 all year; London's June is on summer time, which the page's daylight box
-// (checked on a first run) takes from the zone's rules, as --place does.
+// (checked on a first run) takes from the zone's rules, as --place does. Each town brings its
+// country's usual method and Asr school unless the box is cleared, and its elevation, which
+// morocco uses for sunrise and sunset (Fes, 406 m; Ifrane, 1648 m); the console tool gives the
+// same table named by the method or by --method auto.
 const PickCase pickCases[] = {
-    {"Kar", "Karachi", "24.8608", "67.0104", "Karachi", "5", "Asia/Karachi"},
-    {"london", "London", "51.5085", "-0.1257", "London", "0", "Europe/London"},
-    {"kolk", "Kolkata", "22.5626", "88.3630", "Kolkata", "5:30", "Asia/Kolkata"},
+    {"Kar", false, "Karachi", "", "24.8608", "67.0104", "Karachi", "5", "Asia/Karachi",
+     "Method: selvara;  Asr: standard;  8 m;  zone Asia/Karachi"},
+    {"Kar", true, "Karachi", "--method auto", "24.8608", "67.0104", "Karachi", "5", "Asia/Karachi",
+     "Method: karachi;  Asr: Hanafi;  8 m;  zone Asia/Karachi"},
+    {"london", true, "London", "--method moonsighting", "51.5085", "-0.1257", "London", "0", "Europe/London",
+     "Method: moonsighting;  Asr: standard;  25 m;  zone Europe/London"},
+    {"kolk", true, "Kolkata", "--method karachi --asr hanafi", "22.5626", "88.3630", "Kolkata", "5:30",
+     "Asia/Kolkata", "Method: karachi;  Asr: Hanafi;  11 m;  zone Asia/Kolkata"},
+    {"F\xE8s", true, "Fes", "--method morocco", "34.0331", "-5.0003", "F\xE8s", "1", "Africa/Casablanca",
+     "Method: morocco;  Asr: standard;  406 m;  zone Africa/Casablanca"},
+    {"Ifrane", true, "Ifrane, MA", "--method auto", "33.5267", "-5.1102", "Ifrane", "1", "Africa/Casablanca",
+     "Method: morocco;  Asr: standard;  1648 m;  zone Africa/Casablanca"},
+    {"Ankara", true, "Ankara", "--method turkey", "39.9199", "32.8543", "Ankara", "3", "Europe/Istanbul",
+     "Method: turkey;  Asr: standard;  874 m;  zone Europe/Istanbul"},
 };
 
 TEST_F(FindOnCalculationPageTest, PickFillsThePageAndCreateWritesTheConsoleToolsTimetable) {
@@ -264,24 +304,55 @@ TEST_F(FindOnCalculationPageTest, PickFillsThePageAndCreateWritesTheConsoleTools
     for (const PickCase& c : pickCases) {
         createMainWindow();
         ASSERT_EQ(IsDlgButtonChecked(currentPage, IDC_DAYLIGHT), BST_CHECKED);
-        findPlace(c.typed, true);
+        findPlace(c.typed, true, c.takeMethod);
         EXPECT_EQ(field(IDC_LATITUDE), c.latitude) << c.typed;
         EXPECT_EQ(field(IDC_LONGITUDE), c.longitude) << c.typed;
         EXPECT_EQ(field(IDC_TOWN), c.town) << c.typed;
         EXPECT_EQ(field(IDC_TIME_ZONE), c.zoneField) << c.typed;
         EXPECT_STREQ(Calculation.zoneName, c.zoneName) << c.typed;
+        EXPECT_EQ(field(IDC_METHOD_SUMMARY), c.summary) << c.typed;
+        EXPECT_EQ(Calculation.takeCustomaryMethod, c.takeMethod ? 1 : 0) << c.typed;
 
         pressButton(IDC_CREATE);
         EXPECT_EQ(selectedTab(), 1);
         const std::string written = readWholeFile(timetablePath);
         ASSERT_FALSE(written.empty());
-        EXPECT_EQ(written, consoleTimetable(directory, c.consoleQuery, fixedYear, fixedMonth)) << c.typed;
+        EXPECT_EQ(written,
+                  consoleTimetable(directory, c.consoleQuery, fixedYear, fixedMonth, c.consoleMethod))
+            << c.typed;
         closeMainWindow();
         DestroyWindow(window);
         window = nullptr;
         Calculation = defaultCalculationSettings();
         Settings = defaultSettings();
+        DeleteFileA((directory + "\\selvara.ini").c_str());
     }
+}
+
+// Ifrane lies 1648 m up: morocco lowers its sunrise and sunset for that, which the sea-level table
+// does not; with the settings' box every method takes it, as --elevation does on the console.
+TEST_F(FindOnCalculationPageTest, TheTownsElevationReachesTheTimetable) {
+    installPlaces();
+    createMainWindow();
+    findPlace("Ifrane", true);
+    pressButton(IDC_CREATE);
+    const std::string morocco = readWholeFile(timetablePath);
+    EXPECT_EQ(morocco, consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth, "--method morocco"));
+    EXPECT_NE(morocco, consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth,
+                                        "--method morocco --elevation 0"));
+
+    selectTab(0);
+    std::strcpy(Calculation.methodName, "mwl");
+    pressButton(IDC_CREATE);
+    const std::string mwl = readWholeFile(timetablePath);
+    EXPECT_EQ(mwl, consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth, "--method mwl"));
+    selectTab(0);
+    Calculation.useElevation = 1;
+    pressButton(IDC_CREATE);
+    const std::string everyMethod = readWholeFile(timetablePath);
+    EXPECT_EQ(everyMethod, consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth,
+                                            "--method mwl --elevation 1648"));
+    EXPECT_NE(everyMethod, mwl);
 }
 
 TEST_F(FindOnCalculationPageTest, CoordinatesTypedByHandForgetTheZoneName) {
@@ -293,6 +364,7 @@ TEST_F(FindOnCalculationPageTest, CoordinatesTypedByHandForgetTheZoneName) {
     EXPECT_STREQ(Calculation.zoneName, "Asia/Karachi");
     setField(IDC_LATITUDE, "24.9");
     EXPECT_STREQ(Calculation.zoneName, "");
+    EXPECT_EQ(Calculation.elevationM, 0) << "the town's elevation goes with it";
 
     findPlace("Kar", true);
     ASSERT_STREQ(Calculation.zoneName, "Asia/Karachi");

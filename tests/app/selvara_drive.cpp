@@ -12,7 +12,8 @@
 //   selvara_drive close-settings          (Cancel on the calculation settings dialog)
 //   selvara_drive next-year <times>        (on the calendar page: presses the next-year button)
 //   selvara_drive find-place <text>       (presses "Find...", types the text into the dialog)
-//   selvara_drive close-find
+//   selvara_drive close-find              (Cancel on the Find town dialog)
+//   selvara_drive take-find               (OK on the Find town dialog: the selected town)
 //   selvara_drive close
 #include "selvara_resource.h"
 #include "window_driver.h"
@@ -161,6 +162,16 @@ static int openSettings(HWND tabs, const char* method, bool hanafi) {
     return 0;
 }
 
+// Presses a button of selvara's dialog with this caption; 1 when the dialog is not up.
+static int pressDialogButton(const char* caption, int buttonId) {
+    HWND dialog = FindWindowA("#32770", caption);
+    if (dialog == nullptr) {
+        return 1;
+    }
+    clickRemoteButton(dialog, buttonId);
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (argc >= 5 && std::strcmp(argv[1], "startup-time") == 0) {
         return startupTime(argv[2], argv[3], std::atoi(argv[4]));
@@ -168,7 +179,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|open-settings|close-settings|find-place|close-find|next-year|close\n");
+            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|open-settings|close-settings|find-place|close-find|take-find|next-year|close\n");
         return 2;
     }
     HWND window = waitMainWindow();
@@ -211,20 +222,13 @@ int main(int argc, char** argv) {
         return findPlace(tabs, argv[2]);
     }
     if (std::strcmp(argv[1], "close-find") == 0) {
-        HWND dialog = FindWindowA("#32770", findCaption);
-        if (dialog == nullptr) {
-            return 1;
-        }
-        clickRemoteButton(dialog, IDCANCEL);
-        return 0;
+        return pressDialogButton(findCaption, IDCANCEL);
+    }
+    if (std::strcmp(argv[1], "take-find") == 0) {
+        return pressDialogButton(findCaption, IDOK);
     }
     if (std::strcmp(argv[1], "close-settings") == 0) {
-        HWND dialog = FindWindowA("#32770", settingsCaption);
-        if (dialog == nullptr) {
-            return 1;
-        }
-        clickRemoteButton(dialog, IDCANCEL);
-        return 0;
+        return pressDialogButton(settingsCaption, IDCANCEL);
     }
     if (argc >= 3 && std::strcmp(argv[1], "next-year") == 0) {
         HWND page = waitForPage(tabs, IDC_CALENDAR_NEXT_YEAR, timeoutMs);

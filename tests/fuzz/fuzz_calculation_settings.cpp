@@ -30,6 +30,15 @@ static void check(const SettingsRecord& place, const CalculationSettings& choice
     if (choices.hijriAdjustmentDays < -mostHijriAdjustmentDays ||
         choices.hijriAdjustmentDays > mostHijriAdjustmentDays)
         std::abort();
+    const int rule = static_cast<int>(choices.highLatitudeRule);
+    if (rule < static_cast<int>(HighLatitudeRule::methodDefault) ||
+        rule > static_cast<int>(HighLatitudeRule::none))
+        std::abort();
+    if (choices.elevationM < leastElevationM || choices.elevationM > mostElevationM)
+        std::abort();
+    if ((choices.useElevation != 0 && choices.useElevation != 1) ||
+        (choices.takeCustomaryMethod != 0 && choices.takeCustomaryMethod != 1))
+        std::abort();
     if (choices.imsakMinutes < leastImsakMinutes || choices.imsakMinutes > mostImsakMinutes)
         std::abort();
     if (choices.nightEnd != nightEndsAtFajr && choices.nightEnd != nightEndsAtSunrise)

@@ -1,6 +1,6 @@
 // places.dat: any bytes parsed as a place list; when they pass, searched and picked from with a
 // query made of the same bytes, read as UTF-8 and as code page 1252. The found places must be
-// inside the list and their zones inside the zone table.
+// inside the list, their zones inside the zone table and their elevations within their range.
 #include "place_file.h"
 #include "place_search.h"
 
@@ -11,6 +11,9 @@ namespace {
 void checkFound(const PlaceList& list, const std::vector<uint32_t>& found) {
     for (const uint32_t i : found) {
         if (i >= list.places.size() || list.places[i].zoneIndex >= list.zoneNames.size())
+            std::abort();
+        const int elevationM = list.places[i].elevationM;
+        if (elevationM < placeLowestElevationM || elevationM > placeHighestElevationM)
             std::abort();
     }
 }

@@ -35,13 +35,15 @@ def record_stream(records):
     return out
 
 
-def place_file(zones, places):
+def place_file(zones, places, version=2):
+    """places.dat; version 1 is the layout without the elevation (the places then give none)."""
     body = b"".join(bytes([len(z)]) + z for z in zones)
-    for name, ascii_name, country, zone, lat_e4, lon_e4, population in places:
+    for name, ascii_name, country, zone, lat_e4, lon_e4, population, *elevation_m in places:
         body += bytes([len(name)]) + name + bytes([len(ascii_name)]) + ascii_name + country
         body += struct.pack("<HiiI", zone, lat_e4, lon_e4, population)
+        body += struct.pack("<h", *elevation_m) if version >= 2 else b""
     header_bytes = 20
-    return b"SVPLACES" + struct.pack("<HHII", 1, len(zones), len(places), header_bytes + len(body)) + body
+    return b"SVPLACES" + struct.pack("<HHII", version, len(zones), len(places), header_bytes + len(body)) + body
 
 
 def engine_input(pick, ints=(), doubles=(), tail=b""):
@@ -64,7 +66,7 @@ def main():
     stream = record_stream([(b"selvara.exe", b"MZ" + b"\0" * 30), (b"panim.dat", b"\x02\0\0\0\x02\0\0\0" + b"\0" * 8),
                             (b"readme.wri", b"Read me"), (b"uninstall.exe", b"MZ")])
     shipped = record_stream([(b"selvara.exe", b"MZ" + b"\0" * 30), (b"panim.dat", b"\x02\0\0\0\x02\0\0\0" + b"\0" * 8),
-                             (b"places.dat", place_file([b"Asia/Karachi"], [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219)])),
+                             (b"places.dat", place_file([b"Asia/Karachi"], [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219)], 1)),
                              (b"readme.wri", b"Read me"), (b"uninstall.exe", b"MZ")])
     write("fuzz_record_stream", "four_records", stream)
     write("fuzz_record_stream", "five_records", shipped)
@@ -84,6 +86,7 @@ def main():
         "timetable_days": ["timetable", "--year", "2025", "--month", "12", "--first-day", "31", "--days", "2"],
         "timetable_out": ["timetable", "--out", "x.txt"],
         "times": ["times", "--lat", "-33.87", "--lon", "151.21", "--zone", "10", "--date", "2026-06-21"],
+        "times_auto": ["times", "--lat", "31.63", "--lon", "-8.0", "--zone", "1", "--method", "auto", "--date", "2026-06-21"],
         "times_named": ["times", "--lat", "59.91", "--lon", "10.75", "--zone", "2", "--date", "2026-06-21", "--method", "mwl",
                         "--elevation", "300", "--high-lat", "seventh"],
         "timetable_csv_none": ["timetable", "--lat", "58", "--lon", "10.75", "--method", "karachi", "--high-lat", "none",
@@ -99,10 +102,12 @@ def main():
         write("fuzz_cli_arguments", name, b"\0".join(a.encode() for a in arguments))
 
     places = place_file([b"Asia/Karachi", b"Europe/Zurich"],
-                        [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219),
-                         (b"Z\xfcrich", b"Zurich", b"CH", 1, 473667, 85500, 341730),
-                         (b"Kuala Lumpur", b"", b"MY", 0, 31412, 1016865, 1453975)])
+                        [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219, 8),
+                         (b"Z\xfcrich", b"Zurich", b"CH", 1, 473667, 85500, 341730, 408),
+                         (b"Kuala Lumpur", b"", b"MY", 0, 31412, 1016865, 1453975, 56)])
     write("fuzz_place_file", "three_places", places)
+    write("fuzz_place_file", "first_layout", place_file([b"Asia/Karachi"], [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219)], 1))
+    write("fuzz_place_file", "below_sea", place_file([b"Asia/Hebron"], [(b"Jericho", b"", b"PS", 0, 318566, 354598, 19783, -233)]))
     write("fuzz_place_file", "cut", places[:60])
     write("fuzz_place_file", "query", "Z\u00fcrich, CH".encode("utf-8"))
 
@@ -150,6 +155,10 @@ def main():
     write("fuzz_calculation_settings", "default", ini_default)
     write("fuzz_calculation_settings", "karachi",
           b"KARACHI\nhanafi\n-2\n0\n1\n120\n-120\n3\n0\nAsia/Karachi\n330\n-2" + struct.pack("<i", 6))
+    # The keys after the night's: high-latitude rule, elevation for every method, the elevation, a
+    # found town's method (the older seeds end before them).
+    write("fuzz_calculation_settings", "fes",
+          b"morocco\nstandard\n0\n0\n0\n0\n0\n0\n1\nAfrica/Casablanca\n\n0\n\n\nseventh\n1\n406\n1" + struct.pack("<i", 1))
     write("fuzz_calculation_settings", "night", ini_default + b"\n25\nSunrise")
     write("fuzz_calculation_settings", "hostile", b"99999999999\n\x00\xff\n+\n--1\n0x7f\n1e9\n\n-\n2\nMars/Base\n5:30\n7")
 

@@ -9,20 +9,23 @@ cli=("$@")
 source "$(dirname "$0")/../support/cli_checks.sh"
 tab=$'\t'
 
-# The list: ten lines by default, best first, six tab-separated fields with 4 decimals.
+# The list: ten lines by default, best first, seven tab-separated fields with 4 decimals and the
+# elevation in whole metres last.
 run places Kar
 [ "$status" -eq 0 ] && [ "$(printf '%s\n' "$out" | wc -l)" -eq 10 ] &&
-    printf '%s\n' "$out" | head -n 1 | grep -Eq "^Karachi${tab}PK${tab}24\.8608${tab}67\.0104${tab}Asia/Karachi${tab}[0-9]+$"
+    printf '%s\n' "$out" | head -n 1 | grep -Eq "^Karachi${tab}PK${tab}24\.8608${tab}67\.0104${tab}Asia/Karachi${tab}[0-9]+${tab}-?[0-9]+$"
 check "places Kar ($(printf '%s\n' "$out" | head -n 1))" $?
 ! grep -q $'\r' "$scratch/out"; check "places: LF line ends" $?
 run places Kar --limit 3
 [ "$status" -eq 0 ] && [ "$(printf '%s\n' "$out" | wc -l)" -eq 3 ]; check "places --limit 3" $?
 run places lumpur --limit 1
-[ "$out" = "Kuala Lumpur${tab}MY${tab}3.1412${tab}101.6865${tab}Asia/Kuala_Lumpur${tab}1453975" ]
+[ "$out" = "Kuala Lumpur${tab}MY${tab}3.1412${tab}101.6865${tab}Asia/Kuala_Lumpur${tab}1453975${tab}56" ]
 check "places lumpur ($out)" $?
 run places "sao paulo" --limit 1
 printf '%s\n' "$out" | grep -Eq "${tab}BR${tab}-23\.5475${tab}-46\.6361${tab}America/Sao_Paulo${tab}"
 check "places sao paulo ($out)" $?
+run places jericho --limit 1
+[ "$(printf '%s\n' "$out" | cut -f2,7)" = "PS${tab}-233" ]; check "below the sea: Jericho ($out)" $?
 run places xqzv
 [ "$status" -eq 1 ] && [ -z "$out" ]; check "places: no match, exit 1" $?
 run places Kar --limit 0
@@ -54,6 +57,9 @@ check "missing list ($err)" $?
 head -c 5000 /dev/urandom >"$scratch/noise.dat"
 run places Karachi --places "$scratch/noise.dat"
 [ "$status" -eq 1 ] && printf '%s\n' "$err" | grep -q "not a place list"; check "noise as list ($err)" $?
+run places Karachi --places "$(dirname "$0")/../fuzz/corpus/fuzz_place_file/first_layout"
+[ "$status" -eq 1 ] && [ -z "$out" ] && printf '%s\n' "$err" | grep -q "places.dat is of another version"
+check "a list of the first layout, without elevations, is refused ($err)" $?
 
 # --place: the best match's coordinates and zone rules, as if given by hand.
 run timetable --place Karachi --year 2026 --month 6
@@ -83,5 +89,55 @@ run times --place London --tz Europe/Paris --date 2026-01-01
 [ "$status" -eq 2 ]; check "--place with --tz" $?
 run times --place Karachi --date 2026-01-01 --places "$scratch/noise.dat"
 [ "$status" -eq 2 ] && printf '%s\n' "$err" | grep -q "not a place list"; check "--place over a damaged list" $?
+
+# --method auto: the customary method and Asr school of the town's country; --asr given wins.
+same_times() {  # same_times NAME ARGS-A... -- ARGS-B...: both calls succeed with the same bytes
+    local name=$1 a=() b=()
+    shift
+    while [ "$1" != -- ]; do a+=("$1"); shift; done
+    shift
+    b=("$@")
+    run "${a[@]}"
+    local first_status=$status
+    cp "$scratch/out" "$scratch/first"
+    run "${b[@]}"
+    [ "$first_status" -eq 0 ] && [ "$status" -eq 0 ] && [ -s "$scratch/out" ] && cmp -s "$scratch/out" "$scratch/first"
+    check "$name" $?
+}
+same_times "auto for Karachi is karachi with the Hanafi Asr" \
+    times --place Karachi --method auto --date 2026-03-20 -- \
+    times --place Karachi --method karachi --asr hanafi --date 2026-03-20
+same_times "auto with --asr standard keeps the standard Asr" \
+    times --place Lahore --method auto --asr standard --date 2026-06-01 -- \
+    times --place Lahore --method karachi --date 2026-06-01
+same_times "auto for Istanbul is turkey" \
+    timetable --place Istanbul --method auto --year 2026 --month 3 -- \
+    timetable --place Istanbul --method turkey --year 2026 --month 3
+same_times "auto for a country without its own custom is mwl" \
+    times --place Berlin --method auto --date 2026-01-10 -- \
+    times --place Berlin --method mwl --date 2026-01-10
+same_times "auto for Fes is morocco" \
+    times --place Fes --method auto --date 2026-03-20 -- \
+    times --place Fes --method morocco --date 2026-03-20
+# --place takes the town's elevation (Fes: 406 m) for the methods whose authority uses it; an
+# explicit --elevation wins.
+same_times "--place Fes takes its 406 m" \
+    timetable --place Fes --method morocco --year 2026 --month 6 -- \
+    timetable --lat 34.0331 --lon -5.0003 --tz Africa/Casablanca --elevation 406 --method morocco --year 2026 --month 6
+run times --place Fes --method morocco --elevation 0 --date 2026-06-21
+cp "$scratch/out" "$scratch/sea-level"
+run times --place Fes --method morocco --date 2026-06-21
+[ "$status" -eq 0 ] && ! cmp -s "$scratch/out" "$scratch/sea-level"; check "morocco at Fes is not at sea level" $?
+same_times "--elevation wins over the town's" \
+    times --place Fes --method morocco --elevation 1200 --date 2026-06-21 -- \
+    times --lat 34.0331 --lon -5.0003 --tz Africa/Casablanca --elevation 1200 --method morocco --date 2026-06-21
+same_times "a method that does not use the elevation is unchanged by the town's" \
+    times --place Fes --method mwl --date 2026-06-21 -- \
+    times --lat 34.0331 --lon -5.0003 --tz Africa/Casablanca --method mwl --date 2026-06-21
+run times --lat 24.86 --lon 67.01 --zone 5 --method auto --date 2026-03-20
+[ "$status" -eq 2 ] && [ -z "$out" ] && printf '%s\n' "$err" | grep -q "method auto needs --place"
+check "auto without --place ($err)" $?
+run timetable --method auto
+[ "$status" -eq 2 ] && [ -z "$out" ]; check "timetable --method auto without --place" $?
 
 finish_checks

@@ -16,8 +16,8 @@
 namespace {
 
 Place makePlace(const char* name, const char* asciiName, const char* country, uint16_t zone, int32_t latE4,
-                int32_t lonE4, uint32_t population) {
-    Place place{name, asciiName, {country[0], country[1], '\0'}, zone, latE4, lonE4, population};
+                int32_t lonE4, uint32_t population, int16_t elevationM = 0) {
+    Place place{name, asciiName, {country[0], country[1], '\0'}, zone, latE4, lonE4, population, elevationM};
     return place;
 }
 
@@ -25,9 +25,9 @@ Place makePlace(const char* name, const char* asciiName, const char* country, ui
 std::vector<uint8_t> smallFile() {
     const std::vector<std::string> zones = {"Asia/Karachi", "Europe/Zurich"};
     const std::vector<Place> places = {
-        makePlace("Z\xFCrich", "Zurich", "CH", 1, 473667, 85500, 341730),
-        makePlace("Karachi", "Karachi", "PK", 0, 248608, 670104, 11624219),
-        makePlace("Lahore", "Lahore", "PK", 0, 315497, 743436, 6310888),
+        makePlace("Z\xFCrich", "Zurich", "CH", 1, 473667, 85500, 341730, 408),
+        makePlace("Karachi", "Karachi", "PK", 0, 248608, 670104, 11624219, 8),
+        makePlace("Lahore", "Lahore", "PK", 0, 315497, 743436, 6310888, 214),
     };
     std::vector<uint8_t> bytes;
     std::string error;
@@ -42,6 +42,12 @@ constexpr size_t firstPlaceOffset = zonesOffset + 13 + 14;
 constexpr size_t firstCountryOffset = firstPlaceOffset + 7 + 7;
 constexpr size_t firstZoneOffset = firstCountryOffset + 2;
 constexpr size_t firstLatitudeOffset = firstZoneOffset + 2;
+constexpr size_t firstElevationOffset = firstLatitudeOffset + 4 + 4 + 4;
+
+void putU16(std::vector<uint8_t>& bytes, size_t at, uint16_t value) {
+    bytes[at] = static_cast<uint8_t>(value);
+    bytes[at + 1] = static_cast<uint8_t>(value >> 8);
+}
 
 void putU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i) {
@@ -61,7 +67,8 @@ const HostileCase hostileCases[] = {
     {"header cut", [](std::vector<uint8_t>& b) { b.resize(placeFileHeaderBytes - 1); }, placeFileNotPlaces},
     {"header only", [](std::vector<uint8_t>& b) { b.resize(placeFileHeaderBytes); }, placeFileTruncated},
     {"wrong magic", [](std::vector<uint8_t>& b) { b[0] = 'X'; }, placeFileNotPlaces},
-    {"other version", [](std::vector<uint8_t>& b) { b[8] = 2; }, placeFileNewVersion},
+    {"the first version, without elevations", [](std::vector<uint8_t>& b) { b[8] = 1; }, placeFileNewVersion},
+    {"a later version", [](std::vector<uint8_t>& b) { b[8] = 3; }, placeFileNewVersion},
     {"no zones", [](std::vector<uint8_t>& b) { b[10] = b[11] = 0; }, placeFileDamaged},
     {"too many zones", [](std::vector<uint8_t>& b) { b[10] = b[11] = 0xFF; }, placeFileDamaged},
     {"no places", [](std::vector<uint8_t>& b) { putU32(b, 12, 0); }, placeFileDamaged},
@@ -96,6 +103,11 @@ const HostileCase hostileCases[] = {
     {"longitude beyond 180 degrees",
      [](std::vector<uint8_t>& b) { putU32(b, firstLatitudeOffset + 4, static_cast<uint32_t>(-1800001)); },
      placeFileDamaged},
+    {"elevation below the lowest shore",
+     [](std::vector<uint8_t>& b) { putU16(b, firstElevationOffset, static_cast<uint16_t>(-501)); },
+     placeFileDamaged},
+    {"elevation above the highest summit",
+     [](std::vector<uint8_t>& b) { putU16(b, firstElevationOffset, 9001); }, placeFileDamaged},
 };
 
 TEST(PlaceFile, ReadsWhatItWrites) {
@@ -112,6 +124,24 @@ TEST(PlaceFile, ReadsWhatItWrites) {
     EXPECT_EQ(list.places[2].latitudeE4, 473667);
     EXPECT_EQ(list.places[2].longitudeE4, 85500);
     EXPECT_EQ(list.places[2].population, 341730u);
+    EXPECT_EQ(list.places[2].elevationM, 408);
+}
+
+// A file of the first version (no elevation after each place) is refused whole, by its version,
+// before any of its places is read.
+TEST(PlaceFile, RefusesTheFirstLayout) {
+    const uint8_t firstLayout[] = {
+        'S',  'V',  'P',  'L', 'A', 'C', 'E', 'S',  1,    0,    1,    0,    1,    0,    0,
+        0,    52,   0,    0,   0,                                                              // header
+        12,   'A',  's',  'i', 'a', '/', 'K', 'a',  'r',  'a',  'c',  'h',  'i',               // zone
+        1,    'K',  0,    'P', 'K', 0,   0,   0x20, 0xCB, 0x03, 0x00, 0x98, 0x39, 0x0A, 0x00,  // place
+        0x0B, 0x5F, 0xB1, 0x00};
+    PlaceList list;
+    EXPECT_EQ(parsePlaceFile(firstLayout, sizeof firstLayout, list).status, placeFileNewVersion);
+    EXPECT_TRUE(list.places.empty());
+    char text[64];
+    describePlaceFileResult(PlaceFileResult{placeFileNewVersion, 0}, text, sizeof text);
+    EXPECT_STREQ(text, "no places: places.dat is of another version");
 }
 
 // Places that differ in one field only (the zone, the case of the ASCII name, the longitude) come
@@ -244,7 +274,12 @@ TEST(PlaceFile, WriterRefusesFieldsOutOfRange) {
     EXPECT_FALSE(encodePlaceFile(zones, {makePlace("\xFC", "\xFC", "PK", 0, 0, 0, 1)}, bytes, error));
     EXPECT_FALSE(encodePlaceFile({"Asia Karachi"}, {makePlace("K", "K", "PK", 0, 0, 0, 1)}, bytes, error));
     EXPECT_FALSE(encodePlaceFile(zones, {}, bytes, error));
-    EXPECT_TRUE(encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, -900000, 1800000, 0)}, bytes, error));
+    EXPECT_FALSE(encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, 0, 0, 1, -501)}, bytes, error));
+    EXPECT_FALSE(encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, 0, 0, 1, 9001)}, bytes, error));
+    EXPECT_TRUE(
+        encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, -900000, 1800000, 0, -500)}, bytes, error));
+    EXPECT_TRUE(
+        encodePlaceFile(zones, {makePlace("K", "K", "PK", 0, 900000, -1800000, 0, 9000)}, bytes, error));
 }
 
 }  // namespace

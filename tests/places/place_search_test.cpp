@@ -95,6 +95,29 @@ TEST_F(PlaceSearch, FindsWellKnownPlaces) {
     }
 }
 
+// Heights above sea level as the cities publish them (their town halls or centres); the list's
+// heights are the elevation model's at the place's coordinates, so they agree within a band.
+struct KnownHeight {
+    const char* query;
+    int elevationM;
+};
+
+const KnownHeight knownHeights[] = {
+    {"Denver, US", 1609},  // "the Mile High City": 5,280 ft
+    {"La Paz, BO", 3640},  {"Quito, EC", 2850},  {"Mexico City", 2240},
+    {"Addis Ababa", 2355}, {"Ifrane, MA", 1665}, {"Jericho, PS", -258},
+    {"Amsterdam, NL", -2}, {"Sanaa", 2250},      {"Kabul", 1791},
+};
+constexpr int heightBandM = 150;  // a hilly centre such as La Paz spans more than that
+
+TEST_F(PlaceSearch, CarriesEachPlacesElevation) {
+    for (const KnownHeight& known : knownHeights) {
+        const PlacePick pick = pickPlace(*list, parsePlaceQuery(known.query, textUtf8), 2);
+        ASSERT_EQ(pick.status, placePickFound) << known.query;
+        EXPECT_NEAR(list->places[pick.placeIndex].elevationM, known.elevationM, heightBandM) << known.query;
+    }
+}
+
 TEST_F(PlaceSearch, HoldsTheListTheBudgetAllows) {
     EXPECT_GE(list->places.size(), 25000u);
     std::FILE* file = std::fopen(SELVARA_PLACES_DAT, "rb");

@@ -27,6 +27,10 @@ Decoded decode(IniValue value, const char* text) {
     std::strcpy(result.choices.zoneName, "Europe/London");
     result.choices.zoneMinutes = 330;
     result.choices.hijriAdjustmentDays = -1;
+    result.choices.highLatitudeRule = HighLatitudeRule::none;
+    result.choices.elevationM = 1234;
+    result.choices.useElevation = 1;
+    result.choices.takeCustomaryMethod = 0;
     result.choices.imsakMinutes = 33;
     result.choices.nightEnd = nightEndsAtSunrise;
     decodeIniValue(value, text, result.place, result.choices);
@@ -43,6 +47,10 @@ TEST(CalculationSettings, Defaults) {
     EXPECT_STREQ(choices.zoneName, "");
     EXPECT_EQ(choices.zoneMinutes, noZoneMinutes);
     EXPECT_EQ(choices.hijriAdjustmentDays, 0);
+    EXPECT_EQ(choices.highLatitudeRule, HighLatitudeRule::methodDefault);
+    EXPECT_EQ(choices.elevationM, 0);
+    EXPECT_EQ(choices.useElevation, 0);
+    EXPECT_EQ(choices.takeCustomaryMethod, 1);
     EXPECT_EQ(choices.imsakMinutes, 10);
     EXPECT_EQ(choices.nightEnd, nightEndsAtFajr);
 }
@@ -92,6 +100,22 @@ TEST(CalculationSettings, NumberValues) {
         {iniZoneMinutes, "5:30", noZoneMinutes}, {iniZoneMinutes, "", noZoneMinutes},
         {iniHijriAdjustment, "1", 1},  {iniHijriAdjustment, "-2", -2},   {iniHijriAdjustment, "5", 2},
         {iniHijriAdjustment, "-7", -2}, {iniHijriAdjustment, "99999999999", 0}, {iniHijriAdjustment, "x", 0},
+        {iniHighLatitude, "middle", int32_t(HighLatitudeRule::middleOfNight)},
+        {iniHighLatitude, "SEVENTH", int32_t(HighLatitudeRule::seventhOfNight)},
+        {iniHighLatitude, "angle", int32_t(HighLatitudeRule::twilightAngle)},
+        {iniHighLatitude, "none", int32_t(HighLatitudeRule::none)},
+        {iniHighLatitude, "method", int32_t(HighLatitudeRule::methodDefault)},
+        {iniHighLatitude, "midnight", int32_t(HighLatitudeRule::methodDefault)},
+        {iniHighLatitude, "", int32_t(HighLatitudeRule::methodDefault)},
+        {iniHighLatitude, nullptr, int32_t(HighLatitudeRule::methodDefault)},
+        {iniUseElevation, "1", 1},     {iniUseElevation, "0", 0},        {iniUseElevation, "2", 0},
+        {iniUseElevation, "yes", 0},   {iniUseElevation, nullptr, 0},
+        {iniElevation, "406", 406},    {iniElevation, "-233", -233},     {iniElevation, " 9000 ", 9000},
+        {iniElevation, "-500", -500},  {iniElevation, "9001", 0},        {iniElevation, "-501", 0},
+        {iniElevation, "406.5", 0},    {iniElevation, "1e3", 0},         {iniElevation, "99999999999", 0},
+        {iniElevation, nullptr, 0},
+        {iniTownMethod, "0", 0},       {iniTownMethod, "1", 1},          {iniTownMethod, "no", 1},
+        {iniTownMethod, nullptr, 1},
         {iniImsakMinutes, "0", 0},     {iniImsakMinutes, " 60 ", 60},    {iniImsakMinutes, "61", 10},
         {iniImsakMinutes, "-1", 10},   {iniImsakMinutes, "15.5", 10},    {iniImsakMinutes, nullptr, 10},
         {iniNightEnd, "sunrise", 1},   {iniNightEnd, "Sunrise", 1},      {iniNightEnd, "fajr", 0},
@@ -106,6 +130,10 @@ TEST(CalculationSettings, NumberValues) {
             case iniDaylightChanges: stored = result.place.daylightChanges; break;
             case iniZoneMinutes: stored = result.choices.zoneMinutes; break;
             case iniHijriAdjustment: stored = result.choices.hijriAdjustmentDays; break;
+            case iniHighLatitude: stored = static_cast<int32_t>(result.choices.highLatitudeRule); break;
+            case iniUseElevation: stored = result.choices.useElevation; break;
+            case iniElevation: stored = result.choices.elevationM; break;
+            case iniTownMethod: stored = result.choices.takeCustomaryMethod; break;
             case iniImsakMinutes: stored = result.choices.imsakMinutes; break;
             case iniNightEnd: stored = result.choices.nightEnd; break;
             default: stored = result.choices.adjustmentsMinutes[c.value - iniAdjustDawn]; break;
@@ -115,10 +143,10 @@ TEST(CalculationSettings, NumberValues) {
 }
 
 TEST(CalculationSettings, DefaultsAreWrittenAsTheseTexts) {
-    // The night's keys are left out while they hold their defaults, so files written before them
-    // stay as they were.
-    const char* const expected[iniValueCount] = {"selvara", "standard", "0", "0", "0", "0", "0",
-                                                 "0",       "1",        "",  "",  "0", "",  ""};
+    // The keys that came later are left out while they hold their defaults, so files written
+    // before them stay as they were.
+    const char* const expected[iniValueCount] = {"selvara", "standard", "0", "0", "0", "0", "0", "0", "1",
+                                                 "",        "",         "0", "",  "",  "",  "",  "",  ""};
     const SettingsRecord place = defaultSettings();
     const CalculationSettings choices = defaultCalculationSettings();
     for (int value = 0; value < iniValueCount; ++value) {
@@ -140,6 +168,10 @@ TEST(CalculationSettings, EveryValueReadsBackAsWritten) {
     std::strcpy(choices.zoneName, "Asia/Kolkata");
     choices.zoneMinutes = 330;
     choices.hijriAdjustmentDays = -2;
+    choices.highLatitudeRule = HighLatitudeRule::seventhOfNight;
+    choices.elevationM = -233;
+    choices.useElevation = 1;
+    choices.takeCustomaryMethod = 0;
     choices.imsakMinutes = 25;
     choices.nightEnd = nightEndsAtSunrise;
 
@@ -154,6 +186,40 @@ TEST(CalculationSettings, EveryValueReadsBackAsWritten) {
     reconcileZoneMinutes(readPlace, read);
     EXPECT_EQ(std::memcmp(&read, &choices, sizeof read), 0);
     EXPECT_EQ(readPlace.daylightChanges, 0);
+}
+
+// A file written before the night's times, the high-latitude rule and the elevation had keys: those
+// keys are missing and take their defaults; everything the file holds reads as it always did.
+TEST(CalculationSettings, AFileWithoutTheNewerKeysReadsAsBefore) {
+    const char* const olderFile[iniValueCount] = {
+        "karachi", "hanafi",       "1",     "0", "0",     "2",     "-1",    "0",
+        "0",       "Asia/Karachi", nullptr, "1", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+    SettingsRecord place = defaultSettings();
+    place.timeZone = 5;
+    CalculationSettings read = defaultCalculationSettings();
+    for (int value = 0; value < iniValueCount; ++value) {
+        decodeIniValue(static_cast<IniValue>(value), olderFile[value], place, read);
+    }
+    reconcileZoneMinutes(place, read);
+    EXPECT_STREQ(read.methodName, "karachi");
+    EXPECT_EQ(read.asrShadowFactor, asrShadowHanafi);
+    const int32_t adjustments[adjustmentCount] = {1, 0, 0, 2, -1, 0};
+    EXPECT_EQ(std::memcmp(read.adjustmentsMinutes, adjustments, sizeof adjustments), 0);
+    EXPECT_EQ(place.daylightChanges, 0);
+    EXPECT_STREQ(read.zoneName, "Asia/Karachi");
+    EXPECT_EQ(read.zoneMinutes, noZoneMinutes);
+    EXPECT_EQ(read.hijriAdjustmentDays, 1);
+    EXPECT_EQ(read.highLatitudeRule, HighLatitudeRule::methodDefault);
+    EXPECT_EQ(read.elevationM, 0);
+    EXPECT_EQ(read.useElevation, 0);
+    EXPECT_EQ(read.takeCustomaryMethod, 1);
+
+    // Its choices reach the engine as before: the default high-latitude rule and no elevation.
+    PrayerOptions options;
+    options.methodIndex = findCalculationMethod(read.methodName);
+    EXPECT_EQ(options.highLatitudeRule, read.highLatitudeRule);
+    EXPECT_EQ(options.elevationM, read.elevationM);
+    EXPECT_EQ(options.useElevation, read.useElevation != 0);
 }
 
 TEST(CalculationSettings, KeysAreUniqueWithinTheirSection) {

@@ -7,10 +7,13 @@ code is MIT, the data GeoNames'). The output keeps every place with 15,000 inhab
 every national capital (feature code PPLC), leaving out places GeoNames marks as historical,
 abandoned or destroyed (PPLH, PPLQ, PPLW). Each row:
 
-    NAME  ASCII-NAME  COUNTRY-CODE  LATITUDE  LONGITUDE  IANA-ZONE  POPULATION
+    NAME  ASCII-NAME  COUNTRY-CODE  LATITUDE  LONGITUDE  IANA-ZONE  POPULATION  ELEVATION-M
 
 NAME is GeoNames' name when code page 1252 can write it, else the ASCII name; coordinates are
-rounded half away from zero to 4 decimals; the zone is GeoNames' own for the place. Rows are sorted
+rounded half away from zero to 4 decimals; the zone is GeoNames' own for the place. ELEVATION-M is
+GeoNames' `dem` column, whole metres above sea level from the digital elevation model (SRTM3 or
+GTOPO30) at the place's coordinates; its "no data" value -9999, given for a few coastal places whose
+cell is sea, becomes 0 (the sea's level). Rows are sorted
 most populous first, ties by folded ASCII name, then name, country and GeoNames id, so the same
 source always gives the same bytes (gzip with no time stamp or file name).
 
@@ -36,10 +39,12 @@ MIN_POPULATION = 15000
 CAPITAL = "PPLC"
 LEFT_OUT_FEATURES = {"PPLH", "PPLQ", "PPLW"}
 MAX_NAME_BYTES = 63  # places.dat bounds every name to this many bytes
+NO_ELEVATION = "-9999"  # GeoNames' dem where the model has no land height (a sea cell)
+LOWEST_ELEVATION_M, HIGHEST_ELEVATION_M = -500, 9000  # places.dat's range
 
 # Columns of a GeoNames dump row.
-ID, NAME, ASCII_NAME, LAT, LON, FEATURE_CODE, COUNTRY, POPULATION, ZONE, MODIFIED = (
-    0, 1, 2, 4, 5, 7, 8, 14, 17, 18)
+ID, NAME, ASCII_NAME, LAT, LON, FEATURE_CODE, COUNTRY, POPULATION, DEM, ZONE, MODIFIED = (
+    0, 1, 2, 4, 5, 7, 8, 14, 16, 17, 18)
 
 
 def fetch_source(package):
@@ -71,6 +76,21 @@ def display_name(name, ascii_name):
     return name
 
 
+def elevation_m(row):
+    """The dem column as whole metres; "no data" is the sea's level."""
+    text = row[DEM]
+    if text == NO_ELEVATION:
+        return 0
+    try:
+        metres = int(text)
+    except ValueError:
+        sys.exit("extract_places: place %s has no elevation (dem %r)" % (row[ID], text))
+    if not LOWEST_ELEVATION_M <= metres <= HIGHEST_ELEVATION_M:
+        sys.exit("extract_places: place %s has an elevation outside %d..%d m" % (
+            row[ID], LOWEST_ELEVATION_M, HIGHEST_ELEVATION_M))
+    return metres
+
+
 def check_row(row, name):
     ascii_name = row[ASCII_NAME]
     if not ascii_name or any(not 0x20 <= ord(c) < 0x7F for c in ascii_name):
@@ -98,7 +118,7 @@ def select_places(text):
         check_row(row, name)
         places.append((-population, folded_ascii(row[ASCII_NAME]), name, row[COUNTRY], int(row[ID]),
                        [name, row[ASCII_NAME], row[COUNTRY], rounded(row[LAT]), rounded(row[LON]),
-                        row[ZONE], str(population)]))
+                        row[ZONE], str(population), str(elevation_m(row))]))
     places.sort(key=lambda place: place[:5])
     return [place[5] for place in places], latest
 
@@ -108,8 +128,9 @@ def write_table(path, package, places, latest):
         "# Places with 15,000 inhabitants or more and every national capital, from GeoNames",
         "# (https://www.geonames.org/, CC BY 4.0): the cities500 dump as shipped by the npm package",
         "# %s, its rows last modified %s. Filtered, names reduced to code page 1252 or" % (package, latest),
-        "# ASCII, coordinates rounded to 4 decimals by tools/places/extract_places.py.",
-        "# NAME\tASCII-NAME\tCOUNTRY-CODE\tLATITUDE\tLONGITUDE\tIANA-ZONE\tPOPULATION",
+        "# ASCII, coordinates rounded to 4 decimals, elevation from the dem column (-9999 as 0) by",
+        "# tools/places/extract_places.py.",
+        "# NAME\tASCII-NAME\tCOUNTRY-CODE\tLATITUDE\tLONGITUDE\tIANA-ZONE\tPOPULATION\tELEVATION-M",
     ]
     lines += ["\t".join(fields) for fields in places]
     data = ("\n".join(lines) + "\n").encode("utf-8")

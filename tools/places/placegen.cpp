@@ -4,8 +4,9 @@
 //   placegen TABLE.tsv.gz OUT/places.dat
 //
 // Lines starting with '#' are comments. Each other line: NAME, ASCII-NAME, COUNTRY-CODE, LATITUDE,
-// LONGITUDE (decimal degrees, at most 4 decimals), IANA-ZONE, POPULATION. NAME is UTF-8 that code
-// page 1252 can write. Any line out of form stops the build with its number.
+// LONGITUDE (decimal degrees, at most 4 decimals), IANA-ZONE, POPULATION, ELEVATION-M (whole metres,
+// signed). NAME is UTF-8 that code page 1252 can write. Any line out of form stops the build with
+// its number.
 #include "place_file.h"
 #include "text_fold.h"
 
@@ -75,12 +76,24 @@ bool parsePopulation(const std::string& text, uint32_t& population) {
     return value <= 0xFFFFFFFFull;
 }
 
+// "-28" -> -28: whole metres, within what places.dat holds.
+bool parseElevation(const std::string& text, int16_t& elevationM) {
+    const size_t digitsFrom = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() <= digitsFrom || text.size() > digitsFrom + 4 ||
+        text.find_first_not_of("0123456789", digitsFrom) != std::string::npos) {
+        return false;
+    }
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    elevationM = static_cast<int16_t>(value);
+    return value >= placeLowestElevationM && value <= placeHighestElevationM;
+}
+
 bool parseLine(const std::string& line, std::map<std::string, uint16_t>& zones,
                std::vector<std::string>& zoneNames, Place& place) {
     const std::vector<std::string> fields = splitTabs(line);
-    if (fields.size() != 7 || !utf8ToCp1252(fields[0], place.name) || fields[2].size() != 2 ||
+    if (fields.size() != 8 || !utf8ToCp1252(fields[0], place.name) || fields[2].size() != 2 ||
         !parseDegreesE4(fields[3], place.latitudeE4) || !parseDegreesE4(fields[4], place.longitudeE4) ||
-        !parsePopulation(fields[6], place.population)) {
+        !parsePopulation(fields[6], place.population) || !parseElevation(fields[7], place.elevationM)) {
         return false;
     }
     place.asciiName = fields[1];
