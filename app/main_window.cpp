@@ -6,6 +6,7 @@
 #include "page_calendar.h"
 #include "selvara_resource.h"
 #include "settings.h"
+#include "tray_contract.h"
 
 #include <commctrl.h>
 
@@ -126,6 +127,7 @@ static LRESULT onNotify(HWND window, UINT, WPARAM, LPARAM lParam) {
 static void closeMainWindow(HWND window) {
     saveSettings();
     saveCalculationSettings();
+    notifyTraySettingsChanged();  // a running reminder takes the place and method from the files
     EndDialog(window, 1);
 }
 

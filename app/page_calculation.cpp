@@ -6,6 +6,7 @@
 #include "customary_method.h"
 #include "dialog_calculation_settings.h"
 #include "dialog_find_place.h"
+#include "dialog_reminders.h"
 #include "local_clock.h"
 #include "qibla_compass.h"
 #include "selvara_resource.h"
@@ -302,6 +303,7 @@ static BOOL onCommand(HWND page, WORD commandId, WORD notification) {
             return FALSE;
         case IDC_FIND_PLACE: takePlaceFromList(page); return TRUE;
         case IDC_GET_ZONE: takeZoneFromSystem(page); return TRUE;
+        case IDC_REMINDERS: runRemindersDialog(page); return TRUE;
         case IDC_CREATE: createPrayingTimes(page); return TRUE;
         case IDC_CALCULATION_SETTINGS:
             if (runCalculationSettingsDialog(page)) {

@@ -38,6 +38,7 @@
 #define IDC_QIBLA_TEXT 112     // "Qibla 136.8° (SE), 2,157 km"
 #define IDC_QIBLA_COMPASS 113  // owner-drawn: the compass
 #define IDC_NIGHT_TEXT 114     // tonight's Imsak, middle of the night and last third
+#define IDC_REMINDERS 115      // "Reminders...": the dialog of the resident reminder
 
 // Calculation settings dialog (opened from the calculation page)
 #define IDD_PT_METHOD "IDD_PT_METHOD"
@@ -55,6 +56,19 @@
 #define IDC_ELEVATION 527         // the place's metres above sea level
 #define IDC_USE_ELEVATION 528     // check box: the elevation for every method
 #define IDC_ELEVATION_NOTE 529    // whether the chosen method's authority uses the elevation
+
+// Reminders dialog (opened by "Reminders..." on the calculation page): the resident reminder's
+// choices, stored in selvara.ini
+#define IDD_REMINDERS "IDD_REMINDERS"
+#define IDC_REMINDER_SOUND_FIRST 700   // 700-705: the sound of Fajr, sunrise, Dhuhr, Asr, Maghrib, Isha
+#define IDC_REMINDER_BEFORE_FIRST 710  // 710-715: minutes of the reminder before each
+#define IDC_REMINDER_SUNRISE 720
+#define IDC_REMINDER_FRIDAY 721
+#define IDC_REMINDER_FILE 722
+#define IDC_REMINDER_FILE_BROWSE 723
+#define IDC_REMINDER_FAJR_FILE 724
+#define IDC_REMINDER_FAJR_FILE_BROWSE 725
+#define IDC_REMINDER_START 726
 
 // Find town dialog (opened by "Find..." beside the town name)
 #define IDD_FIND_PLACE "IDD_FIND_PLACE"

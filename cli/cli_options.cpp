@@ -27,7 +27,9 @@ const char usageText[] =
     "  selvara-cli hijri --from YYYY-MM-DD --to YYYY-MM-DD [--hijri-adjust N]\n"
     "  selvara-cli places QUERY [--limit N] [--places FILE]\n"
     "  selvara-cli qibla (--lat DEG --lon DEG | --place QUERY [--places FILE])\n"
-    "PLACE: timetable and times take --place QUERY [--places FILE] instead of --lat, --lon and\n"
+    "  selvara-cli next [--lat DEG] [--lon DEG] [--zone ZONE | --tz AREA/LOCATION]\n"
+    "                   [--at YYYY-MM-DDTHH:MM] [METHOD OPTIONS]\n"
+    "PLACE: timetable, times and next take --place QUERY [--places FILE] instead of --lat, --lon and\n"
     "  --zone/--tz: the best match of the place list (QUERY may end in \", CC\", a country code)\n"
     "ZONE: hours east of Greenwich: 1, -5, 5.5, 5:30, -3:30, +5:45\n"
     "METHOD OPTIONS: [--method NAME] [--asr standard|hanafi] [--adjust F,S,D,A,M,I]\n"
@@ -46,7 +48,9 @@ const char usageText[] =
     "BULK: with --out-dir, --places FILE is CSV with the header\n"
     "  name,latitude,longitude,zone[,method][,asr][,adjust][,elevation][,high_lat];\n"
     "  one file per place and month,\n"
-    "  DIR/NAME-YYYY-MM.txt (.csv with --format csv)\n";
+    "  DIR/NAME-YYYY-MM.txt (.csv with --format csv)\n"
+    "NEXT: the next of the six times after --at (the place's clock; default now): its name, HH:MM\n"
+    "  and the minutes left, tab-separated\n";
 
 constexpr double mostLatitudeDeg = 90.0;
 constexpr double mostLongitudeDeg = 180.0;

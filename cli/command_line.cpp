@@ -19,6 +19,7 @@ const Command commands[] = {
     {"hijri", runHijri},
     {"places", runPlaces},
     {"qibla", runQibla},
+    {"next", runNext},
 };
 
 }  // namespace

@@ -24,15 +24,20 @@ constexpr std::size_t installedFileNameBytes = 30;
 // The installed files in archive order, which is also the uninstaller's deletion order. The
 // uninstaller comes last: it is the running program, so deleting it fails and nothing after it
 // would be reached. The place list came later than the others and sits beside the animation
-// data; the older files keep their order among themselves.
+// data, the reminder later still just before the uninstaller; the older files keep their order
+// among themselves.
 inline constexpr char installedFiles[][installedFileNameBytes] = {
-    "selvara.exe", "panim.dat",
+    "selvara.exe",
+    "panim.dat",
     "places.dat",  // the towns of the Find dialog, read from the program's own folder
-    "readme.wri",  "uninstall.exe",
+    "readme.wri",
+    "selvara-tray.exe",  // the resident reminder in the notification area
+    "uninstall.exe",
 };
 constexpr int installedFileCount = static_cast<int>(sizeof installedFiles / sizeof installedFiles[0]);
 constexpr int mainProgramFile = 0;                       // index into installedFiles
 constexpr int uninstallerFile = installedFileCount - 1;  // index into installedFiles
+constexpr int trayProgramFile = installedFileCount - 2;  // index into installedFiles
 
 // A shortcut: its file name (in the Start-menu group or on the desktop), the file it opens (in the
 // installation directory) and its description.

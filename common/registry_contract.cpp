@@ -1,6 +1,7 @@
 // The registry contract (see registry_contract.h).
 #include "registry_contract.h"
 
+#include <cstdio>
 #include <cstring>
 
 const char appPathsParentKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
@@ -97,4 +98,44 @@ int readShellFolder(char* out, size_t outBytes, const char* valueName) {
 void deleteProductKeys() {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, uninstallKey);
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, appPathsKey);
+}
+
+const char runKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char reminderRunValueName[] = SELVARA_PRODUCT_NAME " reminder";
+
+bool setReminderRunValue(const char* trayProgramPath) {
+    char command[registryTextBytes];
+    const int length = snprintf(command, sizeof command, "\"%s\"", trayProgramPath);
+    if (length < 0 || static_cast<size_t>(length) >= sizeof command) {
+        return false;
+    }
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, runKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    const bool written = RegSetValueExA(key, reminderRunValueName, 0, REG_SZ,
+                                        reinterpret_cast<const BYTE*>(command),
+                                        static_cast<DWORD>(length + 1)) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return written;
+}
+
+void removeReminderRunValue() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, runKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegDeleteValueA(key, reminderRunValueName);
+        RegCloseKey(key);
+    }
+}
+
+bool hasReminderRunValue() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, runKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    const bool present = RegQueryValueExA(key, reminderRunValueName, nullptr, nullptr, nullptr, nullptr) ==
+                         ERROR_SUCCESS;
+    RegCloseKey(key);
+    return present;
 }

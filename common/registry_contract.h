@@ -41,3 +41,11 @@ bool readRegistryText(HKEY key, const char* valueName, char* out, size_t outByte
 
 // Deletes the Uninstall key and then the App Paths key; results are not checked.
 void deleteProductKeys();
+
+// Start with Windows: a value under the user's Run key (HKEY_CURRENT_USER) that names the reminder
+// program, quoted. Set replaces it; remove deletes it (absent already: nothing happens).
+extern const char runKey[];                // Software\...\CurrentVersion\Run
+extern const char reminderRunValueName[];  // "Selvara reminder"
+bool setReminderRunValue(const char* trayProgramPath);
+void removeReminderRunValue();
+bool hasReminderRunValue();

@@ -1,5 +1,6 @@
 // Finish on the shortcut page: the two registry keys, the Start-menu group with its three
-// shortcuts and, when asked for, the desktop shortcut. Every failure here is silent.
+// shortcuts, when asked for the desktop shortcut, and, when asked for, the reminder: its Run value
+// and its start. Every failure here is silent.
 #include "registry_contract.h"
 #include "setupvara_resource.h"
 #include "wizard_pages.h"
@@ -46,6 +47,13 @@ void finishInstallation(HWND shortcutPage) {
     CreateDirectoryA(groupFolder, nullptr);
     for (const ShortcutEntry& shortcut : groupShortcuts) {
         makeShortcut(shortcut, groupFolder);
+    }
+    wizard.startReminder = IsDlgButtonChecked(shortcutPage, IDC_SHORTCUT_REMINDER) == BST_CHECKED;
+    char reminder[setupPathBytes];
+    if (wizard.startReminder &&
+        formatPath(reminder, sizeof reminder, wizard.installDirectory, installedFiles[trayProgramFile])) {
+        setReminderRunValue(reminder);
+        startReminderAtEnd(wizard.installDirectory);
     }
     lstrcpynA(wizard.folderToOpen, groupFolder, sizeof wizard.folderToOpen);
     EndDialog(shortcutPage, 0);

@@ -1,9 +1,47 @@
 // The directory page: where to install, with the browser, the free-space check and the question
-// about an existing directory.
+// about an existing directory. Before anything is written the directory must leave room for the
+// longest installed name, and every missing level of it is created; a directory that cannot be
+// made is reported and the page stays.
 #include "dispatch.h"
+#include "install_directory_check.h"
 #include "setupvara_resource.h"
 #include "wizard_pages.h"
 #include "wizard_state.h"
+
+#include <cstdio>
+
+enum class DirectoryMade { created, existed, failed };
+
+static const char tooLongText[] =
+    "The directory %s is too long: the installed files would not fit in their paths. Choose a "
+    "shorter directory.";
+static const char notCreatedText[] = "The directory %s can not be created. Choose another directory.";
+
+// Creates the directory level by level. Levels that exist already are passed over; the outcome is
+// that of the last level.
+static DirectoryMade makeDirectoryLevels(const char* directory) {
+    constexpr int mostLevels = 128;
+    size_t ends[mostLevels];
+    const int count = directoryLevelEnds(directory, ends, mostLevels);
+    char level[setupPathBytes];
+    bool lastCreated = false;
+    for (int i = 0; i < count; ++i) {
+        lstrcpynA(level, directory, static_cast<int>(ends[i] + 1 < sizeof level ? ends[i] + 1 : sizeof level));
+        lastCreated = CreateDirectoryA(level, nullptr) != FALSE;
+    }
+    if (lastCreated) {
+        return DirectoryMade::created;
+    }
+    const DWORD attributes = GetFileAttributesA(directory);
+    const bool isDirectory = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return isDirectory ? DirectoryMade::existed : DirectoryMade::failed;
+}
+
+static void refuseDirectory(HWND page, const char* format) {
+    char text[setupPathBytes + 160];
+    std::snprintf(text, sizeof text, format, wizard.installDirectory);
+    MessageBoxA(page, text, setupCaption, MB_OK | MB_ICONERROR);
+}
 
 static void showInstallDirectory(HWND page) {
     composeInstallDirectory(wizard.installDirectory, sizeof wizard.installDirectory);
@@ -36,8 +74,17 @@ static LRESULT onNext(HWND page, WORD, WORD, HWND) {
         return TRUE;
     }
     composeInstallDirectory(wizard.installDirectory, sizeof wizard.installDirectory);
-    if (CreateDirectoryA(wizard.installDirectory, nullptr)) {
+    if (!installDirectoryFits(wizard.installDirectory)) {
+        refuseDirectory(page, tooLongText);
+        return TRUE;
+    }
+    const DirectoryMade made = makeDirectoryLevels(wizard.installDirectory);
+    if (made == DirectoryMade::created) {
         EndDialog(page, 0);
+        return TRUE;
+    }
+    if (made == DirectoryMade::failed) {
+        refuseDirectory(page, notCreatedText);
         return TRUE;
     }
     if (MessageBoxA(page,

@@ -14,6 +14,7 @@ static LRESULT onInitDialog(HWND page, UINT, WPARAM, LPARAM) {
         lstrcpynA(wizard.startMenuFolder, "C:", sizeof wizard.startMenuFolder);
     }
     SetDlgItemTextA(page, IDC_SHORTCUT_FOLDER, wizard.startMenuFolder);
+    CheckDlgButton(page, IDC_SHORTCUT_REMINDER, BST_CHECKED);
     return TRUE;
 }
 

@@ -39,6 +39,7 @@ struct WizardState {
     int lastItem;
     bool editUpdateGuard;
     bool desktopShortcut;  // check box 110 when Finish was pressed
+    bool startReminder;    // check box 111 ("Start the reminder with Windows") when Finish was pressed
 };
 
 extern WizardState wizard;
@@ -58,3 +59,7 @@ extern HMODULE archiveModule;
 // Asks the shell to open a folder (default verb, shown without activation). The installer links
 // the real one (shell_open.cpp); test builds link one that only records the request.
 void openFolderAtEnd(const char* folder);
+
+// Starts the installed reminder (selvara-tray.exe in the installation directory). The installer
+// links the real one (shell_open.cpp); test builds link one that only records the request.
+void startReminderAtEnd(const char* installDirectory);

@@ -10,6 +10,7 @@ build="${SELVARA_BUILD_DIR:-$repo/build/windows}"
 selvara_exe="$build/app/selvara.exe"
 setupvara_exe="$build/setup/setupvara.exe"
 uninstall_exe="$build/uninstall/uninstall.exe"
+tray_exe="$build/tray/selvara-tray.exe"
 cli_exe="$build/cli/selvara-cli.exe"
 # The console tool of the native `run` preset (build/run), which tools/run-main.sh prints with.
 run_cli="$repo/build/run/cli/selvara-cli"
@@ -26,6 +27,7 @@ setup_bench_exe="$build/tests/setup/setup_bench.exe"
 setup_screens_exe="$build/tests/setup/setup_screens.exe"
 uninstall_screens_exe="$build/tests/uninstall/uninstall_screens.exe"
 places_search_timing_exe="$build/tests/places/places_search_timing.exe"
+tray_drive_exe="$build/tests/tray/tray_drive.exe"
 
 # Runs a program of this build under Wine in the build's own prefix.
 wine_run=("$repo/tools/wine/wine-run" --prefix "$build/wineprefix")

@@ -11,6 +11,7 @@
 #   docs/calculation-settings.png  the calculation settings dialog after Ifrane (Morocco, 1648 m) was
 #                              taken from the Find town dialog with its country's usual method
 #   docs/find-town.png         the Find town dialog after typing "Kar"
+#   docs/reminders-dialog.png  the Reminders dialog with its defaults
 set -u
 source "$(dirname "$0")/selvara-display.sh"
 help_requested "$@" && { script_help "$0"; exit 0; }
@@ -27,6 +28,11 @@ screenshot "$repo/docs/calculation-page.png" || exit 1
 sleep 0.5
 screenshot "$repo/docs/find-town.png" || exit 1
 "${wine_run[@]}" "$drive" close-find || { kill "$program_pid"; exit 1; }
+sleep 0.5
+"${wine_run[@]}" "$drive" open-reminders || { kill "$program_pid"; exit 1; }
+sleep 0.5
+screenshot "$repo/docs/reminders-dialog.png" || exit 1
+"${wine_run[@]}" "$drive" close-reminders || { kill "$program_pid"; exit 1; }
 sleep 0.5
 "${wine_run[@]}" "$drive" create-timetable || { kill "$program_pid"; exit 1; }
 sleep 0.5
@@ -64,4 +70,4 @@ screenshot "$repo/docs/calculation-settings.png" || exit 1
 sleep 0.5
 "${wine_run[@]}" "$drive" close
 wait "$program_pid"
-echo "wrote docs/calculation-page.png, calculation-settings.png, find-town.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png, animation-page.png, animation-prostration.png and animation-middle-sitting.png"
+echo "wrote docs/calculation-page.png, calculation-settings.png, find-town.png, reminders-dialog.png, timetable-page.png, calendar-page.png, calendar-page-next-years.png, author-page.png, animation-page.png, animation-prostration.png and animation-middle-sitting.png"

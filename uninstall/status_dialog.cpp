@@ -3,10 +3,13 @@
 //
 // The keys go only once every file that matters is gone, so that a cancelled or failed run can
 // be repeated; a file that is still there (the program is running, say) is reported as an error.
+// The resident reminder is asked to close before any file goes, and its Run value goes with the
+// keys.
 #include "dispatch.h"
 #include "message_pump.h"
 #include "progress_bar.h"
 #include "registry_contract.h"
+#include "tray_contract.h"
 #include "uninstall_resource.h"
 #include "uninstall_state.h"
 
@@ -16,6 +19,7 @@ constexpr COLORREF statusGrey = RGB(194, 194, 194);
 constexpr COLORREF statusBlack = RGB(0, 0, 0);
 constexpr int statusXPx = 10, statusYPx = 10;
 constexpr int uninstallProgressSteps = 2;
+constexpr DWORD trayCloseWaitMs = 5000;  // the reminder ends within this, or its file stays
 constexpr int filesThatMustGo = uninstallerFile;  // all but the uninstaller itself, which is last
 static HWND progressControl = nullptr;
 static HFONT dialogFont = nullptr;
@@ -61,6 +65,8 @@ static bool installedFilesRemain() {
 static LRESULT onDeleteFiles(HWND dialog, WORD, WORD, HWND) {
     int fileCounter = 0;
     uninstallCancelled = 0;
+    // A running reminder holds its program open: it is asked to close first.
+    closeRunningTray(trayCloseWaitMs);
     progressBegin(progressControl, uninstallProgressSteps, progressStyleColumns);
     HDC dc = GetDC(dialog);
     HGDIOBJ oldFont = SelectObject(dc, dialogFont);
@@ -92,6 +98,7 @@ static LRESULT onDeleteFiles(HWND dialog, WORD, WORD, HWND) {
         return TRUE;
     }
     deleteProductKeys();
+    removeReminderRunValue();
     EndDialog(dialog, 0);
     return TRUE;
 }

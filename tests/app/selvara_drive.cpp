@@ -14,6 +14,8 @@
 //   selvara_drive find-place <text>       (presses "Find...", types the text into the dialog)
 //   selvara_drive close-find              (Cancel on the Find town dialog)
 //   selvara_drive take-find               (OK on the Find town dialog: the selected town)
+//   selvara_drive open-reminders          (presses "Reminders..."; the dialog stays open)
+//   selvara_drive close-reminders         (Cancel on the Reminders dialog)
 //   selvara_drive close
 #include "selvara_resource.h"
 #include "window_driver.h"
@@ -116,22 +118,32 @@ static HWND waitSettingsDialog() {
 }
 
 static const char findCaption[] = "Find town";
+static const char remindersCaption[] = "Reminders";
+
+// Presses a button of the calculation page and waits for the dialog of that caption.
+static HWND openPageDialog(HWND tabs, int buttonId, const char* caption) {
+    HWND page = waitForPage(tabs, buttonId, timeoutMs);
+    if (page == nullptr) {
+        return nullptr;
+    }
+    clickRemoteButton(page, buttonId);
+    const DWORD start = GetTickCount();
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowA("#32770", caption)) == nullptr || !IsWindowVisible(dialog)) {
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) {
+            return nullptr;
+        }
+        Sleep(20);
+    }
+    return dialog;
+}
 
 // Presses "Find..." beside the town name and types `text` into the dialog's edit box (the list
 // follows it).
 static int findPlace(HWND tabs, const char* text) {
-    HWND page = waitForPage(tabs, IDC_FIND_PLACE, timeoutMs);
-    if (page == nullptr) {
+    HWND dialog = openPageDialog(tabs, IDC_FIND_PLACE, findCaption);
+    if (dialog == nullptr) {
         return 1;
-    }
-    clickRemoteButton(page, IDC_FIND_PLACE);
-    const DWORD start = GetTickCount();
-    HWND dialog = nullptr;
-    while ((dialog = FindWindowA("#32770", findCaption)) == nullptr || !IsWindowVisible(dialog)) {
-        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) {
-            return 1;
-        }
-        Sleep(20);
     }
     SendMessageA(GetDlgItem(dialog, IDC_FIND_TEXT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     return 0;
@@ -179,7 +191,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(
             stderr,
-            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|open-settings|close-settings|find-place|close-find|take-find|next-year|close\n");
+            "usage: selvara_drive startup-time|wait-window|create-timetable|show-tab|play-prayer|open-settings|close-settings|find-place|close-find|take-find|open-reminders|close-reminders|next-year|close\n");
         return 2;
     }
     HWND window = waitMainWindow();
@@ -226,6 +238,17 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "take-find") == 0) {
         return pressDialogButton(findCaption, IDOK);
+    }
+    if (std::strcmp(argv[1], "open-reminders") == 0) {
+        return openPageDialog(tabs, IDC_REMINDERS, remindersCaption) != nullptr ? 0 : 1;
+    }
+    if (std::strcmp(argv[1], "close-reminders") == 0) {
+        HWND dialog = FindWindowA("#32770", remindersCaption);
+        if (dialog == nullptr) {
+            return 1;
+        }
+        clickRemoteButton(dialog, IDCANCEL);
+        return 0;
     }
     if (std::strcmp(argv[1], "close-settings") == 0) {
         return pressDialogButton(settingsCaption, IDCANCEL);

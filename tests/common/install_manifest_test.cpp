@@ -11,7 +11,7 @@ namespace {
 
 // The installed files in archive order and the shortcuts, as the product has always had them,
 // with the place list beside the animation data.
-const char* const expectedFiles[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"};
+const char* const expectedFiles[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "selvara-tray.exe", "uninstall.exe"};
 const ShortcutEntry expectedGroupShortcuts[] = {
     {"Selvara.lnk", "selvara.exe", "Selvara"},
     {"Uninstall.lnk", "uninstall.exe", "Uninstall"},

@@ -135,6 +135,18 @@ summer=$out
 run times --lat 51.51 --lon -0.13 --zone 1 --date 2026-07-01
 [ "$summer" = "$out" ]; check "times with --tz ($summer)" $?
 
+# next: the time after a moment of the place's clock, as the published January table prints it
+# (1 January: Asr 14:07; 2 January: Fajr 05:45), and the minutes until it.
+run next --lat 45.49 --lon 15.59 --zone 1 --at 2026-01-01T13:00
+[ "$status" -eq 0 ] && [ "$out" = $'Asr\t14:07\t67' ]; check "next in the afternoon ($out)" $?
+run next --at 2026-01-01T14:07
+[ "$out" = $'Maghrib\t16:24\t137' ]; check "next on a time's own minute ($out)" $?
+run next --at 2026-01-01T23:59
+[ "$out" = $'Fajr\t05:45\t346' ]; check "next across midnight ($out)" $?
+run next
+[ "$status" -eq 0 ] && printf '%s\n' "$out" | grep -Eq $'^(Fajr|Sunrise|Dhuhr|Asr|Maghrib|Isha)\t[0-2][0-9]:[0-5][0-9]\t[0-9]+$'
+check "next now ($out)" $?
+
 # Bad arguments: one error line, the usage, exit 2.
 bad_arguments=(
     "timetable --bogus 1"
@@ -185,6 +197,10 @@ bad_arguments=(
     "qibla --lat 45"
     "qibla --lat 91 --lon 0"
     "qibla --lat 45 --lon 15 --place Zagreb"
+    "next --at 2026-01-01T24:00"
+    "next --at 2026-01-01 13:00"
+    "next --at 2026-02-30T10:00"
+    "next --at 2026-01-01T1:00"
 )
 for arguments in "${bad_arguments[@]}"; do
     # shellcheck disable=SC2086

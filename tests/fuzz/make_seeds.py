@@ -69,7 +69,11 @@ def main():
                              (b"places.dat", place_file([b"Asia/Karachi"], [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219)], 1)),
                              (b"readme.wri", b"Read me"), (b"uninstall.exe", b"MZ")])
     write("fuzz_record_stream", "four_records", stream)
+    with_reminder = record_stream([(b"selvara.exe", b"MZ" + b"\0" * 30), (b"panim.dat", b"\x02\0\0\0\x02\0\0\0" + b"\0" * 8),
+                                   (b"places.dat", place_file([b"Asia/Karachi"], [(b"Karachi", b"", b"PK", 0, 248608, 670104, 11624219)])),
+                                   (b"readme.wri", b"Read me"), (b"selvara-tray.exe", b"MZ"), (b"uninstall.exe", b"MZ")])
     write("fuzz_record_stream", "five_records", shipped)
+    write("fuzz_record_stream", "six_records", with_reminder)
     write("fuzz_record_stream", "nested", record_stream([(b"a\\b.txt", b"x"), (b"c", b""), (b"d\\e\\f", b"yy"), (b"g", b"z")]))
     write("fuzz_record_stream", "nested_five", record_stream([(b"a\\b.txt", b"x"), (b"c", b""), (b"d\\e\\f", b"yy"), (b"g", b"z"),
                                                              (b"h\\i", b"w")]))
@@ -77,6 +81,7 @@ def main():
 
     write("fuzz_gunzip_extract", "four_records", gzip.compress(stream, mtime=0))
     write("fuzz_gunzip_extract", "five_records", gzip.compress(shipped, mtime=0))
+    write("fuzz_gunzip_extract", "six_records", gzip.compress(with_reminder, mtime=0))
     write("fuzz_gunzip_extract", "plain", stream)
     write("fuzz_gunzip_extract", "cut", gzip.compress(stream, mtime=0)[:40])
 
@@ -97,6 +102,7 @@ def main():
         "qibla": ["qibla", "--lat", "-21.4225241", "--lon", "-140.1738182"],
         "times_extra": ["times", "--lat", "69.65", "--lon", "18.96", "--zone", "1", "--date", "2026-12-21",
                         "--extra", "--night", "sunrise", "--imsak", "15"],
+        "next_at": ["next", "--tz", "Europe/Zagreb", "--at", "2026-03-29T01:30"],
     }
     for name, arguments in cli.items():
         write("fuzz_cli_arguments", name, b"\0".join(a.encode() for a in arguments))
@@ -161,6 +167,12 @@ def main():
           b"morocco\nstandard\n0\n0\n0\n0\n0\n0\n1\nAfrica/Casablanca\n\n0\n\n\nseventh\n1\n406\n1" + struct.pack("<i", 1))
     write("fuzz_calculation_settings", "night", ini_default + b"\n25\nSunrise")
     write("fuzz_calculation_settings", "hostile", b"99999999999\n\x00\xff\n+\n--1\n0x7f\n1e9\n\n-\n2\nMars/Base\n5:30\n7")
+
+    # The [Reminders] values, one line per key in the order the file is read.
+    write("fuzz_reminder_settings", "default", b"chime\nnone\nchime\nchime\nchime\nchime\n0\n0\n0\n0\n0\n0\n0\n0\n\n")
+    write("fuzz_reminder_settings", "files",
+          b"file\nchime\nnone\nFILE\nchime\nfile\n10\n15\n0\n120\n5\n0\n30\n1\nC:\\Sounds\\adhan.wav\nC:\\Sounds\\fajr.mp3")
+    write("fuzz_reminder_settings", "hostile", b"\xff\n\n-1\n121\n99999999999\n" + b"x" * 300 + b"\n1e3\n")
 
 
 if __name__ == "__main__":

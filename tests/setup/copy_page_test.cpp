@@ -21,8 +21,8 @@
 namespace {
 
 // The shipped archive's records and where the build made each of them.
-const char* const archiveNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"};
-const char* const builtPaths[] = {SELVARA_EXE, PANIM_DAT, PLACES_DAT, README_WRI, UNINSTALL_EXE};
+const char* const archiveNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "selvara-tray.exe", "uninstall.exe"};
+const char* const builtPaths[] = {SELVARA_EXE, PANIM_DAT, PLACES_DAT, README_WRI, TRAY_EXE, UNINSTALL_EXE};
 constexpr unsigned long freeSpaceForTestsKB = 5000;  // units of 1000 bytes: 5,000,000 bytes
 
 std::string tempFile(const char* name) {
@@ -102,7 +102,7 @@ void appendRaw(std::vector<uint8_t>& stream, const std::string& name, uint32_t s
     stream.insert(stream.end(), dataBytes, uint8_t{'x'});
 }
 
-TEST_F(CopyPage, UnpacksTheFiveRecordsByteForByteAndDeletesTheTemporaryFiles) {
+TEST_F(CopyPage, UnpacksEveryRecordByteForByteAndDeletesTheTemporaryFiles) {
     EXPECT_EQ(showCopyPage(nullptr), 0);
     for (size_t i = 0; i < std::size(archiveNames); ++i) {
         const std::string installed = readWholeFile(folder + "\\" + archiveNames[i]);
@@ -112,7 +112,7 @@ TEST_F(CopyPage, UnpacksTheFiveRecordsByteForByteAndDeletesTheTemporaryFiles) {
     EXPECT_EQ(filesIn(folder).size(), std::size(archiveNames));
     EXPECT_FALSE(fileExists(tempFile("filesdata.gz")));
     EXPECT_FALSE(fileExists(tempFile("filesdata.dat")));
-    EXPECT_EQ(progressArithmetic().labelStep, 6) << "the labels 20, 40, 60, 80 and 100 were drawn";
+    EXPECT_EQ(progressArithmetic().labelStep, 7) << "the labels 16, 33, 50, 66, 83 and 100 were drawn";
     EXPECT_GE(progressArithmetic().fillRightPx, progressArithmetic().widthPx - 1);
     EXPECT_GT(progressArithmetic().widthPx, 0);
 }
@@ -192,6 +192,7 @@ TEST_F(CopyPage, NestedRecordNamesCreateTheirDirectoriesAndEmptyRecordsGiveEmpty
     appendRecord(stream, "sub\\three.txt", nullptr, 0);
     appendRecord(stream, "four.txt", reinterpret_cast<const uint8_t*>("4444"), 4);
     appendRecord(stream, "five.txt", reinterpret_cast<const uint8_t*>("55555"), 5);
+    appendRecord(stream, "six.txt", reinterpret_cast<const uint8_t*>("666666"), 6);
     useArchive(gzipped(stream));
     EXPECT_EQ(showCopyPage(nullptr), 0);
     EXPECT_EQ(readWholeFile(folder + "\\one.txt"), "1");
@@ -200,6 +201,7 @@ TEST_F(CopyPage, NestedRecordNamesCreateTheirDirectoriesAndEmptyRecordsGiveEmpty
     EXPECT_EQ(readWholeFile(folder + "\\sub\\three.txt"), "");
     EXPECT_EQ(readWholeFile(folder + "\\four.txt"), "4444");
     EXPECT_EQ(readWholeFile(folder + "\\five.txt"), "55555");
+    EXPECT_EQ(readWholeFile(folder + "\\six.txt"), "666666");
 }
 
 struct HostileCase {
@@ -209,9 +211,10 @@ struct HostileCase {
 
 std::vector<HostileCase> hostileCases() {
     std::vector<HostileCase> cases;
+    // A whole archive's count of records, one of them with a bad name.
     auto five = [](const std::string& badName, int position) {
         std::vector<uint8_t> stream;
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < archiveRecordCount; ++i)
             appendRaw(stream, i == position ? badName : "ok" + std::to_string(i), 3, 3);
         return stream;
     };
@@ -228,7 +231,8 @@ std::vector<HostileCase> hostileCases() {
     appendRaw(beyondFreeSpace, "b", 4999997, 4999997);
     appendRaw(beyondFreeSpace, "c", 1, 1);
     appendRaw(beyondFreeSpace, "d", 1, 1);
-    appendRaw(beyondFreeSpace, "e", 1, 1);  // 5,000,001 bytes in all
+    appendRaw(beyondFreeSpace, "e", 1, 1);
+    appendRaw(beyondFreeSpace, "f", 1, 1);  // 5,000,002 bytes in all
     cases.push_back({"records add up to more than the free space", gzipped(beyondFreeSpace)});
     std::vector<uint8_t> three;
     for (int i = 0; i < 3; ++i)
@@ -239,18 +243,24 @@ std::vector<HostileCase> hostileCases() {
     for (const char* name : {"selvara.exe", "panim.dat", "readme.wri", "uninstall.exe"})
         appendRaw(withoutPlaces, name, 7, 7);
     cases.push_back({"the four records of an archive without the place list", gzipped(withoutPlaces)});
+    // An archive made before the reminder was added: its five records are one too few.
+    std::vector<uint8_t> withoutReminder;
+    for (const char* name : {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"})
+        appendRaw(withoutReminder, name, 7, 7);
+    cases.push_back({"the five records of an archive without the reminder", gzipped(withoutReminder)});
     std::vector<uint8_t> huge;
     appendRaw(huge, "a", 1, 1);
     appendRaw(huge, "b", 0xFFFFFFF0u, 10);
     appendRaw(huge, "c", 1, 1);
     appendRaw(huge, "d", 1, 1);
     appendRaw(huge, "e", 1, 1);
+    appendRaw(huge, "f", 1, 1);
     cases.push_back({"huge size", gzipped(huge)});
     std::vector<uint8_t> whole;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < archiveRecordCount; ++i)
         appendRaw(whole, "w" + std::to_string(i), 50, 50);
     std::vector<uint8_t> cut(whole.begin(), whole.end() - 20);
-    cases.push_back({"stream ends inside the fifth record", gzipped(cut)});
+    cases.push_back({"stream ends inside the last record", gzipped(cut)});
     const std::string gz = gzipped(whole);
     cases.push_back({"truncated gzip member", gz.substr(0, gz.size() / 2)});
     cases.push_back({"not compressed at all", std::string("plain text, no archive")});
@@ -286,7 +296,8 @@ TEST_F(CopyPage, RecordsAddingUpToTheFreeSpaceAreWritten) {
     appendRaw(stream, "b", 4999996, 4999996);
     appendRaw(stream, "c", 1, 1);
     appendRaw(stream, "d", 1, 1);
-    appendRaw(stream, "e", 1, 1);  // exactly 5,000,000 bytes
+    appendRaw(stream, "e", 1, 1);
+    appendRaw(stream, "f", 0, 0);  // exactly 5,000,000 bytes
     useArchive(gzipped(stream));
     EXPECT_EQ(showCopyPage(nullptr), 0);
     EXPECT_EQ(readWholeFile(folder + "\\b").size(), 4999996u);
@@ -298,7 +309,7 @@ TEST_F(CopyPage, MoreThan64MiBIsRefusedWhateverTheFreeSpace) {
     struct Case {
         const char* what;
         uint32_t secondRecordBytes;
-        size_t trailingBytes;  // after the fifth record, which the reader ignores
+        size_t trailingBytes;  // after the last record, which the reader ignores
         size_t messages;       // gunzip's own message before "Can't decompress setup files"
     };
     const Case cases[] = {
@@ -313,6 +324,7 @@ TEST_F(CopyPage, MoreThan64MiBIsRefusedWhateverTheFreeSpace) {
         appendRaw(stream, "c", 1, 1);
         appendRaw(stream, "d", 1, 1);
         appendRaw(stream, "e", 1, 1);
+        appendRaw(stream, "f", 0, 0);
         stream.insert(stream.end(), c.trailingBytes, uint8_t{0});
         useArchive(gzipped(stream));
         MessageBoxAnswerer answers{IDOK, {}, {}};

@@ -1,6 +1,7 @@
 // The directory page and its browser in this process, with the free space given through its
 // seam: 2999 units block, 3000 proceed; a drive root as base folder; the up entry; a 100th
-// character in the name box.
+// character in the name box; missing parent folders, a directory that cannot be made, and one too
+// long for the installed names.
 #include "dialog_driver.h"
 #include "in_process.h"
 #include "install_checks.h"
@@ -31,6 +32,17 @@ BOOL WINAPI fakeFreeSpace(LPCSTR, LPDWORD sectorsPerCluster, LPDWORD bytesPerSec
 }
 
 const DWORD thisProcess = GetCurrentProcessId();
+
+// Through the browser: drive C: as base folder and `name` typed as the directory name.
+void chooseOnDriveC(HWND page, const std::string& name) {
+    pressButton(page, IDC_DIR_BROWSE);
+    HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
+    ASSERT_NE(browser, nullptr);
+    chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\");
+    typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), name);
+    pressButton(browser, IDOK);
+    waitForWindowGone(browser);
+}
 
 class DirectoryPage : public ::testing::Test {
 protected:
@@ -116,13 +128,7 @@ TEST_F(DirectoryPage, ExistingDirectoryIsAskedAboutEachTime) {
                   [&] {
                       HWND page = waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
                       ASSERT_NE(page, nullptr);
-                      pressButton(page, IDC_DIR_BROWSE);
-                      HWND browser = waitForDialogWithControl(thisProcess, IDC_BROWSE_FOLDERS);
-                      ASSERT_NE(browser, nullptr);
-                      chooseComboItem(browser, IDC_BROWSE_DRIVES, "C:\\");
-                      typeInto(GetDlgItem(browser, IDC_BROWSE_NAME), directory.substr(3));
-                      pressButton(browser, IDOK);
-                      waitForWindowGone(browser);
+                      chooseOnDriveC(page, directory.substr(3));
                       for (int button : {IDNO, IDYES}) {
                           pressButton(page, IDOK);
                           questions.push_back(answerNextMessageBox(thisProcess, button).text);
@@ -244,3 +250,78 @@ TEST_F(DirectoryPage, UpEntryClimbsToTheDriveRootWhereItDisappears) {
 }
 
 }  // namespace
+
+namespace {
+
+// Next on a directory chosen through the browser's name box (a drive root as base folder, or
+// baseFolder set after the browser closed); when a message is expected it is answered with OK
+// and the page is cancelled.
+struct NextOutcome {
+    INT_PTR result = -1;
+    std::vector<std::string> messages;
+};
+
+NextOutcome pressNextFor(bool messageExpected, const std::string& name, const std::string& baseFolder = "") {
+    NextOutcome outcome;
+    outcome.result = runDriven([] { return showDirectoryPage(nullptr); },
+                               [&] {
+                                   HWND page = waitForDialogWithControl(thisProcess, IDC_DIR_INSTALL_DIRECTORY);
+                                   ASSERT_NE(page, nullptr);
+                                   chooseOnDriveC(page, name);
+                                   if (!baseFolder.empty())
+                                       lstrcpynA(wizard.baseFolder, baseFolder.c_str(), sizeof wizard.baseFolder);
+                                   pressButton(page, IDOK);
+                                   if (messageExpected) {
+                                       outcome.messages.push_back(answerNextMessageBox(thisProcess, IDOK).text);
+                                       EXPECT_TRUE(IsWindowVisible(page)) << "the page stays";
+                                       pressButton(page, IDCANCEL);
+                                       answerNextMessageBox(thisProcess, IDYES);
+                                   }
+                               });
+    return outcome;
+}
+
+}  // namespace
+
+// A directory whose parent folders do not exist: every level is made.
+TEST_F(DirectoryPage, MissingParentFoldersAreCreated) {
+    freeUnits = 5000;
+    const std::string parent = "C:\\selvara-noparent-" + std::to_string(thisProcess);
+    scratch.push_back(parent);
+    const NextOutcome outcome = pressNextFor(false, parent.substr(3) + "\\deeper\\Selvara");
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_TRUE(outcome.messages.empty());
+    EXPECT_TRUE(directoryExists(parent + "\\deeper\\Selvara"));
+    EXPECT_EQ(std::string(wizard.installDirectory), parent + "\\deeper\\Selvara");
+    RemoveDirectoryA((parent + "\\deeper\\Selvara").c_str());
+}
+
+// A level that is a file: the directory cannot be made, the page says so and stays.
+TEST_F(DirectoryPage, ADirectoryThatCannotBeMadeIsReportedAndThePageStays) {
+    freeUnits = 5000;
+    const std::string file = "C:\\selvara-a-file-" + std::to_string(thisProcess);
+    HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    CloseHandle(handle);
+    const NextOutcome outcome = pressNextFor(true, file.substr(3) + "\\Selvara");
+    DeleteFileA(file.c_str());
+    EXPECT_EQ(outcome.result, 1) << "cancelled after the message";
+    const std::vector<std::string> expected = {"The directory " + file +
+                                               "\\Selvara can not be created. Choose another directory."};
+    EXPECT_EQ(outcome.messages, expected);
+}
+
+// A directory so long that the longest installed name would not fit: refused before anything is
+// made.
+TEST_F(DirectoryPage, ADirectoryTooLongForTheLongestNameIsRefused) {
+    freeUnits = 5000;
+    const std::string base = "C:\\" + std::string(230, 'L');
+    const NextOutcome outcome = pressNextFor(true, "Selvara-long", base);
+    EXPECT_EQ(outcome.result, 1);
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_EQ(outcome.messages[0], "The directory " + base +
+                                       "\\Selvara-long is too long: the installed files would not fit in their "
+                                       "paths. Choose a shorter directory.");
+    EXPECT_FALSE(directoryExists(base));
+}

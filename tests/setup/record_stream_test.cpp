@@ -46,7 +46,7 @@ RecordStreamStatus scanBytes(const std::vector<uint8_t>& bytes) {
 }
 
 // The records of a shipped archive in their order.
-const char* const shippedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"};
+const char* const shippedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "selvara-tray.exe", "uninstall.exe"};
 static_assert(sizeof shippedNames / sizeof shippedNames[0] == archiveRecordCount, "one name per record");
 
 // The records of a shipped archive, with small contents.
@@ -119,6 +119,7 @@ TEST(RecordStream, EmptyDataAndNamesOfTheFullLengthAreKept) {
     ASSERT_TRUE(appendRecord(stream, "sub\\deeper\\file.bin", nullptr, 0));
     ASSERT_TRUE(appendRecord(stream, "z", nullptr, 0));
     ASSERT_TRUE(appendRecord(stream, "y", nullptr, 0));
+    ASSERT_TRUE(appendRecord(stream, "x", nullptr, 0));
     EXPECT_EQ(scanBytes(stream), recordStreamOk);
     std::FILE* file = streamOf(stream);
     ArchiveRecordHeader header;
@@ -160,6 +161,12 @@ TEST(RecordStreamHostile, FewerRecordsThanShippedAreRefused) {
         appendRaw(withoutPlaces, name, 2, 2);
     }
     EXPECT_EQ(scanBytes(withoutPlaces), recordStreamTooFewRecords);
+    // The five records of an archive made before the reminder was added.
+    std::vector<uint8_t> withoutReminder;
+    for (const char* name : {"selvara.exe", "panim.dat", "places.dat", "readme.wri", "uninstall.exe"}) {
+        appendRaw(withoutReminder, name, 2, 2);
+    }
+    EXPECT_EQ(scanBytes(withoutReminder), recordStreamTooFewRecords);
 }
 
 TEST(RecordStreamHostile, AHugeSizeIsRefusedWithoutReadingIt) {
@@ -169,6 +176,7 @@ TEST(RecordStreamHostile, AHugeSizeIsRefusedWithoutReadingIt) {
         appendRaw(stream, "panim.dat", size, 10);
         appendRaw(stream, "places.dat", 0, 0);
         appendRaw(stream, "readme.wri", 0, 0);
+        appendRaw(stream, "selvara-tray.exe", 0, 0);
         appendRaw(stream, "uninstall.exe", 0, 0);
         EXPECT_EQ(scanBytes(stream), recordStreamTruncated) << "size " << size;
     }
@@ -260,6 +268,7 @@ std::FILE* streamWithLargeRecord(uint32_t secondBytes) {
     appendRaw(tail, "c", 1, 1);
     appendRaw(tail, "d", 1, 1);
     appendRaw(tail, "e", 1, 1);
+    appendRaw(tail, "f", 0, 0);
     std::fwrite(tail.data(), 1, tail.size(), file);
     std::rewind(file);
     return file;
@@ -268,7 +277,7 @@ std::FILE* streamWithLargeRecord(uint32_t secondBytes) {
 TEST(RecordStreamHostile, RecordsAddingUpToMoreThan64MiBAreRefused) {
     const uint32_t mostBytes = 64u * 1024 * 1024;
     struct Case {
-        uint32_t secondBytes;  // the other four records hold one byte each
+        uint32_t secondBytes;  // the other records hold four bytes in all
         RecordStreamStatus expected;
     };
     const Case cases[] = {
@@ -293,7 +302,8 @@ TEST(RecordStreamHostile, RecordsAddingUpToMoreThanTheRoomGivenAreRefused) {
     appendRaw(stream, "b", 300, 300);
     appendRaw(stream, "c", 150, 150);
     appendRaw(stream, "d", 100, 100);
-    appendRaw(stream, "e", 50, 50);  // 1,000 bytes of data
+    appendRaw(stream, "e", 50, 50);
+    appendRaw(stream, "f", 0, 0);  // 1,000 bytes of data
     for (uint64_t room : {uint64_t{1000}, uint64_t{999}, uint64_t{0}}) {
         std::FILE* file = streamOf(stream);
         ASSERT_NE(file, nullptr);

@@ -18,8 +18,8 @@ namespace {
 
 // The installed files and where the build made each of them.
 const char* const installedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri",
-                                      "uninstall.exe"};
-const char* const builtPaths[] = {SELVARA_EXE, PANIM_DAT, PLACES_DAT, README_WRI, UNINSTALL_EXE};
+                                      "selvara-tray.exe", "uninstall.exe"};
+const char* const builtPaths[] = {SELVARA_EXE, PANIM_DAT, PLACES_DAT, README_WRI, TRAY_EXE, UNINSTALL_EXE};
 constexpr int installedCount = static_cast<int>(std::size(installedNames));
 const int exitTimeoutMs = 30000;
 const int uninstallStatusId = 104;
@@ -223,6 +223,7 @@ TEST_F(InstallerProcess, InstallRunReinstallUninstallAndUninstallAgain) {
     expectRegistration(defaultDirectory);
     expectGroupShortcuts(defaultDirectory);
     EXPECT_FALSE(fileExists(desktop + "\\Selvara.lnk")) << "box 110 was not checked";
+    EXPECT_TRUE(hasReminderRunValue()) << "box 111 (the reminder) is checked from the start";
     EXPECT_EQ(readWholeFile(shellOpenRecordPath()), group) << "the group folder is opened";
     EXPECT_FALSE(fileExists(defaultDirectory + "\\filesdata.gz"));
 
@@ -277,6 +278,7 @@ TEST_F(InstallerProcess, InstallRunReinstallUninstallAndUninstallAgain) {
     }
     EXPECT_FALSE(keyExists(uninstallKey));
     EXPECT_FALSE(keyExists(appPathsKey));
+    EXPECT_FALSE(hasReminderRunValue());
     for (int i = 0; i + 1 < installedCount; ++i) {
         EXPECT_FALSE(fileExists(defaultDirectory + "\\" + installedNames[i])) << installedNames[i];
     }

@@ -36,6 +36,7 @@ protected:
     void TearDown() override {
         removeScratchFolder(sub);
         deleteProductKeysForTest();
+        removeReminderRunValue();
     }
     std::string programs, sub, subName;
 };
@@ -43,6 +44,12 @@ protected:
 TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
     std::vector<std::string> items;
     std::string shown;
+    UINT reminderBox = BST_UNCHECKED;
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    const std::string reminderStart = std::string(temp) + "selvara-reminder-start.txt";
+    DeleteFileA(reminderStart.c_str());
+    removeReminderRunValue();
     const INT_PTR result =
         runDriven([] { return showShortcutPage(nullptr); },
                   [&] {
@@ -57,6 +64,7 @@ TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
                       waitForWindowGone(browser);
                       Sleep(50);
                       shown = windowText(GetDlgItem(page, IDC_SHORTCUT_FOLDER));
+                      reminderBox = IsDlgButtonChecked(page, IDC_SHORTCUT_REMINDER);
                       pressButton(page, IDOK);
                   });
     EXPECT_EQ(result, 0);
@@ -70,6 +78,11 @@ TEST_F(ShortcutPage, GroupIsMadeInTheSubfolderChosenInTheBrowser) {
     EXPECT_EQ(shortcutTarget(group + "\\Selvara.lnk"), "C:\\Selvara-nowhere\\selvara.exe");
     EXPECT_EQ(shortcutTarget(group + "\\Uninstall.lnk"), "C:\\Selvara-nowhere\\uninstall.exe");
     EXPECT_EQ(shortcutTarget(group + "\\Readme.lnk"), "C:\\Selvara-nowhere\\Readme.wri");
+    // "Start the reminder with Windows", checked from the start: the Run value and the start.
+    EXPECT_EQ(reminderBox, static_cast<UINT>(BST_CHECKED));
+    EXPECT_TRUE(hasReminderRunValue());
+    EXPECT_EQ(readWholeFile(reminderStart), "C:\\Selvara-nowhere");
+    DeleteFileA(reminderStart.c_str());
 }
 
 // Sets or deletes the all-users "Common Programs" value for one test and puts it back after.

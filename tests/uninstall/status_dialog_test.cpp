@@ -6,6 +6,7 @@
 #include "install_checks.h"
 #include "progress_bar.h"
 #include "registry_contract.h"
+#include "tray_contract.h"
 #include "uninstall_resource.h"
 #include "uninstall_state.h"
 
@@ -18,7 +19,7 @@
 namespace {
 
 const char* const installedNames[] = {"selvara.exe", "panim.dat", "places.dat", "readme.wri",
-                                      "uninstall.exe"};
+                                      "selvara-tray.exe", "uninstall.exe"};
 constexpr int installedCount = static_cast<int>(sizeof installedNames / sizeof installedNames[0]);
 const char* const linkNames[3] = {"Selvara.lnk", "Uninstall.lnk", "Readme.lnk"};
 
@@ -66,6 +67,36 @@ TEST_F(StatusDialog, NormalRunRemovesFilesShortcutsGroupAndThenTheKeys) {
     EXPECT_EQ(std::string(installFolder), folder);
 }
 
+// A running reminder is asked to close, so that its program can be deleted; its Run value goes
+// with the keys.
+TEST_F(StatusDialog, ARunningReminderIsClosedAndItsRunValueRemoved) {
+    const std::string tray = folder + "\\selvara-tray.exe";
+    ASSERT_TRUE(CopyFileA(hostPathToWindows(TRAY_EXE).c_str(), tray.c_str(), FALSE));
+    ASSERT_TRUE(setReminderRunValue(tray.c_str()));
+    std::string commandLine = "\"" + tray + "\" --test-log " + folder + "\\tray-log.txt";
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessA(tray.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                               &startup, &process));
+    for (int waited = 0; waited < 20000 && findRunningTray() == nullptr; waited += 20)
+        Sleep(20);
+    ASSERT_NE(findRunningTray(), nullptr);
+
+    EXPECT_EQ(showUninstallStatus(nullptr), 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 0), WAIT_OBJECT_0) << "the reminder ended first";
+    EXPECT_FALSE(fileExists(tray));
+    EXPECT_FALSE(hasReminderRunValue());
+    EXPECT_FALSE(keyExists(uninstallKey));
+    if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    DeleteFileA((folder + "\\tray-log.txt").c_str());
+}
+
 TEST_F(StatusDialog, AnsweringNoToTheQuestionRemovesNothing) {
     MessageBoxAnswerer answers{IDNO, {}, {}};
     runAnsweringMessageBoxes(
@@ -91,8 +122,8 @@ TEST_F(StatusDialog, ProgressPaintsHalfAfterTwoFilesAndWrapsPastTheEnd) {
     const ProgressArithmetic& bar = progressArithmetic();
     ASSERT_GT(bar.widthPx, 4);
     EXPECT_EQ(bar.steps, 2);
-    // Five files, the first only priming, then half of W each: the column went once across
-    // (all but the last column) and came back round from the left end, twice W in all.
+    // Every file but the first (which only primes) paints half of W: the column went across (all
+    // but the last column) and came back round from the left end.
     ProgressArithmetic replay;
     progressArithmeticStart(replay, bar.widthPx, 2);
     int painted = 0;
@@ -101,8 +132,8 @@ TEST_F(StatusDialog, ProgressPaintsHalfAfterTwoFilesAndWrapsPastTheEnd) {
         for (int c = progressColumnsThisStep(replay); c > 0; --c, ++painted)
             progressTakeColumn(replay);
     }
-    EXPECT_GE(painted, bar.widthPx * 2 - 1);
-    EXPECT_LE(painted, bar.widthPx * 2 + 1);
+    EXPECT_GE(painted, (installedCount - 1) * bar.widthPx / 2 - 1);
+    EXPECT_LE(painted, (installedCount - 1) * bar.widthPx / 2 + 1);
     EXPECT_EQ(bar.columnLeftPx, painted % (bar.widthPx - 1)) << "W = " << bar.widthPx;
 }
 
