@@ -5,7 +5,6 @@
 
 HBITMAP frameBuffer;
 HGLOBAL frameBufferInfo;
-int32_t frameBufferStrideBytes;
 HPALETTE animationPalette;
 
 const char frameLoadErrorText[] = "Error while loading praying animations";
@@ -65,7 +64,6 @@ bool loadAnimationPalette(const char* paletteResource, uint8_t* colourTable) {
 // bitmap goes, so that nothing can copy into freed memory.
 static void releaseFrameBuffer() {
     frameBufferPixels = nullptr;
-    frameBufferStrideBytes = 0;
     if (frameBuffer != nullptr) {
         DeleteObject(frameBuffer);
         frameBuffer = nullptr;
@@ -111,6 +109,5 @@ bool createFrameBuffer(HWND window, const char* paletteResource) {
     }
     frameBuffer = bitmap;
     frameBufferPixels = static_cast<uint8_t*>(bits);
-    frameBufferStrideBytes = frameBufferImageBytes / frameBufferHeight;
     return true;
 }

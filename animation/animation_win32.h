@@ -10,12 +10,11 @@
 #include "frames.h"
 #include "palette.h"
 
-// The frame buffer: the DIB section (its pixel memory is frameBufferPixels), the movable global
-// block of frameBufferInfoBytes holding its header and colour table (kept unlocked), and its row
-// stride. All null / 0 until createFrameBuffer succeeds.
+// The frame buffer: the DIB section (its pixel memory is frameBufferPixels) and the movable global
+// block of frameBufferInfoBytes holding its header and colour table (kept unlocked). Both null
+// until createFrameBuffer succeeds.
 extern HBITMAP frameBuffer;
 extern HGLOBAL frameBufferInfo;
-extern int32_t frameBufferStrideBytes;
 
 // The logical palette made from the program's palette resource; null when the resource is missing.
 extern HPALETTE animationPalette;

@@ -10,7 +10,7 @@
 #include "calculation_method.h"
 #include "calculation_settings.h"
 #include "selvara_resource.h"
-#include "settings_names.h"
+#include "zone_rules.h"
 
 #include <cstdio>
 #include <cstring>
@@ -25,10 +25,6 @@ static const char badElevationText[] = "The elevation must be a whole number of 
 static const char badImsakText[] = "The minutes of Imsak before Fajr must be a whole number from 0 to 60.";
 static const char unknownZoneText[] =
     "Unknown time zone name. Choose one from the list, or leave the field empty.";
-
-static bool sameIgnoringCase(const char* a, const char* b) {
-    return lstrcmpiA(a, b) == 0;
-}
 
 // The rules where the twilight does not end, the list's item data being the rule.
 struct HighLatitudeChoice {
@@ -57,7 +53,7 @@ static void showMethodDetails(HWND dialog) {
     const char* authority = "";
     const char* elevationNote = "";
     if (method >= 0 && method < calculationMethodCount) {
-        describeMethod(method, details, sizeof details);
+        describeCalculationMethod(method, details, sizeof details);
         authority = calculationMethods[method].authority;
         elevationNote = method == defaultCalculationMethod
                             ? "The program's own method keeps its fixed horizon heights."
@@ -72,14 +68,14 @@ static void showMethodDetails(HWND dialog) {
 
 static void fillMethods(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_METHOD);
-    for (int method = 0; method < methodNameCount(); ++method) {
-        const char* name = methodNameAt(method);
+    for (int method = 0; method < calculationMethodCount; ++method) {
+        const char* name = calculationMethods[method].name;
         const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
         if (index < 0) {
             continue;
         }
         SendMessageA(list, CB_SETITEMDATA, index, method);
-        if (sameIgnoringCase(name, Calculation.methodName)) {
+        if (method == Calculation.methodIndex) {
             SendMessageA(list, CB_SETCURSEL, index, 0);
         }
     }
@@ -91,8 +87,8 @@ static void fillMethods(HWND dialog) {
 
 static void fillZoneNames(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_ZONE_NAME);
-    for (int zone = 0; zone < knownZoneCount(); ++zone) {
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(knownZoneAt(zone)));
+    for (int zone = 0; zone < timeZoneCount(); ++zone) {
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(timeZoneName(zone)));
     }
     SendMessageA(list, CB_LIMITTEXT, zoneNameSize - 1, 0);
     SetWindowTextA(list, Calculation.zoneName);
@@ -153,9 +149,9 @@ static void fillElevation(HWND dialog) {
 
 static BOOL initialiseDialog(HWND dialog) {
     fillMethods(dialog);
-    const bool hanafi = Calculation.asrShadowFactor == asrShadowHanafi;
+    const bool hanafi = Calculation.asrShadowFactor == hanafiAsrShadowFactor;
     CheckRadioButton(dialog, IDC_ASR_STANDARD, IDC_ASR_HANAFI, hanafi ? IDC_ASR_HANAFI : IDC_ASR_STANDARD);
-    for (int i = 0; i < adjustmentCount; ++i) {
+    for (int i = 0; i < prayerTimeCount; ++i) {
         char text[16];
         std::snprintf(text, sizeof text, "%d", static_cast<int>(Calculation.adjustmentsMinutes[i]));
         SendDlgItemMessageA(dialog, IDC_ADJUST_FIRST + i, EM_LIMITTEXT, adjustmentFieldChars, 0);
@@ -181,7 +177,7 @@ static void refuse(HWND dialog, int controlId, const char* message) {
 
 // Reads the fields; false (after telling the user) when one of them holds no valid value.
 static bool readChoices(HWND dialog, CalculationSettings& choices) {
-    for (int i = 0; i < adjustmentCount; ++i) {
+    for (int i = 0; i < prayerTimeCount; ++i) {
         char text[adjustmentFieldChars + 1] = {};
         GetDlgItemTextA(dialog, IDC_ADJUST_FIRST + i, text, sizeof text);
         if (!adjustmentFromText(text, choices.adjustmentsMinutes[i])) {
@@ -205,19 +201,19 @@ static bool readChoices(HWND dialog, CalculationSettings& choices) {
     choices.nightEnd = toSunrise ? nightEndsAtSunrise : nightEndsAtFajr;
     char zone[zoneNameSize] = {};
     GetDlgItemTextA(dialog, IDC_ZONE_NAME, zone, sizeof zone);
-    const char* known = knownZoneName(zone);
-    if (zone[0] != '\0' && known == nullptr) {
+    const int known = findTimeZone(zone);
+    if (zone[0] != '\0' && known < 0) {
         refuse(dialog, IDC_ZONE_NAME, unknownZoneText);
         return false;
     }
-    std::snprintf(choices.zoneName, sizeof choices.zoneName, "%s", known != nullptr ? known : "");
+    std::snprintf(choices.zoneName, sizeof choices.zoneName, "%s", known >= 0 ? timeZoneName(known) : "");
 
     const int method = chosenMethodIndex(dialog);
     if (method >= 0) {
-        std::snprintf(choices.methodName, sizeof choices.methodName, "%s", methodNameAt(method));
+        choices.methodIndex = method;
     }
     const bool hanafi = IsDlgButtonChecked(dialog, IDC_ASR_HANAFI) == BST_CHECKED;
-    choices.asrShadowFactor = hanafi ? asrShadowHanafi : asrShadowStandard;
+    choices.asrShadowFactor = hanafi ? hanafiAsrShadowFactor : standardAsrShadowFactor;
     choices.hijriAdjustmentDays = chosenHijriAdjustment(dialog);
     choices.highLatitudeRule = chosenHighLatitudeRule(dialog);
     choices.useElevation = IsDlgButtonChecked(dialog, IDC_USE_ELEVATION) == BST_CHECKED ? 1 : 0;

@@ -127,10 +127,9 @@ static void showMethodSummary(HWND page) {
         std::snprintf(elevation, sizeof elevation, ";  %d m", static_cast<int>(Calculation.elevationM));
     }
     char text[160];
-    std::snprintf(text, sizeof text, "Method: %s;  Asr: %s%s%s%s%s", Calculation.methodName,
-                  Calculation.asrShadowFactor == asrShadowHanafi ? "Hanafi" : "standard",
-                  adjusted ? ";  minutes added" : "", elevation,
-                  Calculation.zoneName[0] != '\0' ? ";  zone " : "", Calculation.zoneName);
+    std::snprintf(text, sizeof text, "Method: %s;  Asr: %s%s%s%s%s", methodNameOf(Calculation),
+                  asrSchoolOfFactor(Calculation.asrShadowFactor).title, adjusted ? ";  minutes added" : "",
+                  elevation, Calculation.zoneName[0] != '\0' ? ";  zone " : "", Calculation.zoneName);
     SetDlgItemTextA(page, IDC_METHOD_SUMMARY, text);
 }
 
@@ -171,7 +170,7 @@ static void takeZoneFromSystem(HWND page) {
     // one. Without, it is the offset the clock keeps now.
     const bool standardOnly = IsDlgButtonChecked(page, IDC_DAYLIGHT) == BST_CHECKED;
     const int zoneMinutes = zoneMinutesFromTimeZone(timeZoneId, information, standardOnly);
-    if (zoneMinutes >= leastZoneMinutes && zoneMinutes <= mostZoneMinutes) {
+    if (zoneMinutes >= westmostZoneMinutes && zoneMinutes <= eastmostZoneMinutes) {
         storeZoneMinutes(zoneMinutes, Settings, Calculation);
     } else {
         Settings.timeZone = zoneHoursFromTimeZone(timeZoneId, information);
@@ -196,7 +195,8 @@ static void takePlaceFromList(HWND page) {
     Calculation.takeCustomaryMethod = found.takeCustomaryMethod ? 1 : 0;
     if (found.takeCustomaryMethod) {
         const CustomaryMethod& custom = customaryMethodFor(found.countryCode);
-        std::snprintf(Calculation.methodName, sizeof Calculation.methodName, "%s", custom.methodName);
+        const int method = findCalculationMethod(custom.methodName);
+        Calculation.methodIndex = method >= 0 ? method : defaultCalculationMethod;
         Calculation.asrShadowFactor = custom.asrShadowFactor;
     }
     Settings.latitude = found.latitudeDeg;

@@ -34,6 +34,11 @@ static const int wednesdayHeadX = 58;  // the fourth letter sits two pixels left
 static const int dayRows = 6;
 static const int dayRowHeightPx = 12;
 static const int dayRowOffsetPx = 6;
+// A day number is centred on this x in its column: each digit moves its left edge half a digit's
+// width (two pixels) to the left.
+static const int dayNumberCentreXPx = 7;
+static const int halfDigitWidthPx = 2;
+static const int daysPerWeek = 7;
 
 static const int monthsPerYear = 12;
 static const char unknownHijriYear[] = "----";
@@ -41,31 +46,22 @@ static const char unknownHijriYear[] = "----";
 static const int firstBrowsedGregorianYear = 1583;
 static const int lastBrowsedGregorianYear = 9999;
 
-static int gregorianLength(int month, int year) {
-    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
-}
-
 static int gregorianLength(int month) {
-    return gregorianLength(month, todayGregorian.year);
+    return gregorianMonthLength(todayGregorian.year, month);
 }
 
 static int dayNumberOf(int year, int month, int day) {
     return static_cast<int>(julianDay(year, month, day + 0.5));
 }
 
-static int stepWeekday(int weekday, int days) {
-    const int stepped = (weekday + days) % 7;
-    return stepped < 0 ? stepped + 7 : stepped;
-}
-
 void computeMonthStarts(int todayWeekday) {
-    int weekday = stepWeekday(todayWeekday, -(todayGregorian.day - 1));
+    int weekday = weekdayAfter(todayWeekday, -(todayGregorian.day - 1));
     for (int m = todayGregorian.month - 1; m >= 1; --m) {
-        weekday = stepWeekday(weekday, -gregorianLength(m));
+        weekday = weekdayAfter(weekday, -gregorianLength(m));
     }
     gregorianMonthStart[1] = weekday;
     for (int j = 1; j < monthsPerYear; ++j) {
-        weekday = stepWeekday(weekday, gregorianLength(j));
+        weekday = weekdayAfter(weekday, gregorianLength(j));
         gregorianMonthStart[j + 1] = weekday;
     }
 }
@@ -109,7 +105,7 @@ static bool stepGregorianYear(int years) {
     if (year < firstBrowsedGregorianYear || year > lastBrowsedGregorianYear) {
         return false;
     }
-    const int length = gregorianLength(shownGregorian.month, year);
+    const int length = gregorianMonthLength(year, shownGregorian.month);
     const int day = shownGregorian.day < length ? shownGregorian.day : length;
     showDay(dayNumberOf(year, shownGregorian.month, day));
     return true;
@@ -167,7 +163,7 @@ static void monthFacts(int month, int& days, int& firstWeekday) {
                                           hijriAdjustmentDays)
                      : 0;
     } else {
-        days = gregorianLength(month, shownGregorian.year);
+        days = gregorianMonthLength(shownGregorian.year, month);
         firstWeekday = shownGregorianMonthStart[month];
     }
 }
@@ -216,14 +212,15 @@ static void drawDayNumbers(HDC dc, int month, int days, int firstWeekday) {
     SetTextColor(dc, darkShadowColour);
     int day = 1;
     for (int row = 1; row <= dayRows && day <= days; ++row) {
-        for (int column = row == 1 ? firstWeekday : 0; column < 7 && day <= days; ++column) {
+        for (int column = row == 1 ? firstWeekday : 0; column < daysPerWeek && day <= days; ++column) {
             char number[8];
             const int length = std::snprintf(number, sizeof number, "%d", day);
             const bool today = isToday(month, day);
             if (today) {
                 SetTextColor(dc, todayColour);
             }
-            TextOutA(dc, columnWidthPx * column + 7 - 2 * length, dayRowHeightPx * row + dayRowOffsetPx,
+            TextOutA(dc, columnWidthPx * column + dayNumberCentreXPx - halfDigitWidthPx * length,
+                     dayRowHeightPx * row + dayRowOffsetPx,
                      number, length);
             if (today) {
                 SetTextColor(dc, darkShadowColour);

@@ -1,7 +1,6 @@
 #include "timetable_choice.h"
 
 #include "calculation_settings.h"
-#include "calendar.h"
 #include "chosen_request.h"
 #include "local_clock.h"
 #include "settings.h"
@@ -33,16 +32,5 @@ bool writeChosenTimetable(const char* path, int year, int month, int firstDay) {
 NightTimes chosenNightTimes(double latitudeDeg, double longitudeDeg, int year, int month, int day) {
     ChosenClock clock;
     TimetableRequest request = chosenRequest(clock);
-    request.latitudeDeg = latitudeDeg;
-    request.longitudeDeg = longitudeDeg;
-    int nextYear = year;
-    int nextMonth = month;
-    int nextDay = day + 1;
-    normalizeGregorianDate(nextYear, nextMonth, nextDay);
-    NightOptions night;
-    night.imsakMinutes = Calculation.imsakMinutes;
-    night.end = Calculation.nightEnd == nightEndsAtSunrise ? nightEndsAtSunrise : nightEndsAtFajr;
-    return computeNightTimes(year, month, day, request.latitudeDeg, request.longitudeDeg,
-                             timetableZoneMinutes(request, year, month, day),
-                             timetableZoneMinutes(request, nextYear, nextMonth, nextDay), request.options, night);
+    return chosenNightTimesAt(request, Calculation, latitudeDeg, longitudeDeg, year, month, day);
 }

@@ -121,10 +121,6 @@ bool readInt(const char* text, int& value) {
     return true;
 }
 
-int daysInMonth(int year, int month) {
-    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
-}
-
 bool readDate(const char* text, GregorianDate& date) {
     if (!text || std::strlen(text) != 10 || text[4] != '-' || text[7] != '-')
         return false;
@@ -136,7 +132,7 @@ bool readDate(const char* text, GregorianDate& date) {
     date.month = std::atoi(text + 5);
     date.day = std::atoi(text + 8);
     return date.year >= firstYear && date.year <= lastYear && date.month >= 1 && date.month <= 12 &&
-           date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+           date.day >= 1 && date.day <= gregorianMonthLength(date.year, date.month);
 }
 
 bool readLatitudeDeg(const char* text, void* target) {

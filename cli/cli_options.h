@@ -60,8 +60,6 @@ bool readAnyInt(const char* text, void* target);        // int
 bool readDateOption(const char* text, void* target);    // GregorianDate
 bool readText(const char* text, void* target);          // const char*, not empty
 
-int daysInMonth(int year, int month);
-
 // Today's date on the local clock.
 void today(int& year, int& month, int& day);
 

@@ -2,12 +2,13 @@
 // standard output or to a file.
 
 #include "bulk_timetables.h"
+#include "calendar.h"
 #include "cli_commands.h"
 #include "cli_options.h"
+#include "default_place.h"
 #include "night_arguments.h"
 #include "place_lookup.h"
 #include "prayer_arguments.h"
-#include "settings.h"  // the default place
 #include "timetable.h"
 
 #include <cstdio>
@@ -127,7 +128,7 @@ int runTimetable(int argc, char** argv) {
         return status;
     if (r.haveFirstDay != r.haveDays)
         return usageError("--first-day and --days go together", nullptr);
-    if (r.haveFirstDay && (r.firstDay < 1 || r.firstDay > daysInMonth(r.year, r.month)))
+    if (r.haveFirstDay && (r.firstDay < 1 || r.firstDay > gregorianMonthLength(r.year, r.month)))
         return usageError("--first-day is not a day of the month", nullptr);
     return writeRequested(r);
 }

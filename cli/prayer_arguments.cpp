@@ -55,12 +55,10 @@ bool readMethod(const char* text, void* target) {
 
 bool readAsr(const char* text, void* target) {
     PrayerArguments& arguments = *static_cast<PrayerArguments*>(target);
-    if (std::strcmp(text, "standard") == 0)
-        arguments.options.asrShadowFactor = standardAsrShadowFactor;
-    else if (std::strcmp(text, "hanafi") == 0)
-        arguments.options.asrShadowFactor = hanafiAsrShadowFactor;
-    else
+    const int school = findAsrSchool(text);
+    if (school < 0)
         return false;
+    arguments.options.asrShadowFactor = asrSchools[school].shadowFactor;
     arguments.haveAsr = true;
     return true;
 }

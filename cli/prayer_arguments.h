@@ -4,11 +4,11 @@
 
 #include "calculation_method.h"
 #include "cli_options.h"
-#include "settings.h"  // the default place's zone
+#include "default_place.h"
 #include "timetable.h"
 
 struct PrayerArguments {
-    int zoneMinutes = defaultTimeZoneHours * 60;  // east of Greenwich
+    int zoneMinutes = defaultZoneMinutes;  // east of Greenwich
     bool haveZone = false;
     int timeZone = -1;  // index into the embedded tz table (--tz)
     bool haveTimeZone = false;

@@ -5,6 +5,8 @@
 #include "seasonal_twilight.h"
 #include "standard_events.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr double radiansPerDegree = 0.017453292519943295;  // pi / 180
@@ -33,6 +35,22 @@ const CalculationMethod& chosenMethod(const PrayerOptions& options) {
     const bool known = options.methodIndex >= 0 && options.methodIndex < calculationMethodCount;
     return calculationMethods[known ? options.methodIndex : defaultCalculationMethod];
 }
+
+namespace {
+
+// Index of the row whose name equals name, ignoring ASCII case; -1 for none (or a null name).
+template <typename Row>
+int findNamedRow(const Row* rows, int count, const char* name) {
+    if (!name)
+        return -1;
+    for (int i = 0; i < count; ++i) {
+        if (sameNameIgnoringCase(name, rows[i].name))
+            return i;
+    }
+    return -1;
+}
+
+}  // namespace
 
 const char* highLatitudeRuleName(HighLatitudeRule rule) {
     const int index = static_cast<int>(rule);
@@ -186,29 +204,45 @@ const CalculationMethod calculationMethods[] = {
 const int calculationMethodCount = static_cast<int>(sizeof calculationMethods / sizeof calculationMethods[0]);
 
 int findCalculationMethod(const char* name) {
-    if (!name)
-        return -1;
-    for (int i = 0; i < calculationMethodCount; ++i) {
-        if (sameNameIgnoringCase(name, calculationMethods[i].name))
-            return i;
-    }
-    return -1;
+    return findNamedRow(calculationMethods, calculationMethodCount, name);
 }
 
-bool validPrayerOptions(const PrayerOptions& options) {
-    if (options.methodIndex < 0 || options.methodIndex >= calculationMethodCount)
-        return false;
-    if (options.asrShadowFactor != standardAsrShadowFactor &&
-        options.asrShadowFactor != hanafiAsrShadowFactor)
-        return false;
-    for (int minutes : options.adjustMinutes) {
-        if (minutes < shortestAdjustMinutes || minutes > longestAdjustMinutes)
-            return false;
+const AsrSchool asrSchools[] = {
+    {"standard", "standard", standardAsrShadowFactor},
+    {"hanafi", "Hanafi", hanafiAsrShadowFactor},
+};
+const int asrSchoolCount = static_cast<int>(sizeof asrSchools / sizeof asrSchools[0]);
+
+int findAsrSchool(const char* name) {
+    return findNamedRow(asrSchools, asrSchoolCount, name);
+}
+
+const AsrSchool& asrSchoolOfFactor(int shadowFactor) {
+    for (const AsrSchool& school : asrSchools) {
+        if (school.shadowFactor == shadowFactor)
+            return school;
     }
-    const int rule = static_cast<int>(options.highLatitudeRule);
-    return options.hijriAdjustmentDays >= lowestHijriAdjustmentDays &&
-           options.hijriAdjustmentDays <= highestHijriAdjustmentDays && options.elevationM >= lowestElevationM &&
-           options.elevationM <= highestElevationM && rule >= 0 && rule < highLatitudeRuleCount;
+    return asrSchools[defaultAsrSchool];
+}
+
+// "\xB0" is the degree sign of the Windows ANSI code page the dialogs use.
+void describeCalculationMethod(int index, char* text, std::size_t size) {
+    if (size == 0)
+        return;
+    const bool known = index >= 0 && index < calculationMethodCount;
+    const CalculationMethod& method = calculationMethods[known ? index : defaultCalculationMethod];
+    char evening[64];
+    if (method.eveningDepressionDeg > 0)
+        std::snprintf(evening, sizeof evening, "Isha %g\xB0", method.eveningDepressionDeg);
+    else if (method.ramadanIntervalMinutes > 0)
+        std::snprintf(evening, sizeof evening, "Isha %g min after Maghrib (%g in Ramadan)",
+                      method.eveningIntervalMinutes, method.ramadanIntervalMinutes);
+    else
+        std::snprintf(evening, sizeof evening, "Isha %g min after Maghrib", method.eveningIntervalMinutes);
+    char maghrib[32] = "";
+    if (method.maghribDepressionDeg > 0)
+        std::snprintf(maghrib, sizeof maghrib, ", Maghrib %g\xB0", method.maghribDepressionDeg);
+    std::snprintf(text, size, "Fajr %g\xB0, %s%s", method.dawnDepressionDeg, evening, maghrib);
 }
 
 double eveningIntervalMinutesOn(const PrayerOptions& options, int year, int month, int day) {

@@ -6,6 +6,7 @@
 
 #include "prayer_times.h"
 
+#include <cstddef>
 // Order of the six times in the adjustment list: dawn, sunrise, noon, afternoon, sunset, evening.
 constexpr int prayerTimeCount = 6;
 constexpr int shortestAdjustMinutes = -120;
@@ -82,6 +83,26 @@ int findCalculationMethod(const char* name);
 constexpr int standardAsrShadowFactor = 1;
 constexpr int hanafiAsrShadowFactor = 2;
 
+// The Asr schools by name, beside the method names: the console's --asr and selvara.ini's
+// AsrSchool spell them the same way, and find them without regard to case.
+struct AsrSchool {
+    const char* name;   // lower case, as typed on the command line and stored in settings
+    const char* title;  // as the calculation page shows it
+    int shadowFactor;   // standardAsrShadowFactor or hanafiAsrShadowFactor
+};
+extern const AsrSchool asrSchools[];
+extern const int asrSchoolCount;
+constexpr int defaultAsrSchool = 0;  // standard
+
+// Index of the school whose name equals name, ignoring ASCII case; -1 for none (or a null name).
+int findAsrSchool(const char* name);
+
+// The school of a shadow factor; a factor of no school gives the default school.
+const AsrSchool& asrSchoolOfFactor(int shadowFactor);
+
+// One line about a method for the settings dialog ("Fajr 18°, Isha 17°" in the Windows ANSI code
+// page); an index out of range describes the default method. Terminated within size bytes.
+void describeCalculationMethod(int index, char* text, std::size_t size);
 constexpr double lowestElevationM = -500.0;
 constexpr double highestElevationM = 9000.0;
 
@@ -95,9 +116,6 @@ struct PrayerOptions {
     bool useElevation = false;    // the horizon dip of elevationM also where the method does not use it
     HighLatitudeRule highLatitudeRule = HighLatitudeRule::methodDefault;
 };
-
-// True when every field is within its range (an out-of-range field is not used as it stands).
-bool validPrayerOptions(const PrayerOptions& options);
 
 // The parameters of one day for a place in degrees, a zone in minutes east of Greenwich and the
 // options; the date matters where a method's interval changes in Ramadan. A field out of range

@@ -64,8 +64,36 @@ void julianDayToGregorian(double julianDayValue, int& year, int& month, int& day
     year = static_cast<int>(month > 2 ? cy - 4716 : cy - 4715);
 }
 
-int isLeapYear(int year) {
+int isLeapYear(int64_t year) {
     return ((year % 4 == 0 && year % 100 != 0) || year % 400 == 0) ? 1 : 0;
+}
+
+int gregorianMonthLength(int64_t year, int month) {
+    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
+}
+
+// Howard Hinnant, "chrono-Compatible Low-Level Date Algorithms" (2013), days_from_civil and
+// civil_from_days: years counted from March, so that the leap day ends the year, in 400-year eras
+// of 146097 days; 719468 is the day count from 0000-03-01 to 1970-01-01.
+int64_t daysFromCivil(int64_t year, int month, int day) {
+    year -= month <= 2 ? 1 : 0;
+    const int64_t era = (year >= 0 ? year : year - 399) / 400;
+    const int64_t yearOfEra = year - era * 400;
+    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+void civilFromDays(int64_t days, int64_t& year, int& month, int& day) {
+    days += 719468;
+    const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const int64_t dayOfEra = days - era * 146097;
+    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t mp = (5 * dayOfYear + 2) / 153;
+    day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
+    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
 }
 
 void normalizeGregorianDate(int& year, int& month, int& day) {
@@ -112,4 +140,32 @@ int weekdayOfDayNumber(int dayNumber) {
     // Kept in 0-6 for day numbers before the epoch too, so it can always index a weekday table.
     const int weekday = static_cast<int>((int64_t{dayNumber} + 1) % 7);
     return weekday < 0 ? weekday + 7 : weekday;
+}
+
+int weekdayOfCivilDays(int64_t days) {
+    constexpr int thursday = 4;  // 1970-01-01
+    return static_cast<int>(((days % 7) + 7 + thursday) % 7);
+}
+
+int weekdayOfDate(int year, int month, int day) {
+    // A day number beyond int (a year far outside the calendar's use) is reduced by fmod, which
+    // takes the remainder as % would, without the conversion to int.
+    const double dayNumber = julianDay(year, month, day + 0.5);
+    if (std::fabs(dayNumber) < lastConvertedDayNumber)
+        return weekdayOfDayNumber(static_cast<int>(dayNumber));
+    return weekdayOfDayNumber(static_cast<int>(std::fmod(dayNumber, 7.0)));
+}
+
+int weekdayAfter(int weekday, int days) {
+    const int stepped = (weekday + days % 7) % 7;
+    return stepped < 0 ? stepped + 7 : stepped;
+}
+
+int nthWeekdayOfMonth(int64_t year, int month, int weekday, int occurrence) {
+    const int firstWeekday = weekdayOfCivilDays(daysFromCivil(year, month, 1));
+    int day = 1 + (weekday - firstWeekday + 7) % 7 + 7 * (occurrence - 1);
+    const int length = gregorianMonthLength(year, month);
+    while (day > length)
+        day -= 7;  // the fifth is the last when the month has only four
+    return day;
 }

@@ -1,6 +1,7 @@
-// Gregorian calendar arithmetic: day numbers (Julian days), the leap-year rule, carrying a day or
-// month that ran out of range into the neighbouring month, and the weekday of a day number.
-// Also the Gregorian vocabulary shared by the timetable and the calendar page.
+// Gregorian calendar arithmetic, the one place for it: day numbers (Julian days) and day counts
+// from 1970, the leap-year rule and month lengths, carrying a day or month that ran out of range
+// into the neighbouring month, and weekdays. Also the Gregorian vocabulary shared by the
+// timetable, the console tool and the calendar page.
 #pragma once
 
 #include <cstdint>
@@ -30,7 +31,15 @@ double julianDay(int year, int month, double day);
 void julianDayToGregorian(double julianDayValue, int& year, int& month, int& day);
 
 // 1 for a leap year of the Gregorian calendar, 0 otherwise.
-int isLeapYear(int year);
+int isLeapYear(int64_t year);
+
+// Days in month 1-12 of a year: 29 for February of a leap year.
+int gregorianMonthLength(int64_t year, int month);
+
+// Days from 1970-01-01 to a proleptic Gregorian date (month 1-12), and back. Exact integer
+// arithmetic, for years up to about 2^54 either way.
+int64_t daysFromCivil(int64_t year, int month, int day);
+void civilFromDays(int64_t days, int64_t& year, int& month, int& day);
 
 // Carries a day that ran out of its month into the neighbouring month (at most about one month
 // either way; callers move a date by one day at a time) and a month of 0 or 13 into the
@@ -39,3 +48,16 @@ void normalizeGregorianDate(int& year, int& month, int& day);
 
 // Weekday of a day number, 0 = Sunday ... 6 = Saturday (2451545, 1 January 2000, is 6).
 int weekdayOfDayNumber(int dayNumber);
+
+// Weekday of a count of days from 1970-01-01 (a Thursday), 0 = Sunday ... 6 = Saturday.
+int weekdayOfCivilDays(int64_t days);
+
+// Weekday of a Gregorian date of any int year, 0 = Sunday ... 6 = Saturday.
+int weekdayOfDate(int year, int month, int day);
+
+// The weekday `days` days after (before, when negative) a weekday 0-6.
+int weekdayAfter(int weekday, int days);
+
+// Day of the month (1-31) of the occurrence-th (1-5) given weekday (0-6) in month 1-12 of a year;
+// 5 means the last such weekday, which is the fourth in a month that has only four.
+int nthWeekdayOfMonth(int64_t year, int month, int weekday, int occurrence);

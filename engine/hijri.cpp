@@ -15,6 +15,12 @@ constexpr double hijriEpochDayNumber = 1948439.0;
 constexpr double meanHijriYearDays = 354.367068;
 constexpr double meanLunationDays = 29.530589;
 
+// A year's word holds its start correction k (3 to 5) from this bit up: the word divided by it.
+constexpr int32_t startCorrectionUnit = 4096;  // 1 << 12, above the twelve month bits
+// The correction k counts days after the mean year's first day less three: k = 3 starts the year
+// on the truncated mean day number itself.
+constexpr int startCorrectionOrigin = 3;
+
 // Outside the table: no start correction and months alternating 30 and 29 days.
 constexpr int32_t arithmeticYearWord = 0x3555;
 constexpr int monthsPerYear = 12;
@@ -50,8 +56,8 @@ double meanHijriDayNumber(int year, int month, int day) {
 
 double hijriToDayNumber(int year, int month, int day) {
     const int32_t word = yearWord(year);
-    const int startCorrection = word / 4096;
-    double dayNumber = std::trunc(meanHijriDayNumber(year, 1, 1)) + startCorrection - 3;
+    const int startCorrection = word / startCorrectionUnit;
+    double dayNumber = std::trunc(meanHijriDayNumber(year, 1, 1)) + startCorrection - startCorrectionOrigin;
     for (int i = 1; i < month && i <= monthsPerYear; ++i)
         dayNumber += lengthFromWord(word, i);
     return dayNumber + day - 1;
@@ -110,14 +116,6 @@ void hijriMonthStart(int hijriYear, int hijriMonth, int& gregorianYear, int& gre
 }
 
 namespace {
-
-// Weekday of a Gregorian date from its midnight day number, as the timetable counts it.
-int gregorianWeekday(int gregorianYear, int gregorianMonth, int gregorianDay) {
-    // fmod keeps the sign as % would, and takes day numbers of any size.
-    const int weekday = static_cast<int>(
-        std::fmod(std::trunc(julianDay(gregorianYear, gregorianMonth, gregorianDay) + 2.0), 7.0));
-    return weekday < 0 ? weekday + 7 : weekday;
-}
 
 // The nearest covered day for a day number outside the table (NaN counts as before it): false
 // when the day is covered and nothing was set.
@@ -182,7 +180,7 @@ bool tableDateOf(double dayNumber, int& year, int& month, int& day) {
 
 bool gregorianToHijri(int gregorianYear, int gregorianMonth, int gregorianDay, int& hijriYear,
                       int& hijriMonth, int& hijriDay, int& weekday) {
-    weekday = gregorianWeekday(gregorianYear, gregorianMonth, gregorianDay);
+    weekday = weekdayOfDate(gregorianYear, gregorianMonth, gregorianDay);
     return tableDateOf(julianDay(gregorianYear, gregorianMonth, gregorianDay + 0.5), hijriYear, hijriMonth,
                        hijriDay);
 }
@@ -195,7 +193,7 @@ int clampHijriAdjustment(int adjustmentDays) {
 
 bool adjustedGregorianToHijri(int gregorianYear, int gregorianMonth, int gregorianDay, int adjustmentDays,
                               int& hijriYear, int& hijriMonth, int& hijriDay, int& weekday) {
-    weekday = gregorianWeekday(gregorianYear, gregorianMonth, gregorianDay);
+    weekday = weekdayOfDate(gregorianYear, gregorianMonth, gregorianDay);
     const double dayNumber =
         julianDay(gregorianYear, gregorianMonth, gregorianDay + 0.5) + clampHijriAdjustment(adjustmentDays);
     return tableDateOf(dayNumber, hijriYear, hijriMonth, hijriDay);

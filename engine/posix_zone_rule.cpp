@@ -1,5 +1,7 @@
 #include "posix_zone_rule.h"
 
+#include "calendar.h"
+
 namespace {
 
 constexpr int secondsPerMinute = 60;
@@ -105,49 +107,17 @@ bool readRuleDate(const char*& p, PosixRuleDate& date) {
     return true;
 }
 
-bool isLeap(int64_t year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 // Days from 1970-01-01 to the day of a rule date in a year.
 int64_t ruleDay(const PosixRuleDate& date, int64_t year) {
     const int64_t january1 = daysFromCivil(year, 1, 1);
     if (date.kind == 'J')
-        return january1 + date.day - 1 + (isLeap(year) && date.day >= 60 ? 1 : 0);
+        return january1 + date.day - 1 + (isLeapYear(year) && date.day >= 60 ? 1 : 0);
     if (date.kind == 'D')
         return january1 + date.day;
-    const int64_t first = daysFromCivil(year, date.month, 1);
-    const int firstWeekday = static_cast<int>(((first % 7) + 7 + 4) % 7);  // 1970-01-01 was a Thursday
-    int64_t day = first + (date.weekday - firstWeekday + 7) % 7 + 7 * (date.week - 1);
-    static const int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int length = monthDays[date.month - 1] + (date.month == 2 && isLeap(year) ? 1 : 0);
-    while (day >= first + length)
-        day -= 7;  // week 5: the last such weekday
-    return day;
+    return daysFromCivil(year, date.month, 1) + nthWeekdayOfMonth(year, date.month, date.weekday, date.week) - 1;
 }
 
 }  // namespace
-
-int64_t daysFromCivil(int64_t year, int month, int day) {
-    year -= month <= 2 ? 1 : 0;
-    const int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const int64_t yearOfEra = year - era * 400;
-    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-void civilFromDays(int64_t days, int64_t& year, int& month, int& day) {
-    days += 719468;
-    const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const int64_t dayOfEra = days - era * 146097;
-    const int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const int64_t mp = (5 * dayOfYear + 2) / 153;
-    day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-}
 
 bool parsePosixZoneRule(const char* text, PosixZoneRule& rule) {
     if (!text)

@@ -28,7 +28,3 @@ bool parsePosixZoneRule(const char* text, PosixZoneRule& rule);
 
 // Seconds east of Greenwich in force at the instant utcSeconds (seconds since 1970-01-01 00:00 UTC).
 int32_t posixOffsetAt(const PosixZoneRule& rule, int64_t utcSeconds);
-
-// Days from 1970-01-01 to a proleptic Gregorian date, and back.
-int64_t daysFromCivil(int64_t year, int month, int day);
-void civilFromDays(int64_t days, int64_t& year, int& month, int& day);

@@ -1,6 +1,7 @@
 #include "prayer_times.h"
 
 #include "calendar.h"
+#include "solar_position.h"
 
 #include <cmath>
 #include <cstring>
@@ -8,83 +9,21 @@
 namespace {
 
 constexpr double radiansPerDegree = 0.017453292519943295;  // pi / 180
-constexpr double hoursPerRadian = 3.819718634205488;       // 12 / pi: hour angle to hours
-
-// Altitude of the sun's upper limb at rise and set, with refraction: -0.833333 degrees.
-constexpr double riseSetAltitudeRad = -0.014544404615521906;
-// The horizon-correction step uses -0.83333 degrees, a hair different from the one above.
-constexpr double correctionAltitudeRad = -0.014544352255644346;
-constexpr double zenithMinusRefractionRad = 1.5562519745392522;  // 89.16667 degrees
-constexpr double earthRadiusM = 6378140.0;
 
 constexpr double horizonCorrectionMaxLatitudeRad = 0.79;
 constexpr double highLatitudeRad = 0.83776;  // 48 degrees: from here dawn may use the night share
 constexpr double shortestDayHours = 1.0;
 constexpr double longestDayHours = 23.0;
 constexpr double asrFallbackHours = 3.5;
-// Newton's method converges in three or four steps for the orbit's eccentricity (about 0.0167) on
-// any real date; the bound only ends the loop for an eccentricity outside (-1, 1) or not a number,
-// which dates hundreds of thousands of years away, or a zone of billions of hours, give.
-constexpr int keplerMostSteps = 50;
+constexpr double hoursPerDay = 24.0;
 
-// arccos and arcsin through atan2, so an argument beyond +-1 yields not-a-number rather than a
-// clamped angle; callers test the argument where a rule depends on it.
-double arcCos(double x) {
-    return std::atan2(std::sqrt((1.0 + x) * (1.0 - x)), x);
-}
-
-double arcSin(double u) {
-    return std::atan2(u, std::sqrt((1.0 + u) * (1.0 - u)));
-}
+// At 48 degrees and beyond a twilight time is taken as a share of the night once the magnitude of
+// its hour-angle argument passes 0.45 + 1.3369 times the depression (0.8933 for 19 degrees): the
+// sun comes close to the depression, or never reaches it.
+constexpr double nightShareArgumentBase = 0.45;
+constexpr double nightShareArgumentPerRadian = 1.3369;
 
 }  // namespace
-
-namespace {
-
-// Below this magnitude an angle's unit in the last place is at most 1, so an integer multiple of
-// 360 is a multiple of it.
-constexpr double exactRemainderLimitDeg = 4503599627370496.0;  // 2^52
-
-// std::fmod(angleDeg, 360.0) without the library call. The division rounded toward zero gives the
-// whole quotient q: an angle short of a multiple of 360 by at least a unit in its last place is
-// short of the whole quotient by more than half a unit of the quotient's last place, so rounding
-// cannot carry the quotient across a whole number. angleDeg - 360 q is then exact (a multiple of
-// the angle's unit in the last place, smaller than the angle). The two corrections guard that
-// argument and do not change a result it holds for. Beyond 2^52 degrees the library does it.
-double remainderOf360(double angleDeg) {
-    if (!(std::fabs(angleDeg) < exactRemainderLimitDeg))
-        return std::fmod(angleDeg, 360.0);
-    const double quotient = std::trunc(angleDeg / 360.0);
-    double remainder = angleDeg - quotient * 360.0;
-    if (angleDeg > 0.0 && remainder < 0.0)
-        remainder += 360.0;
-    else if (angleDeg < 0.0 && remainder > 0.0)
-        remainder -= 360.0;
-    else if (remainder == 0.0)
-        return angleDeg < 0.0 ? -0.0 : 0.0;  // the library's zero has the angle's sign
-    return remainder;
-}
-
-}  // namespace
-
-// Gives what subtracting 360 while the angle exceeds 360, then adding 360 while it is below 0,
-// gives: a value in (0, 360] from above, [0, 360) from below, exactly 0 and 360 unchanged. Each
-// of those steps is exact in binary floating point, and so is the remainder, so one remainder
-// gives the same bits without a loop that grows with the distance from the epoch.
-double reduceDegrees(double angleDeg) {
-    if (angleDeg > 360.0) {
-        angleDeg = remainderOf360(angleDeg);
-        if (angleDeg == 0.0)
-            angleDeg = 360.0;  // the subtraction stops at 360, not at 0
-    } else if (angleDeg < 0.0) {
-        angleDeg = remainderOf360(angleDeg);
-        if (angleDeg < 0.0)
-            angleDeg += 360.0;
-        else
-            angleDeg = 0.0;  // an exact multiple ends at +0
-    }
-    return angleDeg;
-}
 
 PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, double zoneHours) {
     PrayerParameters parameters;
@@ -101,25 +40,6 @@ PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, do
     parameters.ishaDepression = 0.0;
     parameters.maghribDepression = 0.0;
     return parameters;
-}
-
-double solveKepler(double meanAnomalyRad, double eccentricity) {
-    double e = meanAnomalyRad;
-    double residual;
-    int steps = 0;
-    do {
-        residual = e - eccentricity * std::sin(e) - meanAnomalyRad;
-        e -= residual / (1.0 - eccentricity * std::cos(e));
-        steps += 1;
-    } while (std::fabs(residual) > 1e-9 && steps < keplerMostSteps);
-    return e;
-}
-
-double solarDeclination(double eclipticLongitudeRad) {
-    // A fixed obliquity, converted with the 9-digit factor on purpose.
-    const double obliquityRad = 23.441884 * 0.017453292;
-    const double s = std::sin(eclipticLongitudeRad) * std::sin(obliquityRad);
-    return std::atan2(s, std::sqrt((1.0 + s) * (1.0 - s)));
 }
 
 namespace {
@@ -141,8 +61,8 @@ constexpr int runMostDays = 32;
 
 // The sun's orbit on one date: what the equation of time and Kepler's equation start from.
 struct OrbitDay {
-    double meanLongitudeRad;  // l
-    double meanAnomalyRad;    // m
+    double meanLongitudeRad;  // L
+    double meanAnomalyRad;    // M
     double eccentricity;      // e
     double y;                 // tan^2(obliquity / 2)
     double sinMean;           // sin(m)
@@ -152,43 +72,26 @@ struct OrbitDay {
 };
 
 OrbitDay orbitDay(int year, int month, int day, double zoneHours) {
-    const double j0 = julianDay(year, month, day);
-    // Julian centuries from day number 2451545 to local midnight of the date.
-    const double t = (j0 - zoneHours / 24.0 - 2451545.0) / 36525.0;
-    const double t2 = t * t;
-    const double t3 = t2 * t;
-
+    const double t = julianCenturiesToLocalMidnight(year, month, day, zoneHours);
     OrbitDay orbit;
-    orbit.meanLongitudeRad = reduceDegrees(279.6966778 + 36000.76892 * t + 0.0003025 * t2) * radiansPerDegree;
-    orbit.meanAnomalyRad =
-        reduceDegrees(358.47583 + 35999.04975 * t - 0.00015 * t2 - 0.0000033 * t3) * radiansPerDegree;
-    orbit.eccentricity = 0.01675104 - 0.0000418 * t - 0.000000126 * t2;
-    const double obliquityRad =
-        (23.452294 - 0.0130125 * t - 0.00000164 * t2 + 0.000000503 * t3) * radiansPerDegree;
-    const double tanHalfObliquity = std::tan(obliquityRad / 2.0);
-    orbit.y = tanHalfObliquity * tanHalfObliquity;
+    orbit.meanLongitudeRad = sunMeanLongitudeRad(t);
+    orbit.meanAnomalyRad = sunMeanAnomalyRad(t);
+    orbit.eccentricity = orbitEccentricity(t);
+    orbit.y = obliquityTermOfEquationOfTime(meanObliquityRad(t));
     return orbit;
 }
 
 void takeEquationOfTime(OrbitDay& orbit) {
-    const double l = orbit.meanLongitudeRad;
-    const double m = orbit.meanAnomalyRad;
-    const double e = orbit.eccentricity;
-    const double y = orbit.y;
-    orbit.sinMean = std::sin(m);
-    orbit.cosMean = std::cos(m);
-    const double sinM = orbit.sinMean;
-    orbit.equationOfTimeHours =
-        hoursPerRadian * (y * std::sin(2.0 * l) - 2.0 * e * sinM + 4.0 * e * y * sinM * std::cos(2.0 * l) -
-                          0.5 * y * y * std::sin(4.0 * l) - 1.25 * e * e * std::sin(2.0 * m));
+    orbit.sinMean = std::sin(orbit.meanAnomalyRad);
+    orbit.cosMean = std::cos(orbit.meanAnomalyRad);
+    orbit.equationOfTimeHours = equationOfTimeHours(orbit.meanLongitudeRad, orbit.meanAnomalyRad,
+                                                    orbit.eccentricity, orbit.y, orbit.sinMean);
 }
 
 // The sun's longitude on the ecliptic: the mean longitude moved by the equation of the centre.
 double eclipticLongitudeOf(const OrbitDay& orbit) {
-    const double e = orbit.eccentricity;
-    const double trueAnomalyRad =
-        2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(orbit.eccentricAnomalyRad / 2.0));
-    return orbit.meanLongitudeRad - orbit.meanAnomalyRad + trueAnomalyRad;
+    return sunTrueLongitudeRad(orbit.meanLongitudeRad, orbit.meanAnomalyRad,
+                               trueAnomalyRad(orbit.eccentricAnomalyRad, orbit.eccentricity));
 }
 
 // Newton's method as solveKepler for each day of a run, the first step from the sine and cosine of
@@ -199,26 +102,24 @@ void solveKeplerRun(OrbitDay* orbits, int count) {
     bool anyPending = false;
     for (int i = 0; i < count; ++i) {
         OrbitDay& orbit = orbits[i];
-        const double m = orbit.meanAnomalyRad;
-        const double eccentricity = orbit.eccentricity;
-        double e = m;
-        residuals[i] = e - eccentricity * orbit.sinMean - m;
-        e -= residuals[i] / (1.0 - eccentricity * orbit.cosMean);
-        orbit.eccentricAnomalyRad = e;
-        anyPending = anyPending || std::fabs(residuals[i]) > 1e-9;
+        const KeplerStep step = keplerStep(orbit.meanAnomalyRad, orbit.sinMean, orbit.cosMean,
+                                           orbit.meanAnomalyRad, orbit.eccentricity);
+        residuals[i] = step.residualRad;
+        orbit.eccentricAnomalyRad = step.eccentricAnomalyRad;
+        anyPending = anyPending || keplerStepsOn(residuals[i]);
     }
     for (int steps = 1; anyPending && steps < keplerMostSteps; ++steps) {
         anyPending = false;
         for (int i = 0; i < count; ++i) {
-            if (!(std::fabs(residuals[i]) > 1e-9))
+            if (!keplerStepsOn(residuals[i]))
                 continue;
             OrbitDay& orbit = orbits[i];
-            const double eccentricity = orbit.eccentricity;
-            double e = orbit.eccentricAnomalyRad;
-            residuals[i] = e - eccentricity * std::sin(e) - orbit.meanAnomalyRad;
-            e -= residuals[i] / (1.0 - eccentricity * std::cos(e));
-            orbit.eccentricAnomalyRad = e;
-            anyPending = anyPending || std::fabs(residuals[i]) > 1e-9;
+            const double e = orbit.eccentricAnomalyRad;
+            const KeplerStep step =
+                keplerStep(e, std::sin(e), std::cos(e), orbit.meanAnomalyRad, orbit.eccentricity);
+            residuals[i] = step.residualRad;
+            orbit.eccentricAnomalyRad = step.eccentricAnomalyRad;
+            anyPending = anyPending || keplerStepsOn(residuals[i]);
         }
     }
 }
@@ -231,8 +132,7 @@ struct SolarDate {
     double zoneHours;
 };
 
-// The sun of count (at most runMostDays) dates at one longitude; longitudeHours: the longitude
-// (radians) times hoursPerRadian.
+// The sun of count (at most runMostDays) dates at one longitude (as longitudeHours gives it).
 void solarDays(const SolarDate* dates, int count, double longitudeHours, SolarDay* solar) {
     OrbitDay orbits[runMostDays];
     for (int i = 0; i < count; ++i)
@@ -249,7 +149,7 @@ void solarDays(const SolarDate* dates, int count, double longitudeHours, SolarDa
         SolarDay& sun = solar[i];
         sun.sinDeclination = std::sin(sun.declination);
         sun.cosDeclination = std::cos(sun.declination);
-        sun.transit = 12.0 + dates[i].zoneHours - orbits[i].equationOfTimeHours - longitudeHours;
+        sun.transit = transitHours(dates[i].zoneHours, orbits[i].equationOfTimeHours, longitudeHours);
     }
 }
 
@@ -280,12 +180,12 @@ SunDay sunAtLatitude(const SolarDay& solar, const LatitudeTerms& latitude, doubl
     sun.noSunrise = false;
     ss = latitude.sinLatitude * solar.sinDeclination;
     cc = latitude.cosLatitude * solar.cosDeclination;
-    double x = (std::sin(riseSetAltitudeRad) - ss) / cc;
+    double x = hourAngleArgument(std::sin(riseSetAltitudeRad), ss, cc);
     if (x > 1.0) {
         x = 1.0;
         sun.noSunrise = true;
     }
-    const double halfDayHours = arcCos(x) * hoursPerRadian;  // not a number when the sun never sets
+    const double halfDayHours = hourAngleHours(x);  // not a number when the sun never sets
     sun.rise = sun.transit - halfDayHours;
     sun.set = sun.transit + halfDayHours;
     return sun;
@@ -296,7 +196,7 @@ SunDay sunAtLatitude(const SolarDay& solar, const LatitudeTerms& latitude, doubl
 SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitudeRad, double zoneHours) {
     double ss;
     double cc;
-    return sunAtLatitude(solarDay(year, month, day, longitudeRad * hoursPerRadian, zoneHours),
+    return sunAtLatitude(solarDay(year, month, day, longitudeHours(longitudeRad), zoneHours),
                          latitudeTerms(latitudeRad), ss, cc);
 }
 
@@ -320,7 +220,7 @@ constexpr int cachedShareCount = 4;  // dawn, Maghrib and the evening, with room
 // the sines and cosines of its latitudes and of the fixed angles, and the solstice shares.
 struct PlaceTerms {
     PrayerParameters parameters;
-    double longitudeHours;  // longitude times hoursPerRadian
+    double longitudeHours;  // the longitude as longitudeHours gives it
     LatitudeTerms real;
     LatitudeTerms substitute;
     double sinDawnAltitude;     // sin(-fajrDepression)
@@ -338,21 +238,16 @@ double signedSubstituteLatitude(const PrayerParameters& parameters) {
     return parameters.latitudeRad < 0.0 ? -magnitude : magnitude;
 }
 
-// The altitude at which the horizon correction for a height is taken.
-double heightCorrectionAltitudeRad(double heightM) {
-    return zenithMinusRefractionRad - arcSin(earthRadiusM / (earthRadiusM + heightM));
-}
-
 void preparePlace(PlaceTerms& place, const PrayerParameters& parameters) {
     place.parameters = parameters;
-    place.longitudeHours = parameters.longitudeRad * hoursPerRadian;
+    place.longitudeHours = longitudeHours(parameters.longitudeRad);
     place.real = latitudeTerms(parameters.latitudeRad);
     place.substitute = latitudeTerms(signedSubstituteLatitude(parameters));
     place.sinDawnAltitude = std::sin(-parameters.fajrDepression);
     place.sinMaghribAltitude = std::sin(-parameters.maghribDepression);
     place.sinEveningAltitude = std::sin(-parameters.ishaDepression);
-    place.sinWestCorrectionAltitude = std::sin(heightCorrectionAltitudeRad(parameters.westHeight));
-    place.sinEastCorrectionAltitude = std::sin(heightCorrectionAltitudeRad(parameters.eastHeight));
+    place.sinWestCorrectionAltitude = std::sin(horizonCorrectionAltitudeRad(parameters.westHeight));
+    place.sinEastCorrectionAltitude = std::sin(horizonCorrectionAltitudeRad(parameters.eastHeight));
     for (CachedShare& share : place.shares)
         share = CachedShare{0, 0.0, false, 0.0};
     place.nextShare = 0;
@@ -379,13 +274,13 @@ double nightShare(int year, int month, int day, const PlaceTerms& place, double 
     double cc;
     const SunDay sun = sunAtLatitude(solarDay(year, month, day, place.longitudeHours, parameters.zoneHours),
                                      place.substitute, ss, cc);
-    const double nightHours = 24.0 - sun.set + sun.rise;
-    const double hourAngleHours = arcCos((sinAltitude - ss) / cc) * hoursPerRadian;
+    const double nightHours = nightLengthHours(sun.rise, sun.set);
+    const double hourAngle = hourAngleHours(hourAngleArgument(sinAltitude, ss, cc));
     if (!afterSunset) {
-        const double dawnHours = sun.transit - hourAngleHours - parameters.safetyHours;
+        const double dawnHours = sun.transit - hourAngle - parameters.safetyHours;
         return (sun.rise - dawnHours) / nightHours;
     }
-    const double eveningHours = sun.transit + hourAngleHours + parameters.safetyHours;
+    const double eveningHours = sun.transit + hourAngle + parameters.safetyHours;
     return (eveningHours - sun.set) / nightHours;
 }
 
@@ -405,10 +300,9 @@ void takeSunAt(DayGeometry& day, const LatitudeTerms& latitude) {
     day.sun = sunAtLatitude(day.solar, latitude, day.ss, day.cc);
 }
 
-// (sin a - SS) / CC: the cosine of the hour angle at which the sun stands at altitude a, given
-// sin a.
-double hourAngleArgument(const DayGeometry& day, double sinAltitude) {
-    return (sinAltitude - day.ss) / day.cc;
+// The hour-angle argument of an altitude, given its sine, on the day at the latitude in use.
+double argumentOn(const DayGeometry& day, double sinAltitude) {
+    return hourAngleArgument(sinAltitude, day.ss, day.cc);
 }
 
 // Horizon corrections for the height of the place, only at moderate latitudes.
@@ -419,11 +313,9 @@ void applyHorizonCorrections(DayGeometry& day, const PlaceTerms& place) {
     if (day.sun.noSunrise || !(std::fabs(day.latitudeRad) < horizonCorrectionMaxLatitudeRad) ||
         (parameters.eastHeight == 0.0 && parameters.westHeight == 0.0))
         return;
-    const double h0 = arcCos(hourAngleArgument(day, std::sin(correctionAltitudeRad)));
-    day.setCorrectionHours =
-        (h0 - arcCos(hourAngleArgument(day, place.sinWestCorrectionAltitude))) * hoursPerRadian;
-    day.riseCorrectionHours =
-        (h0 - arcCos(hourAngleArgument(day, place.sinEastCorrectionAltitude))) * hoursPerRadian;
+    const double h0 = arcCos(argumentOn(day, std::sin(correctionAltitudeRad)));
+    day.setCorrectionHours = hourAngleDifferenceHours(h0, argumentOn(day, place.sinWestCorrectionAltitude));
+    day.riseCorrectionHours = hourAngleDifferenceHours(h0, argumentOn(day, place.sinEastCorrectionAltitude));
 }
 
 // No usable day at the real latitude: take the sun times of the substitute latitude.
@@ -433,21 +325,12 @@ void substituteWhenNoUsableDay(DayGeometry& day, const PlaceTerms& place) {
         takeSunAt(day, place.substitute);
 }
 
-// Afternoon: the sun's altitude where a shadow is its noon length plus the shadow factor.
-// The sun's altitude at the afternoon time: where a shadow is its noon length plus the shadow
-// factor.
-double afternoonAltitudeRad(const DayGeometry& day, const PrayerParameters& parameters) {
-    const double shadowRatio =
-        parameters.asrShadowFactor + std::tan(std::fabs(day.sun.declination - day.latitudeRad));
-    return std::atan(1.0 / shadowRatio);
-}
-
 // Afternoon: the time the sun comes down to the afternoon altitude.
 double afternoonTime(const DayGeometry& day, const PrayerParameters& parameters, double asrAltitudeRad) {
-    const double asrArgument = hourAngleArgument(day, std::sin(asrAltitudeRad));
+    const double asrArgument = argumentOn(day, std::sin(asrAltitudeRad));
     if (std::fabs(asrArgument) > 1.0)
         return day.sun.transit + asrFallbackHours + parameters.safetyHours;
-    return day.sun.transit + arcCos(asrArgument) * hoursPerRadian + parameters.safetyHours;
+    return day.sun.transit + hourAngleHours(asrArgument) + parameters.safetyHours;
 }
 
 // Whether a twilight time is taken as a share of the night. At 48 degrees and beyond the share is
@@ -456,7 +339,7 @@ double afternoonTime(const DayGeometry& day, const PrayerParameters& parameters,
 bool useNightShare(double realLatitudeRad, double argument, double depressionRad) {
     if (std::fabs(realLatitudeRad) < highLatitudeRad)
         return !(std::fabs(argument) <= 1.0);
-    return !(std::fabs(argument) <= 0.45 + 1.3369 * depressionRad);
+    return !(std::fabs(argument) <= nightShareArgumentBase + nightShareArgumentPerRadian * depressionRad);
 }
 
 // The share is taken from the solstice of the place's hemisphere at the substitute latitude: a
@@ -476,19 +359,18 @@ double solsticeShare(int year, PlaceTerms& place, double depressionRad, double s
 }
 
 double nightHoursOf(const DayGeometry& day) {
-    return 24.0 - day.sun.set + day.sun.rise;
+    return nightLengthHours(day.sun.rise, day.sun.set);
 }
 
 // Dawn: the sun fajrDepression below the horizon before sunrise, or a share of the night.
 double dawnTime(int year, const DayGeometry& day, PlaceTerms& place) {
     const PrayerParameters& parameters = place.parameters;
     const double depressionRad = parameters.fajrDepression;
-    const double argument = hourAngleArgument(day, place.sinDawnAltitude);
+    const double argument = argumentOn(day, place.sinDawnAltitude);
     if (useNightShare(parameters.latitudeRad, argument, depressionRad))
         return day.sun.rise -
                solsticeShare(year, place, depressionRad, place.sinDawnAltitude, false) * nightHoursOf(day);
-    return day.sun.transit - arcCos(argument) * hoursPerRadian - day.riseCorrectionHours +
-           parameters.safetyHours;
+    return day.sun.transit - hourAngleHours(argument) - day.riseCorrectionHours + parameters.safetyHours;
 }
 
 // Dawn's rule mirrored after the transit: the sun depressionRad below the horizon after sunset, or
@@ -496,11 +378,10 @@ double dawnTime(int year, const DayGeometry& day, PlaceTerms& place) {
 double afterSunsetTime(int year, const DayGeometry& day, PlaceTerms& place, double depressionRad,
                        double sinAltitude) {
     const PrayerParameters& parameters = place.parameters;
-    const double argument = hourAngleArgument(day, sinAltitude);
+    const double argument = argumentOn(day, sinAltitude);
     if (useNightShare(parameters.latitudeRad, argument, depressionRad))
         return day.sun.set + solsticeShare(year, place, depressionRad, sinAltitude, true) * nightHoursOf(day);
-    return day.sun.transit + arcCos(argument) * hoursPerRadian + day.setCorrectionHours +
-           parameters.safetyHours;
+    return day.sun.transit + hourAngleHours(argument) + day.setCorrectionHours + parameters.safetyHours;
 }
 
 }  // namespace
@@ -540,7 +421,7 @@ void computeRunOfOnePlace(const PrayerDay* days, int count, PrayerTimes* times) 
         applyHorizonCorrections(day, place);
         substituteWhenNoUsableDay(day, place);
         if (day.sun.transit < 0.0)
-            day.sun.transit += 24.0;
+            day.sun.transit += hoursPerDay;
         times[i].sunrise = day.sun.rise - day.riseCorrectionHours;
         times[i].noon = day.sun.transit + parameters.safetyHours;
     }
@@ -553,7 +434,8 @@ void computeRunOfOnePlace(const PrayerDay* days, int count, PrayerTimes* times) 
     }
     double asrAltitudesRad[runMostDays];
     for (int i = 0; i < count; ++i)
-        asrAltitudesRad[i] = afternoonAltitudeRad(geometry[i], parameters);
+        asrAltitudesRad[i] =
+            afternoonAltitudeRad(parameters.asrShadowFactor, geometry[i].sun.declination, geometry[i].latitudeRad);
     for (int i = 0; i < count; ++i)
         times[i].afternoon = afternoonTime(geometry[i], parameters, asrAltitudesRad[i]);
     for (int i = 0; i < count; ++i)

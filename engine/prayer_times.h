@@ -1,8 +1,18 @@
-// The sun's position for a day and the six prayer times derived from it, with the rules that take
-// over where the real latitude gives no usable day or night.
+// The six prayer times of a day derived from the sun's position (solar_position.h), with the rules
+// that take over where the real latitude gives no usable day or night.
+//
+// The plain reading of these formulas, one day at a time with no caches, is the reference copy in
+// tests/engine/reference_prayer_times.cpp: the tests hold every result here to its bits.
+//
+// Results are memoised per thread and per place: each thread keeps the terms of the last place it
+// asked for (sines of the latitudes and fixed altitudes) and the solstice night shares of its
+// years, and reuses them while the PrayerParameters stay byte for byte the same. Any thread may
+// call; a new place costs one preparation.
 //
 // Angles are radians, times decimal hours of the zone's clock (13.5 = 13:30), heights metres.
 #pragma once
+
+#include "solar_position.h"
 
 struct PrayerParameters {
     double safetyHours;         // hours added to noon, afternoon, sunset and (ordinary rule) dawn
@@ -37,22 +47,10 @@ struct SunDay {
     bool noSunrise;      // the sun stays below -0.833333 degrees all day
 };
 
-// Reduces an angle in degrees into 0-360 as repeated subtraction (while above 360) and then
-// addition (while below 0) of 360 would: exactly 0 and 360 stay as they are.
-double reduceDegrees(double angleDeg);
-
 // The fixed method values the timetable uses, for a place in degrees and a zone in hours.
 PrayerParameters timetableParameters(double latitudeDeg, double longitudeDeg, double zoneHours);
 
 SunDay sunTimes(int year, int month, int day, double longitudeRad, double latitudeRad, double zoneHours);
-
-// Newton's method on E - e sin E = M: mean anomaly M (radians) and eccentricity e give the
-// eccentric anomaly E (radians). Stops after at most 50 steps, so that an eccentricity outside
-// (-1, 1), where the method need not converge, still returns (a value of no meaning).
-double solveKepler(double meanAnomalyRad, double eccentricity);
-
-// Declination (radians) of the sun at ecliptic longitude lambda (radians), with a fixed obliquity.
-double solarDeclination(double eclipticLongitudeRad);
 
 // Dawn's share of the night at the substitute latitude on the given date.
 double dawnFraction(int year, int month, int day, const PrayerParameters& parameters);

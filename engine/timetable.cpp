@@ -19,10 +19,6 @@ const char headerColumnTitles[] =
 // Times beyond this many hours cannot come from the engine; they are printed as a blank time.
 constexpr double largestPrintableHours = 1.0e6;
 
-int monthLength(int year, int month) {
-    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
-}
-
 // A rounded time's whole minutes: what a rounding up leaves of a time already on the minute
 // (a few ulps past it from the sums that made it).
 constexpr double wholeMinuteToleranceMinutes = 1e-6;
@@ -83,15 +79,6 @@ char* putText(char* out, const char* text, std::size_t length) {
     return out + length;
 }
 
-// The weekday of a date whose day number may lie beyond int (a year far outside the calendar's
-// use): fmod takes the remainder as % would, without the conversion to int.
-int weekdayOfDate(int year, int month, int day) {
-    const double dayNumber = julianDay(year, month, day + 0.5);
-    if (std::fabs(dayNumber) < 2147483647.0)
-        return weekdayOfDayNumber(static_cast<int>(dayNumber));
-    return weekdayOfDayNumber(static_cast<int>(std::fmod(dayNumber, 7.0)));
-}
-
 }  // namespace
 
 void formatClockTime(char* buffer, std::size_t size, double hours, MinuteRounding rounding) {
@@ -102,12 +89,6 @@ void formatClockTime(char* buffer, std::size_t size, double hours, MinuteRoundin
     const std::size_t kept = length < size ? length : size - 1;
     std::memcpy(buffer, text, kept);
     buffer[kept] = '\0';
-}
-
-void writeClockTime(std::FILE* file, double hours) {
-    char text[clockTimeBufferSize];
-    formatClockTime(text, sizeof text, hours);
-    std::fprintf(file, "%s     ", text);
 }
 
 bool readTimetableFormat(const char* name, TimetableFormat& format) {
@@ -243,18 +224,6 @@ int zoneHoursToMinutes(double zoneHours) {
     return static_cast<int>(std::lround(minutes));
 }
 
-}  // namespace
-
-int timetableZoneMinutes(const TimetableRequest& request, int year, int month, int day) {
-    if (request.zoneOffsetForDay) {
-        const int minutes = request.zoneOffsetForDay(request.zoneContext, year, month, day);
-        if (validZoneMinutes(minutes))
-            return minutes;
-    }
-    return request.zoneMinutes;
-}
-
-namespace {
 
 // A CSV day line with the night's times: the night after this day's sunset ends on the next day,
 // whose times come on the next day's own zone.
@@ -280,6 +249,26 @@ void writeNightDayLine(std::FILE* file, const TimetableRequest& request, const M
 
 }  // namespace
 
+int timetableZoneMinutes(const TimetableRequest& request, int year, int month, int day) {
+    if (request.zoneOffsetForDay) {
+        const int minutes = request.zoneOffsetForDay(request.zoneContext, year, month, day);
+        if (validZoneMinutes(minutes))
+            return minutes;
+    }
+    return request.zoneMinutes;
+}
+
+NightTimes nightTimesOfRequestDay(const TimetableRequest& request, int year, int month, int day) {
+    int nextYear = year;
+    int nextMonth = month;
+    int nextDay = day + 1;
+    normalizeGregorianDate(nextYear, nextMonth, nextDay);
+    return computeNightTimes(year, month, day, request.latitudeDeg, request.longitudeDeg,
+                             timetableZoneMinutes(request, year, month, day),
+                             timetableZoneMinutes(request, nextYear, nextMonth, nextDay), request.options,
+                             request.night);
+}
+
 void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
     if (request.month < 1 || request.month > 12)
         return;  // no such month: an empty file rather than a read outside the name table
@@ -287,7 +276,7 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
     int dayCount = request.dayCount;
     if (dayCount <= 0) {
         firstDay = 1;
-        dayCount = monthLength(request.year, request.month);
+        dayCount = gregorianMonthLength(request.year, request.month);
     }
     const bool nightColumns = request.nightColumns && request.format == TimetableFormat::csv;
     writeHeader(file, request.year, request.month, request.format, nightColumns);
@@ -364,12 +353,6 @@ TimetableRequest plainRequest(double zoneHours, double longitudeDeg, double lati
 }
 
 }  // namespace
-
-void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
-                      int month, int firstDay, int dayCount) {
-    writeTimetableRequestTo(
-        file, plainRequest(zoneHours, longitudeDeg, latitudeDeg, year, month, firstDay, dayCount));
-}
 
 bool writeTimetable(const char* path, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
                     int month, int firstDay, int dayCount) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calculation_method.h"
+#include "default_place.h"
 #include "night_times.h"
 
 #include <cstddef>
@@ -17,9 +18,6 @@ constexpr std::size_t clockTimeBufferSize = 32;
 // -1.5 gives -1:30). A value that is not a finite time of a plausible size gives "--:--". Always
 // terminated within size bytes.
 void formatClockTime(char* buffer, std::size_t size, double hours, MinuteRounding rounding = MinuteRounding::cut);
-
-// Writes one time as formatClockTime forms it, then five spaces.
-void writeClockTime(std::FILE* file, double hours);
 
 // How a timetable is laid out: the fixed-column text of PrayingTimes.txt, or CSV for spreadsheets
 // (a header line "date,weekday,fajr,sunrise,dhuhr,asr,maghrib,isha", then one line per day with the
@@ -60,9 +58,9 @@ typedef int (*ZoneOffsetProvider)(const void* context, int year, int month, int 
 
 // Everything one timetable needs. Each day is computed with its own zone offset as the zone.
 struct TimetableRequest {
-    double latitudeDeg = 45.49;   // north positive
-    double longitudeDeg = 15.59;  // east positive
-    int zoneMinutes = 60;         // east of Greenwich; every day's zone when zoneOffsetForDay is null
+    double latitudeDeg = defaultLatitudeDeg;        // north positive
+    double longitudeDeg = defaultLongitudeDeg;      // east positive
+    int zoneMinutes = defaultZoneMinutes;           // east; every day's zone when zoneOffsetForDay is null
     ZoneOffsetProvider zoneOffsetForDay = nullptr;  // optional; a value outside -12:00..+14:00 is not used
     const void* zoneContext = nullptr;              // handed to zoneOffsetForDay
     PrayerOptions options;                          // method, shadow rule, adjustments
@@ -77,8 +75,13 @@ struct TimetableRequest {
     NightOptions night;
 };
 
-// The zone (minutes) a request uses on one day.
+// The zone (minutes) a request uses on one day: its provider's when that gives a zone in range,
+// else the fixed zone.
 int timetableZoneMinutes(const TimetableRequest& request, int year, int month, int day);
+
+// The night after a day's sunset for the request's place, options and night choices, each of the
+// two days on the zone the request gives it.
+NightTimes nightTimesOfRequestDay(const TimetableRequest& request, int year, int month, int day);
 
 // The timetable of a request to an open stream (binary mode) / to a new file at path. The file
 // function returns false as writeTimetable does.
@@ -88,13 +91,9 @@ bool writeTimetableRequest(const char* path, const TimetableRequest& request);
 // The dayCount that asks for the whole month from day 1 (firstDay is then not used).
 constexpr int wholeMonthDayCount = 0;
 
-// Writes the timetable to an open stream (opened in binary mode: the line ends are written as
-// CR LF here). dayCount = 0 writes the whole month from day 1; a positive dayCount writes that
-// many consecutive days from firstDay, carrying into the following months.
-void writeTimetableTo(std::FILE* file, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
-                      int month, int firstDay, int dayCount);
-
-// Creates or replaces the file at path with the timetable. Returns false when the file cannot be
+// Creates or replaces the file at path with the timetable of the fixed method (a zone of a day or
+// more, or not a number, counts as 0). dayCount = 0 writes the whole month from day 1; a positive
+// dayCount writes that many consecutive days from firstDay, carrying into the following months. Returns false when the file cannot be
 // opened (nothing is written anywhere) or could not be written completely; the caller reports it.
 bool writeTimetable(const char* path, double zoneHours, double longitudeDeg, double latitudeDeg, int year,
                     int month, int firstDay, int dayCount);

@@ -1,6 +1,7 @@
 #include "zone_rules.h"
 
 #include "ascii_names.h"
+#include "calendar.h"
 #include "posix_zone_rule.h"
 #include "zone_table.h"
 
@@ -94,10 +95,6 @@ int zoneStandardOffsetMinutes(int zoneIndex) {
                              ? zoneChangeOffsetSeconds[zone.firstChange + zone.changeCount - 1]
                              : zone.initialOffsetSeconds;
     return secondsToMinutes(last);
-}
-
-const char* timeZoneDataVersion() {
-    return zoneTableVersion;
 }
 
 int timeZoneOffsetForDay(const void* context, int year, int month, int day) {

@@ -16,8 +16,5 @@ int zoneOffsetAtLocalNoon(int zoneIndex, int year, int month, int day);
 // The zone's standard offset (minutes east) under its present rule, daylight time left out.
 int zoneStandardOffsetMinutes(int zoneIndex);
 
-// The version of the tz database the table was made from, for example "2025b".
-const char* timeZoneDataVersion();
-
 // A ZoneOffsetProvider (timetable.h) over this table: context points to the zone's index (int).
 int timeZoneOffsetForDay(const void* context, int year, int month, int day);

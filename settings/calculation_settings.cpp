@@ -1,6 +1,6 @@
 #include "calculation_settings.h"
 
-#include "settings_names.h"
+#include "zone_rules.h"
 
 #include <cstdio>
 #include <cstring>
@@ -34,16 +34,14 @@ const IniKey iniKeys[iniValueCount] = {
     {placeSection, "TownMethod"},
 };
 
-static const char asrStandardText[] = "standard";
-static const char asrHanafiText[] = "hanafi";
 // More digits than any value of ours has: a longer number is refused, never wrapped.
 static const int mostNumberDigits = 6;
 
 CalculationSettings defaultCalculationSettings() {
     CalculationSettings choices;
     std::memset(&choices, 0, sizeof choices);
-    std::snprintf(choices.methodName, sizeof choices.methodName, "%s", defaultMethodName());
-    choices.asrShadowFactor = asrShadowStandard;
+    choices.methodIndex = defaultCalculationMethod;
+    choices.asrShadowFactor = asrSchools[defaultAsrSchool].shadowFactor;
     choices.zoneMinutes = noZoneMinutes;
     choices.highLatitudeRule = HighLatitudeRule::methodDefault;
     choices.elevationM = 0;
@@ -52,6 +50,11 @@ CalculationSettings defaultCalculationSettings() {
     choices.imsakMinutes = defaultImsakMinutes;
     choices.nightEnd = nightEndsAtFajr;
     return choices;
+}
+
+const char* methodNameOf(const CalculationSettings& choices) {
+    const bool known = choices.methodIndex >= 0 && choices.methodIndex < calculationMethodCount;
+    return calculationMethods[known ? choices.methodIndex : defaultCalculationMethod].name;
 }
 
 static bool isSpace(char c) {
@@ -91,25 +94,14 @@ static bool parseWholeNumber(const char* text, int32_t& value) {
     return true;
 }
 
-static bool equalsIgnoringCase(const char* text, const char* word) {
-    for (; *word != '\0'; ++text, ++word) {
-        const char a = (*text >= 'A' && *text <= 'Z') ? static_cast<char>(*text - 'A' + 'a') : *text;
-        if (a != *word) {
-            return false;
-        }
-    }
-    return *text == '\0';
-}
-
 static void decodeMethod(const char* text, CalculationSettings& choices) {
-    const char* name = text != nullptr ? knownMethodName(text) : nullptr;
-    std::snprintf(choices.methodName, sizeof choices.methodName, "%s",
-                  name != nullptr ? name : defaultMethodName());
+    const int method = findCalculationMethod(text);
+    choices.methodIndex = method >= 0 ? method : defaultCalculationMethod;
 }
 
 static void decodeAsrSchool(const char* text, CalculationSettings& choices) {
-    const bool hanafi = text != nullptr && equalsIgnoringCase(text, asrHanafiText);
-    choices.asrShadowFactor = hanafi ? asrShadowHanafi : asrShadowStandard;
+    const int school = findAsrSchool(text);
+    choices.asrShadowFactor = asrSchools[school >= 0 ? school : defaultAsrSchool].shadowFactor;
 }
 
 // A whole number from least to most into value; false (value unchanged) for anything else.
@@ -123,7 +115,7 @@ static bool wholeNumberInRange(const char* text, int32_t least, int32_t most, in
 }
 
 bool adjustmentFromText(const char* text, int32_t& minutes) {
-    return wholeNumberInRange(text, -mostAdjustmentMinutes, mostAdjustmentMinutes, minutes);
+    return wholeNumberInRange(text, shortestAdjustMinutes, longestAdjustMinutes, minutes);
 }
 
 static void decodeAdjustment(int index, const char* text, CalculationSettings& choices) {
@@ -138,14 +130,14 @@ static void decodeDaylight(const char* text, SettingsRecord& place) {
 }
 
 static void decodeZoneName(const char* text, CalculationSettings& choices) {
-    const char* name = text != nullptr ? knownZoneName(text) : nullptr;
-    std::snprintf(choices.zoneName, sizeof choices.zoneName, "%s", name != nullptr ? name : "");
+    const int zone = findTimeZone(text);
+    std::snprintf(choices.zoneName, sizeof choices.zoneName, "%s", zone >= 0 ? timeZoneName(zone) : "");
 }
 
 static void decodeZoneMinutes(const char* text, CalculationSettings& choices) {
     int32_t minutes = 0;
-    const bool valid = parseWholeNumber(text, minutes) && minutes >= leastZoneMinutes &&
-                       minutes <= mostZoneMinutes && minutes % 60 != 0;
+    const bool valid = parseWholeNumber(text, minutes) && minutes >= westmostZoneMinutes &&
+                       minutes <= eastmostZoneMinutes && minutes % 60 != 0;
     choices.zoneMinutes = valid ? minutes : noZoneMinutes;
 }
 
@@ -235,11 +227,8 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
     }
     text[0] = '\0';
     switch (value) {
-        case iniMethod: std::snprintf(text, size, "%.*s", int(methodNameSize - 1), choices.methodName); break;
-        case iniAsrSchool:
-            std::snprintf(text, size, "%s",
-                          choices.asrShadowFactor == asrShadowHanafi ? asrHanafiText : asrStandardText);
-            break;
+        case iniMethod: std::snprintf(text, size, "%s", methodNameOf(choices)); break;
+        case iniAsrSchool: std::snprintf(text, size, "%s", asrSchoolOfFactor(choices.asrShadowFactor).name); break;
         case iniAdjustDawn:
         case iniAdjustSunrise:
         case iniAdjustNoon:
@@ -293,6 +282,16 @@ void encodeIniValue(IniValue value, const SettingsRecord& place, const Calculati
     }
 }
 
+static const int32_t minutesPerHour = 60;
+// Whole hours of a hand-typed zone field beyond any real zone: the timetable has always been
+// computed with zone 0 for these.
+static const int32_t fullDayHours = 24;
+
+// The one place where praytime.cfg's whole hours become minutes.
+static int32_t minutesOfWholeHours(int32_t hours) {
+    return hours * minutesPerHour;
+}
+
 int32_t wholeHoursForZoneMinutes(int32_t zoneMinutes) {
     const int64_t minutes = zoneMinutes;
     const int64_t hours = minutes >= 0 ? (minutes + 30) / 60 : -((-minutes + 30) / 60);
@@ -313,11 +312,21 @@ bool zoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& 
         zoneMinutes = choices.zoneMinutes;
         return true;
     }
-    if (place.timeZone < leastZoneMinutes / 60 || place.timeZone > mostZoneMinutes / 60) {
+    if (place.timeZone < westmostZoneMinutes / minutesPerHour ||
+        place.timeZone > eastmostZoneMinutes / minutesPerHour) {
         return false;
     }
-    zoneMinutes = place.timeZone * 60;
+    zoneMinutes = minutesOfWholeHours(place.timeZone);
     return true;
+}
+
+int32_t fixedZoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& choices) {
+    int32_t zoneMinutes = 0;
+    if (zoneMinutesOfPlace(place, choices, zoneMinutes)) {
+        return zoneMinutes;
+    }
+    const bool plausible = place.timeZone > -fullDayHours && place.timeZone < fullDayHours;
+    return plausible ? minutesOfWholeHours(place.timeZone) : 0;
 }
 
 void storeZoneMinutes(int32_t zoneMinutes, SettingsRecord& place, CalculationSettings& choices) {

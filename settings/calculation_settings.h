@@ -17,28 +17,19 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr size_t methodNameSize = 16;             // the longest method name and its terminator
-constexpr size_t zoneNameSize = 64;               // an IANA zone name ("America/Argentina/Buenos_Aires")
-constexpr int adjustmentCount = prayerTimeCount;  // dawn, sunrise, noon, afternoon, sunset, evening
-constexpr int32_t mostAdjustmentMinutes = longestAdjustMinutes;
+constexpr size_t zoneNameSize = 64;  // an IANA zone name ("America/Argentina/Buenos_Aires")
 constexpr int32_t mostHijriAdjustmentDays = 2;
-// The zone field's range in minutes east of Greenwich (-12:00 ... +14:00).
-constexpr int32_t leastZoneMinutes = westmostZoneMinutes;
-constexpr int32_t mostZoneMinutes = eastmostZoneMinutes;
 // Calculation.zoneMinutes when the zone field holds whole hours (Settings.timeZone says it all).
 constexpr int32_t noZoneMinutes = INT32_MIN;
-
-constexpr int32_t asrShadowStandard = standardAsrShadowFactor;
-constexpr int32_t asrShadowHanafi = hanafiAsrShadowFactor;
 
 // The elevation's range in whole metres, as the engine takes it.
 constexpr int32_t leastElevationM = static_cast<int32_t>(lowestElevationM);
 constexpr int32_t mostElevationM = static_cast<int32_t>(highestElevationM);
 
 struct CalculationSettings {
-    char methodName[methodNameSize];              // a name of the method table, as the table spells it
-    int32_t asrShadowFactor;                      // asrShadowStandard or asrShadowHanafi
-    int32_t adjustmentsMinutes[adjustmentCount];  // each -120 ... 120, added to the computed time
+    int32_t methodIndex;                          // into calculationMethods; its name goes to selvara.ini
+    int32_t asrShadowFactor;                      // standardAsrShadowFactor or hanafiAsrShadowFactor
+    int32_t adjustmentsMinutes[prayerTimeCount];  // each -120 ... 120, added to the computed time
     char zoneName[zoneNameSize];                  // a known IANA zone name, or empty
     int32_t zoneMinutes;          // the zone field in minutes when it is not whole hours, else noZoneMinutes
     int32_t hijriAdjustmentDays;  // -2 ... 2
@@ -55,6 +46,9 @@ struct CalculationSettings {
 // a town found by name bringing its country's usual method, Imsak 10 minutes before Fajr and the
 // night counted to Fajr.
 CalculationSettings defaultCalculationSettings();
+
+// The name of the chosen method, as selvara.ini stores it (the default's for an index out of range).
+const char* methodNameOf(const CalculationSettings& choices);
 
 // The process-wide choices, initialised with the defaults.
 extern CalculationSettings Calculation;
@@ -127,6 +121,11 @@ int32_t wholeHoursForZoneMinutes(int32_t zoneMinutes);
 // when the whole hours lie outside the zone range (only a hand-typed zone field can do that).
 bool zoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& choices,
                         int32_t& zoneMinutes);
+
+// The zone the timetable takes as fixed: the zone of the place when it has one; otherwise a
+// hand-typed whole hours under a day as they stand and anything else as 0, as writeTimetable has
+// always taken a zone of a day or more.
+int32_t fixedZoneMinutesOfPlace(const SettingsRecord& place, const CalculationSettings& choices);
 
 // Stores a zone in minutes into both records: whole hours into `place.timeZone`, and the minutes
 // into `choices.zoneMinutes` when they are not whole hours (noZoneMinutes otherwise).

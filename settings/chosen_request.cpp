@@ -3,10 +3,6 @@
 #include "zone_choice.h"
 #include "zone_rules.h"
 
-// Whole hours of a hand-typed zone field beyond any real zone: the timetable has always been
-// computed with zone 0 for these (as writeTimetable does with a zone of a day or more).
-static const int32_t fullDayHours = 24;
-
 static int computerOffsetForDay(const void* context, int year, int month, int day) {
     return computerOffsetAtNoonMinutes(static_cast<const ChosenClock*>(context)->computer, year, month, day);
 }
@@ -17,10 +13,9 @@ static int namedOffsetForDay(const void* context, int year, int month, int day) 
 
 static PrayerOptions chosenOptions(const CalculationSettings& choices) {
     PrayerOptions options;
-    const int method = findCalculationMethod(choices.methodName);
-    options.methodIndex = method >= 0 ? method : defaultCalculationMethod;
+    options.methodIndex = choices.methodIndex;
     options.asrShadowFactor = choices.asrShadowFactor;
-    for (int i = 0; i < adjustmentCount; ++i) {
+    for (int i = 0; i < prayerTimeCount; ++i) {
         options.adjustMinutes[i] = choices.adjustmentsMinutes[i];
     }
     options.hijriAdjustmentDays = choices.hijriAdjustmentDays;  // when makkah's Ramadan begins
@@ -28,16 +23,6 @@ static PrayerOptions chosenOptions(const CalculationSettings& choices) {
     options.elevationM = choices.elevationM;
     options.useElevation = choices.useElevation != 0;
     return options;
-}
-
-// The zone field in minutes for the request: with its minutes when it has any, whole hours as the
-// timetable has always taken them.
-static int fixedZoneMinutes(const SettingsRecord& place, bool zoneKnown, int32_t zoneMinutes) {
-    if (zoneKnown) {
-        return zoneMinutes;
-    }
-    const bool plausible = place.timeZone > -fullDayHours && place.timeZone < fullDayHours;
-    return plausible ? place.timeZone * 60 : 0;
 }
 
 TimetableRequest chosenTimetableRequest(const SettingsRecord& place, const CalculationSettings& choices,
@@ -59,7 +44,7 @@ TimetableRequest chosenTimetableRequest(const SettingsRecord& place, const Calcu
     TimetableRequest request;
     request.latitudeDeg = place.latitude;
     request.longitudeDeg = place.longitude;
-    request.zoneMinutes = fixedZoneMinutes(place, zoneKnown, zoneMinutes);
+    request.zoneMinutes = fixedZoneMinutesOfPlace(place, choices);
     request.options = chosenOptions(choices);
     request.year = year;
     request.month = month;
@@ -77,4 +62,13 @@ TimetableRequest chosenTimetableRequest(const SettingsRecord& place, const Calcu
             break;
     }
     return request;
+}
+
+NightTimes chosenNightTimesAt(TimetableRequest& request, const CalculationSettings& choices, double latitudeDeg,
+                              double longitudeDeg, int year, int month, int day) {
+    request.latitudeDeg = latitudeDeg;
+    request.longitudeDeg = longitudeDeg;
+    request.night.imsakMinutes = choices.imsakMinutes;
+    request.night.end = choices.nightEnd == nightEndsAtSunrise ? nightEndsAtSunrise : nightEndsAtFajr;
+    return nightTimesOfRequestDay(request, year, month, day);
 }

@@ -20,3 +20,9 @@ struct ChosenClock {
 TimetableRequest chosenTimetableRequest(const SettingsRecord& place, const CalculationSettings& choices,
                                         const ComputerZoneRule& computer, bool computerKnown,
                                         ChosenClock& clock, int year, int month);
+
+// The night after a day's sunset at a place (the page's fields as they stand), with the zone of each
+// of the two days as the request takes it and the Imsak and night choices. Moves the request to
+// the place.
+NightTimes chosenNightTimesAt(TimetableRequest& request, const CalculationSettings& choices, double latitudeDeg,
+                              double longitudeDeg, int year, int month, int day);

@@ -37,15 +37,11 @@ bool computerHasDaylightTime(const ComputerZoneRule& zone) {
     return isUsableRule(zone.standardStart) && isUsableRule(zone.daylightStart);
 }
 
-static int monthLength(int year, int month) {
-    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
-}
-
 int transitionDayInYear(const ZoneTransitionRule& rule, int year) {
     if (!isUsableRule(rule)) {
         return 0;
     }
-    const int length = monthLength(year, rule.month);
+    const int length = gregorianMonthLength(year, rule.month);
     if (rule.year != 0) {
         const bool sameYear = rule.year == year && rule.day >= 1 && rule.day <= length;
         return sameYear ? rule.day : 0;
@@ -53,13 +49,7 @@ int transitionDayInYear(const ZoneTransitionRule& rule, int year) {
     if (rule.dayOfWeek < 0 || rule.dayOfWeek > 6 || rule.day < 1 || rule.day > lastOccurrence) {
         return 0;
     }
-    const int firstWeekday = weekdayOfDayNumber(static_cast<int>(julianDay(year, rule.month, 1.5)));
-    const int firstMatch = 1 + (rule.dayOfWeek - firstWeekday + 7) % 7;
-    int day = firstMatch + 7 * (rule.day - 1);
-    while (day > length) {
-        day -= 7;  // "the fifth" means the last one when the month has only four
-    }
-    return day;
+    return nthWeekdayOfMonth(year, rule.month, rule.dayOfWeek, rule.day);
 }
 
 // A local clock time within the year as minutes, comparable across months.

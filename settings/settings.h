@@ -3,6 +3,8 @@
 // program_directory.h.
 #pragma once
 
+#include "default_place.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -15,12 +17,6 @@ constexpr size_t settingsLatitudeOffset = 0;    // binary64
 constexpr size_t settingsLongitudeOffset = 8;   // binary64
 constexpr size_t settingsTownNameOffset = 16;   // 260 bytes of text
 constexpr size_t settingsTimeZoneOffset = 276;  // signed 32-bit
-
-// The place of a first run (also the console tool's default place).
-constexpr double defaultLatitudeDeg = 45.49;
-constexpr double defaultLongitudeDeg = 15.59;
-constexpr char defaultTownName[] = "Zagreb";
-constexpr int32_t defaultTimeZoneHours = 1;
 
 struct SettingsRecord {
     double latitude;              // degrees, north positive, as typed

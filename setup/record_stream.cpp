@@ -220,15 +220,3 @@ bool appendRecord(std::vector<uint8_t>& stream, const char* name, const uint8_t*
     }
     return true;
 }
-
-const char* recordStreamStatusText(RecordStreamStatus status) {
-    switch (status) {
-        case recordStreamOk: return "ok";
-        case recordStreamTruncated: return "the stream ends inside a record";
-        case recordStreamUnsafeName: return "a record name is empty, absolute or leaves its folder";
-        case recordStreamTooFewRecords: return "the stream holds fewer records than expected";
-        case recordStreamUnreadable: return "the stream cannot be read";
-        case recordStreamTooLarge: return "the records add up to more than the room allowed";
-    }
-    return "unknown";
-}

@@ -69,5 +69,3 @@ RecordStreamStatus scanRecordStream(std::FILE* stream);
 // Appends one record to a stream held in memory (the packer). False when the name is unsafe or
 // longer than recordNameMaxBytes, or the data does not fit a 32-bit size.
 bool appendRecord(std::vector<uint8_t>& stream, const char* name, const uint8_t* data, size_t dataBytes);
-
-const char* recordStreamStatusText(RecordStreamStatus status);

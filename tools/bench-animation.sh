@@ -6,7 +6,7 @@
 #   tools/bench-animation.sh [ticks]        SELVARA_BUILD_DIR picks the build folder.
 set -u
 source "$(dirname "$0")/selvara-display.sh"
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 1 "$number_argument" "$@"
 
 build_targets animation_tick_bench animation_data || { echo "build failed" >&2; exit 1; }
 bench="$animation_tick_bench_exe"

@@ -14,7 +14,7 @@ set -u
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root" || exit 1
 source tools/build-paths.sh
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 2 "$path_argument" "$@"
 runs=${1:-5}
 case "$runs" in
     '' | *[!0-9]* | 0) echo "bench-bulk: RUNS must be a positive number (see --help)" >&2; exit 2 ;;

@@ -6,7 +6,7 @@
 #   tools/bench-places.sh [batches]        SELVARA_BUILD_DIR picks the build folder.
 set -u
 source "$(dirname "$0")/selvara-display.sh"
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 1 "$number_argument" "$@"
 
 build_targets places_search_timing places_data || { echo "build failed" >&2; exit 1; }
 [ -f "$places_dat" ] || { echo "no $places_dat" >&2; exit 1; }

@@ -10,7 +10,7 @@ set -uo pipefail
 # An absolute folder: the benchmark runs from the folder of its program.
 [ $# -ge 1 ] && [ "$1" != --help ] && [ "$1" != -h ] && export SELVARA_BUILD_DIR="$(realpath -m "$1")"
 source "$(dirname "$0")/selvara-display.sh"
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 2 "$path_argument" "$@"
 runs=${2:-7}
 
 build_targets setupvara uninstall setup_bench || { echo "bench-setup: build failed" >&2; exit 1; }

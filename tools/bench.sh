@@ -11,7 +11,7 @@ set -u
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root" || exit 1
 source tools/build-paths.sh
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 100 '^--benchmark_' "$@"
 
 bash tools/install-deps.sh || exit 1
 cmake --preset bench || exit 1

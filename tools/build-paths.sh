@@ -51,7 +51,44 @@ script_help() {
     sed -n '2,/^[^#]/{/^#/!q;s/^# \{0,1\}//;p}' "$1"
 }
 
-# help_requested "$@" : true when the first argument asks for the usage (--help or -h).
+# help_requested "$@" : true when an argument asks for the usage (--help or -h).
 help_requested() {
-    [ "${1:-}" = --help ] || [ "${1:-}" = -h ]
+    local argument
+    for argument in "$@"; do
+        [ "$argument" = --help ] || [ "$argument" = -h ] && return 0
+    done
+    return 1
+}
+
+# usage_error SCRIPT MESSAGE : the message and the script's usage on stderr, then exit 2.
+usage_error() {
+    echo "$(basename "$1"): $2" >&2
+    script_help "$1" >&2
+    exit 2
+}
+
+# expect_arguments SCRIPT MOST PATTERN "$@" : at most MOST arguments, each matching the extended
+# regular expression PATTERN; anything else is refused through usage_error.
+expect_arguments() {
+    local script=$1 most=$2 pattern=$3
+    shift 3
+    [ $# -le "$most" ] || usage_error "$script" "too many arguments: $*"
+    local argument
+    for argument in "$@"; do
+        [[ "$argument" =~ $pattern ]] || usage_error "$script" "unknown argument: $argument"
+    done
+}
+
+# The argument patterns the scripts take.
+number_argument='^[0-9]+$'
+path_argument='^[^-]'
+
+# The preamble of every script in tools/: --help (or -h) prints the usage and exits 0 before
+# anything is done; then the arguments are checked (see expect_arguments).
+#   script_preamble SCRIPT MOST PATTERN "$@"
+script_preamble() {
+    local script=$1 most=$2 pattern=$3
+    shift 3
+    help_requested "$@" && { script_help "$script"; exit 0; }
+    expect_arguments "$script" "$most" "$pattern" "$@"
 }

@@ -8,6 +8,8 @@
 set -u
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root" || exit 1
+source tools/build-paths.sh
+script_preamble "$0" 1 "$number_argument" "$@"
 cmake --preset bench >/dev/null || exit 1
 cmake --build --preset bench --target engine_tests >/dev/null || exit 1
 SELVARA_ORACLE_PLACE_DAYS="${1:-5000000}" "$root/build/bench/tests/engine/engine_tests" \

@@ -11,15 +11,13 @@
 # same harnesses through `ctest --preset fuzz`.
 set -u
 
-if [ $# -lt 1 ] || ! [[ "$1" =~ ^[0-9]+$ ]]; then
-    echo "usage: bash tools/fuzz.sh SECONDS [HARNESS ...]" >&2
-    exit 2
-fi
-seconds=$1
-shift
-
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root" || exit 1
+source tools/build-paths.sh
+script_preamble "$0" 100 '^[A-Za-z0-9_]+$' "$@"
+[ $# -ge 1 ] && [[ "$1" =~ $number_argument ]] || usage_error "$0" "SECONDS must come first, a whole number"
+seconds=$1
+shift
 bash "$root/tools/install-deps.sh" || exit 1
 cmake --preset fuzz >/dev/null || exit 1
 cmake --build --preset fuzz || exit 1

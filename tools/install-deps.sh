@@ -4,6 +4,8 @@
 #
 #   bash tools/install-deps.sh
 set -u
+source "$(dirname "${BASH_SOURCE[0]}")/build-paths.sh"
+script_preamble "$0" 0 "" "$@"
 
 packages=(
     # host build and native tests

@@ -6,7 +6,7 @@
 #   tools/measure-startup.sh [runs]        SELVARA_BUILD_DIR picks the build folder.
 set -u
 source "$(dirname "$0")/selvara-display.sh"
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 1 "$number_argument" "$@"
 runs="${1:-15}"
 
 build_targets selvara minimal_dialog selvara_drive || { echo "build failed" >&2; exit 1; }

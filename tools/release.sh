@@ -10,7 +10,7 @@ set -u
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root" || exit 1
 source tools/build-paths.sh
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 0 "" "$@"
 
 bash tools/install-deps.sh >/dev/null || exit 1
 build_targets setupvara selvara-cli || { echo "release: build failed" >&2; exit 1; }

@@ -13,7 +13,7 @@ set -u
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root" || exit 1
 source tools/build-paths.sh
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 1 "$path_argument" "$@"
 
 bash tools/install-deps.sh || exit 1
 cmake --preset run >/dev/null || exit 1

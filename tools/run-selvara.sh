@@ -7,7 +7,7 @@
 #   tools/run-selvara.sh [screenshot.png]        SELVARA_BUILD_DIR picks the build folder.
 set -u
 source "$(dirname "$0")/selvara-display.sh"
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 1 "$path_argument" "$@"
 
 build_targets selvara selvara_drive || { echo "build failed" >&2; exit 1; }
 prepare_run_dir run-selvara || exit 1

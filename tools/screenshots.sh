@@ -14,7 +14,7 @@
 #   docs/reminders-dialog.png  the Reminders dialog with its defaults
 set -u
 source "$(dirname "$0")/selvara-display.sh"
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 0 "" "$@"
 
 build_targets selvara selvara_drive || { echo "build failed" >&2; exit 1; }
 prepare_run_dir run-screenshots fresh || exit 1

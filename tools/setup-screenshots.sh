@@ -9,7 +9,7 @@
 set -uo pipefail
 [ $# -ge 1 ] && [ "$1" != --help ] && [ "$1" != -h ] && export SELVARA_BUILD_DIR="$1"
 source "$(dirname "$0")/selvara-display.sh"
-help_requested "$@" && { script_help "$0"; exit 0; }
+script_preamble "$0" 1 "$path_argument" "$@"
 
 build_targets setup_screens uninstall_screens || { echo "setup-screenshots: build failed" >&2; exit 1; }
 use_display force-xvfb || exit 1

@@ -16,6 +16,8 @@ set -u
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root" || exit 1
+source "$root/tools/build-paths.sh"
+script_preamble "$0" 0 "" "$@"
 started_s=$(date +%s)
 
 source "$root/tools/xvfb.sh"

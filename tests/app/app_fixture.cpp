@@ -196,6 +196,23 @@ void MainWindowTest::SetUp() {
     }
 }
 
+TIME_ZONE_INFORMATION fakeZone;
+static DWORD fakeZoneResult;
+
+static DWORD fakeTimeZoneInformation(TIME_ZONE_INFORMATION* information) {
+    *information = fakeZone;
+    return fakeZoneResult;
+}
+
+void MainWindowTest::useZone(LONG bias, LONG standardBias, LONG daylightBias, DWORD result) {
+    fakeZone = TIME_ZONE_INFORMATION();
+    fakeZone.Bias = bias;
+    fakeZone.StandardBias = standardBias;
+    fakeZone.DaylightBias = daylightBias;
+    fakeZoneResult = result;
+    readTimeZoneInformation = fakeTimeZoneInformation;
+}
+
 void MainWindowTest::TearDown() {
     if (window != nullptr && IsWindow(window)) {
         DestroyWindow(window);

@@ -54,6 +54,10 @@ private:
     std::vector<HWND> shownBefore_;
 };
 
+// The zone the platform reports while a test has called useZone; a test may set its transition
+// dates after the call.
+extern TIME_ZONE_INFORMATION fakeZone;
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -68,6 +72,8 @@ protected:
     void setField(int controlId, const char* text);
     std::string field(int controlId) const { return dialogItemText(currentPage, controlId); }
     void pumpMessages();
+    // This computer's zone as the platform would report it, until the test ends.
+    void useZone(LONG bias, LONG standardBias, LONG daylightBias, DWORD result);
 
     std::string settingsPath() const { return directory + "\\praytime.cfg"; }
 

@@ -28,30 +28,7 @@ std::string engineTimetable(const std::string& directory, double zone, double lo
     return bytes;
 }
 
-TIME_ZONE_INFORMATION fakeZone;
-DWORD fakeZoneResult;
-
-DWORD fakeTimeZoneInformation(TIME_ZONE_INFORMATION* information) {
-    *information = fakeZone;
-    return fakeZoneResult;
-}
-
-class CalculationPageTest : public MainWindowTest {
-protected:
-    void TearDown() override {
-        readTimeZoneInformation = savedZoneSource;
-        MainWindowTest::TearDown();
-    }
-    void useZone(LONG bias, LONG standardBias, LONG daylightBias, DWORD result) {
-        fakeZone = TIME_ZONE_INFORMATION();
-        fakeZone.Bias = bias;
-        fakeZone.StandardBias = standardBias;
-        fakeZone.DaylightBias = daylightBias;
-        fakeZoneResult = result;
-        readTimeZoneInformation = fakeTimeZoneInformation;
-    }
-    TimeZoneSource savedZoneSource = readTimeZoneInformation;
-};
+using CalculationPageTest = MainWindowTest;
 
 TEST_F(CalculationPageTest, FirstRunFields) {
     createMainWindow();

@@ -60,14 +60,6 @@ std::string splice(const std::string& first, const std::string& second, int firs
     return result;
 }
 
-TIME_ZONE_INFORMATION fakeZone;
-DWORD fakeZoneResult;
-
-DWORD fakeTimeZoneInformation(TIME_ZONE_INFORMATION* information) {
-    *information = fakeZone;
-    return fakeZoneResult;
-}
-
 SYSTEMTIME transition(WORD month, WORD dayOfWeek, WORD occurrence, WORD hour) {
     SYSTEMTIME date = {};
     date.wMonth = month;
@@ -144,14 +136,6 @@ protected:
         }
         MainWindowTest::TearDown();
     }
-    void useZone(LONG bias, LONG standardBias, LONG daylightBias, DWORD result) {
-        fakeZone = TIME_ZONE_INFORMATION();
-        fakeZone.Bias = bias;
-        fakeZone.StandardBias = standardBias;
-        fakeZone.DaylightBias = daylightBias;
-        fakeZoneResult = result;
-        readTimeZoneInformation = fakeTimeZoneInformation;
-    }
     // The dialog created modeless over the main window, so that the test keeps control.
     HWND openDialog() {
         dialog_ =
@@ -191,7 +175,7 @@ TEST_F(CalculationSettingsTest, MethodListHoldsEveryMethodAndTheDialogShowsTheCh
                                        "jafari",  "france", "russia",  "moonsighting", "dubai",   "morocco",
                                        "uk",      "jakim",  "kemenag", "algeria",      "tunisia", "jordan"};
     createMainWindow();
-    std::strcpy(Calculation.methodName, "tehran");
+    Calculation.methodIndex = findCalculationMethod("tehran");
     Calculation.asrShadowFactor = 2;
     Calculation.adjustmentsMinutes[0] = -5;
     Calculation.adjustmentsMinutes[5] = 120;
@@ -211,8 +195,8 @@ TEST_F(CalculationSettingsTest, MethodListHoldsEveryMethodAndTheDialogShowsTheCh
               calculationMethods[findCalculationMethod("tehran")].authority);
     EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_ASR_HANAFI), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_ASR_STANDARD), BST_UNCHECKED);
-    const char* const shown[adjustmentCount] = {"-5", "0", "0", "0", "0", "120"};
-    for (int i = 0; i < adjustmentCount; ++i) {
+    const char* const shown[prayerTimeCount] = {"-5", "0", "0", "0", "0", "120"};
+    for (int i = 0; i < prayerTimeCount; ++i) {
         EXPECT_EQ(dialogItemText(dialog_, IDC_ADJUST_FIRST + i), shown[i]) << i;
     }
 }
@@ -271,7 +255,7 @@ TEST_F(CalculationSettingsTest, HighLatitudeRuleAndElevation) {
     EXPECT_EQ(Calculation.elevationM, -233);
     EXPECT_EQ(Calculation.useElevation, 1);
     EXPECT_EQ(Calculation.highLatitudeRule, HighLatitudeRule::none);
-    EXPECT_STREQ(Calculation.methodName, "selvara");
+    EXPECT_STREQ(methodNameOf(Calculation), "selvara");
 }
 
 TEST_F(CalculationSettingsTest, OkStoresTheChoicesAndCancelKeepsThem) {
@@ -280,25 +264,25 @@ TEST_F(CalculationSettingsTest, OkStoresTheChoicesAndCancelKeepsThem) {
     EXPECT_EQ(selectedMethod(), "selvara");
     selectMethod(dialog_, "isna");
     CheckRadioButton(dialog_, IDC_ASR_STANDARD, IDC_ASR_HANAFI, IDC_ASR_HANAFI);
-    const char* const typed[adjustmentCount] = {"1", "-2", " 3", "+4", "-120", "120"};
-    for (int i = 0; i < adjustmentCount; ++i) {
+    const char* const typed[prayerTimeCount] = {"1", "-2", " 3", "+4", "-120", "120"};
+    for (int i = 0; i < prayerTimeCount; ++i) {
         SetDlgItemTextA(dialog_, IDC_ADJUST_FIRST + i, typed[i]);
     }
     pressDialogButton(IDCANCEL);
-    EXPECT_STREQ(Calculation.methodName, "selvara");
+    EXPECT_STREQ(methodNameOf(Calculation), "selvara");
     EXPECT_EQ(Calculation.asrShadowFactor, 1);
 
     openDialog();
     selectMethod(dialog_, "isna");
     CheckRadioButton(dialog_, IDC_ASR_STANDARD, IDC_ASR_HANAFI, IDC_ASR_HANAFI);
-    for (int i = 0; i < adjustmentCount; ++i) {
+    for (int i = 0; i < prayerTimeCount; ++i) {
         SetDlgItemTextA(dialog_, IDC_ADJUST_FIRST + i, typed[i]);
     }
     pressDialogButton(IDOK);
-    EXPECT_STREQ(Calculation.methodName, "isna");
+    EXPECT_STREQ(methodNameOf(Calculation), "isna");
     EXPECT_EQ(Calculation.asrShadowFactor, 2);
-    const int32_t stored[adjustmentCount] = {1, -2, 3, 4, -120, 120};
-    for (int i = 0; i < adjustmentCount; ++i) {
+    const int32_t stored[prayerTimeCount] = {1, -2, 3, 4, -120, 120};
+    for (int i = 0; i < prayerTimeCount; ++i) {
         EXPECT_EQ(Calculation.adjustmentsMinutes[i], stored[i]) << i;
     }
 }
@@ -317,7 +301,7 @@ TEST_F(CalculationSettingsTest, MinutesOutOfRangeKeepTheDialogOpen) {
         EXPECT_EQ(seen.caption, "Selvara");
         EXPECT_EQ(seen.text, "The minutes added to a time must be a whole number from -120 to 120.");
         EXPECT_TRUE(IsWindowVisible(dialog_)) << "the dialog stays for a correction";
-        EXPECT_STREQ(Calculation.methodName, "selvara") << "nothing is stored";
+        EXPECT_STREQ(methodNameOf(Calculation), "selvara") << "nothing is stored";
         DestroyWindow(dialog_);
         dialog_ = nullptr;
     }
@@ -532,7 +516,7 @@ TEST_F(CalculationSettingsTest, ChoicesSurviveARestart) {
     Calculation = defaultCalculationSettings();
     createMainWindow();
     EXPECT_EQ(std::memcmp(&Calculation, &saved, sizeof saved), 0);
-    EXPECT_STREQ(Calculation.methodName, "karachi");
+    EXPECT_STREQ(methodNameOf(Calculation), "karachi");
     EXPECT_EQ(Calculation.asrShadowFactor, 2);
     EXPECT_EQ(Calculation.adjustmentsMinutes[4], 2);
     EXPECT_EQ(field(IDC_TIME_ZONE), "5:30");
@@ -571,7 +555,7 @@ TEST_F(CalculationSettingsTest, HostileFilesStartWithTheDefaults) {
         Settings = defaultSettings();
         Settings.daylightChanges = 0;
         Calculation = defaultCalculationSettings();
-        std::strcpy(Calculation.methodName, "mwl");
+        Calculation.methodIndex = findCalculationMethod("mwl");
         createMainWindow();
         EXPECT_EQ(std::memcmp(&Calculation, &defaults, sizeof defaults), 0) << file.name;
         EXPECT_EQ(Settings.daylightChanges, 1) << file.name;
@@ -621,7 +605,7 @@ TEST_F(CalculationSettingsTest, HighLatitudeRuleAndElevationGiveTheConsolesTimet
         setField(IDC_LONGITUDE, "10.75");
         setField(IDC_TIME_ZONE, "2");
         CheckDlgButton(currentPage, IDC_DAYLIGHT, BST_UNCHECKED);
-        std::strcpy(Calculation.methodName, "mwl");
+        Calculation.methodIndex = findCalculationMethod("mwl");
         Calculation.highLatitudeRule = c.rule;
         Calculation.elevationM = c.elevationM;
         Calculation.useElevation = c.useElevation;
@@ -647,7 +631,7 @@ TEST_F(CalculationSettingsTest, AnOlderFileKeepsWorking) {
         "DhuhrMinutes=1\r\nAsrMinutes=0\r\nMaghribMinutes=0\r\nIshaMinutes=-2\r\n"
         "[Zone]\r\nDaylightChanges=0\r\nName=\r\n[Calendar]\r\nHijriAdjustment=0\r\n");
     createMainWindow();
-    EXPECT_STREQ(Calculation.methodName, "turkey");
+    EXPECT_STREQ(methodNameOf(Calculation), "turkey");
     EXPECT_EQ(Calculation.asrShadowFactor, 2);
     EXPECT_EQ(Calculation.adjustmentsMinutes[2], 1);
     EXPECT_EQ(Calculation.adjustmentsMinutes[5], -2);

@@ -342,7 +342,7 @@ TEST_F(FindOnCalculationPageTest, TheTownsElevationReachesTheTimetable) {
                                         "--method morocco --elevation 0"));
 
     selectTab(0);
-    std::strcpy(Calculation.methodName, "mwl");
+    Calculation.methodIndex = findCalculationMethod("mwl");
     pressButton(IDC_CREATE);
     const std::string mwl = readWholeFile(timetablePath);
     EXPECT_EQ(mwl, consoleTimetable(directory, "Ifrane, MA", fixedYear, fixedMonth, "--method mwl"));

@@ -23,9 +23,8 @@ void expectDate(const Date& actual, int year, int month, int day) {
     EXPECT_EQ(actual.day, day);
 }
 
-int monthLength(int year, int month) {
-    return gregorianMonthDays[month] + (month == 2 ? isLeapYear(year) : 0);
-}
+// Day number of 1970-01-01, the epoch of daysFromCivil.
+constexpr int unixEpochDayNumber = 2440588;
 
 TEST(Calendar, NormalizeCarriesIntoNeighbouringMonths) {
     expectDate(normalized(2024, 2, 30), 2024, 3, 1);
@@ -58,6 +57,9 @@ TEST(Calendar, JulianDayReferencePoints) {
     // Proleptic Gregorian: the correction applies before 1582 too.
     EXPECT_DOUBLE_EQ(julianDay(1582, 10, 15.5), 2299161.0);
     EXPECT_DOUBLE_EQ(julianDay(1582, 10, 4.5), 2299150.0);
+    EXPECT_EQ(daysFromCivil(1970, 1, 1), 0);
+    EXPECT_EQ(daysFromCivil(2000, 3, 1), 11017);
+    EXPECT_EQ(daysFromCivil(1969, 12, 31), -1);
 
     int year;
     int month;
@@ -73,10 +75,35 @@ TEST(Calendar, WeekdaysFromDayNumbers) {
     EXPECT_EQ(weekdayOfDayNumber(static_cast<int>(julianDay(2026, 1, 1.5))), 4);   // Thursday
     EXPECT_EQ(weekdayOfDayNumber(static_cast<int>(julianDay(2024, 3, 11.5))), 1);  // Monday
     EXPECT_EQ(weekdayOfDayNumber(-1), 0);  // stays in 0-6 before the epoch
+    EXPECT_EQ(weekdayOfCivilDays(0), 4);   // 1 January 1970, Thursday
+    EXPECT_EQ(weekdayOfCivilDays(-1), 3);  // 31 December 1969, Wednesday
+    EXPECT_EQ(weekdayAfter(0, -1), 6);
+    EXPECT_EQ(weekdayAfter(6, 15), 0);
+    EXPECT_EQ(weekdayAfter(3, -365), 2);
+}
+
+// Days on which clocks changed, as the governments published them: the second Sunday of March
+// and the first of November (United States), the last Sunday of March and of October (European
+// Union), a fifth Sunday that falls back to the fourth.
+TEST(Calendar, NthWeekdayOfMonth) {
+    const struct {
+        int year;
+        int month;
+        int weekday;
+        int occurrence;
+        int day;
+    } rows[] = {
+        {2026, 3, 0, 2, 8},  {2026, 11, 0, 1, 1}, {2026, 3, 0, 5, 29},  {2026, 10, 0, 5, 25},
+        {2024, 3, 0, 5, 31}, {2024, 2, 0, 5, 25}, {2025, 10, 0, 5, 26}, {2007, 3, 0, 2, 11},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(nthWeekdayOfMonth(row.year, row.month, row.weekday, row.occurrence), row.day)
+            << row.year << "-" << row.month;
 }
 
 // Every day from 1600 to 2400: day numbers go up by one per day, convert back to the same date,
-// walk through the months as normalizeGregorianDate carries them, and the weekday cycles.
+// walk through the months as normalizeGregorianDate carries them, and the weekday cycles. The
+// day counts from 1970 (another algorithm) agree with the day numbers both ways.
 TEST(Calendar, EveryDayOfEightCenturiesRoundTrips) {
     int year = 1600;
     int month = 1;
@@ -90,18 +117,41 @@ TEST(Calendar, EveryDayOfEightCenturiesRoundTrips) {
         int m;
         int d;
         julianDayToGregorian(dayNumber, y, m, d);
+        int64_t civilYear;
+        int civilMonth;
+        int civilDay;
+        civilFromDays(expectedDayNumber - unixEpochDayNumber, civilYear, civilMonth, civilDay);
         if (dayNumber != expectedDayNumber || y != year || m != month || d != day ||
-            weekdayOfDayNumber(static_cast<int>(dayNumber)) != expectedWeekday) {
+            weekdayOfDayNumber(static_cast<int>(dayNumber)) != expectedWeekday ||
+            weekdayOfDate(year, month, day) != expectedWeekday ||
+            daysFromCivil(year, month, day) != expectedDayNumber - unixEpochDayNumber ||
+            weekdayOfCivilDays(expectedDayNumber - unixEpochDayNumber) != expectedWeekday ||
+            civilYear != year || civilMonth != month || civilDay != day) {
             ADD_FAILURE() << year << "-" << month << "-" << day;
             ++failures;
         }
-        ASSERT_LE(day, monthLength(year, month));
+        ASSERT_LE(day, gregorianMonthLength(year, month));
         ++expectedDayNumber;
         expectedWeekday = (expectedWeekday + 1) % 7;
+        const int monthBefore = month;
+        const int lastDay = day;
         day += 1;
         normalizeGregorianDate(year, month, day);
+        if (month != monthBefore) {
+            EXPECT_EQ(lastDay, gregorianMonthLength(year - (monthBefore == 12 ? 1 : 0), monthBefore));
+        }
     }
     EXPECT_EQ(failures, 0);
+}
+
+TEST(Calendar, CivilDaysRoundTripOverTenThousandYears) {
+    for (int64_t days = -800000; days <= 3000000; days += 997) {
+        int64_t year;
+        int month;
+        int day;
+        civilFromDays(days, year, month, day);
+        EXPECT_EQ(daysFromCivil(year, month, day), days);
+    }
 }
 
 TEST(Calendar, VocabularyTables) {

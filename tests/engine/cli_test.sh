@@ -2,6 +2,9 @@
 # Drives selvara-cli as a script would and compares its bytes with the golden tables.
 # Usage: cli_test.sh DATA_DIR COMMAND... (COMMAND is the tool, possibly behind an emulator)
 set -u
+source "$(dirname "$0")/../../tools/build-paths.sh"
+case "${1:-}" in -h | --help) script_help "$0"; exit 0 ;; esac
+[ $# -ge 2 ] && [ -d "$1" ] || usage_error "$0" "needs a DATA_DIR and a COMMAND"
 data=$1
 shift
 cli=("$@")
@@ -123,6 +126,13 @@ check "adjust ($line)" $?
 # The method options leave the default bytes alone when they name the defaults.
 run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1 --method SELVARA --asr standard --adjust 0,0,0,0,0,0
 cmp -s "$scratch/out" "$data/zagreb-2026-01.txt"; check "default method named" $?
+
+# School names are found without regard to case, as in selvara.ini.
+run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1 --asr hanafi
+cp "$scratch/out" "$scratch/hanafi.txt"
+run timetable --lat 45.49 --lon 15.59 --zone 1 --year 2026 --month 1 --asr Hanafi
+[ "$status" -eq 0 ] && cmp -s "$scratch/out" "$scratch/hanafi.txt" && ! cmp -s "$scratch/out" "$data/zagreb-2026-01.txt"
+check "asr Hanafi as hanafi (status $status)" $?
 
 # An unknown method lists the names.
 run times --lat 45 --lon 15 --zone 1 --date 2026-01-01 --method nosuch

@@ -135,7 +135,12 @@ TEST(DefinedInputs, TimetablesAtTheEndsOfIntAreWritten) {
     for (const Date& start : starts) {
         std::FILE* file = std::tmpfile();
         ASSERT_NE(file, nullptr);
-        writeTimetableTo(file, 1.0, 15.59, 45.49, start.year, start.month, start.day, 3);
+        TimetableRequest request;
+        request.year = start.year;
+        request.month = start.month;
+        request.firstDay = start.day;
+        request.dayCount = 3;
+        writeTimetableRequestTo(file, request);
         std::rewind(file);
         int lines = 0;
         for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file))

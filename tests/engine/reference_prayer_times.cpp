@@ -1,7 +1,12 @@
 // The reference implementation of the prayer-time engine: engine/prayer_times.cpp as it stood
 // before its per-place precomputation and caches, kept unchanged (only put in a namespace) as the
-// oracle that the faster engine must match bit for bit (reference_engine_test.cpp,
-// bench_engine_oracle).
+// oracle that the faster engine must match bit for bit (reference_engine_test.cpp, and
+// tools/check-engine-oracle.sh over millions of place-days).
+//
+// Its lifetime: this copy changes only with a deliberate change of a formula, made here and in the
+// engine in the same commit, whose message says which formula changed and why. A change to the
+// engine's speed, layout or names never touches it; if the engine then disagrees, the engine is
+// wrong.
 #include "reference_prayer_times.h"
 
 #include "calendar.h"

@@ -1,5 +1,7 @@
 // The reference implementation of the prayer-time engine (reference_prayer_times.cpp): the
 // engine's entry points as they were before the engine was made faster, the oracle of its tests.
+// It changes only with a deliberate formula change, in the same commit as the engine's, said in
+// that commit's message.
 #pragma once
 
 #include "prayer_times.h"

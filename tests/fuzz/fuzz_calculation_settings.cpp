@@ -3,29 +3,28 @@
 // must come out in its range, the names terminated and known (or empty), and what is written back
 // must read back the same.
 #include "calculation_settings.h"
-#include "settings_names.h"
+#include "zone_rules.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 static void check(const SettingsRecord& place, const CalculationSettings& choices) {
-    if (std::memchr(choices.methodName, '\0', sizeof choices.methodName) == nullptr ||
-        knownMethodName(choices.methodName) == nullptr)
+    if (choices.methodIndex < 0 || choices.methodIndex >= calculationMethodCount)
         std::abort();
     if (std::memchr(choices.zoneName, '\0', sizeof choices.zoneName) == nullptr)
         std::abort();
-    if (choices.zoneName[0] != '\0' && knownZoneName(choices.zoneName) == nullptr)
+    if (choices.zoneName[0] != '\0' && findTimeZone(choices.zoneName) < 0)
         std::abort();
-    if (choices.asrShadowFactor != asrShadowStandard && choices.asrShadowFactor != asrShadowHanafi)
+    if (choices.asrShadowFactor != standardAsrShadowFactor && choices.asrShadowFactor != hanafiAsrShadowFactor)
         std::abort();
     for (int32_t minutes : choices.adjustmentsMinutes)
-        if (minutes < -mostAdjustmentMinutes || minutes > mostAdjustmentMinutes)
+        if (minutes < shortestAdjustMinutes || minutes > longestAdjustMinutes)
             std::abort();
     if (place.daylightChanges != 0 && place.daylightChanges != 1)
         std::abort();
     if (choices.zoneMinutes != noZoneMinutes &&
-        (choices.zoneMinutes < leastZoneMinutes || choices.zoneMinutes > mostZoneMinutes))
+        (choices.zoneMinutes < westmostZoneMinutes || choices.zoneMinutes > eastmostZoneMinutes))
         std::abort();
     if (choices.hijriAdjustmentDays < -mostHijriAdjustmentDays ||
         choices.hijriAdjustmentDays > mostHijriAdjustmentDays)

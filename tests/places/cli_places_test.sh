@@ -3,6 +3,9 @@
 # under Wine the arguments reach the program in code page 1252, so the accented queries run natively.
 # Usage: cli_places_test.sh native|windows COMMAND... (COMMAND is the tool, possibly behind an emulator)
 set -u
+source "$(dirname "$0")/../../tools/build-paths.sh"
+case "${1:-}" in -h | --help) script_help "$0"; exit 0 ;; esac
+[ $# -ge 2 ] && [[ "$1" =~ ^(native|windows)$ ]] || usage_error "$0" "needs native or windows and a COMMAND"
 flavour=$1
 shift
 cli=("$@")

@@ -19,8 +19,8 @@ Decoded decode(IniValue value, const char* text) {
     Decoded result;
     // Start from values that differ from every default, so that a default is really set.
     result.place.daylightChanges = 0;
-    std::strcpy(result.choices.methodName, "mwl");
-    result.choices.asrShadowFactor = asrShadowHanafi;
+    result.choices.methodIndex = findCalculationMethod("mwl");
+    result.choices.asrShadowFactor = hanafiAsrShadowFactor;
     for (int32_t& minutes : result.choices.adjustmentsMinutes) {
         minutes = 77;
     }
@@ -39,7 +39,7 @@ Decoded decode(IniValue value, const char* text) {
 
 TEST(CalculationSettings, Defaults) {
     const CalculationSettings choices = defaultCalculationSettings();
-    EXPECT_STREQ(choices.methodName, "selvara");
+    EXPECT_STREQ(methodNameOf(choices), "selvara");
     EXPECT_EQ(choices.asrShadowFactor, 1);
     for (int32_t minutes : choices.adjustmentsMinutes) {
         EXPECT_EQ(minutes, 0);
@@ -73,7 +73,7 @@ TEST(CalculationSettings, TextValues) {
     };
     for (const auto& c : cases) {
         const Decoded result = decode(c.value, c.text);
-        const char* stored = c.value == iniMethod ? result.choices.methodName : result.choices.zoneName;
+        const char* stored = c.value == iniMethod ? methodNameOf(result.choices) : result.choices.zoneName;
         EXPECT_STREQ(stored, c.expected) << (c.text ? c.text : "(missing)");
     }
 }
@@ -161,9 +161,9 @@ TEST(CalculationSettings, EveryValueReadsBackAsWritten) {
     place.daylightChanges = 0;
     place.timeZone = 6;
     CalculationSettings choices = defaultCalculationSettings();
-    std::strcpy(choices.methodName, "karachi");
-    choices.asrShadowFactor = asrShadowHanafi;
-    const int32_t adjustments[adjustmentCount] = {-120, 2, 0, 5, 120, -3};
+    choices.methodIndex = findCalculationMethod("karachi");
+    choices.asrShadowFactor = hanafiAsrShadowFactor;
+    const int32_t adjustments[prayerTimeCount] = {-120, 2, 0, 5, 120, -3};
     std::memcpy(choices.adjustmentsMinutes, adjustments, sizeof adjustments);
     std::strcpy(choices.zoneName, "Asia/Kolkata");
     choices.zoneMinutes = 330;
@@ -201,9 +201,9 @@ TEST(CalculationSettings, AFileWithoutTheNewerKeysReadsAsBefore) {
         decodeIniValue(static_cast<IniValue>(value), olderFile[value], place, read);
     }
     reconcileZoneMinutes(place, read);
-    EXPECT_STREQ(read.methodName, "karachi");
-    EXPECT_EQ(read.asrShadowFactor, asrShadowHanafi);
-    const int32_t adjustments[adjustmentCount] = {1, 0, 0, 2, -1, 0};
+    EXPECT_STREQ(methodNameOf(read), "karachi");
+    EXPECT_EQ(read.asrShadowFactor, hanafiAsrShadowFactor);
+    const int32_t adjustments[prayerTimeCount] = {1, 0, 0, 2, -1, 0};
     EXPECT_EQ(std::memcmp(read.adjustmentsMinutes, adjustments, sizeof adjustments), 0);
     EXPECT_EQ(place.daylightChanges, 0);
     EXPECT_STREQ(read.zoneName, "Asia/Karachi");
@@ -216,7 +216,7 @@ TEST(CalculationSettings, AFileWithoutTheNewerKeysReadsAsBefore) {
 
     // Its choices reach the engine as before: the default high-latitude rule and no elevation.
     PrayerOptions options;
-    options.methodIndex = findCalculationMethod(read.methodName);
+    options.methodIndex = read.methodIndex;
     EXPECT_EQ(options.highLatitudeRule, read.highLatitudeRule);
     EXPECT_EQ(options.elevationM, read.elevationM);
     EXPECT_EQ(options.useElevation, read.useElevation != 0);

@@ -143,7 +143,7 @@ TEST(RecordStreamHostile, EveryTruncationOfAValidStreamIsRefused) {
         const std::vector<uint8_t> cut(stream.begin(), stream.begin() + length);
         const RecordStreamStatus status = scanBytes(cut);
         EXPECT_TRUE(status == recordStreamTruncated || status == recordStreamTooFewRecords)
-            << "prefix of " << length << " bytes gave " << recordStreamStatusText(status);
+            << "prefix of " << length << " bytes gave status " << static_cast<int>(status);
     }
 }
 

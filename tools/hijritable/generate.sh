@@ -3,9 +3,8 @@
 # libicu-dev). The output is committed; run this only to check or renew it:
 #   bash tools/hijritable/generate.sh [OUTPUT]      (default: engine/hijri_table.cpp)
 set -euo pipefail
-case "${1:-}" in
-  -h|--help) sed -n '2,4p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
-esac
+source "$(dirname "$0")/../build-paths.sh"
+script_preamble "$0" 1 "$path_argument" "$@"
 here="$(cd "$(dirname "$0")" && pwd)"
 top="$(cd "$here/../.." && pwd)"
 out="${1:-$top/engine/hijri_table.cpp}"
