@@ -80,10 +80,27 @@ MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
     return chosenMethod(options).rounding;
 }
 
+void printedMinuteRoundings(const PrayerOptions& options, MinuteRounding (&roundings)[prayerTimeCount]) {
+    const CalculationMethod& method = chosenMethod(options);
+    for (int i = 0; i < prayerTimeCount; ++i)
+        roundings[i] = method.timeRoundings ? method.timeRoundings[i] : method.rounding;
+}
+
+// The authorities that round their times two ways: Habous cuts the minutes of dawn and rounds the
+// other times to the nearest; Kemenag rounds its prayers up and its sunrise down, each to the safe
+// side of the moment (a prayer never printed before its time, sunrise never after its own).
+const MinuteRounding habousRoundings[prayerTimeCount] = {MinuteRounding::cut,     MinuteRounding::nearest,
+                                                         MinuteRounding::nearest, MinuteRounding::nearest,
+                                                         MinuteRounding::nearest, MinuteRounding::nearest};
+const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, MinuteRounding::cut,
+                                                          MinuteRounding::up, MinuteRounding::up,
+                                                          MinuteRounding::up, MinuteRounding::up};
+
 // Name, dawn, evening angle, evening interval, Ramadan interval, Maghrib angle (degrees, minutes);
 // the authority; its minutes added to dawn, sunrise, noon, afternoon, sunset and the evening; its
 // rounding, high-latitude rule and use of the elevation; seasonal twilight (null: by angle); the
-// sun taken once a day at 0h UT (true) or at each time (left out).
+// sun taken once a day at 0h UT (true) or at each time; the rounding per time where it differs
+// between times, and the printed sunrise's depression (these last left out where not used).
 //
 // Where each authority's values come from (the timetables they were checked against are in
 // tests/engine/data/authorities, with their sources in its README):
@@ -100,7 +117,9 @@ MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
 // - kuwait: the Ministry of Awqaf's 18 and 17.5 degrees; no table of its own was found to check.
 // - singapore: MUIS publishes 20 and 18 degrees; its yearly table (data.gov.sg, Muslim Prayer
 //   Timetable) rounds up and puts noon a minute after the transit, and Maghrib a minute after
-//   sunset in Ramadan only (not held here: a method's minutes are the same all year).
+//   sunset in Ramadan only. Each date of its tables holds the times of the following date: the
+//   2026 table's 155 days (and the 2024 table's first row, 2024-01-01, a Monday) fit the next
+//   day's sun within one rounding step, their own date's only within two.
 // - turkey: Diyanet's 18 and 17 degrees and its own minutes (temkin): sunrise -7, noon +5,
 //   afternoon +4, sunset +7 (vakithesaplama.diyanet.gov.tr/temkin.php); nearest minute. Its tables
 //   take the sun's declination and equation of time once a day, at 0h UT: its times follow that.
@@ -112,7 +131,8 @@ MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
 //   sunrise three minutes earlier and noon, afternoon and sunset three, one and three later.
 // - morocco: the Ministry of Habous: 19 and 17 degrees, sunrise and sunset lowered by the dip of
 //   the city's elevation, and its fixed minutes read from its city tables (habous.gov.ma/prieres):
-//   dawn -1, sunrise -2, noon +5, sunset +3.
+//   sunrise -2, noon +5, sunset +3. Its dawn is the 19-degree moment with the minutes cut (39 of
+//   the 40 published dawns lie 0 to 1 minute after it); its other times are rounded to the nearest.
 // - uk: Wifaq ul Ulama (wifaqululama.co.uk/salahtimes): 18 degrees, noon and sunset 4 minutes after
 //   zawal and sunset, the evening at the earlier of 18 degrees and a seventh of the night all year.
 //   Its dawn where 18 degrees is not reached is the last day that reaches it, which the high-latitude
@@ -121,8 +141,11 @@ MinuteRounding printedMinuteRounding(const PrayerOptions& options) {
 //   permulaan waktu solat subuh") and 18 for the evening, with its precautionary minutes read from the
 //   e-Solat zone tables.
 // - kemenag: Kemenag's 20 and 18 degrees with its precautionary minutes (ihtiyat), read from the
-//   Bimas Islam schedules (bimasislam.kemenag.go.id/jadwalshalat): Maghrib where the sun is 1 degree
-//   below the horizon, two minutes added to every prayer, sunrise four minutes earlier; rounded up.
+//   Bimas Islam schedules (bimasislam.kemenag.go.id/jadwalshalat): Maghrib, and likewise sunrise,
+//   where the sun is 1 degree below the horizon; its ihtiyat of two minutes added to every prayer
+//   and taken from sunrise (the ministry's criteria as Indonesian schedules that follow them state
+//   them, e.g. rukyatulhilal.org/imsakiyah/kriteria.html), noon one minute more; the prayers rounded
+//   up and sunrise down, each to the safe side.
 // - algeria: the Ministry of Religious Affairs' 18 and 17 degrees; its calendars (marw.gov.dz) round
 //   every time up and put Maghrib three minutes after sunset.
 // - tunisia: 18 degrees both, as the Institut National de la Meteorologie computes the times
@@ -148,7 +171,7 @@ const CalculationMethod calculationMethods[] = {
     {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0, "Qatar Calendar House", {-1, 0, 0, 0, 2, 2}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 0, 0},
-     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr, false, nullptr, 0.0, 1, 1},
     {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0, "Diyanet, Turkey", {0, -7, 5, 4, 7, 0}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr, true},
     {"tehran", 17.7, 14.0, 0.0, 0.0, 4.5, "Institute of Geophysics, University of Tehran", {0, 0, 0, 0, 0, 0},
@@ -163,14 +186,14 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::nearest, HighLatitudeRule::none, false, moonsightingDawnMinutes, moonsightingEveningMinutes},
     {"dubai", 18.2, 18.2, 0.0, 0.0, 0.0, "Awqaf, United Arab Emirates", {0, -3, 3, 1, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
-    {"morocco", 19.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Habous and Islamic Affairs, Morocco", {-1, -2, 5, 0, 3, 0},
-     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr},
+    {"morocco", 19.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Habous and Islamic Affairs, Morocco", {0, -2, 5, 0, 3, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr, false, habousRoundings},
     {"uk", 18.0, 18.0, 0.0, 0.0, 0.0, "Wifaq ul Ulama, United Kingdom", {0, 0, 4, 0, 4, 0},
      MinuteRounding::nearest, HighLatitudeRule::seventhOfNight, false, nullptr, nullptr},
     {"jakim", 18.0, 18.0, 0.0, 0.0, 0.0, "JAKIM, Malaysia", {1, -1, 2, 1, 1, 1}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
-    {"kemenag", 20.0, 18.0, 0.0, 0.0, 1.0, "Kementerian Agama, Indonesia", {2, -4, 3, 2, 2, 2},
-     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"kemenag", 20.0, 18.0, 0.0, 0.0, 1.0, "Kementerian Agama, Indonesia", {2, -2, 3, 2, 2, 2},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr, false, kemenagRoundings, 1.0},
     {"algeria", 18.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Religious Affairs, Algeria", {0, 0, 0, 0, 3, 0},
      MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"tunisia", 18.0, 18.0, 0.0, 0.0, 0.0, "Ministry of Religious Affairs, Tunisia", {0, 0, 7, 1, 3, 1},
@@ -227,6 +250,13 @@ double eveningIntervalMinutesOn(const PrayerOptions& options, int year, int mont
     if (method.ramadanIntervalMinutes != 0.0 && isRamadan(year, month, day, options.hijriAdjustmentDays))
         return method.ramadanIntervalMinutes;
     return method.eveningIntervalMinutes;
+}
+
+int ramadanSunsetMinutesOn(const PrayerOptions& options, int year, int month, int day) {
+    const CalculationMethod& method = chosenMethod(options);
+    if (method.ramadanSunsetMinutes != 0 && isRamadan(year, month, day, options.hijriAdjustmentDays))
+        return method.ramadanSunsetMinutes;
+    return 0;
 }
 
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,

@@ -58,6 +58,17 @@ struct CalculationMethod {
     SeasonalTwilightMinutes seasonalDawnMinutes;     // null: dawn by dawnDepressionDeg
     SeasonalTwilightMinutes seasonalEveningMinutes;  // null: the evening by angle or interval
     bool sunAtUtcMidnight = false;  // the sun's place taken once a day, at 0h UT, for every time
+    // Where the authority rounds some times another way than the rest (sunrise down while the
+    // prayers go up, say): the rounding of each of the six times; null: `rounding` for all six.
+    const MinuteRounding* timeRoundings = nullptr;
+    // Degrees below the horizon at the printed sunrise where the authority takes it lower than
+    // the upper limb (0: the upper limb, as at sunset); the day's other times keep the upper limb.
+    double sunriseDepressionDeg = 0.0;
+    // Minutes more added to sunset (Maghrib) in the month of Ramadan only.
+    int ramadanSunsetMinutes = 0;
+    // Days between a printed date and the date whose sun gives its times: an authority whose
+    // table prints each date with the next day's times has 1.
+    int sunDaysAhead = 0;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.
@@ -112,6 +123,10 @@ struct PrayerOptions {
 PrayerParameters methodParameters(double latitudeDeg, double longitudeDeg, int zoneMinutes,
                                   const PrayerOptions& options, int year, int month, int day);
 
+// Minutes the method adds to sunset on a date: its Ramadan minutes in Ramadan (by the Hijri
+// calendar with the options' adjustment), otherwise none.
+int ramadanSunsetMinutesOn(const PrayerOptions& options, int year, int month, int day);
+
 // Minutes from sunset to the evening prayer on a date where the method gives an interval (its
 // Ramadan interval in Ramadan, by the Hijri calendar with the options' adjustment).
 double eveningIntervalMinutesOn(const PrayerOptions& options, int year, int month, int day);
@@ -137,3 +152,7 @@ HighLatitudeRule effectiveHighLatitudeRule(const PrayerOptions& options);
 
 // How the minutes of the options' times are printed: the method's rounding.
 MinuteRounding printedMinuteRounding(const PrayerOptions& options);
+
+// The rounding of each of the six times (dawn, sunrise, noon, afternoon, sunset, evening): the
+// method's own per time where it has them, otherwise its one rounding for all.
+void printedMinuteRoundings(const PrayerOptions& options, MinuteRounding (&roundings)[prayerTimeCount]);

@@ -208,6 +208,7 @@ struct Rules {
     double sinDawnAltitude;
     double sinEveningAltitude;
     double sinMaghribAltitude;
+    double sinPrintedSunriseAltitude;
     HighLatitudeRule highLatitudeRule;
 };
 
@@ -225,6 +226,7 @@ Rules rulesOf(double latitudeDeg, const PrayerOptions& options) {
     rules.sinDawnAltitude = sinOfDeg(-rules.method->dawnDepressionDeg);
     rules.sinEveningAltitude = sinOfDeg(-rules.method->eveningDepressionDeg);
     rules.sinMaghribAltitude = sinOfDeg(-rules.method->maghribDepressionDeg);
+    rules.sinPrintedSunriseAltitude = sinOfDeg(-rules.method->sunriseDepressionDeg);
     rules.highLatitudeRule = effectiveHighLatitudeRule(options);
     return rules;
 }
@@ -254,6 +256,18 @@ void boundTwilight(double& hours, double anchorHours, double side, double share,
         hours = bound;
 }
 
+// Seasonal twilight is counted in whole minutes from the sunrise and sunset printed to the nearest
+// minute: the seasonal tables are published as minutes before sunrise and after sunset, and every
+// dawn and evening of the London table (tests/engine/data/authorities) is its printed sunrise less,
+// or its printed sunset plus, the seasonal minutes rounded to the nearest.
+double wholeMinutes(double minutes) {
+    return std::floor(minutes + 0.5);
+}
+
+double onWholeMinute(double hours) {
+    return wholeMinutes(hours * minutesPerHour) / minutesPerHour;
+}
+
 // The six times of one date at one latitude; the sun's samples already taken.
 PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, double eveningIntervalMinutes,
                     const LocalDate& date) {
@@ -263,6 +277,13 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     const double sunrise = eventAt(sun, place, transit, rules.sinSunriseAltitude, -1.0);
     const double sunset = eventAt(sun, place, transit, rules.sinSunriseAltitude, 1.0);
     times.sunrise = sunrise;
+    if (method.sunriseDepressionDeg != 0.0) {
+        // The printed sunrise only: the night and the twilight bounds keep the upper limb's. Where
+        // the sun does not sink that far the upper limb's sunrise stands.
+        const double lowered = eventAt(sun, place, transit, rules.sinPrintedSunriseAltitude, -1.0);
+        if (!std::isnan(lowered))
+            times.sunrise = lowered;
+    }
     times.noon = transit;
 
     // The noon shadow at the transit's declination; a day whose sun is too low for the shadow
@@ -280,9 +301,12 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     const double nightHours = hoursPerDay - (sunset - sunrise);
     const int shadowFactor = rules.asrShadowFactor;
     if (method.seasonalDawnMinutes)
-        times.dawn = sunrise - method.seasonalDawnMinutes(rules.latitudeDeg, date.year, date.month, date.day,
-                                                          shadowFactor) /
-                                   minutesPerHour;
+        // Never after sunrise itself, where a night of under a minute leaves no whole minute.
+        times.dawn = std::fmin(sunrise, onWholeMinute(sunrise) -
+                                            wholeMinutes(method.seasonalDawnMinutes(rules.latitudeDeg, date.year,
+                                                                                    date.month, date.day,
+                                                                                    shadowFactor)) /
+                                                minutesPerHour);
     else
         times.dawn = eventAt(sun, place, transit, rules.sinDawnAltitude, -1.0);
     boundTwilight(times.dawn, sunrise, -1.0, nightShare(rules.highLatitudeRule, method.dawnDepressionDeg),
@@ -296,9 +320,10 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     }
 
     if (method.seasonalEveningMinutes) {
-        times.evening = sunset + method.seasonalEveningMinutes(rules.latitudeDeg, date.year, date.month, date.day,
-                                                               shadowFactor) /
-                                     minutesPerHour;
+        times.evening = std::fmax(sunset, onWholeMinute(sunset) +
+                                              wholeMinutes(method.seasonalEveningMinutes(
+                                                  rules.latitudeDeg, date.year, date.month, date.day, shadowFactor)) /
+                                                  minutesPerHour);
     } else if (method.eveningDepressionDeg != 0.0) {
         times.evening = eventAt(sun, place, transit, rules.sinEveningAltitude, 1.0);
     } else {
@@ -343,7 +368,12 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
     const Place substitute = placeAt(latitudeDeg < 0.0 ? -substituteLatitudeDeg : substituteLatitudeDeg, longitudeDeg);
     for (int i = 0; i < count; ++i) {
         const LocalDate& date = dates[i];
-        DaySun sun = daySun(date);
+        LocalDate sunDate = date;
+        if (rules.method->sunDaysAhead != 0) {
+            sunDate.day += rules.method->sunDaysAhead;
+            normalizeGregorianDate(sunDate.year, sunDate.month, sunDate.day);
+        }
+        DaySun sun = daySun(sunDate);
         if (rules.method->sunAtUtcMidnight)
             holdSunAtUtcMidnight(sun);
         const double intervalMinutes = eveningIntervalMinutesOn(options, date.year, date.month, date.day);
@@ -352,6 +382,7 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
         if (std::isnan(day.sunrise) || std::isnan(day.sunset))
             day = timesAt(sun, substitute, rules, intervalMinutes, date);
         addMinutes(day, rules.method->offsetMinutes);
+        day.sunset += ramadanSunsetMinutesOn(options, date.year, date.month, date.day) / minutesPerHour;
         applyAdjustments(day, options);
     }
 }

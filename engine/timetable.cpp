@@ -103,8 +103,31 @@ bool readTimetableFormat(const char* name, TimetableFormat& format) {
     return true;
 }
 
+namespace {
+
+void sameRoundingForAll(MinuteRounding rounding, MinuteRounding (&roundings)[6]) {
+    for (MinuteRounding& each : roundings)
+        each = rounding;
+}
+
+}  // namespace
+
 std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6],
                                 MinuteRounding rounding) {
+    MinuteRounding roundings[6];
+    sameRoundingForAll(rounding, roundings);
+    return formatTimetableLine(buffer, day, weekday, hours, roundings);
+}
+
+std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, int weekday,
+                                   const double (&hours)[6], MinuteRounding rounding) {
+    MinuteRounding roundings[6];
+    sameRoundingForAll(rounding, roundings);
+    return formatTimetableCsvLine(buffer, year, month, day, weekday, hours, roundings);
+}
+
+std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6],
+                                const MinuteRounding (&roundings)[6]) {
     char* out = buffer;
     // "%2d   %3s      ": the day right-aligned in two columns, then the weekday.
     *out++ = day >= 10 ? static_cast<char>('0' + day / 10) : ' ';
@@ -112,8 +135,8 @@ std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double
     out = putText(out, "   ", 3);
     out = putText(out, weekdayAbbreviations[weekday], 3);
     out = putText(out, "      ", 6);
-    for (double value : hours) {
-        out = putClockTime(out, value, rounding);
+    for (int i = 0; i < 6; ++i) {
+        out = putClockTime(out, hours[i], roundings[i]);
         out = putText(out, "     ", 5);
     }
     out = putText(out, "\r\n", 2);
@@ -122,7 +145,7 @@ std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double
 }
 
 std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, int weekday,
-                                   const double (&hours)[6], MinuteRounding rounding) {
+                                   const double (&hours)[6], const MinuteRounding (&roundings)[6]) {
     char* out = buffer;
     out = putTwoDigits(out, year / 100 % 100);
     out = putTwoDigits(out, year % 100);
@@ -132,12 +155,12 @@ std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, i
     out = putTwoDigits(out, day);
     *out++ = ',';
     out = putText(out, weekdayAbbreviations[weekday], 3);
-    for (double value : hours) {
+    for (int i = 0; i < 6; ++i) {
         *out++ = ',';
         int h = 0;
         int m = 0;
-        if (clockFields(value, h, m, rounding))  // no time at all: an empty field rather than "--:--"
-            out = putClockTime(out, value, rounding);
+        if (clockFields(hours[i], h, m, roundings[i]))  // no time at all: an empty field rather than "--:--"
+            out = putClockTime(out, hours[i], roundings[i]);
     }
     out = putText(out, "\r\n", 2);
     *out = '\0';
@@ -163,14 +186,14 @@ void writeHeader(std::FILE* file, int year, int month, TimetableFormat format, b
 }
 
 // One day's line, formatted in memory and written with one call.
-void writeDayLine(std::FILE* file, TimetableFormat format, MinuteRounding rounding, int year, int month, int day,
-                  int weekday, const PrayerTimes& times) {
+void writeDayLine(std::FILE* file, TimetableFormat format, const MinuteRounding (&roundings)[6], int year,
+                  int month, int day, int weekday, const PrayerTimes& times) {
     const double hours[6] = {times.dawn,      times.sunrise, times.noon,
                              times.afternoon, times.sunset,  times.evening};
     char line[timetableLineBufferSize];
     const std::size_t length = format == TimetableFormat::csv
-                                   ? formatTimetableCsvLine(line, year, month, day, weekday, hours, rounding)
-                                   : formatTimetableLine(line, day, weekday, hours, rounding);
+                                   ? formatTimetableCsvLine(line, year, month, day, weekday, hours, roundings)
+                                   : formatTimetableLine(line, day, weekday, hours, roundings);
     std::fwrite(line, 1, length, file);
 }
 
@@ -204,8 +227,8 @@ int zoneHoursToMinutes(double zoneHours) {
 
 // A CSV day line with the night's times: the night after this day's sunset ends on the next day,
 // whose times come on the next day's own zone.
-void writeNightDayLine(std::FILE* file, const TimetableRequest& request, MinuteRounding rounding,
-                       const LocalDate& day, const PrayerTimes& times) {
+void writeNightDayLine(std::FILE* file, const TimetableRequest& request, const MinuteRounding (&roundings)[6],
+                       MinuteRounding rounding, const LocalDate& day, const PrayerTimes& times) {
     int y = day.year;
     int m = day.month;
     int d = day.day + 1;
@@ -219,7 +242,7 @@ void writeNightDayLine(std::FILE* file, const TimetableRequest& request, MinuteR
                              times.afternoon, times.sunset,  times.evening};
     char line[timetableLineBufferSize];
     std::size_t length = formatTimetableCsvLine(line, day.year, day.month, day.day,
-                                                weekdayOfDate(day.year, day.month, day.day), hours, rounding);
+                                                weekdayOfDate(day.year, day.month, day.day), hours, roundings);
     length = addNightFields(line, length, night, rounding);
     std::fwrite(line, 1, length, file);
 }
@@ -257,7 +280,10 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
     }
     const bool nightColumns = request.nightColumns && request.format == TimetableFormat::csv;
     writeHeader(file, request.year, request.month, request.format, nightColumns);
+    // The night's times (Imsak, the middle and last third) take the method's one rounding.
     const MinuteRounding rounding = printedMinuteRounding(request.options);
+    MinuteRounding roundings[6];
+    printedMinuteRoundings(request.options, roundings);
 
     // The first day as given, then one more each time: a normalized day is at most the largest
     // int less a month, so the step cannot overflow (firstDay - 1 could, for the least int).
@@ -293,9 +319,9 @@ void writeTimetableRequestTo(std::FILE* file, const TimetableRequest& request) {
         for (int i = 0; i < count; ++i) {
             const LocalDate& day = dates[i];
             if (nightColumns)
-                writeNightDayLine(file, request, rounding, day, times[i]);
+                writeNightDayLine(file, request, roundings, rounding, day, times[i]);
             else
-                writeDayLine(file, request.format, rounding, day.year, day.month, day.day,
+                writeDayLine(file, request.format, roundings, day.year, day.month, day.day,
                              weekdayOfDate(day.year, day.month, day.day), times[i]);
         }
     }

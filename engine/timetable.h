@@ -46,6 +46,12 @@ std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double
 std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, int weekday,
                                    const double (&hours)[6], MinuteRounding rounding = MinuteRounding::cut);
 
+// The same two lines with each of the six times rounded its own way (printedMinuteRoundings).
+std::size_t formatTimetableLine(char* buffer, int day, int weekday, const double (&hours)[6],
+                                const MinuteRounding (&roundings)[6]);
+std::size_t formatTimetableCsvLine(char* buffer, int year, int month, int day, int weekday,
+                                   const double (&hours)[6], const MinuteRounding (&roundings)[6]);
+
 // The UTC offset in minutes east of Greenwich in force on a local date (for example at local noon,
 // from daylight-saving rules). context is the provider's own data, passed through unchanged.
 typedef int (*ZoneOffsetProvider)(const void* context, int year, int month, int day);

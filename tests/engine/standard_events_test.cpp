@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -154,10 +156,13 @@ TEST(StandardEvents, MethodsAddTheirMinutesToTheEvents) {
         PrayerOptions options;
         options.methodIndex = method;
         const PrayerTimes t = computeDayTimes(2026, 10, 5, latitudeDeg, longitudeDeg, 180, options);
-        if (m.sunAtUtcMidnight)
-            continue;  // the sun held at 0h UT: its own authority's tables are its check
-        EXPECT_NEAR(t.sunrise - m.offsetMinutes[1] / minutesPerHour,  // elevation 0: the sea-level horizon
-                    solarAltitudeHours(date, latitudeDeg, longitudeDeg, sunriseAltitudeDeg, false), exactHours)
+        if (m.sunAtUtcMidnight || m.sunDaysAhead != 0)
+            continue;  // the sun held at 0h UT or a later day's: its own authority's tables are its check
+        // Elevation 0: the sea-level horizon; the upper limb unless the method prints sunrise lower.
+        const double printedSunriseAltitudeDeg =
+            m.sunriseDepressionDeg != 0.0 ? -m.sunriseDepressionDeg : sunriseAltitudeDeg;
+        EXPECT_NEAR(t.sunrise - m.offsetMinutes[1] / minutesPerHour,
+                    solarAltitudeHours(date, latitudeDeg, longitudeDeg, printedSunriseAltitudeDeg, false), exactHours)
             << m.name;
         EXPECT_NEAR(t.noon - m.offsetMinutes[2] / minutesPerHour, solarTransitHours(date, longitudeDeg), exactHours)
             << m.name;
@@ -204,6 +209,49 @@ TEST(StandardEvents, PrintedMinutesFollowTheMethodsRounding) {
     char line[timetableLineBufferSize];
     formatTimetableCsvLine(line, 2026, 6, 21, 0, hours, MinuteRounding::nearest);
     EXPECT_STREQ(line, "2026-06-21,Sun,,06:01,12:00,15:30,19:00,\r\n");
+
+    // Each time its own rounding, in both formats.
+    const double times[6] = {5.0 + 10.5 / 60.0, 6.0 + 0.7 / 60.0, 12.0 + 0.2 / 60.0, 15.5, 18.0 + 59.5 / 60.0, NAN};
+    const MinuteRounding roundings[6] = {MinuteRounding::cut, MinuteRounding::cut,     MinuteRounding::up,
+                                         MinuteRounding::up,  MinuteRounding::nearest, MinuteRounding::up};
+    formatTimetableCsvLine(line, 2026, 6, 21, 0, times, roundings);
+    EXPECT_STREQ(line, "2026-06-21,Sun,05:10,06:00,12:01,15:30,19:00,\r\n");
+    formatTimetableLine(line, 21, 0, times, roundings);
+    EXPECT_STREQ(line, "21   Sun      05:10     06:00     12:01     15:30     19:00     --:--     \r\n");
+}
+
+// The timetable a user prints rounds each time as its authority does: Kemenag's sunrise down and
+// its prayers up (a day of Jakarta's table, the console's CSV against each time printed alone).
+TEST(StandardEvents, TimetableRoundsEachTimeAsTheMethodDoes) {
+    TimetableRequest request;
+    request.latitudeDeg = -6.2;
+    request.longitudeDeg = 106.8;
+    request.zoneMinutes = 420;
+    request.year = 2026;
+    request.month = 5;
+    request.firstDay = 12;
+    request.dayCount = 1;
+    request.format = TimetableFormat::csv;
+    request.options.methodIndex = findCalculationMethod("kemenag");
+    ASSERT_GE(request.options.methodIndex, 0);
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    writeTimetableRequestTo(file, request);
+    std::rewind(file);
+    char written[2 * timetableLineBufferSize] = {};
+    const std::size_t length = std::fread(written, 1, sizeof written - 1, file);
+    std::fclose(file);
+    written[length] = '\0';
+
+    const PrayerTimes t = computeDayTimes(2026, 5, 12, -6.2, 106.8, 420, request.options);
+    const double hours[6] = {t.dawn, t.sunrise, t.noon, t.afternoon, t.sunset, t.evening};
+    std::string expected = "2026-05-12,Tue";
+    for (int i = 0; i < 6; ++i) {
+        char text[clockTimeBufferSize];
+        formatClockTime(text, sizeof text, hours[i], i == 1 ? MinuteRounding::cut : MinuteRounding::up);
+        expected += std::string(",") + text;
+    }
+    EXPECT_NE(std::strstr(written, (expected + "\r\n").c_str()), nullptr) << written;
 }
 
 }  // namespace
