@@ -14,6 +14,10 @@ constexpr UINT traySettingsChangedMessage = WM_APP + 1;  // reread praytime.cfg 
 constexpr UINT trayShowMenuMessage = WM_APP + 2;         // a second start: bring the menu up
 constexpr UINT trayNotifyIconMessage = WM_APP + 3;       // the icon's mouse messages
 constexpr UINT traySetTestClockMessage = WM_APP + 4;     // tests only: now = lParam minutes of UTC
+// wParam of traySetTestClockMessage: 0 = the program wakes as its timer would; trayTestClockQuiet =
+// the clock only moves, as a real clock moves under a sleeping computer or a user's change, and
+// the program learns of it from the system's message that follows.
+constexpr WPARAM trayTestClockQuiet = 1;
 
 // The running reminder's window, or NULL.
 HWND findRunningTray();

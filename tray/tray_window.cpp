@@ -37,14 +37,31 @@ long dateKey(int year, int month, int day) {
     return year * 10000L + month * 100L + day;
 }
 
+// The shell knows no icon of ours (it refused the first addition while it was starting, or it
+// restarted and its message has not come yet): the icon is added anew. A shell that still holds
+// the old icon would refuse the addition as a duplicate, so whatever it holds is removed first.
+void addTrayIconAgain() {
+    NOTIFYICONDATAA data;
+    fillIconData(data);
+    Shell_NotifyIconA(NIM_DELETE, &data);
+    Tray.iconAdded = false;
+    updateTrayIcon();
+}
+
+// A balloon is refused when the shell knows no icon of ours: the icon is added again and the
+// balloon asked for once more, so an event in that moment is not lost.
 void showNotification(const ReminderEvent& event) {
     NOTIFYICONDATAA data;
     fillIconData(data);
     data.uFlags = NIF_INFO;
     data.dwInfoFlags = NIIF_INFO;
     formatNotification(event, Tray.town, data.szInfoTitle, sizeof data.szInfoTitle, data.szInfo, sizeof data.szInfo);
-    Shell_NotifyIconA(NIM_MODIFY, &data);
-    writeTestLog("notify %s | %s", data.szInfoTitle, data.szInfo);
+    bool shown = Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+    if (!shown) {
+        addTrayIconAgain();
+        shown = Tray.iconAdded && Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+    }
+    writeTestLog(shown ? "notify %s | %s" : "notify refused %s | %s", data.szInfoTitle, data.szInfo);
 }
 
 void fireEvent(const ReminderEvent& event) {
@@ -85,13 +102,16 @@ LRESULT onSettingsChanged(HWND, UINT, WPARAM, LPARAM) {
     return 0;
 }
 
-// Tests only: the clock jumps to lParam (minutes of UTC) and the program wakes as the timer would.
+// Tests only: the clock jumps to lParam (minutes of UTC) and the program wakes as the timer would,
+// or with trayTestClockQuiet in wParam, only the clock moves.
 LRESULT onSetTestClock(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!Tray.testClock) {
         Tray.testClock = true;
         Tray.lastChecked = lParam;  // a clock being set is a start: nothing before it is due
     }
     Tray.testNow = lParam;
+    if (wParam == trayTestClockQuiet)
+        return 0;
     return onTimer(window, message, wParam, lParam);
 }
 
@@ -144,8 +164,7 @@ const MessageMap trayMessages = {entryCount(trayMessageEntries), trayMessageEntr
 
 LRESULT CALLBACK trayWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == Tray.taskbarCreatedMessage && message != 0) {
-        Tray.iconAdded = false;  // the new Explorer knows no icons
-        updateTrayIcon();
+        addTrayIconAgain();  // the new Explorer knows no icons
         return 0;
     }
     return dispatchMessageMap(trayMessages, window, message, wParam, lParam);

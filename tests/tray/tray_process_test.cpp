@@ -10,6 +10,7 @@
 #include "window_driver.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <ctime>
@@ -91,18 +92,34 @@ protected:
                               &startup, &program.process) != 0;
     }
 
+    // Starts the program and waits for its window and its icon (the log's first line).
+    HWND startTray() {
+        if (!start(first, "log.txt"))
+            return nullptr;
+        const HWND tray = waitForTray(first.process.dwProcessId);
+        for (DWORD waited = 0; tray != nullptr && waited < waitMs && readLines(file("log.txt")).empty(); waited += 20)
+            Sleep(20);
+        return tray;
+    }
+    // Closes the program and gives its log after the first line (the icon added on the real clock).
+    std::vector<std::string> closeAndReadLog() {
+        closeRunningTray(waitMs);
+        WaitForSingleObject(first.process.hProcess, waitMs);
+        std::vector<std::string> lines = readLines(file("log.txt"));
+        if (!lines.empty())
+            lines.erase(lines.begin());
+        return lines;
+    }
+
     std::string directory;
     RunningProgram first;
     RunningProgram second;
 };
 
 TEST_F(TrayProcess, TooltipEventsSingleInstanceAndClose) {
-    ASSERT_TRUE(start(first, "log.txt"));
-    const HWND tray = waitForTray(first.process.dwProcessId);
-    ASSERT_NE(tray, nullptr);
     // Its icon is added (the log's first line) before the clock is set.
-    for (DWORD waited = 0; waited < waitMs && readLines(file("log.txt")).empty(); waited += 20)
-        Sleep(20);
+    const HWND tray = startTray();
+    ASSERT_NE(tray, nullptr);
 
     // 13:00 on the town's clock (+01:00): Asr is next.
     SendMessageA(tray, traySetTestClockMessage, 0, utcMinute(2026, 1, 1, 12, 0));
@@ -140,6 +157,73 @@ TEST_F(TrayProcess, TooltipEventsSingleInstanceAndClose) {
         "sound chime",
     };
     EXPECT_EQ(lines, expected);
+}
+
+// Explorer restarted: its broadcast brings the icon back. The shell losing the icon before the
+// reminder's balloon: the icon is added again and the balloon shown, not lost.
+TEST_F(TrayProcess, IconAddedAgainAfterExplorerRestartAndBeforeABalloon) {
+    const HWND tray = startTray();
+    ASSERT_NE(tray, nullptr);
+    SendMessageA(tray, traySetTestClockMessage, 0, utcMinute(2026, 1, 1, 12, 0));
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, waitMs,
+                        &result);
+
+    // What a shell that restarted without telling anyone knows: no icon of the reminder's.
+    NOTIFYICONDATAA icon = {};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = tray;
+    icon.uID = 1;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+    SendMessageA(tray, traySetTestClockMessage, 0, utcMinute(2026, 1, 1, 12, 57));
+
+    const std::vector<std::string> expected = {
+        "icon added | Asr in 1:07 (14:07) - Zagreb",
+        "icon added | Asr in 0:10 (14:07) - Zagreb",
+        "notify Asr in 10 minutes | Asr 14:07 - Zagreb",
+    };
+    EXPECT_EQ(closeAndReadLog(), expected);
+}
+
+// The clock moves under the program (trayTestClockQuiet), then the system's message comes: a
+// change of the clock, forward past two events and back before them, and two wakes from sleep,
+// one a minute after Asr (still sounded, once for both resume messages) and one two minutes after
+// Maghrib (not sounded late).
+TEST_F(TrayProcess, ClockChangeAndWakeFromSleep) {
+    const HWND tray = startTray();
+    ASSERT_NE(tray, nullptr);
+    SendMessageA(tray, traySetTestClockMessage, 0, utcMinute(2026, 1, 1, 12, 0));
+    EXPECT_EQ(remoteText(tray), "Asr in 1:07 (14:07) - Zagreb");
+
+    // 15:00, a minute on, then back to 13:00: the tooltip follows; the reminder at 13:57 still comes.
+    SendMessageA(tray, traySetTestClockMessage, trayTestClockQuiet, utcMinute(2026, 1, 1, 14, 0));
+    SendMessageA(tray, WM_TIMECHANGE, 0, 0);
+    EXPECT_EQ(remoteText(tray), "Maghrib in 1:24 (16:24) - Zagreb");
+    SendMessageA(tray, traySetTestClockMessage, 0, utcMinute(2026, 1, 1, 14, 1));
+    SendMessageA(tray, traySetTestClockMessage, trayTestClockQuiet, utcMinute(2026, 1, 1, 12, 0));
+    SendMessageA(tray, WM_TIMECHANGE, 0, 0);
+    EXPECT_EQ(remoteText(tray), "Asr in 1:07 (14:07) - Zagreb");
+    SendMessageA(tray, traySetTestClockMessage, 0, utcMinute(2026, 1, 1, 12, 57));
+
+    // Asleep until 14:08 (Asr a minute late), then until 16:26 (Maghrib two minutes late).
+    SendMessageA(tray, traySetTestClockMessage, trayTestClockQuiet, utcMinute(2026, 1, 1, 13, 8));
+    SendMessageA(tray, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    SendMessageA(tray, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    EXPECT_EQ(remoteText(tray), "Maghrib in 2:16 (16:24) - Zagreb");
+    SendMessageA(tray, traySetTestClockMessage, trayTestClockQuiet, utcMinute(2026, 1, 1, 15, 26));
+    SendMessageA(tray, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    EXPECT_EQ(remoteText(tray), "Isha in 1:28 (17:54) - Zagreb");
+    // The next event after the wake comes at its time.
+    SendMessageA(tray, traySetTestClockMessage, 0, utcMinute(2026, 1, 1, 16, 54));
+
+    const std::vector<std::string> expected = {
+        "notify Asr in 10 minutes | Asr 14:07 - Zagreb",
+        "notify Asr | Asr 14:07 - Zagreb",
+        "sound chime",
+        "notify Isha | Isha 17:54 - Zagreb",
+        "sound chime",
+    };
+    EXPECT_EQ(closeAndReadLog(), expected);
 }
 
 // Start with Windows: the value under the user's Run key names the program, quoted.
