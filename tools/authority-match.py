@@ -26,6 +26,7 @@ TABLES = [
     ('Diyanet Turkey', 'diyanet-turkey.csv', 'turkey', 'standard'),
     ('Moonsighting Committee', 'moonsighting-london.csv', 'moonsighting', 'standard'),
     ('Tehran (Geophysics)', 'tehran.csv', 'tehran', 'standard'),
+    ('Religious Aff. Algeria', 'algeria-algiers.csv', 'algeria', 'standard'),
 ]
 METHODS_USING_ELEVATION = ('morocco',)
 
