@@ -19,6 +19,9 @@ DAY = re.compile(r'^(\d{4}-\d{2}-\d{2})((?:,\d{2}:\d{2}:00){6})$')
 
 
 def main():
+    if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
+        print(__doc__.strip())
+        return
     if len(sys.argv) != 2:
         sys.exit(__doc__.strip())
     lines = open(sys.argv[1], encoding='utf-8').read().splitlines()
