@@ -24,6 +24,7 @@ TABLES = [
     ('JAKIM Malaysia', 'jakim-labuan.csv', 'jakim', 'standard'),
     ('Kemenag Indonesia', 'kemenag-indonesia.csv', 'kemenag', 'standard'),
     ('Diyanet Turkey', 'diyanet-turkey.csv', 'turkey', 'standard'),
+    ('Diyanet yearly table', 'diyanet-yearly.csv', 'turkey', 'standard'),
     ('Moonsighting Committee', 'moonsighting-london.csv', 'moonsighting', 'standard'),
     ('Tehran (Geophysics)', 'tehran.csv', 'tehran', 'standard'),
     ('Religious Aff. Algeria', 'algeria-algiers.csv', 'algeria', 'standard'),
