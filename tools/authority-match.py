@@ -27,6 +27,7 @@ TABLES = [
     ('Diyanet yearly table', 'diyanet-yearly.csv', 'turkey', 'standard'),
     ('Moonsighting Committee', 'moonsighting-london.csv', 'moonsighting', 'standard'),
     ('Tehran (Geophysics)', 'tehran.csv', 'tehran', 'standard'),
+    ('Geophysics, Ramadan', 'tehran-geophysics.csv', 'tehran', 'standard'),
     ('Religious Aff. Algeria', 'algeria-algiers.csv', 'algeria', 'standard'),
 ]
 METHODS_USING_ELEVATION = ('morocco',)

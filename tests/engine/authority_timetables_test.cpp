@@ -106,6 +106,7 @@ const AuthorityTable authorityTables[] = {
     {"Diyanet yearly table", "diyanet-yearly.csv", "turkey", standardAsrShadowFactor, 0.969},
     {"Moonsighting Committee", "moonsighting-london.csv", "moonsighting", standardAsrShadowFactor, 0.784},
     {"Tehran (Geophysics)", "tehran.csv", "tehran", standardAsrShadowFactor, 0.833},
+    {"Geophysics, Ramadan", "tehran-geophysics.csv", "tehran", standardAsrShadowFactor, 0.995},
     {"Religious Aff. Algeria", "algeria-algiers.csv", "algeria", standardAsrShadowFactor, 0.862},
 };
 
