@@ -21,6 +21,7 @@ TABLES = [
     ('Qatar Calendar House', 'qatar-doha.csv', 'qatar', 'standard'),
     ('MUIS Singapore', 'muis-singapore.csv', 'singapore', 'standard'),
     ('Habous Morocco', 'morocco-habous.csv', 'morocco', 'standard'),
+    ('Habous, more months', 'morocco-habous-months.csv', 'morocco', 'standard'),
     ('JAKIM Malaysia', 'jakim-labuan.csv', 'jakim', 'standard'),
     ('Kemenag Indonesia', 'kemenag-indonesia.csv', 'kemenag', 'standard'),
     ('Diyanet Turkey', 'diyanet-turkey.csv', 'turkey', 'standard'),

@@ -100,6 +100,7 @@ const AuthorityTable authorityTables[] = {
     {"Qatar Calendar House", "qatar-doha.csv", "qatar", standardAsrShadowFactor, 0.895},
     {"MUIS Singapore", "muis-singapore.csv", "singapore", standardAsrShadowFactor, 0.804},
     {"Habous Morocco", "morocco-habous.csv", "morocco", standardAsrShadowFactor, 0.87},
+    {"Habous, more months", "morocco-habous-months.csv", "morocco", standardAsrShadowFactor, 0.912},
     {"JAKIM Malaysia", "jakim-labuan.csv", "jakim", standardAsrShadowFactor, 0.91},
     {"Kemenag Indonesia", "kemenag-indonesia.csv", "kemenag", standardAsrShadowFactor, 0.938},
     {"Diyanet Turkey", "diyanet-turkey.csv", "turkey", standardAsrShadowFactor, 0.967},
