@@ -4,8 +4,8 @@ github.com/TA1GI/namaz_vakitleri, into a place block of tests/engine/data/author
 
     tools/authority-data/diyanet-yearly.py SOURCE.json NAME LAT LON FROM..TO [FROM..TO ...]
 
-SOURCE.json is one district's file of that repository (for Istanbul, 2025/ISTANBUL_9541.json at
-commit 2059ca7ccb818834b37d74073a7941c61d6c9e16): a JSON array of days, each with "miladiTarih"
+SOURCE.json is one district's file of that repository (2025/ISTANBUL_9541.json and
+2025/ADANA_9146.json at commit 2059ca7ccb818834b37d74073a7941c61d6c9e16): a JSON array of days, each with "miladiTarih"
 ("01 Ocak 2025 Carsamba": day, Turkish month name, year, weekday), "imsak", "gunes", "ogle",
 "ikindi", "aksam" and "yatsi" (dawn, sunrise, noon, afternoon, sunset, evening, HH:MM). Only the
 days inside the FROM..TO ranges (YYYY-MM-DD..YYYY-MM-DD, both ends included) are written. NAME,
@@ -13,7 +13,11 @@ LAT and LON name the place line: Diyanet's own coordinates for the district wher
 them. Turkey's clock is UTC+3 all year since September 2016.
 
 Prints the place line, then one line a day; the file's two comment lines and its header come first
-when --header is given before SOURCE.json.
+when --header is given before SOURCE.json. The committed file is
+
+    diyanet-yearly.py --header ISTANBUL_9541.json Istanbul 41.012 28.974 \
+        2025-01-01..2025-03-04 2025-06-23..2025-08-22
+    diyanet-yearly.py ADANA_9146.json Adana 36.987 35.326 2025-04-21..2025-06-21
 """
 import datetime
 import json
