@@ -15,8 +15,8 @@ them. Turkey's clock is UTC+3 all year since September 2016.
 Prints the place line, then one line a day; the file's two comment lines and its header come first
 when --header is given before SOURCE.json. The committed file is
 
-    diyanet-yearly.py --header ISTANBUL_9541.json Istanbul 41.012 28.974 \
-        2025-01-01..2025-03-04 2025-06-23..2025-08-22
+    diyanet-yearly.py --header ISTANBUL_9541.json Istanbul 41.012 28.974 2025-01-01..2025-03-04
+        2025-06-23..2025-08-22          (one command line), followed by
     diyanet-yearly.py ADANA_9146.json Adana 36.987 35.326 2025-04-21..2025-06-21
 """
 import datetime
