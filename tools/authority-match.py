@@ -27,6 +27,7 @@ TABLES = [
     ('Diyanet Turkey', 'diyanet-turkey.csv', 'turkey', 'standard'),
     ('Diyanet yearly table', 'diyanet-yearly.csv', 'turkey', 'standard'),
     ('Moonsighting Committee', 'moonsighting-london.csv', 'moonsighting', 'standard'),
+    ('Moonsighting, own table', 'moonsighting-committee.csv', 'moonsighting', 'standard'),
     ('Tehran (Geophysics)', 'tehran.csv', 'tehran', 'standard'),
     ('Geophysics, Ramadan', 'tehran-geophysics.csv', 'tehran', 'standard'),
     ('Religious Aff. Algeria', 'algeria-algiers.csv', 'algeria', 'standard'),
