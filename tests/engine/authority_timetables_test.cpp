@@ -104,7 +104,7 @@ const AuthorityTable authorityTables[] = {
     {"JAKIM Malaysia", "jakim-labuan.csv", "jakim", standardAsrShadowFactor, 0.91},
     {"Kemenag Indonesia", "kemenag-indonesia.csv", "kemenag", standardAsrShadowFactor, 0.938},
     {"Diyanet Turkey", "diyanet-turkey.csv", "turkey", standardAsrShadowFactor, 0.967},
-    {"Diyanet yearly table", "diyanet-yearly.csv", "turkey", standardAsrShadowFactor, 0.972},
+    {"Diyanet yearly table", "diyanet-yearly.csv", "turkey", standardAsrShadowFactor, 0.973},
     {"Moonsighting Committee", "moonsighting-london.csv", "moonsighting", standardAsrShadowFactor, 0.784},
     {"Moonsighting, own table", "moonsighting-committee.csv", "moonsighting", standardAsrShadowFactor, 0.539},
     {"Tehran (Geophysics)", "tehran.csv", "tehran", standardAsrShadowFactor, 0.833},
