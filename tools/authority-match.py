@@ -22,6 +22,7 @@ TABLES = [
     ('MUIS Singapore', 'muis-singapore.csv', 'singapore', 'standard'),
     ('Habous Morocco', 'morocco-habous.csv', 'morocco', 'standard'),
     ('Habous, more months', 'morocco-habous-months.csv', 'morocco', 'standard'),
+    ('Habous, 28 towns', 'morocco-habous-cities.csv', 'morocco', 'standard'),
     ('JAKIM Malaysia', 'jakim-labuan.csv', 'jakim', 'standard'),
     ('Kemenag Indonesia', 'kemenag-indonesia.csv', 'kemenag', 'standard'),
     ('Diyanet Turkey', 'diyanet-turkey.csv', 'turkey', 'standard'),
