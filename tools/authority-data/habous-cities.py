@@ -11,8 +11,8 @@ f017c6f3ffee0fba3ca9e7509142d4230cdbfee4 of that repository: a JSON array of tow
 own table, "match=nearest-official-city" for a town given another town's table) and "dates", one
 entry a day with "date" (YYYY-MM-DD) and "fajr", "sunrise", "dhuhr", "asr", "maghrib", "isha"
 (HH:MM). The month is Dhu al-Qa'da 1447, 2026-04-19..05-18, Morocco's clock UTC+1. Only the towns
-with their own table are written, and only those in the program's place list (GeoNames' row and its
-dem elevation, below); Rabat's month is already in morocco-habous.csv and is left out.
+with their own table are written, and only those in the program's place list (points and elevations
+below); Rabat's month is already in morocco-habous.csv and is left out.
 """
 import json
 import re
@@ -21,29 +21,31 @@ import sys
 ZONE_MINUTES = 60
 KEYS = ('fajr', 'sunrise', 'dhuhr', 'asr', 'maghrib', 'isha')
 TIME = re.compile(r'^\d{2}:\d{2}$')
-# The source's town name -> GeoNames' row in the program's place list (name, latitude, longitude,
-# elevation in metres), as `selvara-cli places "NAME, MA"` prints it.
+# The source's town name -> the town's point (name, latitude, longitude) and GeoNames' dem elevation
+# in metres. The ministry publishes no reference point: the ten towns whose encyclopedia centre the
+# data README lists take that point; the others take GeoNames' row in the program's place list (as
+# `selvara-cli places "NAME, MA"` prints it), no encyclopedia copy of them having been read.
 PLACES = {
-    'Kenitra': ('Kenitra', 34.2610, -6.5802, 13),
+    'Kenitra': ('Kenitra', 34.250000, -6.583333, 13),
     'Sidi Kacem': ('Sidi Qacem', 34.2215, -5.7078, 83),
-    'Tangier': ('Tangier', 35.7673, -5.7998, 20),
-    'Tetouan': ('Tetouan', 35.5785, -5.3684, 121),
-    'Oujda': ('Oujda-Angad', 34.6814, -1.9086, 549),
+    'Tangier': ('Tangier', 35.776667, -5.803889, 20),
+    'Tetouan': ('Tetouan', 35.572500, -5.354722, 121),
+    'Oujda': ('Oujda', 34.689167, -1.911389, 549),
     'Taourirt': ('Taourirt', 34.4073, -2.8973, 394),
     'Nador': ('Nador', 35.1681, -2.9335, 19),
-    'Casablanca': ('Casablanca', 33.5883, -7.6114, 27),
+    'Casablanca': ('Casablanca', 33.533333, -7.583333, 27),
     'Settat': ('Settat', 33.0010, -7.6166, 365),
     'Berrechid': ('Berrechid', 33.2655, -7.5875, 220),
     'Khouribga': ('Khouribga', 32.8811, -6.9063, 804),
-    'Fes': ('Fes', 34.0331, -5.0003, 406),
+    'Fes': ('Fes', 34.050000, -4.983056, 406),
     'Sefrou': ('Sefrou', 33.8319, -4.8280, 809),
-    'Taza': ('Taza', 34.2100, -4.0100, 530),
-    'Meknes': ('Meknes', 33.8935, -5.5473, 531),
+    'Taza': ('Taza', 34.216667, -4.016667, 530),
+    'Meknes': ('Meknes', 33.895000, -5.554722, 531),
     'Ifrane': ('Ifrane', 33.5267, -5.1102, 1648),
-    'Marrakech': ('Marrakesh', 31.6342, -7.9999, 457),
+    'Marrakech': ('Marrakech', 31.630000, -8.008889, 457),
     'Essaouira': ('Essaouira', 31.5125, -9.7700, 7),
     'Safi': ('Safi', 32.2994, -9.2372, 45),
-    'Agadir': ('Agadir', 30.4202, -9.5982, 31),
+    'Agadir': ('Agadir', 30.421389, -9.583056, 31),
     'Taroudant': ('Taroudant', 30.4703, -8.8770, 237),
     'Errachidia': ('Errachidia', 31.9314, -4.4266, 1039),
     'Erfoud': ('Arfoud', 31.4353, -4.2326, 809),
@@ -63,12 +65,12 @@ def main():
         sys.exit(__doc__.strip())
     towns = json.load(open(sys.argv[1], encoding='utf-8'))
     out = ['# Ministry of Habous and Islamic Affairs, Morocco: its city tables (habous.gov.ma/prieres) for Dhu',
-           '# al-Qa\'da 1447 (2026-04-19..05-18), clock UTC+1. GeoNames towns and dem elevations. See README.']
+           '# al-Qa\'da 1447 (2026-04-19..05-18), clock UTC+1. Points and elevations: see README.']
     for town in towns:
         if 'match=direct' not in town['source_method'] or town['city'] not in PLACES:
             continue
         name, latitude, longitude, elevation = PLACES[town['city']]
-        out.append('place,%s,%.4f,%.4f,%d' % (name, latitude, longitude, elevation))
+        out.append('place,%s,%.6f,%.6f,%d' % (name, latitude, longitude, elevation))
         out.append('date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening')
         for day in town['dates']:
             times = [day[key] for key in KEYS]

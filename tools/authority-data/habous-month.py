@@ -12,7 +12,9 @@ weekday, Hijri day (the last may read "according to the sighting"), Gregorian da
 sunrise, noon, afternoon, sunset (Maghrib) and evening (Isha) as HH:MM. The Gregorian day column
 rolls over into the second month where its number falls. Morocco's clock is UTC+1 outside Ramadan
 (UTC+0 in Ramadan): --zone-minutes changes it. NAME, LAT, LON and ELEVATION_M name the place line:
-GeoNames' town and its dem elevation (the ministry publishes no reference point).
+the town's centre as the data README lists it (the ministry publishes no reference point) and
+GeoNames' dem elevation. The committed file is
+    habous-month.py --header rabat-rabi-awwal-1448.html Rabat 34.033333 -6.833333 46
 
 Prints the place line and one line a day; with --header the file's comment lines and column header
 come first.

@@ -14,14 +14,15 @@ the times as H/MM in Persian digits. Ramadan 1446 began in Iran on Sunday 12 Esf
 year) and then Farvardin 1404 (1 Farvardin = 2025-03-21). Iran's clock has been UTC+3:30 all year
 since 2023. The table gives no afternoon and no evening (Isha); Maghrib, the Institute's sunset
 prayer, goes to the sunset column, as the tehran method prints it there. The Institute publishes no
-reference point for the city: GeoNames' Tehran (the program's place list).
+reference point for the city: the town's centre as its encyclopedia article gives it (35 41 46 N,
+51 25 23 E; see the data README), with GeoNames' elevation (used by no method here).
 """
 import datetime
 import re
 import sys
 
 ZONE_MINUTES = 210
-PLACE = 'place,Tehran,35.6944,51.4215,1178'
+PLACE = 'place,Tehran,35.696111,51.423056,1178'
 PERSIAN_DIGITS = str.maketrans('۰۱۲۳۴۵۶۷۸۹', '0123456789')
 ESFAND_1 = datetime.date(2025, 2, 19)
 FARVARDIN_1 = datetime.date(2025, 3, 21)
