@@ -27,6 +27,8 @@ TABLES = [
     ('Moonsighting Committee', 'moonsighting-london.csv', 'moonsighting', 'standard'),
     ('Tehran (Geophysics)', 'tehran.csv', 'tehran', 'standard'),
     ('Religious Aff. Algeria', 'algeria-algiers.csv', 'algeria', 'standard'),
+    ('Umm al-Qura', 'ummalqura-riyadh.csv', 'makkah', 'standard'),
+    ('Awqaf UAE', 'awqaf-dubai.csv', 'dubai', 'standard'),
 ]
 METHODS_USING_ELEVATION = ('morocco',)
 

@@ -1,0 +1,69 @@
+#!/usr/bin/env python3
+"""Turns the Umm al-Qura calendar's prayer times for Riyadh, Rabi' al-Awwal 1447, as copied from
+ummulqura.org.sa into github.com/masaajid-hub/prayer-times, into
+tests/engine/data/authorities/ummalqura-riyadh.csv.
+
+    tools/authority-data/ummalqura-riyadh.py SOURCE.txt > tests/engine/data/authorities/ummalqura-riyadh.csv
+
+SOURCE.txt is test-data/input/riyadh-ummAlQura.txt at commit
+bb7584bd14d77ac88f546011c6d5330091f2164d of that repository: the page's address, its title (the
+prayer times for the city of Riyadh, the Hijri month), a header row in Arabic, then one
+tab-separated row a day: Hijri day, Gregorian day (with the month's Arabic name on the month's
+first row), dawn, sunrise, noon, afternoon, sunset, evening. The page prints every time on a
+12-hour clock without AM/PM: dawn and sunrise are morning times, noon is 11 or 12 o'clock, the
+afternoon, sunset and evening are turned into 24 hours. The page gives no year: Rabi' al-Awwal 1447
+began on 24 August 2025 by the same calendar. Saudi Arabia's clock is UTC+3. The calendar publishes
+no reference point for its cities: GeoNames' Riyadh (the program's place list).
+"""
+import datetime
+import re
+import sys
+
+ZONE_MINUTES = 180
+FIRST_DAY = datetime.date(2025, 8, 24)
+PLACE = 'place,Riyadh,24.6877,46.7219,612'
+ARABIC_MONTHS = {'أغسطس': 8, 'سبتمبر': 9}
+ROW = re.compile(r'^(\d{1,2})\t(\d{1,2})(?: (\S+))?((?:\t\d{2}:\d{2}){6})$')
+PM_TIMES = (3, 4, 5)   # afternoon, sunset and evening
+
+
+def clock_24(text, index):
+    hours, minutes = int(text[:2]), int(text[3:])
+    if index in PM_TIMES and hours < 12:
+        hours += 12
+    return '%02d:%02d' % (hours, minutes)
+
+
+def main():
+    if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
+        print(__doc__.strip())
+        return
+    if len(sys.argv) != 2:
+        sys.exit(__doc__.strip())
+    out = ['# Umm al-Qura calendar (ummulqura.org.sa, KACST): prayer times for Riyadh, Rabi al-Awwal 1447',
+           '# (2025-08-24..09-22), as copied by github.com/masaajid-hub/prayer-times. Clock UTC+3. See README.',
+           PLACE,
+           'date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening']
+    month = None
+    lines = open(sys.argv[1], encoding='utf-8').read().splitlines()
+    for number, line in enumerate(lines, start=1):
+        match = ROW.match(line.strip())
+        if not match:
+            continue
+        hijri_day, day, month_name = int(match.group(1)), int(match.group(2)), match.group(3)
+        if month_name is not None:
+            if month_name not in ARABIC_MONTHS:
+                sys.exit('%s:%d: unknown month %r' % (sys.argv[1], number, month_name))
+            month = ARABIC_MONTHS[month_name]
+        date = FIRST_DAY + datetime.timedelta(days=hijri_day - 1)
+        if month is None or (date.month, date.day) != (month, day):
+            sys.exit('%s:%d: Hijri day %d is not %s' % (sys.argv[1], number, hijri_day, date))
+        times = [clock_24(t, i) for i, t in enumerate(match.group(4)[1:].split('\t'))]
+        out.append('%s,%d,%s' % (date.isoformat(), ZONE_MINUTES, ','.join(times)))
+    if len(out) == 4:
+        sys.exit('%s: no days' % sys.argv[1])
+    sys.stdout.write('\n'.join(out) + '\n')
+
+
+if __name__ == '__main__':
+    main()
