@@ -29,6 +29,7 @@ TABLES = [
     ('Religious Aff. Algeria', 'algeria-algiers.csv', 'algeria', 'standard'),
     ('Umm al-Qura', 'ummalqura-riyadh.csv', 'makkah', 'standard'),
     ('Awqaf UAE', 'awqaf-dubai.csv', 'dubai', 'standard'),
+    ('Qatar CH (Ramadan)', 'qatar-ramadan-doha.csv', 'qatar', 'standard'),
 ]
 METHODS_USING_ELEVATION = ('morocco',)
 

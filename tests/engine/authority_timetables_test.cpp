@@ -108,10 +108,11 @@ const AuthorityTable authorityTables[] = {
     {"Religious Aff. Algeria", "algeria-algiers.csv", "algeria", standardAsrShadowFactor, 0.862},
     {"Umm al-Qura", "ummalqura-riyadh.csv", "makkah", standardAsrShadowFactor, 0.734},
     {"Awqaf UAE", "awqaf-dubai.csv", "dubai", standardAsrShadowFactor, 0.639},
+    {"Qatar CH (Ramadan)", "qatar-ramadan-doha.csv", "qatar", standardAsrShadowFactor, 0.578},
 };
 
 // The share of all published times matched, over every authority (measured, less half a point).
-constexpr double leastOverallMatchedShare = 0.865;
+constexpr double leastOverallMatchedShare = 0.860;
 
 struct MatchCount {
     int days = 0;
