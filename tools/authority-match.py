@@ -30,6 +30,7 @@ TABLES = [
     ('Umm al-Qura', 'ummalqura-riyadh.csv', 'makkah', 'standard'),
     ('Awqaf UAE', 'awqaf-dubai.csv', 'dubai', 'standard'),
     ('Qatar CH (Ramadan)', 'qatar-ramadan-doha.csv', 'qatar', 'standard'),
+    ('Awqaf Jordan', 'jordan-amman.csv', 'jordan', 'standard'),
 ]
 METHODS_USING_ELEVATION = ('morocco',)
 

@@ -1,0 +1,45 @@
+#!/usr/bin/env python3
+"""Turns the Jordanian Ministry of Awqaf's prayer times for Amman, 2026, as an iPhone app bundles
+them (github.com/epic0002/AwqafPrayerTimes), into tests/engine/data/authorities/jordan-amman.csv.
+
+    tools/authority-data/jordan-awqaf.py SOURCE.csv > tests/engine/data/authorities/jordan-amman.csv
+
+SOURCE.csv is App/Resources/times.csv at commit 854f9de9fe76b2337e8269ca1d6b985928683d17 of that
+repository (its README: "the official Jordanian Ministry of Awqaf timings as a CSV file", read in
+the zone Asia/Amman): the header "date,dawn,sunrise,duhr,asr,sunset,isha", then one line a day,
+"DD/MM/YYYY" and six times on a 24-hour clock. Jordan's clock has been UTC+3 all year since
+October 2022. The ministry publishes no reference point: GeoNames' Amman (the program's place list).
+"""
+import re
+import sys
+
+ZONE_MINUTES = 180
+PLACE = 'place,Amman,31.9552,35.9450,757'
+HEADER = 'date,dawn,sunrise,duhr,asr,sunset,isha'
+DAY = re.compile(r'^(\d{2})/(\d{2})/(\d{4})((?:,\d{2}:\d{2}){6})$')
+
+
+def main():
+    if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
+        print(__doc__.strip())
+        return
+    if len(sys.argv) != 2:
+        sys.exit(__doc__.strip())
+    lines = open(sys.argv[1], encoding='utf-8').read().splitlines()
+    if not lines or lines[0].strip() != HEADER:
+        sys.exit('%s: not the app\'s table (header %r)' % (sys.argv[1], lines[0] if lines else ''))
+    out = ['# Ministry of Awqaf, Islamic Affairs and Holy Places, Jordan: its prayer times for Amman, 2026,',
+           '# as bundled by github.com/epic0002/AwqafPrayerTimes. Clock UTC+3. See README.',
+           PLACE,
+           'date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening']
+    for number, line in enumerate(lines[1:], start=2):
+        match = DAY.match(line.strip())
+        if not match:
+            sys.exit('%s:%d: not a day: %r' % (sys.argv[1], number, line))
+        day, month, year = match.group(1), match.group(2), match.group(3)
+        out.append('%s-%s-%s,%d%s' % (year, month, day, ZONE_MINUTES, match.group(4)))
+    sys.stdout.write('\n'.join(out) + '\n')
+
+
+if __name__ == '__main__':
+    main()
