@@ -97,23 +97,23 @@ struct AuthorityTable {
 };
 
 const AuthorityTable authorityTables[] = {
-    {"Qatar Calendar House", "qatar-doha.csv", "qatar", standardAsrShadowFactor, 0.895},
-    {"MUIS Singapore", "muis-singapore.csv", "singapore", standardAsrShadowFactor, 0.804},
-    {"Habous Morocco", "morocco-habous.csv", "morocco", standardAsrShadowFactor, 0.87},
+    {"Qatar Calendar House", "qatar-doha.csv", "qatar", standardAsrShadowFactor, 0.896},
+    {"MUIS Singapore", "muis-singapore.csv", "singapore", standardAsrShadowFactor, 0.91},
+    {"Habous Morocco", "morocco-habous.csv", "morocco", standardAsrShadowFactor, 0.853},
     {"JAKIM Malaysia", "jakim-labuan.csv", "jakim", standardAsrShadowFactor, 0.91},
-    {"Kemenag Indonesia", "kemenag-indonesia.csv", "kemenag", standardAsrShadowFactor, 0.938},
+    {"Kemenag Indonesia", "kemenag-indonesia.csv", "kemenag", standardAsrShadowFactor, 0.929},
     {"Diyanet Turkey", "diyanet-turkey.csv", "turkey", standardAsrShadowFactor, 0.967},
     {"Moonsighting Committee", "moonsighting-london.csv", "moonsighting", standardAsrShadowFactor, 0.784},
     {"Tehran (Geophysics)", "tehran.csv", "tehran", standardAsrShadowFactor, 0.833},
-    {"Religious Aff. Algeria", "algeria-algiers.csv", "algeria", standardAsrShadowFactor, 0.862},
-    {"Umm al-Qura", "ummalqura-riyadh.csv", "makkah", standardAsrShadowFactor, 0.734},
-    {"Awqaf UAE", "awqaf-dubai.csv", "dubai", standardAsrShadowFactor, 0.639},
-    {"Qatar CH (Ramadan)", "qatar-ramadan-doha.csv", "qatar", standardAsrShadowFactor, 0.578},
-    {"Awqaf Jordan", "jordan-amman.csv", "jordan", standardAsrShadowFactor, 0.337},
+    {"Religious Aff. Algeria", "algeria-algiers.csv", "algeria", standardAsrShadowFactor, 0.939},
+    {"Umm al-Qura", "ummalqura-riyadh.csv", "makkah", standardAsrShadowFactor, 0.762},
+    {"Awqaf UAE", "awqaf-dubai.csv", "dubai", standardAsrShadowFactor, 0.745},
+    {"Qatar CH (Ramadan)", "qatar-ramadan-doha.csv", "qatar", standardAsrShadowFactor, 0.572},
+    {"Awqaf Jordan", "jordan-amman.csv", "jordan", standardAsrShadowFactor, 0.348},
 };
 
 // The share of all published times matched, over every authority (measured, less half a point).
-constexpr double leastOverallMatchedShare = 0.757;
+constexpr double leastOverallMatchedShare = 0.784;
 
 struct MatchCount {
     int days = 0;

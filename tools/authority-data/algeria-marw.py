@@ -7,14 +7,15 @@ github.com/mohammedi-haroune/salat-dz (MIT), into tests/engine/data/authorities/
 SOURCE.csv is assets/20-21/mawaqit/<Algiers in Arabic>.csv at commit
 435332517a8845fa10f7c98c23335767a9e6257f of that repository: a header in Arabic, then one line a
 day, "YYYY-MM-DD,HH:MM:SS x 6" (dawn, sunrise, noon, afternoon, sunset, evening). The seconds are
-always :00; they are dropped. Algeria's clock is UTC+1 all year. The place is GeoNames' Algiers (the
-same row as the program's place list); the ministry publishes no reference point.
+always :00; they are dropped. Algeria's clock is UTC+1 all year. The ministry publishes no reference point, so
+the place is the town's centre as its encyclopedia article gives it (36 45 14 N, 3 03 32 E; see the
+data README).
 """
 import re
 import sys
 
 ZONE_MINUTES = 60
-PLACE = 'place,Algiers,36.7323,3.0875,113'
+PLACE = 'place,Algiers,36.753889,3.058889,113'
 DAY = re.compile(r'^(\d{4}-\d{2}-\d{2})((?:,\d{2}:\d{2}:00){6})$')
 
 

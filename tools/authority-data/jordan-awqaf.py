@@ -8,13 +8,14 @@ SOURCE.csv is App/Resources/times.csv at commit 854f9de9fe76b2337e8269ca1d6b9859
 repository (its README: "the official Jordanian Ministry of Awqaf timings as a CSV file", read in
 the zone Asia/Amman): the header "date,dawn,sunrise,duhr,asr,sunset,isha", then one line a day,
 "DD/MM/YYYY" and six times on a 24-hour clock. Jordan's clock has been UTC+3 all year since
-October 2022. The ministry publishes no reference point: GeoNames' Amman (the program's place list).
+October 2022. The ministry publishes no reference point, so the place is the
+town's centre as its encyclopedia article gives it (31 56 59 N, 35 55 58 E; see the data README).
 """
 import re
 import sys
 
 ZONE_MINUTES = 180
-PLACE = 'place,Amman,31.9552,35.9450,757'
+PLACE = 'place,Amman,31.949722,35.932778,757'
 HEADER = 'date,dawn,sunrise,duhr,asr,sunset,isha'
 DAY = re.compile(r'^(\d{2})/(\d{2})/(\d{4})((?:,\d{2}:\d{2}){6})$')
 

@@ -9,14 +9,14 @@ SOURCE.txt is test-data/input/doha-qatar.txt at commit bb7584bd14d77ac88f546011c
 that repository: the page's address, the year line "2025 - <Hijri year in Arabic digits>", a header
 row in Arabic, then one tab-separated row a day: weekday, Ramadan day, MM/DD, dawn, sunrise, noon,
 afternoon, sunset, evening (24-hour clock) and the start of the night's last third (not kept). Qatar's
-clock is UTC+3. The place is GeoNames' Doha, as for the perpetual calendar (qatar-doha.csv).
+clock is UTC+3. The place is Doha's centre, as for the perpetual calendar (qatar-doha.csv; see the data README).
 """
 import datetime
 import re
 import sys
 
 ZONE_MINUTES = 180
-PLACE = 'place,Doha,25.2855,51.5310,11'
+PLACE = 'place,Doha,25.286667,51.533333,11'
 YEAR = re.compile(r'^(\d{4}) - ')
 ROW = re.compile(r'^\S+\t *(\d{1,2})\t *(\d{2})/(\d{2})((?:\t *\d{2}:\d{2}){7})$')
 

@@ -13,7 +13,8 @@ first row), dawn, sunrise, noon, afternoon, sunset, evening. The page prints eve
 12-hour clock without AM/PM: dawn and sunrise are morning times, noon is 11 or 12 o'clock, the
 afternoon, sunset and evening are turned into 24 hours. The page gives no year: Rabi' al-Awwal 1447
 began on 24 August 2025 by the same calendar. Saudi Arabia's clock is UTC+3. The calendar publishes
-no reference point for its cities: GeoNames' Riyadh (the program's place list).
+no reference point for its cities, so the place is the town's centre as its encyclopedia article
+gives it (24 38 N, 46 43 E; see the data README).
 """
 import datetime
 import re
@@ -21,7 +22,7 @@ import sys
 
 ZONE_MINUTES = 180
 FIRST_DAY = datetime.date(2025, 8, 24)
-PLACE = 'place,Riyadh,24.6877,46.7219,612'
+PLACE = 'place,Riyadh,24.633333,46.716667,612'
 ARABIC_MONTHS = {'أغسطس': 8, 'سبتمبر': 9}
 ROW = re.compile(r'^(\d{1,2})\t(\d{1,2})(?: (\S+))?((?:\t\d{2}:\d{2}){6})$')
 PM_TIMES = (3, 4, 5)   # afternoon, sunset and evening
