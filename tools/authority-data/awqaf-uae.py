@@ -15,7 +15,8 @@ encyclopedia article gives it (25 15 55 N, 55 17 33 E; see the data README).
 """
 import datetime
 import re
-import sys
+
+import authority_table
 
 ZONE_MINUTES = 240
 PLACE = 'place,Dubai,25.265347,55.292491,24'
@@ -29,18 +30,12 @@ def clock_24(hours, minutes, half):
 
 
 def main():
-    if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
-        print(__doc__.strip())
+    lines = authority_table.source_lines(__doc__)
+    if lines is None:
         return
-    if len(sys.argv) != 2:
-        sys.exit(__doc__.strip())
-    lines = open(sys.argv[1], encoding='utf-8').read().splitlines()
     if 'Islamic Affairs & Endowments' not in ' '.join(lines[-4:]):
-        sys.exit('%s: not the Authority\'s listing' % sys.argv[1])
-    out = ['# General Authority of Islamic Affairs and Endowments, UAE (awqaf.gov.ae): its prayer listing for',
-           '# Dubai, 2025-09-01..30, as copied by github.com/masaajid-hub/prayer-times. Clock UTC+4. See README.',
-           PLACE,
-           'date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening']
+        authority_table.fail(0, "not the Authority's listing")
+    days = []
     for line in lines[1:]:
         match = ROW.match(line.strip())
         if not match:
@@ -48,11 +43,11 @@ def main():
         groups = match.groups()
         date = datetime.date(int(groups[2]), int(groups[0]), int(groups[1]))
         times = [clock_24(*groups[3 + 3 * i:6 + 3 * i]) for i in range(6)]
-        out.append('%s,%d,%s' % (date.isoformat(), ZONE_MINUTES, ','.join(times)))
-    if len(out) == 4:
-        sys.exit('%s: no days' % sys.argv[1])
-    sys.stdout.write('\n'.join(out) + '\n')
-
+        days.append((date.isoformat(), ZONE_MINUTES, times))
+    authority_table.write_table(
+        ['General Authority of Islamic Affairs and Endowments, UAE (awqaf.gov.ae): its prayer listing for',
+         'Dubai, 2025-09-01..30, as copied by github.com/masaajid-hub/prayer-times. Clock UTC+4. See README.'],
+        PLACE, days)
 
 if __name__ == '__main__':
     main()

@@ -12,7 +12,8 @@ October 2022. The ministry publishes no reference point, so the place is the
 town's centre as its encyclopedia article gives it (31 56 59 N, 35 55 58 E; see the data README).
 """
 import re
-import sys
+
+import authority_table
 
 ZONE_MINUTES = 180
 PLACE = 'place,Amman,31.949722,35.932778,757'
@@ -21,26 +22,22 @@ DAY = re.compile(r'^(\d{2})/(\d{2})/(\d{4})((?:,\d{2}:\d{2}){6})$')
 
 
 def main():
-    if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
-        print(__doc__.strip())
+    lines = authority_table.source_lines(__doc__)
+    if lines is None:
         return
-    if len(sys.argv) != 2:
-        sys.exit(__doc__.strip())
-    lines = open(sys.argv[1], encoding='utf-8').read().splitlines()
     if not lines or lines[0].strip() != HEADER:
-        sys.exit('%s: not the app\'s table (header %r)' % (sys.argv[1], lines[0] if lines else ''))
-    out = ['# Ministry of Awqaf, Islamic Affairs and Holy Places, Jordan: its prayer times for Amman, 2026,',
-           '# as bundled by github.com/epic0002/AwqafPrayerTimes. Clock UTC+3. See README.',
-           PLACE,
-           'date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening']
+        authority_table.fail(0, "not the app's table (header %r)" % (lines[0] if lines else ''))
+    days = []
     for number, line in enumerate(lines[1:], start=2):
         match = DAY.match(line.strip())
         if not match:
-            sys.exit('%s:%d: not a day: %r' % (sys.argv[1], number, line))
+            authority_table.fail(number, 'not a day: %r' % line)
         day, month, year = match.group(1), match.group(2), match.group(3)
-        out.append('%s-%s-%s,%d%s' % (year, month, day, ZONE_MINUTES, match.group(4)))
-    sys.stdout.write('\n'.join(out) + '\n')
-
+        days.append(('%s-%s-%s' % (year, month, day), ZONE_MINUTES, match.group(4)[1:].split(',')))
+    authority_table.write_table(
+        ['Ministry of Awqaf, Islamic Affairs and Holy Places, Jordan: its prayer times for Amman, 2026,',
+         'as bundled by github.com/epic0002/AwqafPrayerTimes. Clock UTC+3. See README.'],
+        PLACE, days)
 
 if __name__ == '__main__':
     main()

@@ -13,7 +13,8 @@ clock is UTC+3. The place is Doha's centre, as for the perpetual calendar (qatar
 """
 import datetime
 import re
-import sys
+
+import authority_table
 
 ZONE_MINUTES = 180
 PLACE = 'place,Doha,25.286667,51.533333,11'
@@ -22,17 +23,11 @@ ROW = re.compile(r'^\S+\t *(\d{1,2})\t *(\d{2})/(\d{2})((?:\t *\d{2}:\d{2}){7})$
 
 
 def main():
-    if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
-        print(__doc__.strip())
+    lines = authority_table.source_lines(__doc__)
+    if lines is None:
         return
-    if len(sys.argv) != 2:
-        sys.exit(__doc__.strip())
-    out = ['# Qatar Calendar House (qatarch.com/ramadan): its Ramadan 1446 timetable for Doha (2025-03-01..28),',
-           '# as copied by github.com/masaajid-hub/prayer-times. Clock UTC+3. See README.',
-           PLACE,
-           'date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening']
+    days = []
     year = None
-    lines = open(sys.argv[1], encoding='utf-8').read().splitlines()
     for number, line in enumerate(lines, start=1):
         line = line.strip()
         if YEAR.match(line):
@@ -42,14 +37,14 @@ def main():
         if not match:
             continue
         if year is None:
-            sys.exit('%s:%d: a day before the year line' % (sys.argv[1], number))
+            authority_table.fail(number, 'a day before the year line')
         date = datetime.date(year, int(match.group(2)), int(match.group(3)))
         times = [t.strip() for t in match.group(4)[1:].split('\t')][:6]
-        out.append('%s,%d,%s' % (date.isoformat(), ZONE_MINUTES, ','.join(times)))
-    if len(out) == 4:
-        sys.exit('%s: no days' % sys.argv[1])
-    sys.stdout.write('\n'.join(out) + '\n')
-
+        days.append((date.isoformat(), ZONE_MINUTES, times))
+    authority_table.write_table(
+        ['Qatar Calendar House (qatarch.com/ramadan): its Ramadan 1446 timetable for Doha (2025-03-01..28),',
+         'as copied by github.com/masaajid-hub/prayer-times. Clock UTC+3. See README.'],
+        PLACE, days)
 
 if __name__ == '__main__':
     main()

@@ -18,7 +18,8 @@ gives it (24 38 N, 46 43 E; see the data README).
 """
 import datetime
 import re
-import sys
+
+import authority_table
 
 ZONE_MINUTES = 180
 FIRST_DAY = datetime.date(2025, 8, 24)
@@ -36,17 +37,11 @@ def clock_24(text, index):
 
 
 def main():
-    if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
-        print(__doc__.strip())
+    lines = authority_table.source_lines(__doc__)
+    if lines is None:
         return
-    if len(sys.argv) != 2:
-        sys.exit(__doc__.strip())
-    out = ['# Umm al-Qura calendar (ummulqura.org.sa, KACST): prayer times for Riyadh, Rabi al-Awwal 1447',
-           '# (2025-08-24..09-22), as copied by github.com/masaajid-hub/prayer-times. Clock UTC+3. See README.',
-           PLACE,
-           'date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening']
+    days = []
     month = None
-    lines = open(sys.argv[1], encoding='utf-8').read().splitlines()
     for number, line in enumerate(lines, start=1):
         match = ROW.match(line.strip())
         if not match:
@@ -54,17 +49,17 @@ def main():
         hijri_day, day, month_name = int(match.group(1)), int(match.group(2)), match.group(3)
         if month_name is not None:
             if month_name not in ARABIC_MONTHS:
-                sys.exit('%s:%d: unknown month %r' % (sys.argv[1], number, month_name))
+                authority_table.fail(number, 'unknown month %r' % month_name)
             month = ARABIC_MONTHS[month_name]
         date = FIRST_DAY + datetime.timedelta(days=hijri_day - 1)
         if month is None or (date.month, date.day) != (month, day):
-            sys.exit('%s:%d: Hijri day %d is not %s' % (sys.argv[1], number, hijri_day, date))
+            authority_table.fail(number, 'Hijri day %d is not %s' % (hijri_day, date))
         times = [clock_24(t, i) for i, t in enumerate(match.group(4)[1:].split('\t'))]
-        out.append('%s,%d,%s' % (date.isoformat(), ZONE_MINUTES, ','.join(times)))
-    if len(out) == 4:
-        sys.exit('%s: no days' % sys.argv[1])
-    sys.stdout.write('\n'.join(out) + '\n')
-
+        days.append((date.isoformat(), ZONE_MINUTES, times))
+    authority_table.write_table(
+        ['Umm al-Qura calendar (ummulqura.org.sa, KACST): prayer times for Riyadh, Rabi al-Awwal 1447',
+         '(2025-08-24..09-22), as copied by github.com/masaajid-hub/prayer-times. Clock UTC+3. See README.'],
+        PLACE, days)
 
 if __name__ == '__main__':
     main()

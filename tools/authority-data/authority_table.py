@@ -1,0 +1,37 @@
+"""What the authority-data generators share: the command line (one source file, or --help) and the
+test data's CSV (comments, the place line, the header, one line a day). Imported by the scripts
+beside it; not run on its own.
+"""
+import sys
+
+HEADER = 'date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening'
+
+
+def source_lines(doc):
+    """The lines of the source file named on the command line; --help prints doc and returns None."""
+    if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
+        print(doc.strip())
+        return None
+    if len(sys.argv) != 2:
+        sys.exit(doc.strip())
+    try:
+        with open(sys.argv[1], encoding='utf-8') as source:
+            return source.read().splitlines()
+    except (OSError, UnicodeDecodeError) as error:
+        sys.exit('%s: %s' % (sys.argv[1], error))
+
+
+def fail(number, message):
+    """Stops on a line of the source that is not what the generator reads (number 0: the file)."""
+    where = sys.argv[1] if number == 0 else '%s:%d' % (sys.argv[1], number)
+    sys.exit('%s: %s' % (where, message))
+
+
+def write_table(comments, place, days):
+    """Writes the CSV to stdout: "# " comments, the place line, the header and the days, each
+    (ISO date, zone minutes, six HH:MM times). No days is a failure, not an empty table."""
+    if not days:
+        fail(0, 'no days')
+    out = ['# ' + line for line in comments] + [place, HEADER]
+    out += ['%s,%d,%s' % (date, zone_minutes, ','.join(times)) for date, zone_minutes, times in days]
+    sys.stdout.write('\n'.join(out) + '\n')
