@@ -5,25 +5,29 @@ beside it; not run on its own.
 import sys
 
 HEADER = 'date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening'
+_source_path = ''
 
 
-def source_lines(doc):
-    """The lines of the source file named on the command line; --help prints doc and returns None."""
+def source_lines(doc, arguments=1):
+    """The lines of the source file, the last of `arguments` command-line arguments; --help prints
+    doc and returns None."""
+    global _source_path
     if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
         print(doc.strip())
         return None
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 1 + arguments:
         sys.exit(doc.strip())
+    _source_path = sys.argv[arguments]
     try:
-        with open(sys.argv[1], encoding='utf-8') as source:
+        with open(_source_path, encoding='utf-8') as source:
             return source.read().splitlines()
     except (OSError, UnicodeDecodeError) as error:
-        sys.exit('%s: %s' % (sys.argv[1], error))
+        sys.exit('%s: %s' % (_source_path, error))
 
 
 def fail(number, message):
     """Stops on a line of the source that is not what the generator reads (number 0: the file)."""
-    where = sys.argv[1] if number == 0 else '%s:%d' % (sys.argv[1], number)
+    where = _source_path if number == 0 else '%s:%d' % (_source_path, number)
     sys.exit('%s: %s' % (where, message))
 
 
