@@ -28,7 +28,7 @@ TABLES = [
     ('Tehran (Geophysics)', 'tehran.csv', 'tehran', 'standard'),
     ('Religious Aff. Algeria', 'algeria-algiers.csv', 'algeria', 'standard'),
     ('Umm al-Qura', 'ummalqura-riyadh.csv', 'makkah', 'standard'),
-    ('Umm al-Qura (year)', 'ummalqura-riyadh-year.csv', 'makkah', 'standard'),
+    ('Umm al-Qura (yearly)', 'ummalqura-yearly.csv', 'makkah', 'standard'),
     ('Awqaf UAE', 'awqaf-dubai.csv', 'dubai', 'standard'),
     ('Awqaf UAE (2026)', 'awqaf-dubai-2026.csv', 'dubai', 'standard'),
     ('Qatar CH (Ramadan)', 'qatar-ramadan-doha.csv', 'qatar', 'standard'),

@@ -34,8 +34,15 @@ def fail(number, message):
 def write_table(comments, place, days):
     """Writes the CSV to stdout: "# " comments, the place line, the header and the days, each
     (ISO date, zone minutes, six HH:MM times). No days is a failure, not an empty table."""
-    if not days:
-        fail(0, 'no days')
-    out = ['# ' + line for line in comments] + [place, HEADER]
-    out += ['%s,%d,%s' % (date, zone_minutes, ','.join(times)) for date, zone_minutes, times in days]
+    write_places(comments, [(place, days)])
+
+
+def write_places(comments, places):
+    """As write_table, for several places: (place line, days) each, in that order."""
+    out = ['# ' + line for line in comments]
+    for place, days in places:
+        if not days:
+            fail(0, 'no days for %s' % place.split(',')[1])
+        out += [place, HEADER]
+        out += ['%s,%d,%s' % (date, zone_minutes, ','.join(times)) for date, zone_minutes, times in days]
     sys.stdout.write('\n'.join(out) + '\n')

@@ -2,15 +2,16 @@
 """Turns two authorities' own tables, as a mosque-display app (github.com/UAEHN/salah_tv) fetched
 and committed them, into test data:
 
-    tools/authority-data/mosque-display-tables.py ummalqura SOURCE.csv > tests/engine/data/authorities/ummalqura-riyadh-year.csv
+    tools/authority-data/mosque-display-tables.py ummalqura SOURCE.csv > tests/engine/data/authorities/ummalqura-yearly.csv
     tools/authority-data/mosque-display-tables.py awqaf SOURCE.csv > tests/engine/data/authorities/awqaf-dubai-2026.csv
 
 ummalqura: SOURCE.csv is assets/csv/saudi_prayer_times_2026.csv at commit
 8375b37a336abd045dfe21ba46f175102a19923f: the Umm al-Qura calendar's yearly prayer tables
 (ummulqura.org.sa/yearprayer.aspx, one page a Hijri year and city) for Saudi towns, fetched by the
 app's tool/uq_fetch.py with each town's coordinates from the calendar's own town list (its
-tool/uq_saudi_cities.json: Riyadh 24.67 N, 46.69 E, UTC+3), 12-hour times turned into 24 hours
-there. Kept: Riyadh, 2026-01-01..06-30 (Ramadan 1447 included), at that point.
+tool/uq_saudi_cities.json: Riyadh 24.67 N 46.69 E, Abha 18.22 N 42.51 E; UTC+3), 12-hour times
+turned into 24 hours there. Kept: Riyadh 2026-01-01..06-30 and Abha 2026-02-17..06-30 (Ramadan 1447
+included), at those points; the elevations are GeoNames' (Abha lies at 2,200 m).
 
 awqaf: SOURCE.csv is assets/csv/uae_awqaf_mar_jun_2026.csv at commit
 6d0d4986126eb187fbb505e4ddb720e987e5c39e: the answers of the UAE General Authority of Islamic
@@ -29,14 +30,16 @@ import authority_table
 HEADER = 'City,Date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,Isha'
 ROW = re.compile(r'^([^,]+),(\d{2})/(\d{2})/(\d{4})((?:,\d{2}:\d{2}){6})$')
 
-# Table name: the city kept, its first and last dates, the place line, the clock, the comments.
+# Table name: the comments, the clock, and the towns kept: each town's name in the source, its first
+# and last dates, and its place line.
 TABLES = {
-    'ummalqura': ('Riyadh', '2026-01-01', '2026-06-30', 'place,Riyadh,24.67,46.69,612', 180,
-                  ['Umm al-Qura calendar (ummulqura.org.sa, KACST): its yearly table for Riyadh, 2026-01-01..06-30,',
-                   'at the calendar\'s own point for the town, as fetched by github.com/UAEHN/salah_tv. UTC+3. See README.']),
-    'awqaf': ('Dubai', '2026-03-01', '2026-06-15', 'place,Dubai,25.265347,55.292491,24', 240,
-              ['General Authority of Islamic Affairs and Endowments, UAE: its prayer-time service for Dubai,',
-               '2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4. See README.']),
+    'ummalqura': (['Umm al-Qura calendar (ummulqura.org.sa, KACST): its yearly tables for Riyadh and Abha, 2026,',
+                   'at the calendar\'s own points, as fetched by github.com/UAEHN/salah_tv. UTC+3. See README.'], 180,
+                  [('Riyadh', '2026-01-01', '2026-06-30', 'place,Riyadh,24.67,46.69,612'),
+                   ('Abha', '2026-02-17', '2026-06-30', 'place,Abha,18.22,42.51,2228')]),
+    'awqaf': (['General Authority of Islamic Affairs and Endowments, UAE: its prayer-time service for Dubai,',
+               '2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4. See README.'], 240,
+              [('Dubai', '2026-03-01', '2026-06-15', 'place,Dubai,25.265347,55.292491,24')]),
 }
 
 
@@ -46,22 +49,23 @@ def main():
     lines = authority_table.source_lines(__doc__, arguments=2)
     if lines is None:
         return
-    city, first, last, place, zone_minutes, comments = TABLES[sys.argv[1]]
+    comments, zone_minutes, towns = TABLES[sys.argv[1]]
     if not lines or lines[0].strip() != HEADER:
         authority_table.fail(1, 'not the app\'s table (header %r)' % (lines[0] if lines else ''))
-    days = []
+    days = {town[0]: [] for town in towns}
     for number, line in enumerate(lines[1:], start=2):
         match = ROW.match(line.strip())
         if not match:
             authority_table.fail(number, 'not a day: %r' % line)
         day, month, year = match.group(2), match.group(3), match.group(4)
-        date = '%s-%s-%s' % (year, month, day)
-        if match.group(1) == city and first <= date <= last:
-            days.append((date, zone_minutes, match.group(5)[1:].split(',')))
-    days.sort()
-    if len(days) != len({date for date, _, _ in days}):
-        authority_table.fail(0, 'a date twice for %s' % city)
-    authority_table.write_table(comments, place, days)
+        days.setdefault(match.group(1), []).append(('%s-%s-%s' % (year, month, day), match.group(5)[1:].split(',')))
+    places = []
+    for city, first, last, place in towns:
+        kept = sorted((date, zone_minutes, times) for date, times in days[city] if first <= date <= last)
+        if len(kept) != len({date for date, _, _ in kept}):
+            authority_table.fail(0, 'a date twice for %s' % city)
+        places.append((place, kept))
+    authority_table.write_places(comments, places)
 
 
 if __name__ == '__main__':
