@@ -33,6 +33,7 @@ TABLES = [
     ('Awqaf UAE (2026)', 'awqaf-dubai-2026.csv', 'dubai', 'standard'),
     ('Qatar CH (Ramadan)', 'qatar-ramadan-doha.csv', 'qatar', 'standard'),
     ('Awqaf Jordan', 'jordan-amman.csv', 'jordan', 'standard'),
+    ('Survey Authority Egypt', 'egypt-cairo.csv', 'egypt', 'standard'),
 ]
 METHODS_USING_ELEVATION = ('morocco',)
 
