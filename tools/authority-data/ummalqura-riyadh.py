@@ -12,9 +12,9 @@ tab-separated row a day: Hijri day, Gregorian day (with the month's Arabic name 
 first row), dawn, sunrise, noon, afternoon, sunset, evening. The page prints every time on a
 12-hour clock without AM/PM: dawn and sunrise are morning times, noon is 11 or 12 o'clock, the
 afternoon, sunset and evening are turned into 24 hours. The page gives no year: Rabi' al-Awwal 1447
-began on 24 August 2025 by the same calendar. Saudi Arabia's clock is UTC+3. The calendar publishes
-no reference point for its cities, so the place is the town's centre as its encyclopedia article
-gives it (24 38 N, 46 43 E; see the data README).
+began on 24 August 2025 by the same calendar. Saudi Arabia's clock is UTC+3. The place is the
+calendar's own point for the town, from its town list (24.67 N, 46.69 E, as copied in
+github.com/UAEHN/salah_tv, tool/uq_saudi_cities.json; see the data README).
 """
 import datetime
 import re
@@ -23,7 +23,7 @@ import authority_table
 
 ZONE_MINUTES = 180
 FIRST_DAY = datetime.date(2025, 8, 24)
-PLACE = 'place,Riyadh,24.633333,46.716667,612'
+PLACE = 'place,Riyadh,24.67,46.69,612'
 ARABIC_MONTHS = {'أغسطس': 8, 'سبتمبر': 9}
 ROW = re.compile(r'^(\d{1,2})\t(\d{1,2})(?: (\S+))?((?:\t\d{2}:\d{2}){6})$')
 PM_TIMES = (3, 4, 5)   # afternoon, sunset and evening
