@@ -32,6 +32,13 @@ TABLES = [
     ('Tehran (Geophysics)', 'tehran.csv', 'tehran', 'standard'),
     ('Geophysics, Ramadan', 'tehran-geophysics.csv', 'tehran', 'standard'),
     ('Religious Aff. Algeria', 'algeria-algiers.csv', 'algeria', 'standard'),
+    ('Umm al-Qura', 'ummalqura-riyadh.csv', 'makkah', 'standard'),
+    ('Umm al-Qura (yearly)', 'ummalqura-yearly.csv', 'makkah', 'standard'),
+    ('Awqaf UAE', 'awqaf-dubai.csv', 'dubai', 'standard'),
+    ('Awqaf UAE (2026)', 'awqaf-dubai-2026.csv', 'dubai', 'standard'),
+    ('Qatar CH (Ramadan)', 'qatar-ramadan-doha.csv', 'qatar', 'standard'),
+    ('Awqaf Jordan', 'jordan-amman.csv', 'jordan', 'standard'),
+    ('Survey Authority Egypt', 'egypt-cairo.csv', 'egypt', 'standard'),
 ]
 METHODS_USING_ELEVATION = ('morocco',)
 

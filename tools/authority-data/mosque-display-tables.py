@@ -1,0 +1,89 @@
+#!/usr/bin/env python3
+"""Turns three authorities' own tables, as a mosque-display app (github.com/UAEHN/salah_tv) fetched
+and committed them, into test data:
+
+    tools/authority-data/mosque-display-tables.py ummalqura SOURCE.csv > tests/engine/data/authorities/ummalqura-yearly.csv
+    tools/authority-data/mosque-display-tables.py awqaf SOURCE.csv > tests/engine/data/authorities/awqaf-dubai-2026.csv
+    tools/authority-data/mosque-display-tables.py esa SOURCE.csv > tests/engine/data/authorities/egypt-cairo.csv
+
+ummalqura: SOURCE.csv is assets/csv/saudi_prayer_times_2026.csv at commit
+8375b37a336abd045dfe21ba46f175102a19923f: the Umm al-Qura calendar's yearly prayer tables
+(ummulqura.org.sa/yearprayer.aspx, one page a Hijri year and city) for Saudi towns, fetched by the
+app's tool/uq_fetch.py with each town's coordinates from the calendar's own town list (its
+tool/uq_saudi_cities.json: Riyadh 24.67 N 46.69 E, Abha 18.22 N 42.51 E; UTC+3), 12-hour times
+turned into 24 hours there. Kept: Riyadh 2026-01-01..06-30 and Abha 2026-02-17..06-30 (Ramadan 1447
+included), at those points; the elevations are GeoNames' (Abha lies at 2,200 m).
+
+awqaf: SOURCE.csv is assets/csv/uae_awqaf_mar_jun_2026.csv at commit
+6d0d4986126eb187fbb505e4ddb720e987e5c39e: the answers of the UAE General Authority of Islamic
+Affairs and Endowments' prayer-time service (mobileappapi.awqaf.gov.ae, v3/prayertimes, Dubai:
+emirate 2, city 32), fetched by the app's tool/awqaf_fetch.js. Kept: Dubai, 2026-03-01..06-15,
+UTC+4. The service publishes no reference point: Dubai's centre (see the data README).
+
+esa: SOURCE.csv is assets/csv/egypt_esa_2026_m1_m12.csv at commit
+6d0d4986126eb187fbb505e4ddb720e987e5c39e: the monthly prayer tables of the Egyptian General
+Authority of Survey (esa.gov.eg/monthlymwaket.aspx) for 2026, fetched by the app's tool/esa_fetch.js.
+Kept: Cairo, 2026-01-01..06-30. Egypt's clock is UTC+2, and UTC+3 from the last Friday of April
+(2026-04-24), as the table's own times show. The Authority publishes no reference point: Cairo's
+centre (see the data README).
+
+All three files: "City,Date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,Isha", then "CITY,DD/MM/YYYY" and six
+times on a 24-hour clock.
+"""
+import re
+import sys
+
+import authority_table
+
+HEADER = 'City,Date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,Isha'
+ROW = re.compile(r'^([^,]+),(\d{2})/(\d{2})/(\d{4})((?:,\d{2}:\d{2}){6})$')
+
+# Table name: the comments, the clock (minutes east of UTC from each date on), and the towns kept:
+# each town's name in the source, its first and last dates, and its place line.
+TABLES = {
+    'ummalqura': (['Umm al-Qura calendar (ummulqura.org.sa, KACST): its yearly tables for Riyadh and Abha, 2026,',
+                   'at the calendar\'s own points, as fetched by github.com/UAEHN/salah_tv. UTC+3. See README.'], [('', 180)],
+                  [('Riyadh', '2026-01-01', '2026-06-30', 'place,Riyadh,24.67,46.69,612'),
+                   ('Abha', '2026-02-17', '2026-06-30', 'place,Abha,18.22,42.51,2228')]),
+    'awqaf': (['General Authority of Islamic Affairs and Endowments, UAE: its prayer-time service for Dubai,',
+               '2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4. See README.'], [('', 240)],
+              [('Dubai', '2026-03-01', '2026-06-15', 'place,Dubai,25.265347,55.292491,24')]),
+    'esa': (['Egyptian General Authority of Survey (esa.gov.eg): its monthly tables for Cairo, 2026-01-01..06-30,',
+             'as fetched by github.com/UAEHN/salah_tv. UTC+2, UTC+3 from 2026-04-24. See README.'],
+            [('', 120), ('2026-04-24', 180)],
+            [('Cairo', '2026-01-01', '2026-06-30', 'place,Cairo,30.044444,31.235833,23')]),
+}
+
+
+def zone_on(zones, date):
+    """The clock's minutes east of UTC on an ISO date: the last step that has begun."""
+    return [minutes for first, minutes in zones if first <= date][-1]
+
+
+def main():
+    if len(sys.argv) == 3 and sys.argv[1] not in TABLES:
+        sys.exit('unknown table %r (%s)' % (sys.argv[1], ', '.join(sorted(TABLES))))
+    lines = authority_table.source_lines(__doc__, arguments=2)
+    if lines is None:
+        return
+    comments, zones, towns = TABLES[sys.argv[1]]
+    if not lines or lines[0].strip() != HEADER:
+        authority_table.fail(1, 'not the app\'s table (header %r)' % (lines[0] if lines else ''))
+    days = {town[0]: [] for town in towns}
+    for number, line in enumerate(lines[1:], start=2):
+        match = ROW.match(line.strip())
+        if not match:
+            authority_table.fail(number, 'not a day: %r' % line)
+        day, month, year = match.group(2), match.group(3), match.group(4)
+        days.setdefault(match.group(1), []).append(('%s-%s-%s' % (year, month, day), match.group(5)[1:].split(',')))
+    places = []
+    for city, first, last, place in towns:
+        kept = sorted((date, zone_on(zones, date), times) for date, times in days[city] if first <= date <= last)
+        if len(kept) != len({date for date, _, _ in kept}):
+            authority_table.fail(0, 'a date twice for %s' % city)
+        places.append((place, kept))
+    authority_table.write_places(comments, places)
+
+
+if __name__ == '__main__':
+    main()
