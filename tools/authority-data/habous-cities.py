@@ -16,7 +16,8 @@ below); Rabat's month is already in morocco-habous.csv and is left out.
 """
 import json
 import re
-import sys
+
+import authority_table
 
 ZONE_MINUTES = 60
 KEYS = ('fajr', 'sunrise', 'dhuhr', 'asr', 'maghrib', 'isha')
@@ -58,26 +59,29 @@ PLACES = {
 
 
 def main():
-    if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
-        print(__doc__.strip())
+    lines = authority_table.source_lines(__doc__)
+    if lines is None:
         return
-    if len(sys.argv) != 2:
-        sys.exit(__doc__.strip())
-    towns = json.load(open(sys.argv[1], encoding='utf-8'))
-    out = ['# Ministry of Habous and Islamic Affairs, Morocco: its city tables (habous.gov.ma/prieres) for Dhu',
-           '# al-Qa\'da 1447 (2026-04-19..05-18), clock UTC+1. Points and elevations: see README.']
+    try:
+        towns = json.loads('\n'.join(lines))
+    except ValueError as error:
+        authority_table.fail(0, 'not JSON: %s' % error)
+    places = []
     for town in towns:
         if 'match=direct' not in town['source_method'] or town['city'] not in PLACES:
             continue
         name, latitude, longitude, elevation = PLACES[town['city']]
-        out.append('place,%s,%.6f,%.6f,%d' % (name, latitude, longitude, elevation))
-        out.append('date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening')
+        days = []
         for day in town['dates']:
             times = [day[key] for key in KEYS]
             if not all(TIME.match(t) for t in times):
-                sys.exit('%s: %s %s: not six times: %r' % (sys.argv[1], town['city'], day['date'], times))
-            out.append('%s,%d,%s' % (day['date'], ZONE_MINUTES, ','.join(times)))
-    sys.stdout.write('\n'.join(out) + '\n')
+                authority_table.fail(0, '%s %s: not six times: %r' % (town['city'], day['date'], times))
+            days.append((day['date'], ZONE_MINUTES, times))
+        places.append(('place,%s,%.6f,%.6f,%d' % (name, latitude, longitude, elevation), days))
+    authority_table.write_places(
+        ['Ministry of Habous and Islamic Affairs, Morocco: its city tables (habous.gov.ma/prieres) for Dhu',
+         'al-Qa\'da 1447 (2026-04-19..05-18), clock UTC+1. Points and elevations: see README.'],
+        places)
 
 
 if __name__ == '__main__':

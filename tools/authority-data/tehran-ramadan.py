@@ -19,7 +19,8 @@ reference point for the city: the town's centre as its encyclopedia article give
 """
 import datetime
 import re
-import sys
+
+import authority_table
 
 ZONE_MINUTES = 210
 PLACE = 'place,Tehran,35.696111,51.423056,1178'
@@ -35,31 +36,28 @@ def clock(text):
 
 
 def main():
-    if len(sys.argv) == 2 and sys.argv[1] in ('-h', '--help'):
-        print(__doc__.strip())
+    lines = authority_table.source_lines(__doc__)
+    if lines is None:
         return
-    if len(sys.argv) != 2:
-        sys.exit(__doc__.strip())
-    lines = open(sys.argv[1], encoding='utf-8').read().translate(PERSIAN_DIGITS).splitlines()
-    out = ['# The Calendar Centre of the Institute of Geophysics, University of Tehran: its Ramadan 1446 table',
-           '# for Tehran as setare.com reprinted it (2025-03-02..06). Clock UTC+3:30. See README.',
-           PLACE,
-           'date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening']
+    days = []
     previous = None
     for number, line in enumerate(lines[2:], start=3):
-        match = DAY.match(line.strip())
+        match = DAY.match(line.strip().translate(PERSIAN_DIGITS))
         if not match:
-            sys.exit('%s:%d: not a day: %r' % (sys.argv[1], number, line))
+            authority_table.fail(number, 'not a day: %r' % line)
         ramadan_day, solar_day = int(match.group(1)), int(match.group(2))
         date = ESFAND_1 + datetime.timedelta(days=solar_day - 1)
         if previous and date <= previous:
             date = FARVARDIN_1 + datetime.timedelta(days=solar_day - 1)
         if date != datetime.date(2025, 3, 1) + datetime.timedelta(days=ramadan_day):
-            sys.exit('%s:%d: Ramadan day %d is not %s' % (sys.argv[1], number, ramadan_day, date))
+            authority_table.fail(number, 'Ramadan day %d is not %s' % (ramadan_day, date))
         previous = date
         dawn, sunrise, noon, maghrib, _midnight = [clock(t) for t in match.group(3).split('|')[:5]]
-        out.append('%s,%d,%s,%s,%s,,%s,' % (date.isoformat(), ZONE_MINUTES, dawn, sunrise, noon, maghrib))
-    sys.stdout.write('\n'.join(out) + '\n')
+        days.append((date.isoformat(), ZONE_MINUTES, [dawn, sunrise, noon, '', maghrib, '']))
+    authority_table.write_table(
+        ['The Calendar Centre of the Institute of Geophysics, University of Tehran: its Ramadan 1446 table',
+         'for Tehran as setare.com reprinted it (2025-03-02..06). Clock UTC+3:30. See README.'],
+        PLACE, days)
 
 
 if __name__ == '__main__':
