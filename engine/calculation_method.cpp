@@ -132,6 +132,8 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 // - moonsighting: the Moonsighting Committee's seasonal minutes (seasonal_twilight.h) for dawn
 //   and the evening, a seventh of the night beyond 55 degrees as the Committee has it, so no other
 //   high-latitude rule; the angles are only what a user's rule is measured against. Nearest minute.
+//   Its own London table (moonsighting.com, 2025) puts Zuhr five minutes after the transit and
+//   Maghrib three after sunset; the evening's minutes count from sunset itself.
 // - dubai: Awqaf UAE: 18 degrees both, as its prayer-time service gives Dubai's times for 2026 (its
 //   tables of 2025 fit 18.2); against the sun sunrise three minutes earlier and noon, afternoon and
 //   sunset three, one and three later.
@@ -190,7 +192,7 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"russia", 16.0, 15.0, 0.0, 0.0, 0.0, "Spiritual Administration of Muslims of Russia", {0, 0, 0, 0, 0, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
-    {"moonsighting", 18.0, 18.0, 0.0, 0.0, 0.0, "Moonsighting Committee Worldwide", {0, 0, 0, 0, 0, 0},
+    {"moonsighting", 18.0, 18.0, 0.0, 0.0, 0.0, "Moonsighting Committee Worldwide", {0, 0, 5, 0, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::none, false, moonsightingDawnMinutes, moonsightingEveningMinutes},
     {"dubai", 18.0, 18.0, 0.0, 0.0, 0.0, "Awqaf, United Arab Emirates", {0, -3, 3, 1, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
