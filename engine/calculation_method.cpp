@@ -92,6 +92,9 @@ void printedMinuteRoundings(const PrayerOptions& options, MinuteRounding (&round
 const MinuteRounding habousRoundings[prayerTimeCount] = {MinuteRounding::cut,     MinuteRounding::nearest,
                                                          MinuteRounding::nearest, MinuteRounding::nearest,
                                                          MinuteRounding::nearest, MinuteRounding::nearest};
+const MinuteRounding jordanRoundings[prayerTimeCount] = {MinuteRounding::cut, MinuteRounding::nearest,
+                                                         MinuteRounding::up,  MinuteRounding::up,
+                                                         MinuteRounding::nearest, MinuteRounding::up};
 const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, MinuteRounding::cut,
                                                           MinuteRounding::up, MinuteRounding::up,
                                                           MinuteRounding::up, MinuteRounding::up};
@@ -109,8 +112,10 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 // - egypt: the Egyptian General Authority of Survey's 19.5 and 17.5 degrees; its city tables
 //   (esa.gov.eg, republished by Dar al-Ifta) add no precautionary minutes and round to the nearest.
 // - makkah: the Umm al-Qura calendar (ummulqura.org.sa, by KACST): 18.5 degrees, the evening 90
-//   minutes after sunset and 120 in Ramadan. Its tables round every prayer up and sunrise down;
-//   rounding up a time one minute earlier gives the same minute as rounding down.
+//   minutes after sunset and 120 in Ramadan (as Saudi mosques keep it; the calendar's own yearly
+//   tables print 90 then too). Its yearly tables for 2026 round to the nearest minute, put noon a
+//   minute after the transit and take sunrise and sunset at the town's height, each a minute
+//   further out (its daily page of 2025 was still at sea level and rounded up).
 // - qatar: the Qatar Calendar House's perpetual calendar: 18 degrees, the evening 90 minutes after
 //   the printed sunset all year. Against the sun its dawn is a minute earlier and its sunset two
 //   minutes later (so also its evening), read from the calendar's 365 days.
@@ -127,8 +132,11 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 // - moonsighting: the Moonsighting Committee's seasonal minutes (seasonal_twilight.h) for dawn
 //   and the evening, a seventh of the night beyond 55 degrees as the Committee has it, so no other
 //   high-latitude rule; the angles are only what a user's rule is measured against. Nearest minute.
-// - dubai: Awqaf UAE (Dubai's IACAD tables): 18.2 degrees both; against the sun its tables show
-//   sunrise three minutes earlier and noon, afternoon and sunset three, one and three later.
+//   Its own London table (moonsighting.com, 2025) puts Zuhr five minutes after the transit and
+//   Maghrib three after sunset; the evening's minutes count from sunset itself.
+// - dubai: Awqaf UAE: 18 degrees both, as its prayer-time service gives Dubai's times for 2026 (its
+//   tables of 2025 fit 18.2); against the sun sunrise three minutes earlier and noon, afternoon and
+//   sunset three, one and three later.
 // - morocco: the Ministry of Habous: 19 and 17 degrees, sunrise and sunset lowered by the dip of
 //   the city's elevation, and its fixed minutes read from its city tables (habous.gov.ma/prieres):
 //   sunrise -2, noon +5, sunset +3. Its dawn is the 19-degree moment with the minutes cut (39 of
@@ -150,7 +158,9 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 //   every time up and put Maghrib three minutes after sunset.
 // - tunisia: 18 degrees both, as the Institut National de la Meteorologie computes the times
 //   (meteo.tn); minutes cut, noon 7 and sunset 3 minutes after the sun, the evening 1.
-// - jordan: the Ministry of Awqaf's 18 degrees both; no table of its own was found to check.
+// - jordan: the Ministry of Awqaf's 18 degrees both; its 2026 table for Amman takes sunrise and
+//   sunset at the town's height and two minutes further out, cuts dawn, rounds sunrise and sunset
+//   to the nearest minute and the prayers up.
 const CalculationMethod calculationMethods[] = {
     {"selvara", 19.0, 0.0, 90.0, 0.0, 0.0, "Selvara", {0, 0, 0, 0, 0, 0}, MinuteRounding::cut,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
@@ -162,8 +172,8 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"karachi", 18.0, 18.0, 0.0, 0.0, 0.0, "University of Islamic Sciences, Karachi", {0, 0, 0, 0, 0, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
-    {"makkah", 18.5, 0.0, 90.0, 120.0, 0.0, "Umm al-Qura calendar, Makkah", {0, -1, 0, 0, 0, 0},
-     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"makkah", 18.5, 0.0, 90.0, 120.0, 0.0, "Umm al-Qura calendar, Makkah", {0, -1, 1, 0, 1, 1},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr},
     {"gulf", 19.5, 0.0, 90.0, 0.0, 0.0, "Gulf region", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"kuwait", 18.0, 17.5, 0.0, 0.0, 0.0, "Ministry of Awqaf and Islamic Affairs, Kuwait", {0, 0, 0, 0, 0, 0},
@@ -182,9 +192,9 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"russia", 16.0, 15.0, 0.0, 0.0, 0.0, "Spiritual Administration of Muslims of Russia", {0, 0, 0, 0, 0, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
-    {"moonsighting", 18.0, 18.0, 0.0, 0.0, 0.0, "Moonsighting Committee Worldwide", {0, 0, 0, 0, 0, 0},
+    {"moonsighting", 18.0, 18.0, 0.0, 0.0, 0.0, "Moonsighting Committee Worldwide", {0, 0, 5, 0, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::none, false, moonsightingDawnMinutes, moonsightingEveningMinutes},
-    {"dubai", 18.2, 18.2, 0.0, 0.0, 0.0, "Awqaf, United Arab Emirates", {0, -3, 3, 1, 3, 0},
+    {"dubai", 18.0, 18.0, 0.0, 0.0, 0.0, "Awqaf, United Arab Emirates", {0, -3, 3, 1, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"morocco", 19.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Habous and Islamic Affairs, Morocco", {0, -2, 5, 0, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr, false, habousRoundings},
@@ -198,8 +208,8 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"tunisia", 18.0, 18.0, 0.0, 0.0, 0.0, "Ministry of Religious Affairs, Tunisia", {0, 0, 7, 1, 3, 1},
      MinuteRounding::cut, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
-    {"jordan", 18.0, 18.0, 0.0, 0.0, 0.0, "Ministry of Awqaf, Jordan", {0, 0, 0, 0, 0, 0},
-     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"jordan", 18.0, 18.0, 0.0, 0.0, 0.0, "Ministry of Awqaf, Jordan", {0, -2, 0, 0, 2, 0},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, true, nullptr, nullptr, false, jordanRoundings},
 };
 const int calculationMethodCount = static_cast<int>(sizeof calculationMethods / sizeof calculationMethods[0]);
 

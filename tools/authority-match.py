@@ -40,7 +40,7 @@ TABLES = [
     ('Awqaf Jordan', 'jordan-amman.csv', 'jordan', 'standard'),
     ('Survey Authority Egypt', 'egypt-cairo.csv', 'egypt', 'standard'),
 ]
-METHODS_USING_ELEVATION = ('morocco',)
+METHODS_USING_ELEVATION = ('morocco', 'makkah', 'jordan')
 
 
 def read_places(path):
