@@ -3,6 +3,7 @@
 #include "calendar.h"
 #include "solar_model.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -382,6 +383,10 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
         if (std::isnan(day.sunrise) || std::isnan(day.sunset))
             day = timesAt(sun, substitute, rules, intervalMinutes, date);
         addMinutes(day, rules.method->offsetMinutes);
+        // Near the poles the night may last only minutes: an authority's minutes on sunset or
+        // sunrise must not put the evening prayer before Maghrib, or dawn after sunrise.
+        day.evening = std::max(day.evening, day.sunset);
+        day.dawn = std::min(day.dawn, day.sunrise);
         day.sunset += ramadanSunsetMinutesOn(options, date.year, date.month, date.day) / minutesPerHour;
         applyAdjustments(day, options);
     }
