@@ -69,6 +69,9 @@ struct CalculationMethod {
     // Days between a printed date and the date whose sun gives its times: an authority whose
     // table prints each date with the next day's times has 1.
     int sunDaysAhead = 0;
+    // The share of the horizon dip of the place's elevation the authority lowers sunrise and
+    // sunset by (1: the whole geometric dip).
+    double elevationDipShare = 1.0;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.

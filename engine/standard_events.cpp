@@ -223,7 +223,8 @@ Rules rulesOf(double latitudeDeg, const PrayerOptions& options) {
                                       options.elevationM <= highestElevationM
                                   ? options.elevationM
                                   : 0.0;
-    rules.sinSunriseAltitude = sinOfDeg(sunriseAltitudeDeg - horizonDipDeg(elevationM));
+    const double dipShare = rules.method->usesElevation ? rules.method->elevationDipShare : 1.0;
+    rules.sinSunriseAltitude = sinOfDeg(sunriseAltitudeDeg - dipShare * horizonDipDeg(elevationM));
     rules.sinDawnAltitude = sinOfDeg(-rules.method->dawnDepressionDeg);
     rules.sinEveningAltitude = sinOfDeg(-rules.method->eveningDepressionDeg);
     rules.sinMaghribAltitude = sinOfDeg(-rules.method->maghribDepressionDeg);
@@ -255,18 +256,6 @@ void boundTwilight(double& hours, double anchorHours, double side, double share,
     const double bound = anchorHours + side * share * nightHours;
     if (!(side * (hours - bound) <= 0.0))
         hours = bound;
-}
-
-// Seasonal twilight is counted in whole minutes from the sunrise and sunset printed to the nearest
-// minute: the seasonal tables are published as minutes before sunrise and after sunset, and every
-// dawn and evening of the London table (tests/engine/data/authorities) is its printed sunrise less,
-// or its printed sunset plus, the seasonal minutes rounded to the nearest.
-double wholeMinutes(double minutes) {
-    return std::floor(minutes + 0.5);
-}
-
-double onWholeMinute(double hours) {
-    return wholeMinutes(hours * minutesPerHour) / minutesPerHour;
 }
 
 // The six times of one date at one latitude; the sun's samples already taken.
@@ -301,15 +290,15 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
 
     const double nightHours = hoursPerDay - (sunset - sunrise);
     const int shadowFactor = rules.asrShadowFactor;
-    if (method.seasonalDawnMinutes)
-        // Never after sunrise itself, where a night of under a minute leaves no whole minute.
-        times.dawn = std::fmin(sunrise, onWholeMinute(sunrise) -
-                                            wholeMinutes(method.seasonalDawnMinutes(rules.latitudeDeg, date.year,
-                                                                                    date.month, date.day,
-                                                                                    shadowFactor)) /
-                                                minutesPerHour);
-    else
+    if (method.seasonalDawnMinutes) {
+        // The seasonal minutes before sunrise and after sunset, unrounded: the Committee's own
+        // tables print these instants rounded.
+        const double dawnMinutes =
+            method.seasonalDawnMinutes(rules.latitudeDeg, date.year, date.month, date.day, shadowFactor);
+        times.dawn = sunrise - dawnMinutes / minutesPerHour;
+    } else {
         times.dawn = eventAt(sun, place, transit, rules.sinDawnAltitude, -1.0);
+    }
     boundTwilight(times.dawn, sunrise, -1.0, nightShare(rules.highLatitudeRule, method.dawnDepressionDeg),
                   nightHours);
 
@@ -321,10 +310,9 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     }
 
     if (method.seasonalEveningMinutes) {
-        times.evening = std::fmax(sunset, onWholeMinute(sunset) +
-                                              wholeMinutes(method.seasonalEveningMinutes(
-                                                  rules.latitudeDeg, date.year, date.month, date.day, shadowFactor)) /
-                                                  minutesPerHour);
+        const double eveningMinutes =
+            method.seasonalEveningMinutes(rules.latitudeDeg, date.year, date.month, date.day, shadowFactor);
+        times.evening = sunset + eveningMinutes / minutesPerHour;
     } else if (method.eveningDepressionDeg != 0.0) {
         times.evening = eventAt(sun, place, transit, rules.sinEveningAltitude, 1.0);
     } else {

@@ -94,21 +94,25 @@ struct AuthorityTable {
     const char* method;
     int asrShadowFactor;
     double leastMatchedShare;
+    // A calculator's table of the authority's method, not the authority's own print: shown, held
+    // to its floor, but left out of the authorities' own share.
+    bool calculatorTable = false;
 };
 
 const AuthorityTable authorityTables[] = {
     {"Qatar Calendar House", "qatar-doha.csv", "qatar", standardAsrShadowFactor, 0.896},
     {"MUIS Singapore", "muis-singapore.csv", "singapore", standardAsrShadowFactor, 0.91},
-    {"Habous Morocco", "morocco-habous.csv", "morocco", standardAsrShadowFactor, 0.853},
-    {"Habous, more months", "morocco-habous-months.csv", "morocco", standardAsrShadowFactor, 0.851},
-    {"Habous, 28 towns", "morocco-habous-cities.csv", "morocco", standardAsrShadowFactor, 0.695},
+    {"Habous Morocco", "morocco-habous.csv", "morocco", standardAsrShadowFactor, 0.895},
+    {"Habous, more months", "morocco-habous-months.csv", "morocco", standardAsrShadowFactor, 0.901},
+    {"Habous, 28 towns", "morocco-habous-cities.csv", "morocco", standardAsrShadowFactor, 0.766},
     {"JAKIM Malaysia", "jakim-labuan.csv", "jakim", standardAsrShadowFactor, 0.91},
     {"Kemenag Indonesia", "kemenag-indonesia.csv", "kemenag", standardAsrShadowFactor, 0.929},
     {"Diyanet Turkey", "diyanet-turkey.csv", "turkey", standardAsrShadowFactor, 0.967},
     {"Diyanet yearly table", "diyanet-yearly.csv", "turkey", standardAsrShadowFactor, 0.973},
-    {"Moonsighting Committee", "moonsighting-london.csv", "moonsighting", standardAsrShadowFactor, 0.458},
-    {"Moonsighting, own table", "moonsighting-committee.csv", "moonsighting", standardAsrShadowFactor, 0.852},
-    {"Tehran (Geophysics)", "tehran.csv", "tehran", standardAsrShadowFactor, 0.833},
+    {"Moonsighting Committee", "moonsighting-london.csv", "moonsighting", standardAsrShadowFactor, 0.388,
+     true},
+    {"Moonsighting, own table", "moonsighting-committee.csv", "moonsighting", standardAsrShadowFactor, 0.89},
+    {"Tehran (Geophysics)", "tehran.csv", "tehran", standardAsrShadowFactor, 0.833, true},
     {"Geophysics, Ramadan", "tehran-geophysics.csv", "tehran", standardAsrShadowFactor, 0.995},
     {"Religious Aff. Algeria", "algeria-algiers.csv", "algeria", standardAsrShadowFactor, 0.939},
     {"Umm al-Qura", "ummalqura-riyadh.csv", "makkah", standardAsrShadowFactor, 0.134},
@@ -121,7 +125,9 @@ const AuthorityTable authorityTables[] = {
 };
 
 // The share of all published times matched, over every authority (measured, less half a point).
-constexpr double leastOverallMatchedShare = 0.817;
+constexpr double leastOverallMatchedShare = 0.833;
+// The same over the authorities' own tables only.
+constexpr double leastOwnTablesMatchedShare = 0.843;
 
 struct MatchCount {
     int days = 0;
@@ -172,12 +178,18 @@ double share(int matched, int total) {
 TEST(AuthorityTimetables, PublishedMinutesAreMatched) {
     int allTimes = 0;
     int allMatched = 0;
+    int ownTimes = 0;
+    int ownMatched = 0;
     std::printf("%-24s %-13s %5s %6s %7s %7s   %s\n", "authority", "method", "days", "times", "matched",
                 "share", "dawn sunrise noon afternoon sunset evening");
     for (const AuthorityTable& table : authorityTables) {
         const MatchCount count = countMatches(table);
         allTimes += count.times;
         allMatched += count.matched;
+        if (!table.calculatorTable) {
+            ownTimes += count.times;
+            ownMatched += count.matched;
+        }
         std::printf("%-24s %-13s %5d %6d %7d %6.1f %%  ", table.authority, table.method, count.days, count.times,
                     count.matched, 100.0 * share(count.matched, count.times));
         for (int i = 0; i < prayerTimeCount; ++i) {
@@ -192,7 +204,10 @@ TEST(AuthorityTimetables, PublishedMinutesAreMatched) {
     }
     std::printf("%-24s %-13s %5s %6d %7d %6.1f %%\n", "all", "", "", allTimes, allMatched,
                 100.0 * share(allMatched, allTimes));
+    std::printf("%-24s %-13s %5s %6d %7d %6.1f %%\n", "authorities' own tables", "", "", ownTimes, ownMatched,
+                100.0 * share(ownMatched, ownTimes));
     EXPECT_GE(share(allMatched, allTimes), leastOverallMatchedShare);
+    EXPECT_GE(share(ownMatched, ownTimes), leastOwnTablesMatchedShare);
 }
 
 }  // namespace
