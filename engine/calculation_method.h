@@ -72,6 +72,10 @@ struct CalculationMethod {
     // The share of the horizon dip of the place's elevation the authority lowers sunrise and
     // sunset by (1: the whole geometric dip).
     double elevationDipShare = 1.0;
+    // An authority that publishes one perpetual calendar, the same minutes for a date in every
+    // year: the year whose sun gives that date's times in any year (29 February takes the 28th's);
+    // 0: the date's own year.
+    int perpetualSunYear = 0;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.

@@ -358,6 +358,11 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
     for (int i = 0; i < count; ++i) {
         const LocalDate& date = dates[i];
         LocalDate sunDate = date;
+        if (rules.method->perpetualSunYear != 0) {
+            sunDate.year = rules.method->perpetualSunYear;
+            if (sunDate.month == 2 && sunDate.day == 29)
+                sunDate.day = 28;
+        }
         if (rules.method->sunDaysAhead != 0) {
             sunDate.day += rules.method->sunDaysAhead;
             normalizeGregorianDate(sunDate.year, sunDate.month, sunDate.day);

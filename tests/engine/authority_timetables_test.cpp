@@ -100,7 +100,7 @@ struct AuthorityTable {
 };
 
 const AuthorityTable authorityTables[] = {
-    {"Qatar Calendar House", "qatar-doha.csv", "qatar", standardAsrShadowFactor, 0.896},
+    {"Qatar Calendar House", "qatar-doha.csv", "qatar", standardAsrShadowFactor, 0.918},
     {"MUIS Singapore", "muis-singapore.csv", "singapore", standardAsrShadowFactor, 0.91},
     {"Habous Morocco", "morocco-habous.csv", "morocco", standardAsrShadowFactor, 0.895},
     {"Habous, more months", "morocco-habous-months.csv", "morocco", standardAsrShadowFactor, 0.901},
@@ -119,7 +119,7 @@ const AuthorityTable authorityTables[] = {
     {"Umm al-Qura (yearly)", "ummalqura-yearly.csv", "makkah", standardAsrShadowFactor, 0.77},
     {"Awqaf UAE", "awqaf-dubai.csv", "dubai", standardAsrShadowFactor, 0.473},
     {"Awqaf UAE (2026)", "awqaf-dubai-2026.csv", "dubai", standardAsrShadowFactor, 0.808},
-    {"Qatar CH (Ramadan)", "qatar-ramadan-doha.csv", "qatar", standardAsrShadowFactor, 0.572},
+    {"Qatar CH (Ramadan)", "qatar-ramadan-doha.csv", "qatar", standardAsrShadowFactor, 0.62},
     {"Awqaf Jordan", "jordan-amman.csv", "jordan", standardAsrShadowFactor, 0.869},
     {"Survey Authority Egypt", "egypt-cairo.csv", "egypt", standardAsrShadowFactor, 0.818},
 };
