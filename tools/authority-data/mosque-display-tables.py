@@ -41,17 +41,25 @@ ROW = re.compile(r'^([^,]+),(\d{2})/(\d{2})/(\d{4})((?:,\d{2}:\d{2}){6})$')
 # Table name: the comments, the clock (minutes east of UTC from each date on), and the towns kept:
 # each town's name in the source, its first and last dates, and its place line.
 TABLES = {
-    'ummalqura': (['Umm al-Qura calendar (ummulqura.org.sa, KACST): its yearly tables for Riyadh and Abha, 2026,',
+    'ummalqura': (['Umm al-Qura calendar (ummulqura.org.sa, KACST): its yearly tables for seven Saudi towns, 2026,',
                    'at the calendar\'s own points, as fetched by github.com/UAEHN/salah_tv. UTC+3. See README.'], [('', 180)],
-                  [('Riyadh', '2026-01-01', '2026-06-30', 'place,Riyadh,24.67,46.69,612'),
-                   ('Abha', '2026-02-17', '2026-06-30', 'place,Abha,18.22,42.51,2228')]),
-    'awqaf': (['General Authority of Islamic Affairs and Endowments, UAE: its prayer-time service for Dubai,',
-               '2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4. See README.'], [('', 240)],
-              [('Dubai', '2026-03-01', '2026-06-15', 'place,Dubai,25.265347,55.292491,24')]),
-    'esa': (['Egyptian General Authority of Survey (esa.gov.eg): its monthly tables for Cairo, 2026-01-01..06-30,',
-             'as fetched by github.com/UAEHN/salah_tv. UTC+2, UTC+3 from 2026-04-24. See README.'],
-            [('', 120), ('2026-04-24', 180)],
-            [('Cairo', '2026-01-01', '2026-06-30', 'place,Cairo,30.044444,31.235833,23')]),
+                  [('Riyadh', '2026-01-01', '2026-12-31', 'place,Riyadh,24.67,46.69,612'),
+                   ('Abha', '2026-01-01', '2026-12-31', 'place,Abha,18.22,42.51,2228'),
+                   ('Mecca', '2026-01-01', '2026-12-31', 'place,Makkah,21.42,39.83,333'),
+                   ('Medina', '2026-01-01', '2026-12-31', 'place,Madinah,24.54,39.63,603'),
+                   ('Jeddah', '2026-01-01', '2026-12-31', 'place,Jeddah,21.50,39.17,7'),
+                   ('Dammam', '2026-01-01', '2026-12-31', 'place,Dammam,26.44,50.10,10'),
+                   ('Tabuk', '2026-01-01', '2026-12-31', 'place,Tabuk,28.40,36.58,768')]),
+    'awqaf': (['General Authority of Islamic Affairs and Endowments, UAE: its prayer-time service for Dubai, Abu Dhabi',
+               'and Sharjah, 2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4. See README.'], [('', 240)],
+              [('Dubai', '2026-03-01', '2026-06-15', 'place,Dubai,25.265347,55.292491,24'),
+               ('Abu Dhabi', '2026-03-01', '2026-06-15', 'place,Abu Dhabi,24.466667,54.366667,6'),
+               ('Sharjah', '2026-03-01', '2026-06-15', 'place,Sharjah,25.357500,55.390833,6')]),
+    'esa': (['Egyptian General Authority of Survey (esa.gov.eg): its monthly tables for Cairo and Alexandria, 2026,',
+             'as fetched by github.com/UAEHN/salah_tv. UTC+2, UTC+3 from 2026-04-24 to 10-29. See README.'],
+            [('', 120), ('2026-04-24', 180), ('2026-10-30', 120)],
+            [('Cairo', '2026-01-01', '2026-12-31', 'place,Cairo,30.044444,31.235833,23'),
+             ('Alexandria', '2026-01-01', '2026-12-31', 'place,Alexandria,31.197500,29.892500,9')]),
 }
 
 
