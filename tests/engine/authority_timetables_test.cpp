@@ -104,7 +104,7 @@ const AuthorityTable authorityTables[] = {
     {"MUIS Singapore", "muis-singapore.csv", "singapore", standardAsrShadowFactor, 0.91},
     {"Habous Morocco", "morocco-habous.csv", "morocco", standardAsrShadowFactor, 0.895},
     {"Habous, more months", "morocco-habous-months.csv", "morocco", standardAsrShadowFactor, 0.901},
-    {"Habous, 28 towns", "morocco-habous-cities.csv", "morocco", standardAsrShadowFactor, 0.766},
+    {"Habous, 28 towns", "morocco-habous-cities.csv", "morocco", standardAsrShadowFactor, 0.762},
     {"JAKIM Malaysia", "jakim-labuan.csv", "jakim", standardAsrShadowFactor, 0.91},
     {"Kemenag Indonesia", "kemenag-indonesia.csv", "kemenag", standardAsrShadowFactor, 0.929},
     {"Diyanet Turkey", "diyanet-turkey.csv", "turkey", standardAsrShadowFactor, 0.967},

@@ -23,38 +23,37 @@ ZONE_MINUTES = 60
 KEYS = ('fajr', 'sunrise', 'dhuhr', 'asr', 'maghrib', 'isha')
 TIME = re.compile(r'^\d{2}:\d{2}$')
 # The source's town name -> the town's point (name, latitude, longitude) and GeoNames' dem elevation
-# in metres. The ministry publishes no reference point: the ten towns whose encyclopedia centre the
-# data README lists take that point; the others take GeoNames' row in the program's place list (as
-# `selvara-cli places "NAME, MA"` prints it), no encyclopedia copy of them having been read.
+# in metres. The ministry publishes no reference point: every town takes its centre as its
+# encyclopedia article gives it (the data README lists them with the copies read).
 PLACES = {
     'Kenitra': ('Kenitra', 34.250000, -6.583333, 13),
-    'Sidi Kacem': ('Sidi Qacem', 34.2215, -5.7078, 83),
+    'Sidi Kacem': ('Sidi Qacem', 34.216667, -5.700000, 83),
     'Tangier': ('Tangier', 35.776667, -5.803889, 20),
     'Tetouan': ('Tetouan', 35.572500, -5.354722, 121),
     'Oujda': ('Oujda', 34.689167, -1.911389, 549),
-    'Taourirt': ('Taourirt', 34.4073, -2.8973, 394),
-    'Nador': ('Nador', 35.1681, -2.9335, 19),
+    'Taourirt': ('Taourirt', 34.416944, -2.885000, 394),
+    'Nador': ('Nador', 35.166667, -2.933333, 19),
     'Casablanca': ('Casablanca', 33.533333, -7.583333, 27),
-    'Settat': ('Settat', 33.0010, -7.6166, 365),
-    'Berrechid': ('Berrechid', 33.2655, -7.5875, 220),
-    'Khouribga': ('Khouribga', 32.8811, -6.9063, 804),
+    'Settat': ('Settat', 33.000000, -7.616667, 365),
+    'Berrechid': ('Berrechid', 33.266667, -7.583333, 220),
+    'Khouribga': ('Khouribga', 32.883333, -6.900000, 804),
     'Fes': ('Fes', 34.050000, -4.983056, 406),
-    'Sefrou': ('Sefrou', 33.8319, -4.8280, 809),
+    'Sefrou': ('Sefrou', 33.829356, -4.839478, 809),
     'Taza': ('Taza', 34.216667, -4.016667, 530),
     'Meknes': ('Meknes', 33.895000, -5.554722, 531),
-    'Ifrane': ('Ifrane', 33.5267, -5.1102, 1648),
+    'Ifrane': ('Ifrane', 33.533333, -5.116667, 1648),
     'Marrakech': ('Marrakech', 31.630000, -8.008889, 457),
-    'Essaouira': ('Essaouira', 31.5125, -9.7700, 7),
-    'Safi': ('Safi', 32.2994, -9.2372, 45),
+    'Essaouira': ('Essaouira', 31.513056, -9.769722, 7),
+    'Safi': ('Safi', 32.283333, -9.233333, 45),
     'Agadir': ('Agadir', 30.421389, -9.583056, 31),
-    'Taroudant': ('Taroudant', 30.4703, -8.8770, 237),
-    'Errachidia': ('Errachidia', 31.9314, -4.4266, 1039),
-    'Erfoud': ('Arfoud', 31.4353, -4.2326, 809),
-    'Midelt': ('Midelt', 32.6852, -4.7451, 1462),
-    'Zagora': ('Zagora', 30.3324, -5.8384, 733),
-    'Ouarzazate': ('Ouarzazat', 30.9189, -6.8934, 1113),
-    'Tinghir': ('Tinghir', 31.5147, -5.5328, 1281),
-    'Guelmim': ('Guelmim', 28.9870, -10.0574, 301),
+    'Taroudant': ('Taroudant', 30.471000, -8.880600, 237),
+    'Errachidia': ('Errachidia', 31.931944, -4.424444, 1039),
+    'Erfoud': ('Arfoud', 31.436111, -4.232778, 809),
+    'Midelt': ('Midelt', 32.680000, -4.730000, 1462),
+    'Zagora': ('Zagora', 30.330556, -5.838056, 733),
+    'Ouarzazate': ('Ouarzazat', 30.916667, -6.916667, 1113),
+    'Tinghir': ('Tinghir', 31.514722, -5.532778, 1281),
+    'Guelmim': ('Guelmim', 28.983333, -10.066667, 301),
 }
 
 
