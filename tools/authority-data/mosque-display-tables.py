@@ -18,8 +18,8 @@ whole of 2026, at those points; the elevations are GeoNames'.
 awqaf: SOURCE.csv is assets/csv/uae_awqaf_mar_jun_2026.csv at commit
 6d0d4986126eb187fbb505e4ddb720e987e5c39e: the answers of the UAE General Authority of Islamic
 Affairs and Endowments' prayer-time service (mobileappapi.awqaf.gov.ae, v3/prayertimes; Dubai is
-emirate 2, city 32), fetched by the app's tool/awqaf_fetch.js. Kept: Dubai, Abu Dhabi and Sharjah,
-2026-03-01..06-15, UTC+4. The service publishes no reference point: each city's centre (see the
+emirate 2, city 32), fetched by the app's tool/awqaf_fetch.js. Kept: Dubai, Abu Dhabi, Sharjah,
+Ajman and Umm Al Quwain, 2026-03-01..06-15, UTC+4. The service publishes no reference point: each city's centre (see the
 data README).
 
 esa: SOURCE.csv is assets/csv/egypt_esa_2026_m1_m12.csv at commit
@@ -57,10 +57,13 @@ TABLES = {
                    ('Dammam', '2026-01-01', '2026-12-31', 'place,Dammam,26.44,50.10,10'),
                    ('Tabuk', '2026-01-01', '2026-12-31', 'place,Tabuk,28.40,36.58,768')]),
     'awqaf': (['General Authority of Islamic Affairs and Endowments, UAE: its prayer-time service for Dubai, Abu Dhabi',
-               'and Sharjah, 2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4. See README.'], [('', 240)],
+               'Sharjah, Ajman and Umm Al Quwain, 2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4.',
+               'See README.'], [('', 240)],
               [('Dubai', '2026-03-01', '2026-06-15', 'place,Dubai,25.265347,55.292491,24'),
                ('Abu Dhabi', '2026-03-01', '2026-06-15', 'place,Abu Dhabi,24.466667,54.366667,6'),
-               ('Sharjah', '2026-03-01', '2026-06-15', 'place,Sharjah,25.357500,55.390833,6')]),
+               ('Sharjah', '2026-03-01', '2026-06-15', 'place,Sharjah,25.357500,55.390833,6'),
+               ('Ajman', '2026-03-01', '2026-06-15', 'place,Ajman,25.399444,55.479722,2'),
+               ('Umm Al Quwain', '2026-03-01', '2026-06-15', 'place,Umm Al Quwain,25.553333,55.547500,2')]),
     'esa': (['Egyptian General Authority of Survey (esa.gov.eg): its monthly tables for Cairo and Alexandria, 2026,',
              'as fetched by github.com/UAEHN/salah_tv. UTC+2, UTC+3 from 2026-04-24 to 10-29. See README.'],
             [('', 120), ('2026-04-24', 180), ('2026-10-30', 120)],
