@@ -10,22 +10,28 @@ ummalqura: SOURCE.csv is assets/csv/saudi_prayer_times_2026.csv at commit
 8375b37a336abd045dfe21ba46f175102a19923f: the Umm al-Qura calendar's yearly prayer tables
 (ummulqura.org.sa/yearprayer.aspx, one page a Hijri year and city) for Saudi towns, fetched by the
 app's tool/uq_fetch.py with each town's coordinates from the calendar's own town list (its
-tool/uq_saudi_cities.json: Riyadh 24.67 N 46.69 E, Abha 18.22 N 42.51 E; UTC+3), 12-hour times
-turned into 24 hours there. Kept: Riyadh 2026-01-01..06-30 and Abha 2026-02-17..06-30 (Ramadan 1447
-included), at those points; the elevations are GeoNames' (Abha lies at 2,200 m).
+tool/uq_saudi_cities.json, commit f80e8e4: Riyadh 24.67 N 46.69 E, Abha 18.22 N 42.51 E, Makkah
+21.42 N 39.83 E, Madinah 24.54 N 39.63 E, Jeddah 21.50 N 39.17 E, Dammam 26.44 N 50.10 E, Tabuk
+28.40 N 36.58 E; UTC+3), 12-hour times turned into 24 hours there. Kept: those seven towns, the
+whole of 2026, at those points; the elevations are GeoNames'.
 
 awqaf: SOURCE.csv is assets/csv/uae_awqaf_mar_jun_2026.csv at commit
 6d0d4986126eb187fbb505e4ddb720e987e5c39e: the answers of the UAE General Authority of Islamic
-Affairs and Endowments' prayer-time service (mobileappapi.awqaf.gov.ae, v3/prayertimes, Dubai:
-emirate 2, city 32), fetched by the app's tool/awqaf_fetch.js. Kept: Dubai, 2026-03-01..06-15,
-UTC+4. The service publishes no reference point: Dubai's centre (see the data README).
+Affairs and Endowments' prayer-time service (mobileappapi.awqaf.gov.ae, v3/prayertimes; Dubai is
+emirate 2, city 32), fetched by the app's tool/awqaf_fetch.js. Kept: Dubai, Abu Dhabi, Sharjah,
+Ajman and Umm Al Quwain, 2026-03-01..06-15, UTC+4. The service publishes no reference point: each city's centre (see the
+data README).
 
 esa: SOURCE.csv is assets/csv/egypt_esa_2026_m1_m12.csv at commit
 6d0d4986126eb187fbb505e4ddb720e987e5c39e: the monthly prayer tables of the Egyptian General
 Authority of Survey (esa.gov.eg/monthlymwaket.aspx) for 2026, fetched by the app's tool/esa_fetch.js.
-Kept: Cairo, 2026-01-01..06-30. Egypt's clock is UTC+2, and UTC+3 from the last Friday of April
-(2026-04-24), as the table's own times show. The Authority publishes no reference point: Cairo's
-centre (see the data README).
+Kept: Cairo and Alexandria, the whole of 2026. Egypt's clock is UTC+2, and UTC+3 from the last
+Friday of April (2026-04-24) to the last Thursday of October (2026-10-29), as the table's own times
+show. The Authority publishes no reference point: each city's centre (see the data README).
+
+Each SOURCE.csv may be the whole file as read_file or a raw download gives it, or only its header
+and the rows of the towns kept (the files are large: 581,855, 91,210 and 1,651,553 characters);
+rows of other towns are read and left out, so either gives the same output byte for byte.
 
 All three files: "City,Date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,Isha", then "CITY,DD/MM/YYYY" and six
 times on a 24-hour clock.
@@ -41,17 +47,28 @@ ROW = re.compile(r'^([^,]+),(\d{2})/(\d{2})/(\d{4})((?:,\d{2}:\d{2}){6})$')
 # Table name: the comments, the clock (minutes east of UTC from each date on), and the towns kept:
 # each town's name in the source, its first and last dates, and its place line.
 TABLES = {
-    'ummalqura': (['Umm al-Qura calendar (ummulqura.org.sa, KACST): its yearly tables for Riyadh and Abha, 2026,',
+    'ummalqura': (['Umm al-Qura calendar (ummulqura.org.sa, KACST): its yearly tables for seven Saudi towns, 2026,',
                    'at the calendar\'s own points, as fetched by github.com/UAEHN/salah_tv. UTC+3. See README.'], [('', 180)],
-                  [('Riyadh', '2026-01-01', '2026-06-30', 'place,Riyadh,24.67,46.69,612'),
-                   ('Abha', '2026-02-17', '2026-06-30', 'place,Abha,18.22,42.51,2228')]),
-    'awqaf': (['General Authority of Islamic Affairs and Endowments, UAE: its prayer-time service for Dubai,',
-               '2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4. See README.'], [('', 240)],
-              [('Dubai', '2026-03-01', '2026-06-15', 'place,Dubai,25.265347,55.292491,24')]),
-    'esa': (['Egyptian General Authority of Survey (esa.gov.eg): its monthly tables for Cairo, 2026-01-01..06-30,',
-             'as fetched by github.com/UAEHN/salah_tv. UTC+2, UTC+3 from 2026-04-24. See README.'],
-            [('', 120), ('2026-04-24', 180)],
-            [('Cairo', '2026-01-01', '2026-06-30', 'place,Cairo,30.044444,31.235833,23')]),
+                  [('Riyadh', '2026-01-01', '2026-12-31', 'place,Riyadh,24.67,46.69,612'),
+                   ('Abha', '2026-01-01', '2026-12-31', 'place,Abha,18.22,42.51,2228'),
+                   ('Mecca', '2026-01-01', '2026-12-31', 'place,Makkah,21.42,39.83,333'),
+                   ('Medina', '2026-01-01', '2026-12-31', 'place,Madinah,24.54,39.63,603'),
+                   ('Jeddah', '2026-01-01', '2026-12-31', 'place,Jeddah,21.50,39.17,7'),
+                   ('Dammam', '2026-01-01', '2026-12-31', 'place,Dammam,26.44,50.10,10'),
+                   ('Tabuk', '2026-01-01', '2026-12-31', 'place,Tabuk,28.40,36.58,768')]),
+    'awqaf': (['General Authority of Islamic Affairs and Endowments, UAE: its prayer-time service for Dubai, Abu Dhabi',
+               'Sharjah, Ajman and Umm Al Quwain, 2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4.',
+               'See README.'], [('', 240)],
+              [('Dubai', '2026-03-01', '2026-06-15', 'place,Dubai,25.265347,55.292491,24'),
+               ('Abu Dhabi', '2026-03-01', '2026-06-15', 'place,Abu Dhabi,24.466667,54.366667,6'),
+               ('Sharjah', '2026-03-01', '2026-06-15', 'place,Sharjah,25.357500,55.390833,6'),
+               ('Ajman', '2026-03-01', '2026-06-15', 'place,Ajman,25.399444,55.479722,2'),
+               ('Umm Al Quwain', '2026-03-01', '2026-06-15', 'place,Umm Al Quwain,25.553333,55.547500,2')]),
+    'esa': (['Egyptian General Authority of Survey (esa.gov.eg): its monthly tables for Cairo and Alexandria, 2026,',
+             'as fetched by github.com/UAEHN/salah_tv. UTC+2, UTC+3 from 2026-04-24 to 10-29. See README.'],
+            [('', 120), ('2026-04-24', 180), ('2026-10-30', 120)],
+            [('Cairo', '2026-01-01', '2026-12-31', 'place,Cairo,30.044444,31.235833,23'),
+             ('Alexandria', '2026-01-01', '2026-12-31', 'place,Alexandria,31.197500,29.892500,9')]),
 }
 
 
