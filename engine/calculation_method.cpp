@@ -115,7 +115,7 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 //   minutes after sunset and 120 in Ramadan (as Saudi mosques keep it; the calendar's own yearly
 //   tables print 90 then too). Its yearly tables for 2026 round to the nearest minute, put noon a
 //   minute after the transit and take sunrise and sunset at the town's height, each a minute
-//   further out (its daily page of 2025 was still at sea level and rounded up).
+//   further out (its daily page is another computation, at sea level and rounded up).
 // - qatar: the Qatar Calendar House's perpetual calendar: 18 degrees, the evening 90 minutes after
 //   the printed sunset all year. Against the sun its dawn is a minute earlier and its sunset two
 //   minutes later (so also its evening), read from the calendar's 365 days. Being perpetual, it
@@ -143,9 +143,9 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 // - morocco: the Ministry of Habous: 19 and 17 degrees, sunrise and sunset lowered by 0.85 of the
 //   dip of the city's elevation (Rabat's tables all year, and 28 towns from 7 to 1,648 m, fit that
 //   share best with these minutes), and its fixed minutes read from its city tables
-//   (habous.gov.ma/prieres):
-//   sunrise -2, noon +5, sunset +3. Its dawn is the 19-degree moment with the minutes cut (39 of
-//   the 40 published dawns lie 0 to 1 minute after it); its other times are rounded to the nearest.
+//   (habous.gov.ma/prieres): sunrise -2, noon +5, sunset +3. Its dawn is the 19-degree moment with
+//   the minutes cut (39 of the 40 published dawns lie 0 to 1 minute after it); its other times are
+//   rounded to the nearest.
 // - uk: Wifaq ul Ulama (wifaqululama.co.uk/salahtimes): 18 degrees, noon and sunset 4 minutes after
 //   zawal and sunset, the evening at the earlier of 18 degrees and a seventh of the night all year.
 //   Its dawn where 18 degrees is not reached is the last day that reaches it, which the high-latitude
