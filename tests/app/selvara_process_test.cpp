@@ -2,6 +2,7 @@
 #include "selvara_resource.h"
 #include "calculation_method.h"
 #include "test_files.h"
+#include "scratch_folder.h"
 #include "settings.h"
 #include "timetable.h"
 #include "window_driver.h"
@@ -21,12 +22,7 @@ const int windowTimeoutMs = 20000;
 class SelvaraProcess : public ::testing::Test {
 protected:
     void SetUp() override {
-        char current[MAX_PATH];
-        GetCurrentDirectoryA(sizeof current, current);
-        char name[64];
-        std::snprintf(name, sizeof name, "\\selvara_run_%lu", GetCurrentProcessId());
-        directory = std::string(current) + name;
-        CreateDirectoryA(directory.c_str(), nullptr);
+        directory = makeScratchFolder("selvara_run");
         DeleteFileA((directory + "\\praytime.cfg").c_str());
         DeleteFileA((directory + "\\selvara.ini").c_str());
         DeleteFileA((directory + "\\PrayingTimes.txt").c_str());

@@ -4,6 +4,7 @@
 #include "calculation_settings.h"
 #include "registry_contract.h"
 #include "reminder_settings.h"
+#include "scratch_folder.h"
 #include "settings.h"
 #include "tray_contract.h"
 #include "utc_minutes.h"
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
-#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <sstream>
@@ -52,12 +52,7 @@ std::vector<std::string> readLines(const std::string& path) {
 class TrayProcess : public ::testing::Test {
 protected:
     void SetUp() override {
-        char current[MAX_PATH];
-        GetCurrentDirectoryA(sizeof current, current);
-        char name[64];
-        std::snprintf(name, sizeof name, "\\tray_run_%lu", GetCurrentProcessId());
-        directory = std::string(current) + name;
-        CreateDirectoryA(directory.c_str(), nullptr);
+        directory = makeScratchFolder("tray_run");
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Selvara");
         // The default town on its fixed zone, and a reminder ten minutes before Asr.
         SettingsRecord place = defaultSettings();
