@@ -64,7 +64,8 @@ struct CalculationMethod {
     // Degrees below the horizon at the printed sunrise where the authority takes it lower than
     // the upper limb (0: the upper limb, as at sunset); the day's other times keep the upper limb.
     double sunriseDepressionDeg = 0.0;
-    // Minutes more added to sunset (Maghrib) in the month of Ramadan only.
+    // Minutes more added to sunset (Maghrib) in the month of Ramadan only; an evening counted as an
+    // interval after sunset moves with it.
     int ramadanSunsetMinutes = 0;
     // Days between a printed date and the date whose sun gives its times: an authority whose
     // table prints each date with the next day's times has 1.
@@ -74,7 +75,7 @@ struct CalculationMethod {
     double elevationDipShare = 1.0;
     // An authority that publishes one perpetual calendar, the same minutes for a date in every
     // year: the year whose sun gives that date's times in any year (29 February takes the 28th's);
-    // 0: the date's own year.
+    // 0: the date's own year. Its Ramadan minutes still follow the date's own Hijri month.
     int perpetualSunYear = 0;
 };
 

@@ -380,7 +380,10 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
         // sunrise must not put the evening prayer before Maghrib, or dawn after sunrise.
         day.evening = std::max(day.evening, day.sunset);
         day.dawn = std::min(day.dawn, day.sunrise);
-        day.sunset += ramadanSunsetMinutesOn(options, date.year, date.month, date.day) / minutesPerHour;
+        const double ramadanHours = ramadanSunsetMinutesOn(options, date.year, date.month, date.day) / minutesPerHour;
+        day.sunset += ramadanHours;
+        if (rules.method->eveningDepressionDeg == 0.0 && !rules.method->seasonalEveningMinutes)
+            day.evening += ramadanHours;
         applyAdjustments(day, options);
     }
 }

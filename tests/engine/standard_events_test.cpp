@@ -150,6 +150,27 @@ TEST(StandardEvents, ElevationMovesSunriseAndSunsetOnly) {
                 exactHours);
 }
 
+// Qatar's calendar moves Maghrib, and the evening 90 minutes after it, one minute later in Ramadan
+// only (Ramadan 1446: 2025-03-01 to 03-29): a minute on top of the two its sunset always has.
+TEST(StandardEvents, QatarMovesSunsetAndTheEveningInRamadan) {
+    const struct {
+        int day;
+        int month;
+        double sunsetMinutes;
+    } days[] = {{28, 2, 2.0}, {1, 3, 3.0}, {29, 3, 3.0}, {30, 3, 2.0}};
+    PrayerOptions options;
+    options.methodIndex = findCalculationMethod("qatar");
+    const int sunYear = calculationMethods[options.methodIndex].perpetualSunYear;  // a perpetual calendar
+    for (const auto& d : days) {
+        const LocalDate date = {sunYear != 0 ? sunYear : 2025, d.month, d.day, 180};
+        const PrayerTimes t = computeDayTimes(2025, d.month, d.day, 25.29, 51.53, 180, options);
+        EXPECT_NEAR((t.sunset - solarAltitudeHours(date, 25.29, 51.53, sunriseAltitudeDeg, true)) * minutesPerHour,
+                    d.sunsetMinutes, 1e-6)
+            << d.month << "-" << d.day;
+        EXPECT_NEAR((t.evening - t.sunset) * minutesPerHour, 90.0, 1e-6) << d.month << "-" << d.day;
+    }
+}
+
 // Each method adds its own minutes to the sun's events, and the user's adjustments on top.
 TEST(StandardEvents, MethodsAddTheirMinutesToTheEvents) {
     const LocalDate date = {2026, 10, 5, 180};
