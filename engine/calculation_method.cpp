@@ -114,8 +114,13 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 // - makkah: the Umm al-Qura calendar (ummulqura.org.sa, by KACST): 18.5 degrees, the evening 90
 //   minutes after sunset and 120 in Ramadan (as Saudi mosques keep it; the calendar's own yearly
 //   tables print 90 then too). Its yearly tables for 2026 round to the nearest minute, put noon a
-//   minute after the transit and take sunrise and sunset at the town's height, each a minute
-//   further out (its daily page is another computation, at sea level and rounded up).
+//   minute after the transit, take the afternoon's shadow from the sun as seen (with refraction),
+//   and lower the horizon of sunrise and sunset by 1.24 times the geometric dip of the town's
+//   height, and by 0.36 degrees at the least: its towns by the sea (Jeddah, Dammam, Jizan, Yanbu,
+//   Qatif, Rabigh) all rise and set 0.35 to 0.37 degrees below the sea-level horizon, its inland
+//   towns (300 to 2,200 m) 1.22 to 1.25 times their dip below it. Both figures were read from ten
+//   towns of the calendar that are not in the test data and checked on the seven that are. Its
+//   daily page is another computation, at sea level and rounded up.
 // - qatar: the Qatar Calendar House's perpetual calendar: 18 degrees, the evening 90 minutes after
 //   the printed sunset all year. Against the sun its dawn is a minute earlier and its sunset two
 //   minutes later (so also its evening), read from the calendar's 365 days. Being perpetual, it
@@ -126,8 +131,9 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 //   1444 (2023-03-23 to 04-20), and its Ramadan 1446 table on every day of that month.
 // - kuwait: the Ministry of Awqaf's 18 and 17.5 degrees; no table of its own was found to check.
 // - singapore: MUIS publishes 20 and 18 degrees; its yearly table (data.gov.sg, Muslim Prayer
-//   Timetable) rounds up and puts noon a minute after the transit, and Maghrib a minute after
-//   sunset in Ramadan only. Each date of its tables holds the times of the following date: the
+//   Timetable) rounds up, puts noon a minute after the transit, takes the afternoon's shadow from
+//   the sun as seen, with refraction (93.5 % of its afternoons without, 98.1 % with), and puts
+//   Maghrib a minute after sunset in Ramadan only. Each date of its tables holds the times of the following date: the
 //   2026 table's 155 days (and the 2024 table's first row, 2024-01-01, a Monday) fit the next
 //   day's sun within one rounding step, their own date's only within two.
 // - turkey: Diyanet's 18 and 17 degrees and its own minutes (temkin): sunrise -7, noon +5,
@@ -145,9 +151,11 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 // - morocco: the Ministry of Habous: 19 and 17 degrees, sunrise and sunset lowered by 0.85 of the
 //   dip of the city's elevation (Rabat's tables all year, and 28 towns from 7 to 1,648 m, fit that
 //   share best with these minutes), and its fixed minutes read from its city tables
-//   (habous.gov.ma/prieres): sunrise -2, noon +5, sunset +3. Its dawn is the 19-degree moment with
-//   the minutes cut (39 of the 40 published dawns lie 0 to 1 minute after it); its other times are
-//   rounded to the nearest.
+//   (habous.gov.ma/prieres): sunrise -2, noon +5, sunset +3; the afternoon's shadow from the sun as
+//   seen, with refraction (its three sets of tables fit that: 85.0 to 95.0 %, 90.0 to 96.7 % and
+//   82.7 to 91.5 % of their afternoons). Its dawn is the 19-degree moment with the minutes cut
+//   (39 of the 40 published dawns lie 0 to 1 minute after it); its other times are rounded to the
+//   nearest.
 // - uk: Wifaq ul Ulama (wifaqululama.co.uk/salahtimes): 18 degrees, noon and sunset 4 minutes after
 //   zawal and sunset, the evening at the earlier of 18 degrees and a seventh of the night all year.
 //   Its dawn where 18 degrees is not reached is the last day that reaches it, which the high-latitude
@@ -179,8 +187,9 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"karachi", 18.0, 18.0, 0.0, 0.0, 0.0, "University of Islamic Sciences, Karachi", {0, 0, 0, 0, 0, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
-    {"makkah", 18.5, 0.0, 90.0, 120.0, 0.0, "Umm al-Qura calendar, Makkah", {0, -1, 1, 0, 1, 1},
-     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr},
+    {"makkah", 18.5, 0.0, 90.0, 120.0, 0.0, "Umm al-Qura calendar, Makkah", {0, 0, 1, 0, 0, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr, false, nullptr, 0.0, 0, 0,
+     1.24, 0, 0.36, true},
     {"gulf", 19.5, 0.0, 90.0, 0.0, 0.0, "Gulf region", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"kuwait", 18.0, 17.5, 0.0, 0.0, 0.0, "Ministry of Awqaf and Islamic Affairs, Kuwait", {0, 0, 0, 0, 0, 0},
@@ -188,7 +197,8 @@ const CalculationMethod calculationMethods[] = {
     {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0, "Qatar Calendar House", {-1, 0, 0, 0, 2, 2}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr, false, nullptr, 0.0, 1, 0, 1.0, 2027},
     {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 0, 0},
-     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr, false, nullptr, 0.0, 1, 1},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr, false, nullptr, 0.0, 1, 1, 1.0, 0,
+     0.0, true},
     {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0, "Diyanet, Turkey", {0, -7, 5, 4, 7, 0}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr, true},
     {"tehran", 17.7, 14.0, 0.0, 0.0, 4.5, "Institute of Geophysics, University of Tehran", {0, 0, 0, 0, 0, 0},
@@ -205,7 +215,7 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"morocco", 19.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Habous and Islamic Affairs, Morocco", {0, -2, 5, 0, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr, false, habousRoundings,
-     0.0, 0, 0, 0.85},
+     0.0, 0, 0, 0.85, 0, 0.0, true},
     {"uk", 18.0, 18.0, 0.0, 0.0, 0.0, "Wifaq ul Ulama, United Kingdom", {0, 0, 4, 0, 4, 0},
      MinuteRounding::nearest, HighLatitudeRule::seventhOfNight, false, nullptr, nullptr},
     {"jakim", 18.0, 18.0, 0.0, 0.0, 0.0, "JAKIM, Malaysia", {1, -1, 2, 1, 1, 1}, MinuteRounding::nearest,

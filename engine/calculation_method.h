@@ -77,6 +77,13 @@ struct CalculationMethod {
     // year: the year whose sun gives that date's times in any year (29 February takes the 28th's);
     // 0: the date's own year. Its Ramadan minutes still follow the date's own Hijri month.
     int perpetualSunYear = 0;
+    // The least depression of the horizon, in degrees, an authority that uses the elevation takes
+    // for sunrise and sunset (its towns by the sea have a horizon below the sea-level one; 0: none).
+    double leastHorizonDipDeg = 0.0;
+    // The afternoon's shadow taken from the sun as it is seen: the shadow rule gives the sun's
+    // apparent altitude, which refraction lifts above the true one, so the true sun stands lower
+    // then and the afternoon comes some seconds later.
+    bool asrApparentSun = false;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.

@@ -213,6 +213,13 @@ struct Rules {
     HighLatitudeRule highLatitudeRule;
 };
 
+// The true altitude of the sun seen at apparentDeg above the horizon: less the refraction of the
+// standard atmosphere (Bennett's formula, in minutes of arc; good to 0.1' above 15 degrees).
+double trueAltitudeOfApparentDeg(double apparentDeg) {
+    const double refractionArcmin = 1.0 / std::tan((apparentDeg + 7.31 / (apparentDeg + 4.4)) * radiansPerDegree);
+    return apparentDeg - refractionArcmin / 60.0;
+}
+
 Rules rulesOf(double latitudeDeg, const PrayerOptions& options) {
     Rules rules;
     rules.method = &chosenMethod(options);
@@ -223,8 +230,11 @@ Rules rulesOf(double latitudeDeg, const PrayerOptions& options) {
                                       options.elevationM <= highestElevationM
                                   ? options.elevationM
                                   : 0.0;
-    const double dipShare = rules.method->usesElevation ? rules.method->elevationDipShare : 1.0;
-    rules.sinSunriseAltitude = sinOfDeg(sunriseAltitudeDeg - dipShare * horizonDipDeg(elevationM));
+    const double dipDeg = rules.method->usesElevation
+                              ? std::max(rules.method->leastHorizonDipDeg,
+                                         rules.method->elevationDipShare * horizonDipDeg(elevationM))
+                              : horizonDipDeg(elevationM);
+    rules.sinSunriseAltitude = sinOfDeg(sunriseAltitudeDeg - dipDeg);
     rules.sinDawnAltitude = sinOfDeg(-rules.method->dawnDepressionDeg);
     rules.sinEveningAltitude = sinOfDeg(-rules.method->eveningDepressionDeg);
     rules.sinMaghribAltitude = sinOfDeg(-rules.method->maghribDepressionDeg);
@@ -284,7 +294,10 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     const double noonZenithCos = place.sinLatitude * sinDeclination + place.cosLatitude * cosDeclination;
     const double noonZenithSin = std::sqrt(std::fmax(0.0, 1.0 - noonZenithCos * noonZenithCos));
     const double shadowRatio = rules.asrShadowFactor + noonZenithSin / noonZenithCos;
-    times.afternoon = eventAt(sun, place, transit, 1.0 / std::sqrt(1.0 + shadowRatio * shadowRatio), 1.0);
+    double sinAfternoonAltitude = 1.0 / std::sqrt(1.0 + shadowRatio * shadowRatio);
+    if (method.asrApparentSun)
+        sinAfternoonAltitude = sinOfDeg(trueAltitudeOfApparentDeg(std::asin(sinAfternoonAltitude) * degreesPerRadian));
+    times.afternoon = eventAt(sun, place, transit, sinAfternoonAltitude, 1.0);
     if (std::isnan(times.afternoon) || !(noonZenithCos > 0.0))
         times.afternoon = transit + 0.5 * (sunset - transit);
 

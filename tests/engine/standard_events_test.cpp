@@ -150,6 +150,31 @@ TEST(StandardEvents, ElevationMovesSunriseAndSunsetOnly) {
                 exactHours);
 }
 
+// Where the afternoon's shadow is taken from the sun as seen, refraction makes it some seconds later
+// than the true sun's (Bennett: about 1.5' at 35 degrees, where the sun sinks about 0.2 degrees a
+// minute); the other times stay where they were.
+TEST(StandardEvents, TheApparentSunDelaysTheAfternoonBySeconds) {
+    const struct {
+        const char* method;
+        double latitudeDeg;
+        double longitudeDeg;
+        int zoneMinutes;
+    } places[] = {{"makkah", 21.42, 39.83, 180}, {"morocco", 34.03, -6.83, 60}};
+    for (const auto& p : places) {
+        PrayerOptions apparent = optionsOf(p.method);
+        ASSERT_TRUE(chosenMethod(apparent).asrApparentSun) << p.method;
+        PrayerOptions geometric = optionsOf("mwl");
+        for (int month = 1; month <= 12; month += 3) {
+            const PrayerTimes a = eventsOf(apparent, 2026, month, 15, p.latitudeDeg, p.longitudeDeg, p.zoneMinutes);
+            const PrayerTimes g = eventsOf(geometric, 2026, month, 15, p.latitudeDeg, p.longitudeDeg, p.zoneMinutes);
+            const double laterS = (a.afternoon - g.afternoon) * 3600.0;
+            EXPECT_GT(laterS, 4.0) << p.method << " " << month;
+            EXPECT_LT(laterS, 20.0) << p.method << " " << month;
+            EXPECT_NEAR(a.noon, g.noon, exactHours) << p.method << " " << month;
+        }
+    }
+}
+
 // Qatar's calendar moves Maghrib, and the evening 90 minutes after it, one minute later in Ramadan
 // only (Ramadan 1446: 2025-03-01 to 03-29): a minute on top of the two its sunset always has.
 TEST(StandardEvents, QatarMovesSunsetAndTheEveningInRamadan) {
@@ -184,9 +209,11 @@ TEST(StandardEvents, MethodsAddTheirMinutesToTheEvents) {
         if (m.sunAtUtcMidnight || m.sunDaysAhead != 0 || m.perpetualSunYear != 0)
             continue;  // the sun held at 0h UT, a later day's or another year's: its own authority's
                        // tables are its check
-        // Elevation 0: the sea-level horizon; the upper limb unless the method prints sunrise lower.
-        const double printedSunriseAltitudeDeg =
-            m.sunriseDepressionDeg != 0.0 ? -m.sunriseDepressionDeg : sunriseAltitudeDeg;
+        // Elevation 0: the sea-level horizon, or the method's least horizon dip; the upper limb
+        // unless the method prints sunrise lower.
+        const double printedSunriseAltitudeDeg = m.sunriseDepressionDeg != 0.0
+                                                     ? -m.sunriseDepressionDeg
+                                                     : sunriseAltitudeDeg - m.leastHorizonDipDeg;
         EXPECT_NEAR(t.sunrise - m.offsetMinutes[1] / minutesPerHour,
                     solarAltitudeHours(date, latitudeDeg, longitudeDeg, printedSunriseAltitudeDeg, false), exactHours)
             << m.name;
