@@ -27,7 +27,9 @@ esa: SOURCE.csv is assets/csv/egypt_esa_2026_m1_m12.csv at commit
 Authority of Survey (esa.gov.eg/monthlymwaket.aspx) for 2026, fetched by the app's tool/esa_fetch.js.
 Kept: Cairo and Alexandria, the whole of 2026. Egypt's clock is UTC+2, and UTC+3 from the last
 Friday of April (2026-04-24) to the last Thursday of October (2026-10-29), as the table's own times
-show. The Authority publishes no reference point: each city's centre (see the data README).
+show. The Authority publishes no reference point, but its tables for the towns not kept here fit
+GeoNames' points (the program's place list): Cairo 30.0626 N 31.2497 E, Alexandria 31.2018 N
+29.9158 E (see the data README).
 
 Each SOURCE.csv may be the whole file as read_file or a raw download gives it, or only its header
 and the rows of the towns kept (the files are large: 581,855, 91,210 and 1,651,553 characters);
@@ -67,8 +69,8 @@ TABLES = {
     'esa': (['Egyptian General Authority of Survey (esa.gov.eg): its monthly tables for Cairo and Alexandria, 2026,',
              'as fetched by github.com/UAEHN/salah_tv. UTC+2, UTC+3 from 2026-04-24 to 10-29. See README.'],
             [('', 120), ('2026-04-24', 180), ('2026-10-30', 120)],
-            [('Cairo', '2026-01-01', '2026-12-31', 'place,Cairo,30.044444,31.235833,23'),
-             ('Alexandria', '2026-01-01', '2026-12-31', 'place,Alexandria,31.197500,29.892500,9')]),
+            [('Cairo', '2026-01-01', '2026-12-31', 'place,Cairo,30.0626,31.2497,23'),
+             ('Alexandria', '2026-01-01', '2026-12-31', 'place,Alexandria,31.2018,29.9158,9')]),
 }
 
 
