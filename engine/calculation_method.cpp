@@ -134,9 +134,9 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 // - singapore: MUIS publishes 20 and 18 degrees; its yearly table (data.gov.sg, Muslim Prayer
 //   Timetable) rounds up, puts noon a minute after the transit, takes the afternoon's shadow from
 //   the sun as seen, with refraction (93.5 % of its afternoons without, 98.1 % with), and puts
-//   Maghrib a minute after sunset in Ramadan only. Each date of its tables holds the times of the following date: the
-//   2026 table's 155 days (and the 2024 table's first row, 2024-01-01, a Monday) fit the next
-//   day's sun within one rounding step, their own date's only within two.
+//   Maghrib a minute after sunset in Ramadan only. Each date of its tables holds the times of the
+//   following date: the 2026 table's 155 days (and the 2024 table's first row, 2024-01-01, a
+//   Monday) fit the next day's sun within one rounding step, their own date's only within two.
 // - turkey: Diyanet's 18 and 17 degrees and its own minutes (temkin): sunrise -7, noon +5,
 //   afternoon +4, sunset +7 (vakithesaplama.diyanet.gov.tr/temkin.php); nearest minute. Its tables
 //   take the sun's declination and equation of time once a day, at 0h UT: its times follow that.
@@ -189,8 +189,8 @@ const CalculationMethod calculationMethods[] = {
     {"karachi", 18.0, 18.0, 0.0, 0.0, 0.0, "University of Islamic Sciences, Karachi", {0, 0, 0, 0, 0, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"makkah", 18.5, 0.0, 90.0, 120.0, 0.0, "Umm al-Qura calendar, Makkah", {0, 0, 1, 0, 0, 0},
-     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr, false, nullptr, 0.0, 0, 0,
-     1.23, 0, 0.36, true},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr, false, nullptr, 0.0, 0,
+     0, 1.23, 0, 0.36, true},
     {"gulf", 19.5, 0.0, 90.0, 0.0, 0.0, "Gulf region", {0, 0, 0, 0, 0, 0}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"kuwait", 18.0, 17.5, 0.0, 0.0, 0.0, "Ministry of Awqaf and Islamic Affairs, Kuwait", {0, 0, 0, 0, 0, 0},
@@ -198,8 +198,8 @@ const CalculationMethod calculationMethods[] = {
     {"qatar", 18.0, 0.0, 90.0, 0.0, 0.0, "Qatar Calendar House", {-1, 0, 0, 0, 2, 2}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr, false, nullptr, 0.0, 1, 0, 1.0, 2027},
     {"singapore", 20.0, 18.0, 0.0, 0.0, 0.0, "Majlis Ugama Islam Singapura", {0, 0, 1, 0, 0, 0},
-     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr, false, nullptr, 0.0, 1, 1, 1.0, 0,
-     0.0, true},
+     MinuteRounding::up, HighLatitudeRule::twilightAngle, false, nullptr, nullptr, false, nullptr, 0.0, 1, 1,
+     1.0, 0, 0.0, true},
     {"turkey", 18.0, 17.0, 0.0, 0.0, 0.0, "Diyanet, Turkey", {0, -7, 5, 4, 7, 0}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr, true},
     {"tehran", 17.7, 14.0, 0.0, 0.0, 4.5, "Institute of Geophysics, University of Tehran", {0, 0, 0, 0, 0, 0},

@@ -216,7 +216,8 @@ struct Rules {
 // The true altitude of the sun seen at apparentDeg above the horizon: less the refraction of the
 // standard atmosphere (Bennett's formula, in minutes of arc; good to 0.1' above 15 degrees).
 double trueAltitudeOfApparentDeg(double apparentDeg) {
-    const double refractionArcmin = 1.0 / std::tan((apparentDeg + 7.31 / (apparentDeg + 4.4)) * radiansPerDegree);
+    const double refractionArcmin =
+        1.0 / std::tan((apparentDeg + 7.31 / (apparentDeg + 4.4)) * radiansPerDegree);
     return apparentDeg - refractionArcmin / 60.0;
 }
 
@@ -296,7 +297,8 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     const double shadowRatio = rules.asrShadowFactor + noonZenithSin / noonZenithCos;
     double sinAfternoonAltitude = 1.0 / std::sqrt(1.0 + shadowRatio * shadowRatio);
     if (method.asrApparentSun)
-        sinAfternoonAltitude = sinOfDeg(trueAltitudeOfApparentDeg(std::asin(sinAfternoonAltitude) * degreesPerRadian));
+        sinAfternoonAltitude =
+            sinOfDeg(trueAltitudeOfApparentDeg(std::asin(sinAfternoonAltitude) * degreesPerRadian));
     times.afternoon = eventAt(sun, place, transit, sinAfternoonAltitude, 1.0);
     if (std::isnan(times.afternoon) || !(noonZenithCos > 0.0))
         times.afternoon = transit + 0.5 * (sunset - transit);
@@ -393,7 +395,8 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
         // sunrise must not put the evening prayer before Maghrib, or dawn after sunrise.
         day.evening = std::max(day.evening, day.sunset);
         day.dawn = std::min(day.dawn, day.sunrise);
-        const double ramadanHours = ramadanSunsetMinutesOn(options, date.year, date.month, date.day) / minutesPerHour;
+        const double ramadanHours =
+            ramadanSunsetMinutesOn(options, date.year, date.month, date.day) / minutesPerHour;
         day.sunset += ramadanHours;
         if (rules.method->eveningDepressionDeg == 0.0 && !rules.method->seasonalEveningMinutes)
             day.evening += ramadanHours;
