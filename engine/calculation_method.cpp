@@ -145,7 +145,11 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 //   and the evening, a seventh of the night beyond 55 degrees as the Committee has it, so no other
 //   high-latitude rule; the angles are only what a user's rule is measured against. Nearest minute.
 //   Its own London table (moonsighting.com, 2025) puts Zuhr five minutes after the transit and
-//   Maghrib three after sunset; the evening's minutes count from sunset itself.
+//   Maghrib three after sunset; the evening's minutes count from sunset itself. Its afternoon is
+//   found with the sun's place at the transit: its afternoons then lie within one rounding step of
+//   the computed ones (97.2 % of them match), where with the sun's place at the afternoon they
+//   drift a quarter of a minute early in winter and late in summer (82.1 %), as the declination
+//   moves over the three hours after noon.
 // - dubai: Awqaf UAE: 18 degrees both, as its prayer-time service gives Dubai's times for 2026 (its
 //   tables of 2025 fit 18.2); against the sun sunrise three minutes earlier and noon, afternoon and
 //   sunset three, one and three later.
@@ -211,7 +215,8 @@ const CalculationMethod calculationMethods[] = {
     {"russia", 16.0, 15.0, 0.0, 0.0, 0.0, "Spiritual Administration of Muslims of Russia", {0, 0, 0, 0, 0, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"moonsighting", 18.0, 18.0, 0.0, 0.0, 0.0, "Moonsighting Committee Worldwide", {0, 0, 5, 0, 3, 0},
-     MinuteRounding::nearest, HighLatitudeRule::none, false, moonsightingDawnMinutes, moonsightingEveningMinutes},
+     MinuteRounding::nearest, HighLatitudeRule::none, false, moonsightingDawnMinutes, moonsightingEveningMinutes,
+     false, nullptr, 0.0, 0, 0, 1.0, 0, 0.0, false, true},
     {"dubai", 18.0, 18.0, 0.0, 0.0, 0.0, "Awqaf, United Arab Emirates", {0, -3, 3, 1, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"morocco", 19.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Habous and Islamic Affairs, Morocco", {0, -2, 5, 0, 3, 0},

@@ -84,6 +84,9 @@ struct CalculationMethod {
     // apparent altitude, which refraction lifts above the true one, so the true sun stands lower
     // then and the afternoon comes some seconds later.
     bool asrApparentSun = false;
+    // The afternoon found with the sun's place at the transit, as a computation that takes the sun
+    // once, at noon, for the afternoon finds it; false: with the sun's place at the afternoon itself.
+    bool asrSunAtTransit = false;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.

@@ -299,7 +299,14 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     if (method.asrApparentSun)
         sinAfternoonAltitude =
             sinOfDeg(trueAltitudeOfApparentDeg(std::asin(sinAfternoonAltitude) * degreesPerRadian));
-    times.afternoon = eventAt(sun, place, transit, sinAfternoonAltitude, 1.0);
+    if (method.asrSunAtTransit) {
+        const double cosine = hourAngleCosine(sun, place, transit, sinAfternoonAltitude);
+        times.afternoon = cosine >= -1.0 && cosine <= 1.0
+                              ? clockAtHourAngle(sun, place, transit, std::acos(cosine) * degreesPerRadian)
+                              : NAN;
+    } else {
+        times.afternoon = eventAt(sun, place, transit, sinAfternoonAltitude, 1.0);
+    }
     if (std::isnan(times.afternoon) || !(noonZenithCos > 0.0))
         times.afternoon = transit + 0.5 * (sunset - transit);
 

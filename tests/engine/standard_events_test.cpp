@@ -177,6 +177,26 @@ TEST(StandardEvents, TheApparentSunDelaysTheAfternoonBySeconds) {
     }
 }
 
+// Where the afternoon is found with the transit's sun, the declination's move over the afternoon is
+// left out: in February, as the sun climbs north, that afternoon comes a little earlier than the one
+// found with the sun at the afternoon itself, and in August, as it goes south, a little later.
+TEST(StandardEvents, TheTransitSunMovesTheAfternoonWithTheSeason) {
+    const PrayerOptions transit = optionsOf("moonsighting");
+    ASSERT_TRUE(chosenMethod(transit).asrSunAtTransit);
+    const PrayerOptions atEvent = optionsOf("mwl");
+    const struct {
+        int month;
+        double sign;
+    } seasons[] = {{2, -1.0}, {8, 1.0}};
+    for (const auto& season : seasons) {
+        const PrayerTimes t = eventsOf(transit, 2025, season.month, 10, 51.51, -0.12, 0);
+        const PrayerTimes e = eventsOf(atEvent, 2025, season.month, 10, 51.51, -0.12, 0);
+        const double laterS = (t.afternoon - e.afternoon) * 3600.0 * season.sign;
+        EXPECT_GT(laterS, 2.0) << season.month;
+        EXPECT_LT(laterS, 40.0) << season.month;
+    }
+}
+
 // Qatar's calendar moves Maghrib, and the evening 90 minutes after it, one minute later in Ramadan
 // only (Ramadan 1446: 2025-03-01 to 03-29): a minute on top of the two its sunset always has.
 TEST(StandardEvents, QatarMovesSunsetAndTheEveningInRamadan) {
