@@ -180,7 +180,14 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 //   (meteo.tn); minutes cut, noon 7 and sunset 3 minutes after the sun, the evening 1.
 // - jordan: the Ministry of Awqaf's 18 degrees both; its 2026 table for Amman takes sunrise and
 //   sunset at the town's height and two minutes further out, cuts dawn, rounds sunrise and sunset
-//   to the nearest minute and the prayers up.
+//   to the nearest minute and the prayers up. That table is the ministry's region of Amman, Balqa,
+//   Zarqa and Madaba, computed at a point it does not publish. Its tables for other regions
+//   (tools/jordan-regions.py) put the prayers of Tafilah, Ma'an, Mafraq and Aqaba within half a
+//   minute of the moment at the town's point (the nearest minute), and every region's sunrise and
+//   sunset at a depression the same in every season (but Aqaba's sunset), 1.2 to 1.6 times the dip
+//   of the town's GeoNames height (Aqaba, by the sea, 3). So the roundings above also carry the
+//   Amman region's point, about 0.4 minutes west of the city's centre; they stay, as that region
+//   holds most of the country's people and no region's point or height is published.
 const CalculationMethod calculationMethods[] = {
     {"selvara", 19.0, 0.0, 90.0, 0.0, 0.0, "Selvara", {0, 0, 0, 0, 0, 0}, MinuteRounding::cut,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
