@@ -95,6 +95,10 @@ const MinuteRounding habousRoundings[prayerTimeCount] = {MinuteRounding::cut,   
 const MinuteRounding jordanRoundings[prayerTimeCount] = {MinuteRounding::cut, MinuteRounding::nearest,
                                                          MinuteRounding::up,  MinuteRounding::up,
                                                          MinuteRounding::nearest, MinuteRounding::up};
+// Awqaf UAE cuts the minutes of sunrise and sunset and rounds its other times to the nearest.
+const MinuteRounding awqafRoundings[prayerTimeCount] = {MinuteRounding::nearest, MinuteRounding::cut,
+                                                        MinuteRounding::nearest, MinuteRounding::nearest,
+                                                        MinuteRounding::cut,     MinuteRounding::nearest};
 const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, MinuteRounding::cut,
                                                           MinuteRounding::up, MinuteRounding::up,
                                                           MinuteRounding::up, MinuteRounding::up};
@@ -150,9 +154,18 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 //   the computed ones (97.2 % of them match), where with the sun's place at the afternoon they
 //   drift a quarter of a minute early in winter and late in summer (82.1 %), as the declination
 //   moves over the three hours after noon.
-// - dubai: Awqaf UAE: 18 degrees both, as its prayer-time service gives Dubai's times for 2026 (its
-//   tables of 2025 fit 18.2); against the sun sunrise three minutes earlier and noon, afternoon and
-//   sunset three, one and three later.
+// - dubai: Awqaf UAE: 18 degrees both, read from its prayer-time service's tables at the points of
+//   the service's own city list (tools/awqaf-points.py). In its areas outside the test data and
+//   outside the emirate of Dubai (eight from March to June 2026, 52 in December), noon comes
+//   2 minutes after the transit and the afternoon with the shadow of the sun as seen (refraction),
+//   both to the nearest minute, and the evening at 18 degrees to the nearest; sunset 3 minutes
+//   after the sun at the sea-level horizon with the minutes cut (its areas in the mountains set
+//   later, by their height). Their dawn and sunrise come early by an amount of each area's own,
+//   the same in every season (from nothing for an island or a village to 2.2 minutes for Al Ain),
+//   as the eastern edge of a wide area would give; about a minute in its towns (median 0.9): dawn
+//   a minute before the 18-degree moment, to the nearest, and sunrise 3 minutes before the sun with
+//   the minutes cut. The emirate of Dubai's own tables (Dubai, Hatta) drift with the season against
+//   any of these rules: another computation.
 // - morocco: the Ministry of Habous: 19 and 17 degrees, sunrise and sunset lowered by 0.85 of the
 //   dip of the city's elevation (Rabat's tables all year, and 28 towns from 7 to 1,648 m, fit that
 //   share best with these minutes), and its fixed minutes read from its city tables
@@ -224,8 +237,9 @@ const CalculationMethod calculationMethods[] = {
     {"moonsighting", 18.0, 18.0, 0.0, 0.0, 0.0, "Moonsighting Committee Worldwide", {0, 0, 5, 0, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::none, false, moonsightingDawnMinutes, moonsightingEveningMinutes,
      false, nullptr, 0.0, 0, 0, 1.0, 0, 0.0, false, true},
-    {"dubai", 18.0, 18.0, 0.0, 0.0, 0.0, "Awqaf, United Arab Emirates", {0, -3, 3, 1, 3, 0},
-     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
+    {"dubai", 18.0, 18.0, 0.0, 0.0, 0.0, "Awqaf, United Arab Emirates", {-1, -3, 2, 0, 3, 0},
+     MinuteRounding::nearest, HighLatitudeRule::twilightAngle, false, nullptr, nullptr, false, awqafRoundings,
+     0.0, 0, 0, 1.0, 0, 0.0, true},
     {"morocco", 19.0, 17.0, 0.0, 0.0, 0.0, "Ministry of Habous and Islamic Affairs, Morocco", {0, -2, 5, 0, 3, 0},
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr, false, habousRoundings,
      0.0, 0, 0, 0.85, 0, 0.0, true},

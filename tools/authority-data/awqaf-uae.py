@@ -10,8 +10,9 @@ that repository: a header row, then one row a day, "Weekday M/D/YYYY D/M/YYYY(Hi
 on a 12-hour clock with AM/PM (dawn, sunrise, noon, afternoon, sunset, evening), then the
 Authority's name as the listing's footer. The listing does not name its city; the copy says Dubai
 (its fetch of 2025-09-15) and the noons fit Dubai's longitude, not Abu Dhabi's. The UAE's clock is
-UTC+4. The Authority publishes no reference point, so the place is the town's centre as its
-encyclopedia article gives it (25 15 55 N, 55 17 33 E; see the data README).
+UTC+4. The place is the Authority's own point for Dubai (city 32) from the city list of its
+prayer-time service (25.113055 N, 55.108333 E; see the data README); until 2026-12-08 it was the
+town's centre as its encyclopedia article gives it (25 15 55 N, 55 17 33 E).
 """
 import datetime
 import re
@@ -19,7 +20,7 @@ import re
 import authority_table
 
 ZONE_MINUTES = 240
-PLACE = 'place,Dubai,25.265347,55.292491,24'
+PLACE = 'place,Dubai,25.113055,55.108333,24'
 TIME = r' (\d{2}):(\d{2}) (AM|PM)'
 ROW = re.compile(r'^[A-Z][a-z]+day (\d{1,2})/(\d{1,2})/(\d{4}) \d{1,2}/\d{1,2}/\d{4}' + TIME * 6 + r'$')
 

@@ -19,8 +19,12 @@ awqaf: SOURCE.csv is assets/csv/uae_awqaf_mar_jun_2026.csv at commit
 6d0d4986126eb187fbb505e4ddb720e987e5c39e: the answers of the UAE General Authority of Islamic
 Affairs and Endowments' prayer-time service (mobileappapi.awqaf.gov.ae, v3/prayertimes; Dubai is
 emirate 2, city 32), fetched by the app's tool/awqaf_fetch.js. Kept: Dubai, Abu Dhabi, Sharjah,
-Ajman and Umm Al Quwain, 2026-03-01..06-15, UTC+4. The service publishes no reference point: each city's centre (see the
-data README).
+Ajman and Umm Al Quwain, 2026-03-01..06-15, UTC+4. Each city at the service's own point, from
+its city list (v3/prayer-time/EmiratesAndCities, as saved in github.com/xalifaaa/
+prayer-times-ics-generator, locations_cache.json, commit f707076): Dubai (city 32) 25.113055 N
+55.108333 E, Abu Dhabi (1) 24.459444 N 54.300555 E, Sharjah (33) 25.315 N 55.348888 E, Ajman (41)
+25.411666 N 55.432221 E, Umm Al Quwain (44) 25.554722 N 55.537777 E; the elevations are GeoNames'
+(see the data README).
 
 esa: SOURCE.csv is assets/csv/egypt_esa_2026_m1_m12.csv at commit
 6d0d4986126eb187fbb505e4ddb720e987e5c39e: the monthly prayer tables of the Egyptian General
@@ -61,11 +65,11 @@ TABLES = {
     'awqaf': (['General Authority of Islamic Affairs and Endowments, UAE: its prayer-time service for Dubai, Abu Dhabi',
                'Sharjah, Ajman and Umm Al Quwain, 2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4.',
                'See README.'], [('', 240)],
-              [('Dubai', '2026-03-01', '2026-06-15', 'place,Dubai,25.265347,55.292491,24'),
-               ('Abu Dhabi', '2026-03-01', '2026-06-15', 'place,Abu Dhabi,24.466667,54.366667,6'),
-               ('Sharjah', '2026-03-01', '2026-06-15', 'place,Sharjah,25.357500,55.390833,6'),
-               ('Ajman', '2026-03-01', '2026-06-15', 'place,Ajman,25.399444,55.479722,2'),
-               ('Umm Al Quwain', '2026-03-01', '2026-06-15', 'place,Umm Al Quwain,25.553333,55.547500,2')]),
+              [('Dubai', '2026-03-01', '2026-06-15', 'place,Dubai,25.113055,55.108333,24'),
+               ('Abu Dhabi', '2026-03-01', '2026-06-15', 'place,Abu Dhabi,24.459444,54.300555,6'),
+               ('Sharjah', '2026-03-01', '2026-06-15', 'place,Sharjah,25.315000,55.348888,6'),
+               ('Ajman', '2026-03-01', '2026-06-15', 'place,Ajman,25.411666,55.432221,2'),
+               ('Umm Al Quwain', '2026-03-01', '2026-06-15', 'place,Umm Al Quwain,25.554722,55.537777,2')]),
     'esa': (['Egyptian General Authority of Survey (esa.gov.eg): its monthly tables for Cairo and Alexandria, 2026,',
              'as fetched by github.com/UAEHN/salah_tv. UTC+2, UTC+3 from 2026-04-24 to 10-29. See README.'],
             [('', 120), ('2026-04-24', 180), ('2026-10-30', 120)],
