@@ -156,16 +156,16 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 //   moves over the three hours after noon.
 // - dubai: Awqaf UAE: 18 degrees both, read from its prayer-time service's tables at the points of
 //   the service's own city list (tools/awqaf-points.py). In its areas outside the test data and
-//   outside the emirate of Dubai (eight from March to June 2026, 52 in December), noon comes
-//   2 minutes after the transit and the afternoon with the shadow of the sun as seen (refraction),
-//   both to the nearest minute, and the evening at 18 degrees to the nearest; sunset 3 minutes
-//   after the sun at the sea-level horizon with the minutes cut (its areas in the mountains set
-//   later, by their height). Their dawn and sunrise come early by an amount of each area's own,
-//   the same in every season (from nothing for an island or a village to 2.2 minutes for Al Ain),
-//   as the eastern edge of a wide area would give; about a minute in its towns (median 0.9): dawn
-//   a minute before the 18-degree moment, to the nearest, and sunrise 3 minutes before the sun with
-//   the minutes cut. The emirate of Dubai's own tables (Dubai, Hatta) drift with the season against
-//   any of these rules: another computation.
+//   outside the emirate of Dubai (eight from March to June 2026, 52 in December), noon comes 2
+//   minutes after the transit and the afternoon with the shadow of the sun as seen (refraction), both
+//   to the nearest minute, and the evening at 18 degrees to the nearest; sunset 3 minutes after the
+//   sun at the sea-level horizon with the minutes cut (its areas in the mountains set later, by their
+//   height). Their dawn and sunrise come early by an amount of each area's own, the dawn's the same
+//   in March and December (from nothing for an island or a village to 2.2 minutes for Al Ain), as the
+//   eastern edge of a wide area would give; about a minute in its towns (median 0.9): dawn a minute
+//   before the 18-degree moment, to the nearest, and sunrise 3 minutes before the sun with the
+//   minutes cut. The emirate of Dubai's own tables (Dubai, Hatta) drift with the season against any
+//   of these rules: another computation.
 // - morocco: the Ministry of Habous: 19 and 17 degrees, sunrise and sunset lowered by 0.85 of the
 //   dip of the city's elevation (Rabat's tables all year, and 28 towns from 7 to 1,648 m, fit that
 //   share best with these minutes), and its fixed minutes read from its city tables
