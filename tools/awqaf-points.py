@@ -18,12 +18,10 @@ city's point (18 degrees both, the standard shadow, no minutes added): the servi
 and rounding show in it, a minute added and rounded to the nearest giving about that minute, one
 added and cut about half a minute less. The console tool gives the sun: `times --method karachi`.
 """
-import os
-import subprocess
 import sys
 from concurrent.futures import ThreadPoolExecutor
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+from calibration import console_minutes, console_tool, minutes_of, source_rows
 
 # Name in the source, the service's city ID and point, and whether the city is in the test data.
 CITIES = [
@@ -45,38 +43,21 @@ CITIES = [
 NAMES = ('dawn', 'sunrise', 'noon', 'asr', 'sunset', 'evening')
 
 
-def minutes_of(text):
-    hours, minutes = text.split(':')
-    return int(hours) * 60 + int(minutes)
-
-
 def read_source(path):
     """{city: [(ISO date, [six published minutes])]}"""
-    wanted = {city[0] for city in CITIES}
     days = {}
-    with open(path, encoding='utf-8') as source:
-        for number, line in enumerate(source):
-            fields = line.strip().split(',')
-            if number == 0 or len(fields) != 8 or fields[0] not in wanted:
-                continue
-            day, month, year = fields[1].split('/')
-            days.setdefault(fields[0], []).append(('%s-%s-%s' % (year, month, day),
-                                                   [minutes_of(text) for text in fields[2:8]]))
+    for _, fields in source_rows(path, {city[0] for city in CITIES}):
+        day, month, year = fields[1].split('/')
+        days.setdefault(fields[0], []).append(('%s-%s-%s' % (year, month, day),
+                                               [minutes_of(text) for text in fields[2:8]]))
     return days
-
-
-def computed(cli, latitude, longitude, date):
-    out = subprocess.run([cli, 'times', '--lat', str(latitude), '--lon', str(longitude), '--zone', '4',
-                          '--date', date, '--method', 'karachi'],
-                         check=True, capture_output=True, text=True).stdout.split()
-    return [float(value) * 60.0 for value in out[:6]]
 
 
 def main():
     if len(sys.argv) < 2 or sys.argv[1] in ('-h', '--help'):
         print(__doc__.strip())
         return
-    cli = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, 'build', 'native', 'cli', 'selvara-cli')
+    cli = console_tool(sys.argv)
     source = read_source(sys.argv[1])
     print('%-20s %4s %5s  %s' % ('city', 'id', 'days', '  '.join('%7s' % name for name in NAMES)))
     shown_test = False
@@ -89,7 +70,8 @@ def main():
             print('test data:')
             shown_test = True
         with ThreadPoolExecutor(4) as pool:
-            mine = list(pool.map(lambda day: computed(cli, latitude, longitude, day[0]), days))
+            mine = list(pool.map(lambda day: console_minutes(cli, latitude, longitude, 4, day[0], 'karachi'),
+                                 days))
         means = [sum(day[1][i] - moment[i] for day, moment in zip(days, mine)) / len(days) for i in range(6)]
         print('%-20s %4d %5d  %s' % (name, city_id, len(days), '  '.join('%+7.2f' % mean for mean in means)))
 

@@ -26,15 +26,13 @@ The console tool gives the sun: `times --method karachi` (18 degrees both, no mi
 at 0 and 1000 m; the minute of a sunrise or sunset at another depression is interpolated between
 the two.
 """
-import math
 import os
-import subprocess
 import sys
 from concurrent.futures import ThreadPoolExecutor
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-EARTH_RADIUS_M = 6371000.0
-DIP_AT_1000_M = math.degrees(math.acos(EARTH_RADIUS_M / (EARTH_RADIUS_M + 1000.0)))
+from calibration import ROOT, console_minutes, console_tool, dip_deg, minutes_of, source_rows
+
+DIP_AT_1000_M = dip_deg(1000.0)
 
 # Region name in the source (Arabic, escaped), English name, point and GeoNames height in metres.
 TEST_REGION = '\u0639\u0645\u0627\u0646\u060c \u0627\u0644\u0628\u0644\u0642\u0627\u0621\u060c ' \
@@ -53,41 +51,29 @@ DAWN, SUNRISE, NOON, AFTERNOON, SUNSET, EVENING = range(6)
 TEST_TABLE = os.path.join(ROOT, 'tests', 'engine', 'data', 'authorities', 'jordan-amman.csv')
 
 
-def dip_deg(height_m):
-    return math.degrees(math.acos(EARTH_RADIUS_M / (EARTH_RADIUS_M + height_m))) if height_m > 0 else 0.0
-
-
-def minutes_of(text, afternoon):
-    hours, minutes = (int(part) for part in text.split(':'))
-    if afternoon and hours < 12:
-        hours += 12
-    return hours * 60 + minutes
+def clock_minutes(text, afternoon):
+    """Minutes of the day of a time on a 12-hour clock, past midday where afternoon is true."""
+    minutes = minutes_of(text)
+    return minutes + 720 if afternoon and minutes < 720 else minutes
 
 
 def read_source(path):
     """{region: [(ISO date, [six published minutes], [six published texts])]}"""
-    wanted = {region[0] for region in REGIONS}
     days = {}
-    with open(path, encoding='utf-8') as source:
-        for number, line in enumerate(source):
-            fields = line.strip().split(',')
-            if number == 0 or len(fields) != 8 or fields[0] not in wanted:
-                continue
-            if len(fields[1]) != 10 or fields[1][4] != '-':
-                sys.exit('jordan-regions: line %d: not a date: %r' % (number + 1, fields[1]))
-            noon_hours = int(fields[4].split(':')[0])
-            afternoon = [False, False, noon_hours < 10, True, True, True]
-            published = [minutes_of(text, pm) for text, pm in zip(fields[2:8], afternoon)]
-            texts = ['%02d:%02d' % divmod(value, 60) for value in published]
-            days.setdefault(fields[0], []).append((fields[1], published, texts))
+    for number, fields in source_rows(path, {region[0] for region in REGIONS}):
+        if len(fields[1]) != 10 or fields[1][4] != '-':
+            sys.exit('jordan-regions: line %d: not a date: %r' % (number, fields[1]))
+        # The 12-hour clock without AM/PM: noon before 10 is past midday; the afternoon, sunset and
+        # evening always are.
+        afternoon = [False, False, int(fields[4].split(':')[0]) < 10, True, True, True]
+        published = [clock_minutes(text, pm) for text, pm in zip(fields[2:8], afternoon)]
+        texts = ['%02d:%02d' % divmod(value, 60) for value in published]
+        days.setdefault(fields[0], []).append((fields[1], published, texts))
     return days
 
 
 def computed(cli, latitude, longitude, date, height_m):
-    out = subprocess.run([cli, 'times', '--lat', str(latitude), '--lon', str(longitude), '--zone', '3',
-                          '--date', date, '--method', 'karachi', '--elevation', str(height_m)],
-                         check=True, capture_output=True, text=True).stdout.split()
-    return [float(value) * 60.0 for value in out[:6]]
+    return console_minutes(cli, latitude, longitude, 3, date, 'karachi', height_m)
 
 
 def monthly_spread(days, values):
@@ -118,7 +104,7 @@ def main():
     if len(sys.argv) < 2 or sys.argv[1] in ('-h', '--help'):
         print(__doc__.strip())
         return
-    cli = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, 'build', 'native', 'cli', 'selvara-cli')
+    cli = console_tool(sys.argv)
     source = read_source(sys.argv[1])
     print('%-26s %5s  %-27s  %-27s  %s' % ('region', 'days', 'mean published - computed',
                                            'nearest minute matches', 'horizon beyond 0.833 deg'))

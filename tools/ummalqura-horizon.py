@@ -21,13 +21,10 @@ sunset at another depression is interpolated between the two (at these latitudes
 in proportion to the depression within a second).
 """
 import math
-import os
-import subprocess
 import sys
 from concurrent.futures import ThreadPoolExecutor
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-EARTH_RADIUS_M = 6371000.0
+from calibration import console_minutes, console_tool, dip_deg, minutes_of, source_rows
 
 # Name in the source, the calendar's point (its town list) and GeoNames' height in metres.
 TOWNS = [
@@ -40,40 +37,23 @@ TOWNS = [
 SUNRISE, NOON, AFTERNOON, SUNSET = 1, 2, 3, 4
 
 
-def dip_deg(height_m):
-    return math.degrees(math.acos(EARTH_RADIUS_M / (EARTH_RADIUS_M + height_m))) if height_m > 0 else 0.0
-
-
-def minutes_of(text):
-    hours, minutes = text.split(':')
-    return int(hours) * 60 + int(minutes)
-
-
 def read_source(path):
     """{town: [(ISO date, [six published minutes])]} for the towns of TOWNS."""
-    wanted = {town[0] for town in TOWNS}
     days = {}
-    with open(path, encoding='utf-8') as source:
-        for line in source:
-            fields = line.strip().split(',')
-            if len(fields) != 8 or fields[0] not in wanted:
-                continue
-            day, month, year = fields[1].split('/')
-            days.setdefault(fields[0], []).append(('%s-%s-%s' % (year, month, day), [minutes_of(t) for t in fields[2:]]))
+    for _, fields in source_rows(path, {town[0] for town in TOWNS}):
+        day, month, year = fields[1].split('/')
+        days.setdefault(fields[0], []).append(('%s-%s-%s' % (year, month, day), [minutes_of(t) for t in fields[2:]]))
     return days
 
 
 def computed(cli, lat, lon, date, elevation_m):
-    out = subprocess.run([cli, 'times', '--lat', str(lat), '--lon', str(lon), '--zone', '3', '--date', date,
-                          '--method', 'mwl', '--elevation', str(elevation_m)],
-                         check=True, capture_output=True, text=True).stdout.split()
-    return [float(x) * 60.0 for x in out[:6]]
+    return console_minutes(cli, lat, lon, 3, date, 'mwl', elevation_m)
 
 
 def main():
     if len(sys.argv) not in (2, 3) or sys.argv[1] in ('-h', '--help'):
         sys.exit(__doc__.strip())
-    cli = sys.argv[2] if len(sys.argv) == 3 else os.path.join(ROOT, 'build', 'native', 'cli', 'selvara-cli')
+    cli = console_tool(sys.argv)
     published = read_source(sys.argv[1])
     rows = []  # (town, height, published minutes, minutes at sea level, minutes at 1000 m)
     with ThreadPoolExecutor(4) as pool:
