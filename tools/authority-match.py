@@ -39,6 +39,7 @@ TABLES = [
     ('Qatar CH (Ramadan)', 'qatar-ramadan-doha.csv', 'qatar', 'standard'),
     ('Awqaf Jordan', 'jordan-amman.csv', 'jordan', 'standard'),
     ('Survey Authority Egypt', 'egypt-cairo.csv', 'egypt', 'standard'),
+    ('Al-Ojeiri, Kuwait', 'kuwait-ojeiri.csv', 'kuwait', 'standard'),
 ]
 METHODS_USING_ELEVATION = ('morocco', 'makkah', 'jordan')
 
