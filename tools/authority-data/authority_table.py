@@ -2,6 +2,8 @@
 test data's CSV (comments, the place line, the header, one line a day). Imported by the scripts
 beside it; not run on its own.
 """
+import datetime
+import re
 import sys
 
 HEADER = 'date,zone_minutes,dawn,sunrise,noon,afternoon,sunset,evening'
@@ -29,6 +31,30 @@ def fail(number, message):
     """Stops on a line of the source that is not what the generator reads (number 0: the file)."""
     where = _source_path if number == 0 else '%s:%d' % (_source_path, number)
     sys.exit('%s: %s' % (where, message))
+
+
+_DATED_DAY = re.compile(r'^(\d{2})/(\d{2})/(\d{4})((?:,\d{2}:\d{2}){6})$')
+
+
+def dated_days(lines, header, zone_minutes):
+    """The days of a source whose first line is header and every other line "DD/MM/YYYY" and six
+    HH:MM times on a 24-hour clock: (ISO date, zone_minutes, the six times) each, in order; empty
+    lines are passed over, any other line stops the generator."""
+    if not lines or lines[0].lstrip('\ufeff').strip() != header:
+        fail(1, 'not the header %s' % header)
+    days = []
+    for number, line in enumerate(lines[1:], start=2):
+        if not line.strip():
+            continue
+        match = _DATED_DAY.match(line.strip())
+        if not match:
+            fail(number, 'not a day: %r' % line)
+        try:
+            date = datetime.date(int(match.group(3)), int(match.group(2)), int(match.group(1)))
+        except ValueError:
+            fail(number, 'no such date: %r' % line)
+        days.append((date.isoformat(), zone_minutes, match.group(4)[1:].split(',')))
+    return days
 
 
 def write_table(comments, place, days):

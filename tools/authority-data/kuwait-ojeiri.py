@@ -16,37 +16,21 @@ E, whole minutes of arc (read from January to June, checked on July to December;
 README), so the place line is that point, with GeoNames' height for Kuwait City (16 m; the method takes
 no height).
 """
-import datetime
-import re
-
 import authority_table
 
 ZONE_MINUTES = 180
 PLACE = 'place,Kuwait City,29.35,48.00,16'
 HEADER = 'Date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,Isha'
-ROW = re.compile(r'^(\d{2})/(\d{2})/(2026)((?:,\d{2}:\d{2}){6})$')
 
 
 def main():
     lines = authority_table.source_lines(__doc__)
     if lines is None:
         return
-    if not lines or lines[0].lstrip('\ufeff') != HEADER:
-        authority_table.fail(1, 'not the header %s' % HEADER)
-    days = []
-    for number, line in enumerate(lines[1:], start=2):
-        if not line.strip():
-            continue
-        match = ROW.match(line.strip())
-        if not match:
-            authority_table.fail(number, 'not a day of the table')
-        try:
-            date = datetime.date(int(match.group(3)), int(match.group(2)), int(match.group(1)))
-        except ValueError:
-            authority_table.fail(number, 'no such date')
-        times = ['' if t == '00:00' else t for t in match.group(4)[1:].split(',')]
-        days.append((date.isoformat(), ZONE_MINUTES, times))
-    if len(days) != 365 or len({d[0] for d in days}) != 365:
+    # "00:00" stands where the copy has no time: no day of Kuwait's table reaches midnight.
+    days = [(date, zone_minutes, ['' if t == '00:00' else t for t in times])
+            for date, zone_minutes, times in authority_table.dated_days(lines, HEADER, ZONE_MINUTES)]
+    if len(days) != 365 or len({d[0] for d in days if d[0].startswith('2026-')}) != 365:
         authority_table.fail(0, '%d days, not the 365 of 2026' % len(days))
     authority_table.write_table(
         ['Al-Ojeiri calendar (alojeiri.com): its 2026 prayer times for Kuwait City, as copied in',
