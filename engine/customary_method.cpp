@@ -29,7 +29,7 @@ const CustomaryMethod customaryMethods[] = {
     {"KW", "kuwait", standard},        // Ministry of Awqaf and Islamic Affairs
     {"MA", "morocco", standard},       // Ministry of Habous and Islamic Affairs
     {"MY", "jakim", standard},         // Department of Islamic Development Malaysia (JAKIM)
-    {"OM", "gulf", standard},          // the Gulf states' 90 minutes after sunset
+    {"OM", "oman", standard},          // Ministry of Endowments and Religious Affairs
     {"PK", "karachi", hanafi},         // University of Islamic Sciences, Karachi; Hanafi Asr
     {"QA", "qatar", standard},         // Ministry of Awqaf and Islamic Affairs
     {"RU", "russia", standard},        // Spiritual Administration of Muslims of Russia

@@ -40,6 +40,7 @@ TABLES = [
     ('Awqaf Jordan', 'jordan-amman.csv', 'jordan', 'standard'),
     ('Survey Authority Egypt', 'egypt-cairo.csv', 'egypt', 'standard'),
     ('Al-Ojeiri, Kuwait', 'kuwait-ojeiri.csv', 'kuwait', 'standard'),
+    ('Endowments Oman', 'oman-muscat.csv', 'oman', 'standard'),
 ]
 METHODS_USING_ELEVATION = ('morocco', 'makkah', 'jordan')
 

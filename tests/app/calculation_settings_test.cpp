@@ -173,7 +173,8 @@ TEST_F(CalculationSettingsTest, MethodListHoldsEveryMethodAndTheDialogShowsTheCh
     const char* const methodNames[] = {"selvara", "mwl",    "isna",    "egypt",        "karachi", "makkah",
                                        "gulf",    "kuwait", "qatar",   "singapore",    "turkey",  "tehran",
                                        "jafari",  "france", "russia",  "moonsighting", "dubai",   "morocco",
-                                       "uk",      "jakim",  "kemenag", "algeria",      "tunisia", "jordan"};
+                                       "uk",      "jakim",  "kemenag", "algeria",      "tunisia", "jordan",
+                                       "oman"};
     createMainWindow();
     Calculation.methodIndex = findCalculationMethod("tehran");
     Calculation.asrShadowFactor = 2;

@@ -64,6 +64,7 @@ const Expected promised[] = {
     {"FR", "france", standardAsrShadowFactor}, {"SA", "makkah", standardAsrShadowFactor},
     {"AE", "dubai", standardAsrShadowFactor},  {"KW", "kuwait", standardAsrShadowFactor},
     {"QA", "qatar", standardAsrShadowFactor},  {"SG", "singapore", standardAsrShadowFactor},
+    {"OM", "oman", standardAsrShadowFactor},
     {"DE", "mwl", standardAsrShadowFactor},  // no row: the Muslim World League's
     {"XX", "mwl", standardAsrShadowFactor},    {"P", "mwl", standardAsrShadowFactor},
     {"PAK", "mwl", standardAsrShadowFactor},   {"P1", "mwl", standardAsrShadowFactor},
