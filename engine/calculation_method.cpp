@@ -134,13 +134,14 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 //   takes the sun of that date in 2027. In Ramadan its sunset, and the evening with it, is one
 //   minute later still: the transcribed year carries that minute on exactly the days of Ramadan
 //   1444 (2023-03-23 to 04-20), and its Ramadan 1446 table on every day of that month.
-// - kuwait: the Ministry of Awqaf's 18 and 17.5 degrees, as Kuwait's calendar (the Al-Ojeiri
-//   calendar, whose times the country keeps) computes them, for its own point (29 deg 21 min N,
-//   48 deg 00 min E for Kuwait City). That calendar is perpetual: the same minutes for a date in
-//   every year, fitting the sun of 1974 (its 2026 table for Kuwait City matches 77 % of its times
-//   with the sun of 2026 and 94 % with the sun of 1974; 1970 and 1978 come close, years at other
-//   places in the four-year leap cycle fare worse: 2027 88 %). Its afternoon is the shadow of the
-//   sun as seen, with refraction (84 % of the afternoons without, 92 % with); nearest minute.
+// - kuwait: the Ministry of Awqaf's 18 and 17.5 degrees, as the Al-Ojeiri calendar computes them
+//   (the ministry publishes no table of its own; the copy of that calendar read here names it the
+//   ministry's schedule), for its own point (29 deg 21 min N, 48 deg 00 min E for Kuwait City).
+//   That calendar is perpetual: the same minutes for a date in every year, fitting the sun of 1974
+//   (its 2026 table for Kuwait City matches 77 % of its times with the sun of 2026 and 94 % with
+//   the sun of 1974; 1970 and 1978 come close, years at other places in the four-year leap cycle
+//   fare worse: 2027 88 %). Its afternoon is the shadow of the sun as seen, with refraction (84 %
+//   of the afternoons without, 92 % with); nearest minute.
 // - singapore: MUIS publishes 20 and 18 degrees; its yearly table (data.gov.sg, Muslim Prayer
 //   Timetable) rounds up, puts noon a minute after the transit, takes the afternoon's shadow from
 //   the sun as seen, with refraction (93.5 % of its afternoons without, 98.1 % with), and puts
