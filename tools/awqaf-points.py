@@ -18,10 +18,9 @@ city's point (18 degrees both, the standard shadow, no minutes added): the servi
 and rounding show in it, a minute added and rounded to the nearest giving about that minute, one
 added and cut about half a minute less. The console tool gives the sun: `times --method karachi`.
 """
-import sys
 from concurrent.futures import ThreadPoolExecutor
 
-from calibration import console_minutes, console_tool, minutes_of, source_rows
+from calibration import command_line, console_minutes, dated_minutes
 
 # Name in the source, the service's city ID and point, and whether the city is in the test data.
 CITIES = [
@@ -43,22 +42,12 @@ CITIES = [
 NAMES = ('dawn', 'sunrise', 'noon', 'asr', 'sunset', 'evening')
 
 
-def read_source(path):
-    """{city: [(ISO date, [six published minutes])]}"""
-    days = {}
-    for _, fields in source_rows(path, {city[0] for city in CITIES}):
-        day, month, year = fields[1].split('/')
-        days.setdefault(fields[0], []).append(('%s-%s-%s' % (year, month, day),
-                                               [minutes_of(text) for text in fields[2:8]]))
-    return days
-
-
 def main():
-    if len(sys.argv) < 2 or sys.argv[1] in ('-h', '--help'):
-        print(__doc__.strip())
+    arguments = command_line(__doc__)
+    if arguments is None:
         return
-    cli = console_tool(sys.argv)
-    source = read_source(sys.argv[1])
+    source_path, cli = arguments
+    source = dated_minutes(source_path, {city[0] for city in CITIES})
     print('%-20s %4s %5s  %s' % ('city', 'id', 'days', '  '.join('%7s' % name for name in NAMES)))
     shown_test = False
     for name, city_id, latitude, longitude, in_test in CITIES:

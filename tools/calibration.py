@@ -1,11 +1,12 @@
 """What the scripts that read an authority's rules from its tables outside the test data share
-(tools/ummalqura-horizon.py, tools/awqaf-points.py, tools/jordan-regions.py): the rows of a source
-table in the form "City,Date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,Isha", the console tool's unrounded
-times for a place and date, and the geometric dip of a height.
+(tools/ummalqura-horizon.py, tools/awqaf-points.py, tools/jordan-regions.py): the command line, the
+rows of a source table in the form "City,Date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,Isha", the console
+tool's unrounded times for a place and date, and the geometric dip of a height.
 """
 import math
 import os
 import subprocess
+import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 EARTH_RADIUS_M = 6371000.0
@@ -35,6 +36,26 @@ def source_rows(path, wanted):
             fields = line.strip().split(',')
             if len(fields) == 8 and fields[0] in wanted:
                 yield number, fields
+
+
+def dated_minutes(path, wanted):
+    """{city: [(ISO date, [six published minutes])]} of the rows of source_rows dated DD/MM/YYYY and
+    printed on a 24-hour clock."""
+    days = {}
+    for _, fields in source_rows(path, wanted):
+        day, month, year = fields[1].split('/')
+        days.setdefault(fields[0], []).append(('%s-%s-%s' % (year, month, day),
+                                               [minutes_of(text) for text in fields[2:8]]))
+    return days
+
+
+def command_line(doc):
+    """(SOURCE.csv, the console tool) from the command line; None after printing doc where there is
+    no source or help is asked for."""
+    if len(sys.argv) < 2 or sys.argv[1] in ('-h', '--help'):
+        print(doc.strip())
+        return None
+    return sys.argv[1], console_tool(sys.argv)
 
 
 def console_minutes(cli, latitude, longitude, zone_hours, date, method, elevation_m=None):

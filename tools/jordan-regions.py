@@ -30,7 +30,7 @@ import os
 import sys
 from concurrent.futures import ThreadPoolExecutor
 
-from calibration import ROOT, console_minutes, console_tool, dip_deg, minutes_of, source_rows
+from calibration import ROOT, command_line, console_minutes, dip_deg, minutes_of, source_rows
 
 DIP_AT_1000_M = dip_deg(1000.0)
 
@@ -101,11 +101,11 @@ def check_test_region(days):
 
 
 def main():
-    if len(sys.argv) < 2 or sys.argv[1] in ('-h', '--help'):
-        print(__doc__.strip())
+    arguments = command_line(__doc__)
+    if arguments is None:
         return
-    cli = console_tool(sys.argv)
-    source = read_source(sys.argv[1])
+    source_path, cli = arguments
+    source = read_source(source_path)
     print('%-26s %5s  %-27s  %-27s  %s' % ('region', 'days', 'mean published - computed',
                                            'nearest minute matches', 'horizon beyond 0.833 deg'))
     print('%-26s %5s  %6s %6s %6s %6s  %6s %6s %6s %6s  %s' % ('', '', 'dawn', 'noon', 'asr', 'even.',

@@ -24,7 +24,7 @@ import math
 import sys
 from concurrent.futures import ThreadPoolExecutor
 
-from calibration import console_minutes, console_tool, dip_deg, minutes_of, source_rows
+from calibration import console_minutes, console_tool, dated_minutes, dip_deg
 
 # Name in the source, the calendar's point (its town list) and GeoNames' height in metres.
 TOWNS = [
@@ -37,15 +37,6 @@ TOWNS = [
 SUNRISE, NOON, AFTERNOON, SUNSET = 1, 2, 3, 4
 
 
-def read_source(path):
-    """{town: [(ISO date, [six published minutes])]} for the towns of TOWNS."""
-    days = {}
-    for _, fields in source_rows(path, {town[0] for town in TOWNS}):
-        day, month, year = fields[1].split('/')
-        days.setdefault(fields[0], []).append(('%s-%s-%s' % (year, month, day), [minutes_of(t) for t in fields[2:]]))
-    return days
-
-
 def computed(cli, lat, lon, date, elevation_m):
     return console_minutes(cli, lat, lon, 3, date, 'mwl', elevation_m)
 
@@ -54,7 +45,7 @@ def main():
     if len(sys.argv) not in (2, 3) or sys.argv[1] in ('-h', '--help'):
         sys.exit(__doc__.strip())
     cli = console_tool(sys.argv)
-    published = read_source(sys.argv[1])
+    published = dated_minutes(sys.argv[1], {town[0] for town in TOWNS})
     rows = []  # (town, height, published minutes, minutes at sea level, minutes at 1000 m)
     with ThreadPoolExecutor(4) as pool:
         for name, lat, lon, height in TOWNS:
