@@ -13,7 +13,11 @@ app's tool/uq_fetch.py with each town's coordinates from the calendar's own town
 tool/uq_saudi_cities.json, commit f80e8e4: Riyadh 24.67 N 46.69 E, Abha 18.22 N 42.51 E, Makkah
 21.42 N 39.83 E, Madinah 24.54 N 39.63 E, Jeddah 21.50 N 39.17 E, Dammam 26.44 N 50.10 E, Tabuk
 28.40 N 36.58 E; UTC+3), 12-hour times turned into 24 hours there. Kept: those seven towns, the
-whole of 2026, at those points; the elevations are GeoNames'.
+whole of 2026; the elevations are GeoNames'. The calendar computes each town at a point of its own,
+not at the list's two decimals (Madinah's and Tabuk's noons fall 0.17 minutes later than at the
+list's points): each town is at the point tools/reference-point.py reads from its January to June,
+where that point matches July to December better than the list's (all but Jeddah, which keeps the
+list's point; the figures are in the data README).
 
 awqaf: SOURCE.csv is assets/csv/uae_awqaf_mar_jun_2026.csv at commit
 6d0d4986126eb187fbb505e4ddb720e987e5c39e: the answers of the UAE General Authority of Islamic
@@ -31,9 +35,9 @@ esa: SOURCE.csv is assets/csv/egypt_esa_2026_m1_m12.csv at commit
 Authority of Survey (esa.gov.eg/monthlymwaket.aspx) for 2026, fetched by the app's tool/esa_fetch.js.
 Kept: Cairo and Alexandria, the whole of 2026. Egypt's clock is UTC+2, and UTC+3 from the last
 Friday of April (2026-04-24) to the last Thursday of October (2026-10-29), as the table's own times
-show. The Authority publishes no reference point, but its tables for the towns not kept here fit
-GeoNames' points (the program's place list): Cairo 30.0626 N 31.2497 E, Alexandria 31.2018 N
-29.9158 E (see the data README).
+show. The Authority publishes no reference point: each town is at the point tools/reference-point.py
+reads from its January to June (Cairo 30.0776 N 31.2747 E, Alexandria 31.2368 N 29.9683 E; GeoNames'
+points, used until 2026-12-09, lie 3 and 4 km away; see the data README).
 
 Each SOURCE.csv may be the whole file as read_file or a raw download gives it, or only its header
 and the rows of the towns kept (the files are large: 581,855, 91,210 and 1,651,553 characters);
@@ -54,14 +58,14 @@ ROW = re.compile(r'^([^,]+),(\d{2})/(\d{2})/(\d{4})((?:,\d{2}:\d{2}){6})$')
 # each town's name in the source, its first and last dates, and its place line.
 TABLES = {
     'ummalqura': (['Umm al-Qura calendar (ummulqura.org.sa, KACST): its yearly tables for seven Saudi towns, 2026,',
-                   'at the calendar\'s own points, as fetched by github.com/UAEHN/salah_tv. UTC+3. See README.'], [('', 180)],
-                  [('Riyadh', '2026-01-01', '2026-12-31', 'place,Riyadh,24.67,46.69,612'),
-                   ('Abha', '2026-01-01', '2026-12-31', 'place,Abha,18.22,42.51,2228'),
-                   ('Mecca', '2026-01-01', '2026-12-31', 'place,Makkah,21.42,39.83,333'),
-                   ('Medina', '2026-01-01', '2026-12-31', 'place,Madinah,24.54,39.63,603'),
+                   'at the points the calendar computes for, as fetched by github.com/UAEHN/salah_tv. UTC+3. See README.'], [('', 180)],
+                  [('Riyadh', '2026-01-01', '2026-12-31', 'place,Riyadh,24.6875,46.7050,612'),
+                   ('Abha', '2026-01-01', '2026-12-31', 'place,Abha,18.2125,42.4975,2228'),
+                   ('Mecca', '2026-01-01', '2026-12-31', 'place,Makkah,21.4225,39.8175,333'),
+                   ('Medina', '2026-01-01', '2026-12-31', 'place,Madinah,24.4925,39.5900,603'),
                    ('Jeddah', '2026-01-01', '2026-12-31', 'place,Jeddah,21.50,39.17,7'),
-                   ('Dammam', '2026-01-01', '2026-12-31', 'place,Dammam,26.44,50.10,10'),
-                   ('Tabuk', '2026-01-01', '2026-12-31', 'place,Tabuk,28.40,36.58,768')]),
+                   ('Dammam', '2026-01-01', '2026-12-31', 'place,Dammam,26.4400,50.0950,10'),
+                   ('Tabuk', '2026-01-01', '2026-12-31', 'place,Tabuk,28.3775,36.5350,768')]),
     'awqaf': (['General Authority of Islamic Affairs and Endowments, UAE: its prayer-time service for Dubai, Abu Dhabi',
                'Sharjah, Ajman and Umm Al Quwain, 2026-03-01..06-15, as fetched by github.com/UAEHN/salah_tv. UTC+4.',
                'See README.'], [('', 240)],
@@ -73,8 +77,8 @@ TABLES = {
     'esa': (['Egyptian General Authority of Survey (esa.gov.eg): its monthly tables for Cairo and Alexandria, 2026,',
              'as fetched by github.com/UAEHN/salah_tv. UTC+2, UTC+3 from 2026-04-24 to 10-29. See README.'],
             [('', 120), ('2026-04-24', 180), ('2026-10-30', 120)],
-            [('Cairo', '2026-01-01', '2026-12-31', 'place,Cairo,30.0626,31.2497,23'),
-             ('Alexandria', '2026-01-01', '2026-12-31', 'place,Alexandria,31.2018,29.9158,9')]),
+            [('Cairo', '2026-01-01', '2026-12-31', 'place,Cairo,30.0776,31.2747,23'),
+             ('Alexandria', '2026-01-01', '2026-12-31', 'place,Alexandria,31.2368,29.9683,9')]),
 }
 
 

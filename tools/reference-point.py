@@ -1,0 +1,146 @@
+#!/usr/bin/env python3
+"""Reads the point an authority computes a town's table for, where it publishes none (or none its
+tables fit), from some months of that table, and shows how the point does on the months it was
+not read from.
+
+    tools/reference-point.py FILE PLACE METHOD [--months 1-6] [--reach DEG] [--step DEG] [CLI]
+
+FILE is a table of tests/engine/data/authorities (a name there, or a path), PLACE a place line's
+name in it, METHOD the method whose rule the table follows. Every published time of the chosen
+months (default January to June) is computed by the console tool at the file's point and at points
+moved by --reach degrees north and east; a time is taken as linear in the move (over a few
+kilometres it is, to a hundredth of a second), and every point of a grid of --step degrees within
+--reach of the file's point is scored by how many of those times the method's rounding prints as
+published. The best point (the one nearest the file's among equals) is then checked with the
+console tool itself, on the chosen months and on the rest. For Cairo, when the file held GeoNames'
+point (30.0626 N 31.2497 E), it printed:
+
+    point 30.0776 31.2747   read from 1-6: 98.2 %   the rest: 97.2 %   the file's point: 89.2 % / 89.5 %
+
+Nothing is changed: the place line is the reader's to write, with this script's figures beside it.
+"""
+import argparse
+import os
+import sys
+
+import calibration
+
+USAGE = 'tools/reference-point.py FILE PLACE METHOD [--months 1-6] [--reach DEG] [--step DEG] [CLI]'
+DATA = os.path.join(calibration.ROOT, 'tests', 'engine', 'data', 'authorities')
+# The rounding of each of the six printed times (dawn .. evening) of the methods read so far:
+# "near" the nearest minute, "up" the next whole minute, "cut" the minute begun.
+ROUNDINGS = {
+    'egypt': ['near'] * 6,
+    'makkah': ['near'] * 6,
+    'jordan': ['cut', 'near', 'up', 'up', 'near', 'up'],
+    'kuwait': ['near'] * 6,
+    'algeria': ['up'] * 6,
+    'dubai': ['near', 'cut', 'near', 'near', 'cut', 'near'],
+    'qatar': ['near'] * 6,
+    'singapore': ['up'] * 6,
+}
+METHODS_USING_ELEVATION = ('morocco', 'makkah', 'jordan')
+
+
+def read_place(path, wanted):
+    """(lat, lon, elevation, [(date, zone_minutes, [six minutes or None])]) of the place named wanted."""
+    found = None
+    reading = False
+    with open(path, encoding='ascii') as f:
+        for line in f:
+            fields = line.rstrip('\r\n').split(',')
+            if fields[0] == 'place':
+                reading = fields[1] == wanted and found is None
+                if reading:
+                    found = (fields[2], fields[3], fields[4], [])
+            elif reading and len(fields) == 8 and fields[0] != 'date':
+                found[3].append((fields[0], int(fields[1]),
+                                 [calibration.minutes_of(t) if t else None for t in fields[2:8]]))
+    if found is None:
+        sys.exit('%s: no place %s' % (path, wanted))
+    return found
+
+
+def computed(cli, lat, lon, elevation, date, zone_minutes, method):
+    """The six unrounded times of the console tool, in minutes of the day."""
+    return calibration.console_minutes(cli, '%.6f' % lat, '%.6f' % lon, zone_minutes / 60.0, date, method,
+                                       elevation if method in METHODS_USING_ELEVATION else None)
+
+
+def printed(minutes, rounding):
+    if rounding == 'up':
+        whole = int(minutes)
+        return whole if minutes - whole < 1e-9 else whole + 1
+    if rounding == 'cut':
+        return int(minutes)
+    return int(minutes + 0.5)
+
+
+def share(rows, roundings):
+    """Matched and compared of rows [(published, computed)]."""
+    matched = compared = 0
+    for published, times in rows:
+        for i in range(6):
+            if published[i] is not None:
+                compared += 1
+                matched += printed(times[i], roundings[i]) == published[i]
+    return matched, compared
+
+
+def percent(pair):
+    return 100.0 * pair[0] / pair[1] if pair[1] else 0.0
+
+
+def main():
+    parser = argparse.ArgumentParser(usage=USAGE, description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument('file')
+    parser.add_argument('place')
+    parser.add_argument('method', choices=sorted(ROUNDINGS))
+    parser.add_argument('--months', default='1-6')
+    parser.add_argument('--reach', type=float, default=0.1)
+    parser.add_argument('--step', type=float, default=0.0025)
+    parser.add_argument('cli', nargs='?', default=os.path.join(calibration.ROOT, 'build', 'native', 'cli', 'selvara-cli'))
+    options = parser.parse_args()
+    try:
+        first, last = (int(m) for m in options.months.split('-'))
+    except ValueError:
+        parser.error('--months: FIRST-LAST, months 1 to 12')
+    if not 1 <= first <= last <= 12 or options.reach <= 0 or options.step <= 0:
+        parser.error('--months: FIRST-LAST, months 1 to 12; --reach and --step above 0')
+    path = options.file if os.sep in options.file else os.path.join(DATA, options.file)
+    lat_text, lon_text, elevation, days = read_place(path, options.place)
+    lat0, lon0 = float(lat_text), float(lon_text)
+    roundings = ROUNDINGS[options.method]
+    read_days = [d for d in days if first <= int(d[0][5:7]) <= last]
+    rest_days = [d for d in days if not first <= int(d[0][5:7]) <= last]
+
+    reach = options.reach
+    base, north, east = [], [], []
+    for date, zone_minutes, _ in read_days:
+        base.append(computed(options.cli, lat0, lon0, elevation, date, zone_minutes, options.method))
+        north.append(computed(options.cli, lat0 + reach, lon0, elevation, date, zone_minutes, options.method))
+        east.append(computed(options.cli, lat0, lon0 + reach, elevation, date, zone_minutes, options.method))
+    steps = int(round(reach / options.step))
+    best = None
+    for i in range(-steps, steps + 1):
+        for j in range(-steps, steps + 1):
+            a, b = i / steps, j / steps
+            rows = [(published, [t0 + a * (tn - t0) + b * (te - t0) for t0, tn, te in zip(b0, bn, be)])
+                    for (_, _, published), b0, bn, be in zip(read_days, base, north, east)]
+            matched = share(rows, roundings)[0]
+            key = (matched, -(i * i + j * j))
+            if best is None or key > best[0]:
+                best = (key, lat0 + a * reach, lon0 + b * reach)
+    _, lat, lon = best
+
+    def measured(at_lat, at_lon, chosen):
+        return share([(published, computed(options.cli, at_lat, at_lon, elevation, date, zone_minutes, options.method))
+                      for date, zone_minutes, published in chosen], roundings)
+
+    print('point %.4f %.4f   read from %d-%d: %.1f %%   the rest: %.1f %%   the file\'s point: %.1f %% / %.1f %%' % (
+        lat, lon, first, last, percent(measured(lat, lon, read_days)), percent(measured(lat, lon, rest_days)),
+        percent(measured(lat0, lon0, read_days)), percent(measured(lat0, lon0, rest_days))))
+
+
+if __name__ == '__main__':
+    main()
