@@ -15,11 +15,10 @@ The ministry publishes no heights, and GeoNames' do not explain its sunrises and
 town's lie outside the sea-level sun by an amount of its own, the same in spring and in autumn to a
 few hundredths of a degree, which GeoNames' height gives for the high towns but not for most towns
 by the sea (Tangier, Kenitra, Agadir rise and set as if higher). So each town gets the height at
-which the method (sunrise and sunset lowered by 0.85 of the dip, two minutes before and three after
-the sun, to the nearest minute) prints most of the month's sunrises and sunsets as published, the
-one nearest the middle of those equally good; GeoNames' height stays where it matches as many
-(there the month shows nothing else). Sunrise and sunset are computed by the console tool at
-three heights a day and interpolated in the depression (quadratic; within a second over 0-1.6 deg).
+which the morocco method, as the console tool computes it, prints most of the month's sunrises and
+sunsets as published, the one nearest the middle of those equally good; GeoNames' height stays
+where it matches as many (there the month shows nothing else). Sunrise and sunset are computed by the console tool at
+three heights a day and interpolated in the geometric dip (quadratic; within a second over 0-2 deg).
 It prints, a town a line: its GeoNames height, the height it takes and the share of the month's
 sunrises and sunsets matched at each.
 """
@@ -42,7 +41,6 @@ TOWNS = {
     'Taroudant': (118, 237), 'Errachidia': (128, 1039), 'Arfoud': (130, 809), 'Midelt': (136, 1462),
     'Zagora': (137, 733), 'Ouarzazat': (138, 1113), 'Tinghir': (139, 1281), 'Guelmim': (149, 301),
 }
-DIP_SHARE = 0.85            # the morocco method's share of the dip
 SAMPLE_HEIGHTS_M = (0, 800, 3000)
 HIGHEST_M = 4000
 SUNRISE, SUNSET = 1, 4
@@ -58,10 +56,6 @@ def test_data_points():
                 if fields[0] == 'place' and fields[1] not in places:
                     places[fields[1]] = (float(fields[2]), float(fields[3]))
     return places
-
-
-def depression_deg(height_m):
-    return DIP_SHARE * calibration.dip_deg(height_m)
 
 
 def quadratic(xs, ys, x):
@@ -81,13 +75,13 @@ def month_of(path):
             for date, day in sorted(table['days'].items())]
 
 
-def matched(samples, depression):
-    """How many of the month's sunrises and sunsets the method prints as published at a depression,
-    and the mean of published less computed."""
+def matched(samples, dip):
+    """How many of the month's sunrises and sunsets the method prints as published at the height
+    whose geometric dip is dip, and the mean of published less computed."""
     count, residuals = 0, []
-    for depressions, rises, sets, published_rise, published_set in samples:
-        for computed, published in ((quadratic(depressions, rises, depression), published_rise),
-                                    (quadratic(depressions, sets, depression), published_set)):
+    for dips, rises, sets, published_rise, published_set in samples:
+        for computed, published in ((quadratic(dips, rises, dip), published_rise),
+                                    (quadratic(dips, sets, dip), published_set)):
             count += int(computed + 0.5) == published
             residuals.append(published - computed)
     return count, sum(residuals) / len(residuals)
@@ -99,7 +93,7 @@ def main():
         return
     source_dir, cli = sys.argv[1], calibration.console_tool(sys.argv)
     points = test_data_points()
-    depressions = tuple(depression_deg(h) for h in SAMPLE_HEIGHTS_M)
+    dips = tuple(calibration.dip_deg(h) for h in SAMPLE_HEIGHTS_M)
     print('%-11s %6s %6s %9s %9s' % ('town', 'GeoNames', 'height', 'at GeoNames', 'at height'))
     for name, (number, geonames_m) in sorted(TOWNS.items(), key=lambda item: item[1][1]):
         latitude, longitude = points[name]
@@ -107,11 +101,11 @@ def main():
         for date, zone_hours, rise, sunset in month_of(os.path.join(source_dir, '%d.json' % number)):
             computed = [calibration.console_minutes(cli, latitude, longitude, zone_hours, date, 'morocco', h)
                         for h in SAMPLE_HEIGHTS_M]
-            samples.append((depressions, [c[SUNRISE] for c in computed], [c[SUNSET] for c in computed], rise, sunset))
-        scored = [(matched(samples, depression_deg(h)), h) for h in range(0, HIGHEST_M + 1)]
+            samples.append((dips, [c[SUNRISE] for c in computed], [c[SUNSET] for c in computed], rise, sunset))
+        scored = [(matched(samples, calibration.dip_deg(h)), h) for h in range(0, HIGHEST_M + 1)]
         best = max(score[0] for score, _ in scored)
         plateau = [(abs(score[1]), h) for score, h in scored if score[0] == best]
-        at_geonames = matched(samples, depression_deg(geonames_m))[0]
+        at_geonames = matched(samples, calibration.dip_deg(geonames_m))[0]
         height_m = geonames_m if at_geonames == best else min(plateau)[1]
         total = 2 * len(samples)
         print('%-11s %6d %6d %8.1f %% %8.1f %%' % (name, geonames_m, height_m, 100.0 * at_geonames / total,
