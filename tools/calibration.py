@@ -1,7 +1,8 @@
-"""What the scripts that read an authority's rules from its tables outside the test data share
-(tools/ummalqura-horizon.py, tools/awqaf-points.py, tools/jordan-regions.py): the command line, the
-rows of a source table in the form "City,Date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,Isha", the console
-tool's unrounded times for a place and date, and the geometric dip of a height.
+"""What the scripts that read an authority's rules from its tables share (tools/ummalqura-horizon.py,
+tools/awqaf-points.py, tools/jordan-regions.py, tools/reference-point.py, tools/habous-places.py):
+the command line, the rows of a source table in the form "City,Date,Fajr,Sunrise,Dhuhr,Asr,Maghrib,
+Isha", the console tool's unrounded times for a place and date, the geometric dip of a height, the
+methods' roundings, and the point a table is computed for.
 """
 import math
 import os
@@ -66,3 +67,71 @@ def console_minutes(cli, latitude, longitude, zone_hours, date, method, elevatio
         arguments += ['--elevation', str(elevation_m)]
     out = subprocess.run(arguments, check=True, capture_output=True, text=True).stdout.split()
     return [float(value) * 60.0 for value in out[:6]]
+
+
+# The rounding of each of the six printed times (dawn .. evening) of the methods whose tables are
+# read: "near" the nearest minute, "up" the next whole minute, "cut" the minute begun.
+ROUNDINGS = {
+    'egypt': ['near'] * 6,
+    'makkah': ['near'] * 6,
+    'jordan': ['cut', 'near', 'up', 'up', 'near', 'up'],
+    'kuwait': ['near'] * 6,
+    'algeria': ['up'] * 6,
+    'dubai': ['near', 'cut', 'near', 'near', 'cut', 'near'],
+    'qatar': ['near'] * 6,
+    'singapore': ['up'] * 6,
+    'morocco': ['cut', 'near', 'near', 'near', 'near', 'near'],
+}
+METHODS_USING_ELEVATION = ('morocco', 'makkah', 'jordan')
+
+
+def printed(minutes, rounding):
+    """The minute of the day a time is printed as under a rounding of ROUNDINGS."""
+    if rounding == 'up':
+        whole = int(minutes)
+        return whole if minutes - whole < 1e-9 else whole + 1
+    if rounding == 'cut':
+        return int(minutes)
+    return int(minutes + 0.5)
+
+
+def matched_count(rows, roundings):
+    """(matched, compared) of rows [(six published minutes or None, six computed minutes)]."""
+    matched = compared = 0
+    for published, times in rows:
+        for i in range(6):
+            if published[i] is not None:
+                compared += 1
+                matched += printed(times[i], roundings[i]) == published[i]
+    return matched, compared
+
+
+def method_minutes(cli, latitude, longitude, elevation_m, date, zone_minutes, method):
+    """console_minutes with the place's height passed only to a method whose authority uses it."""
+    return console_minutes(cli, '%.6f' % latitude, '%.6f' % longitude, zone_minutes / 60.0, date, method,
+                           elevation_m if method in METHODS_USING_ELEVATION else None)
+
+
+def read_point(cli, days, latitude, longitude, elevation_m, method, reach_deg=0.1, step_deg=0.0025):
+    """The point within reach_deg of (latitude, longitude) whose times the method prints as the
+    published ones of days [(ISO date, zone minutes, six published minutes or None)] most often;
+    of equals, the nearest. Each time is computed at the given point and at points moved reach_deg
+    north and east, and taken as linear in the move (over a few kilometres it is, to a hundredth of
+    a second)."""
+    roundings = ROUNDINGS[method]
+    samples = []
+    for date, zone_minutes, published in days:
+        at = [method_minutes(cli, latitude + north, longitude + east, elevation_m, date, zone_minutes, method)
+              for north, east in ((0.0, 0.0), (reach_deg, 0.0), (0.0, reach_deg))]
+        samples.append((published, at))
+    steps = int(round(reach_deg / step_deg))
+    best = None
+    for i in range(-steps, steps + 1):
+        for j in range(-steps, steps + 1):
+            a, b = i / steps, j / steps
+            rows = [(published, [t0 + a * (tn - t0) + b * (te - t0) for t0, tn, te in zip(*at)])
+                    for published, at in samples]
+            key = (matched_count(rows, roundings)[0], -(i * i + j * j))
+            if best is None or key > best[0]:
+                best = (key, latitude + a * reach_deg, longitude + b * reach_deg)
+    return best[1], best[2]

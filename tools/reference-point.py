@@ -27,19 +27,6 @@ import calibration
 
 USAGE = 'tools/reference-point.py FILE PLACE METHOD [--months 1-6] [--reach DEG] [--step DEG] [CLI]'
 DATA = os.path.join(calibration.ROOT, 'tests', 'engine', 'data', 'authorities')
-# The rounding of each of the six printed times (dawn .. evening) of the methods read so far:
-# "near" the nearest minute, "up" the next whole minute, "cut" the minute begun.
-ROUNDINGS = {
-    'egypt': ['near'] * 6,
-    'makkah': ['near'] * 6,
-    'jordan': ['cut', 'near', 'up', 'up', 'near', 'up'],
-    'kuwait': ['near'] * 6,
-    'algeria': ['up'] * 6,
-    'dubai': ['near', 'cut', 'near', 'near', 'cut', 'near'],
-    'qatar': ['near'] * 6,
-    'singapore': ['up'] * 6,
-}
-METHODS_USING_ELEVATION = ('morocco', 'makkah', 'jordan')
 
 
 def read_place(path, wanted):
@@ -61,32 +48,6 @@ def read_place(path, wanted):
     return found
 
 
-def computed(cli, lat, lon, elevation, date, zone_minutes, method):
-    """The six unrounded times of the console tool, in minutes of the day."""
-    return calibration.console_minutes(cli, '%.6f' % lat, '%.6f' % lon, zone_minutes / 60.0, date, method,
-                                       elevation if method in METHODS_USING_ELEVATION else None)
-
-
-def printed(minutes, rounding):
-    if rounding == 'up':
-        whole = int(minutes)
-        return whole if minutes - whole < 1e-9 else whole + 1
-    if rounding == 'cut':
-        return int(minutes)
-    return int(minutes + 0.5)
-
-
-def share(rows, roundings):
-    """Matched and compared of rows [(published, computed)]."""
-    matched = compared = 0
-    for published, times in rows:
-        for i in range(6):
-            if published[i] is not None:
-                compared += 1
-                matched += printed(times[i], roundings[i]) == published[i]
-    return matched, compared
-
-
 def percent(pair):
     return 100.0 * pair[0] / pair[1] if pair[1] else 0.0
 
@@ -95,7 +56,7 @@ def main():
     parser = argparse.ArgumentParser(usage=USAGE, description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument('file')
     parser.add_argument('place')
-    parser.add_argument('method', choices=sorted(ROUNDINGS))
+    parser.add_argument('method', choices=sorted(calibration.ROUNDINGS))
     parser.add_argument('--months', default='1-6')
     parser.add_argument('--reach', type=float, default=0.1)
     parser.add_argument('--step', type=float, default=0.0025)
@@ -110,32 +71,18 @@ def main():
     path = options.file if os.sep in options.file else os.path.join(DATA, options.file)
     lat_text, lon_text, elevation, days = read_place(path, options.place)
     lat0, lon0 = float(lat_text), float(lon_text)
-    roundings = ROUNDINGS[options.method]
+    roundings = calibration.ROUNDINGS[options.method]
     read_days = [d for d in days if first <= int(d[0][5:7]) <= last]
     rest_days = [d for d in days if not first <= int(d[0][5:7]) <= last]
 
-    reach = options.reach
-    base, north, east = [], [], []
-    for date, zone_minutes, _ in read_days:
-        base.append(computed(options.cli, lat0, lon0, elevation, date, zone_minutes, options.method))
-        north.append(computed(options.cli, lat0 + reach, lon0, elevation, date, zone_minutes, options.method))
-        east.append(computed(options.cli, lat0, lon0 + reach, elevation, date, zone_minutes, options.method))
-    steps = int(round(reach / options.step))
-    best = None
-    for i in range(-steps, steps + 1):
-        for j in range(-steps, steps + 1):
-            a, b = i / steps, j / steps
-            rows = [(published, [t0 + a * (tn - t0) + b * (te - t0) for t0, tn, te in zip(b0, bn, be)])
-                    for (_, _, published), b0, bn, be in zip(read_days, base, north, east)]
-            matched = share(rows, roundings)[0]
-            key = (matched, -(i * i + j * j))
-            if best is None or key > best[0]:
-                best = (key, lat0 + a * reach, lon0 + b * reach)
-    _, lat, lon = best
+    lat, lon = calibration.read_point(options.cli, read_days, lat0, lon0, elevation, options.method,
+                                      options.reach, options.step)
 
     def measured(at_lat, at_lon, chosen):
-        return share([(published, computed(options.cli, at_lat, at_lon, elevation, date, zone_minutes, options.method))
-                      for date, zone_minutes, published in chosen], roundings)
+        return calibration.matched_count(
+            [(published, calibration.method_minutes(options.cli, at_lat, at_lon, elevation, date, zone_minutes,
+                                                    options.method))
+             for date, zone_minutes, published in chosen], roundings)
 
     print('point %.4f %.4f   read from %d-%d: %.1f %%   the rest: %.1f %%   the file\'s point: %.1f %% / %.1f %%' % (
         lat, lon, first, last, percent(measured(lat, lon, read_days)), percent(measured(lat, lon, rest_days)),

@@ -22,40 +22,39 @@ import authority_table
 ZONE_MINUTES = 60
 KEYS = ('fajr', 'sunrise', 'dhuhr', 'asr', 'maghrib', 'isha')
 TIME = re.compile(r'^\d{2}:\d{2}$')
-# The source's town name -> the town's point (name, latitude, longitude) and the height in metres its
-# sunrises and sunsets are computed for. The ministry publishes no reference point: every town takes
-# its centre as its encyclopedia article gives it (the data README lists them with the copies read).
-# Nor does it publish heights: each is the one its tables for another month show, as
-# tools/habous-heights.py reads it (GeoNames' dem height where that fits as well; see the data README).
+# The source's town name -> the point (name, latitude, longitude) and the height in metres its table
+# is computed for. The ministry publishes neither: each is what its tables for another month show,
+# as tools/habous-places.py reads them from the town's centre (the encyclopedia's, which the data
+# README lists with the copies read) and GeoNames' dem height.
 PLACES = {
-    'Kenitra': ('Kenitra', 34.250000, -6.583333, 97),
-    'Sidi Kacem': ('Sidi Qacem', 34.216667, -5.700000, 318),
-    'Tangier': ('Tangier', 35.776667, -5.803889, 202),
-    'Tetouan': ('Tetouan', 35.572500, -5.354722, 438),
-    'Oujda': ('Oujda', 34.689167, -1.911389, 549),
-    'Taourirt': ('Taourirt', 34.416944, -2.885000, 956),
-    'Nador': ('Nador', 35.166667, -2.933333, 112),
-    'Casablanca': ('Casablanca', 33.533333, -7.583333, 58),
-    'Settat': ('Settat', 33.000000, -7.616667, 279),
-    'Berrechid': ('Berrechid', 33.266667, -7.583333, 133),
-    'Khouribga': ('Khouribga', 32.883333, -6.900000, 718),
-    'Fes': ('Fes', 34.050000, -4.983056, 325),
-    'Sefrou': ('Sefrou', 33.829356, -4.839478, 843),
-    'Taza': ('Taza', 34.216667, -4.016667, 844),
-    'Meknes': ('Meknes', 33.895000, -5.554722, 466),
-    'Ifrane': ('Ifrane', 33.533333, -5.116667, 1352),
-    'Marrakech': ('Marrakech', 31.630000, -8.008889, 480),
-    'Essaouira': ('Essaouira', 31.513056, -9.769722, 42),
-    'Safi': ('Safi', 32.283333, -9.233333, 56),
-    'Agadir': ('Agadir', 30.421389, -9.583056, 188),
-    'Taroudant': ('Taroudant', 30.471000, -8.880600, 109),
-    'Errachidia': ('Errachidia', 31.931944, -4.424444, 889),
-    'Erfoud': ('Arfoud', 31.436111, -4.232778, 809),
+    'Kenitra': ('Kenitra', 34.242500, -6.588300, 99),
+    'Sidi Kacem': ('Sidi Qacem', 34.216700, -5.715000, 318),
+    'Tangier': ('Tangier', 35.776700, -5.813900, 194),
+    'Tetouan': ('Tetouan', 35.575000, -5.359700, 432),
+    'Oujda': ('Oujda', 34.689200, -1.921400, 549),
+    'Taourirt': ('Taourirt', 34.416900, -2.885000, 956),
+    'Nador': ('Nador', 35.166700, -2.933300, 112),
+    'Casablanca': ('Casablanca', 33.565800, -7.660800, 102),
+    'Settat': ('Settat', 33.000000, -7.624200, 285),
+    'Berrechid': ('Berrechid', 33.204200, -7.565800, 144),
+    'Khouribga': ('Khouribga', 32.808300, -6.892500, 721),
+    'Fes': ('Fes', 34.050000, -4.993100, 327),
+    'Sefrou': ('Sefrou', 33.829400, -4.839500, 843),
+    'Taza': ('Taza', 34.216700, -4.011700, 720),
+    'Meknes': ('Meknes', 33.887500, -5.569700, 446),
+    'Ifrane': ('Ifrane', 33.533300, -5.091700, 1387),
+    'Marrakech': ('Marrakech', 31.630000, -8.008900, 480),
+    'Essaouira': ('Essaouira', 31.488100, -9.777200, 41),
+    'Safi': ('Safi', 32.283300, -9.245800, 60),
+    'Agadir': ('Agadir', 30.421400, -9.550600, 188),
+    'Taroudant': ('Taroudant', 30.376000, -8.800600, 163),
+    'Errachidia': ('Errachidia', 31.851900, -4.424400, 855),
+    'Erfoud': ('Arfoud', 31.436100, -4.232800, 809),
     'Midelt': ('Midelt', 32.680000, -4.730000, 1644),
-    'Zagora': ('Zagora', 30.330556, -5.838056, 599),
-    'Ouarzazate': ('Ouarzazat', 30.916667, -6.916667, 1103),
-    'Tinghir': ('Tinghir', 31.514722, -5.532778, 1233),
-    'Guelmim': ('Guelmim', 28.983333, -10.066667, 510),
+    'Zagora': ('Zagora', 30.330600, -5.838100, 599),
+    'Ouarzazate': ('Ouarzazat', 30.916700, -6.921700, 1093),
+    'Tinghir': ('Tinghir', 31.512200, -5.527800, 1244),
+    'Guelmim': ('Guelmim', 28.983300, -10.061700, 517),
 }
 
 
@@ -81,7 +80,7 @@ def main():
         places.append(('place,%s,%.6f,%.6f,%d' % (name, latitude, longitude, elevation), days))
     authority_table.write_places(
         ['Ministry of Habous and Islamic Affairs, Morocco: its city tables (habous.gov.ma/prieres) for Dhu',
-         'al-Qa\'da 1447 (2026-04-19..05-18), clock UTC+1. Points and elevations: see README.'],
+         'al-Qa\'da 1447 (2026-04-19..05-18), clock UTC+1. Points and heights: see README.'],
         places)
 
 

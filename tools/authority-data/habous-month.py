@@ -12,9 +12,9 @@ weekday, Hijri day (the last may read "according to the sighting"), Gregorian da
 sunrise, noon, afternoon, sunset (Maghrib) and evening (Isha) as HH:MM. The Gregorian day column
 rolls over into the second month where its number falls. Morocco's clock is UTC+1 outside Ramadan
 (UTC+0 in Ramadan; a Ramadan page is not read here). NAME, LAT, LON and ELEVATION_M name the place
-line: the town's centre as the data README lists it (the ministry publishes no reference point) and
-GeoNames' dem elevation. The committed file is
-    habous-month.py Rabat 34.033333 -6.833333 46 rabat-rabi-awwal-1448.html
+line: the point and height tools/habous-places.py reads for the town from the ministry's tables for
+another month (the ministry publishes neither). The committed file is
+    habous-month.py Rabat 34.028300 -6.848300 46 rabat-rabi-awwal-1448.html
 """
 import datetime
 import re
@@ -26,7 +26,7 @@ MONTHS = {'يناير': 1, 'فبراير': 2, 'مارس': 3, 'أبريل': 4, '�
           'غشت': 8, 'شتنبر': 9, 'أكتوبر': 10, 'نونبر': 11, 'دجنبر': 12}
 ZONE_MINUTES = 60
 COMMENTS = ['Ministry of Habous and Islamic Affairs, Morocco: its monthly prayer timetables (habous.gov.ma/prieres),',
-            'one Hijri month of a city per place. Clock UTC+1 outside Ramadan. Elevations: GeoNames dem. See README.']
+            'one Hijri month of a city per place. Clock UTC+1 outside Ramadan. Points and heights: see README.']
 ROW = re.compile(r'<tr[^>]*>(.*?)</tr>', re.S)
 CELL = re.compile(r'<td[^>]*>(.*?)</td>', re.S)
 TIME = re.compile(r'^\d{2}:\d{2}$')
