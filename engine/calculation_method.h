@@ -87,6 +87,10 @@ struct CalculationMethod {
     // The afternoon found with the sun's place at the transit, as a computation that takes the sun
     // once, at noon, for the afternoon finds it; false: with the sun's place at the afternoon itself.
     bool asrSunAtTransit = false;
+    // The share of the dip at sunset where the authority takes another than at sunrise (0: the
+    // same, elevationDipShare): Habous' tables set nearer the sun than they rise, the more so the
+    // higher the town.
+    double sunsetDipShare = 0.0;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.

@@ -206,6 +206,7 @@ struct Rules {
     int asrShadowFactor;
     double latitudeDeg;
     double sinSunriseAltitude;
+    double sinSunsetAltitude;
     double sinDawnAltitude;
     double sinEveningAltitude;
     double sinMaghribAltitude;
@@ -231,11 +232,17 @@ Rules rulesOf(double latitudeDeg, const PrayerOptions& options) {
                                       options.elevationM <= highestElevationM
                                   ? options.elevationM
                                   : 0.0;
-    const double dipDeg = rules.method->usesElevation
-                              ? std::max(rules.method->leastHorizonDipDeg,
-                                         rules.method->elevationDipShare * horizonDipDeg(elevationM))
-                              : horizonDipDeg(elevationM);
-    rules.sinSunriseAltitude = sinOfDeg(sunriseAltitudeDeg - dipDeg);
+    const double fullDipDeg = horizonDipDeg(elevationM);
+    double sunriseDipDeg = fullDipDeg;
+    double sunsetDipDeg = fullDipDeg;
+    if (rules.method->usesElevation) {
+        const double sunsetShare =
+            rules.method->sunsetDipShare > 0.0 ? rules.method->sunsetDipShare : rules.method->elevationDipShare;
+        sunriseDipDeg = std::max(rules.method->leastHorizonDipDeg, rules.method->elevationDipShare * fullDipDeg);
+        sunsetDipDeg = std::max(rules.method->leastHorizonDipDeg, sunsetShare * fullDipDeg);
+    }
+    rules.sinSunriseAltitude = sinOfDeg(sunriseAltitudeDeg - sunriseDipDeg);
+    rules.sinSunsetAltitude = sinOfDeg(sunriseAltitudeDeg - sunsetDipDeg);
     rules.sinDawnAltitude = sinOfDeg(-rules.method->dawnDepressionDeg);
     rules.sinEveningAltitude = sinOfDeg(-rules.method->eveningDepressionDeg);
     rules.sinMaghribAltitude = sinOfDeg(-rules.method->maghribDepressionDeg);
@@ -276,7 +283,7 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     PrayerTimes times;
     const double transit = transitOf(sun, place);
     const double sunrise = eventAt(sun, place, transit, rules.sinSunriseAltitude, -1.0);
-    const double sunset = eventAt(sun, place, transit, rules.sinSunriseAltitude, 1.0);
+    const double sunset = eventAt(sun, place, transit, rules.sinSunsetAltitude, 1.0);
     times.sunrise = sunrise;
     if (method.sunriseDepressionDeg != 0.0) {
         // The printed sunrise only: the night and the twilight bounds keep the upper limb's. Where

@@ -121,12 +121,17 @@ TEST(StandardEvents, ElevationMovesSunriseAndSunsetOnly) {
     const LocalDate date = {2026, 3, 20, 60};
     const double latitudeDeg = 33.53;  // Ifrane, 1665 m
     const double longitudeDeg = -5.11;
-    // Habous lowers its horizon by a share of the dip; a user's elevation on another method by all of it.
+    // Habous lowers its horizon by a share of the dip, a smaller one at sunset; a user's elevation on
+    // another method by all of it.
     PrayerOptions morocco = optionsOf("morocco");
     ASSERT_TRUE(chosenMethod(morocco).usesElevation);
+    ASSERT_GT(chosenMethod(morocco).sunsetDipShare, 0.0);
+    ASSERT_LT(chosenMethod(morocco).sunsetDipShare, chosenMethod(morocco).elevationDipShare);
     const double fullDipHorizonDeg = sunriseAltitudeDeg - horizonDipDeg(1665.0);
     const double lowHorizonDeg =
         sunriseAltitudeDeg - chosenMethod(morocco).elevationDipShare * horizonDipDeg(1665.0);
+    const double lowSunsetHorizonDeg =
+        sunriseAltitudeDeg - chosenMethod(morocco).sunsetDipShare * horizonDipDeg(1665.0);
     morocco.elevationM = 1665.0;
     PrayerOptions mwl = optionsOf("mwl");
     mwl.elevationM = 1665.0;
@@ -136,7 +141,7 @@ TEST(StandardEvents, ElevationMovesSunriseAndSunsetOnly) {
     const PrayerTimes high = eventsOf(morocco, 2026, 3, 20, latitudeDeg, longitudeDeg, 60);
     EXPECT_NEAR(high.sunrise, solarAltitudeHours(date, latitudeDeg, longitudeDeg, lowHorizonDeg, false),
                 exactHours);
-    EXPECT_NEAR(high.sunset, solarAltitudeHours(date, latitudeDeg, longitudeDeg, lowHorizonDeg, true),
+    EXPECT_NEAR(high.sunset, solarAltitudeHours(date, latitudeDeg, longitudeDeg, lowSunsetHorizonDeg, true),
                 exactHours);
     EXPECT_GT((atSea.sunrise - high.sunrise) * minutesPerHour, 4.0);  // a degree: about 5 minutes
     EXPECT_EQ(high.dawn, atSea.dawn);

@@ -14,7 +14,7 @@ rolls over into the second month where its number falls. Morocco's clock is UTC+
 (UTC+0 in Ramadan; a Ramadan page is not read here). NAME, LAT, LON and ELEVATION_M name the place
 line: the point and height tools/habous-places.py reads for the town from the ministry's tables for
 another month (the ministry publishes neither). The committed file is
-    habous-month.py Rabat 34.028300 -6.848300 46 rabat-rabi-awwal-1448.html
+    habous-month.py Rabat 34.028300 -6.853300 46 rabat-rabi-awwal-1448.html
 """
 import datetime
 import re
