@@ -57,6 +57,16 @@ def dated_days(lines, header, zone_minutes):
     return days
 
 
+def require_whole_year(days, year, what=''):
+    """Fails unless days [(ISO date, ...)] hold every date of year once and nothing else."""
+    first = datetime.date(year, 1, 1)
+    wanted = {(first + datetime.timedelta(days=n)).isoformat()
+              for n in range((datetime.date(year + 1, 1, 1) - first).days)}
+    dates = [day[0] for day in days]
+    if len(dates) != len(wanted) or set(dates) != wanted:
+        fail(0, '%d days%s, not the %d of %d' % (len(dates), what, len(wanted), year))
+
+
 def write_table(comments, place, days):
     """Writes the CSV to stdout: "# " comments, the place line, the header and the days, each
     (ISO date, zone minutes, six HH:MM times). No days is a failure, not an empty table."""

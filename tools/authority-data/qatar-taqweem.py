@@ -42,8 +42,7 @@ def main():
         times = ['%05s' % t for t in match.group(3)[1:].split(',')]
         times = [t.replace(' ', '0') for t in reversed(times)]
         days.append((date.isoformat(), ZONE_MINUTES, times))
-    if len(days) != 365:
-        authority_table.fail(0, '%d days, not 365' % len(days))
+    authority_table.require_whole_year(days, YEAR)
     authority_table.write_table(
         ['Qatar Calendar House (Dar Al-Taqweem Al-Qatri): its year of prayer times for Doha, as transcribed',
          'in github.com/osamaalassiry/TaqweemQatar. Dated 2023 by its Ramadan minute. See README.'],
