@@ -122,21 +122,21 @@ same_times "auto for a country without its own custom is mwl" \
 same_times "auto for Fes is morocco" \
     times --place Fes --method auto --date 2026-03-20 -- \
     times --place Fes --method morocco --date 2026-03-20
-# --place takes the town's elevation (Fes: 406 m) for the methods whose authority uses it; an
-# explicit --elevation wins.
-same_times "--place Fes takes its 406 m" \
+# --place takes the town's elevation (Fes: 305 m, the Habous ministry's, at its point) for the
+# methods whose authority uses it; an explicit --elevation wins.
+same_times "--place Fes takes its 305 m" \
     timetable --place Fes --method morocco --year 2026 --month 6 -- \
-    timetable --lat 34.0331 --lon -5.0003 --tz Africa/Casablanca --elevation 406 --method morocco --year 2026 --month 6
+    timetable --lat 34.0500 --lon -5.0081 --tz Africa/Casablanca --elevation 305 --method morocco --year 2026 --month 6
 run times --place Fes --method morocco --elevation 0 --date 2026-06-21
 cp "$scratch/out" "$scratch/sea-level"
 run times --place Fes --method morocco --date 2026-06-21
 [ "$status" -eq 0 ] && ! cmp -s "$scratch/out" "$scratch/sea-level"; check "morocco at Fes is not at sea level" $?
 same_times "--elevation wins over the town's" \
     times --place Fes --method morocco --elevation 1200 --date 2026-06-21 -- \
-    times --lat 34.0331 --lon -5.0003 --tz Africa/Casablanca --elevation 1200 --method morocco --date 2026-06-21
+    times --lat 34.0500 --lon -5.0081 --tz Africa/Casablanca --elevation 1200 --method morocco --date 2026-06-21
 same_times "a method that does not use the elevation is unchanged by the town's" \
     times --place Fes --method mwl --date 2026-06-21 -- \
-    times --lat 34.0331 --lon -5.0003 --tz Africa/Casablanca --method mwl --date 2026-06-21
+    times --lat 34.0500 --lon -5.0081 --tz Africa/Casablanca --method mwl --date 2026-06-21
 run times --lat 24.86 --lon 67.01 --zone 5 --method auto --date 2026-03-20
 [ "$status" -eq 2 ] && [ -z "$out" ] && printf '%s\n' "$err" | grep -q "method auto needs --place"
 check "auto without --place ($err)" $?

@@ -105,7 +105,7 @@ struct KnownHeight {
 const KnownHeight knownHeights[] = {
     {"Denver, US", 1609},  // "the Mile High City": 5,280 ft
     {"La Paz, BO", 3640},  {"Quito, EC", 2850},  {"Mexico City", 2240},
-    {"Addis Ababa", 2355}, {"Ifrane, MA", 1665}, {"Jericho, PS", -258},
+    {"Addis Ababa", 2355}, {"Asmara, ER", 2325}, {"Jericho, PS", -258},
     {"Amsterdam, NL", -2}, {"Sanaa", 2250},      {"Kabul", 1791},
 };
 constexpr int heightBandM = 150;  // a hilly centre such as La Paz spans more than that
@@ -115,6 +115,33 @@ TEST_F(PlaceSearch, CarriesEachPlacesElevation) {
         const PlacePick pick = pickPlace(*list, parsePlaceQuery(known.query, textUtf8), 2);
         ASSERT_EQ(pick.status, placePickFound) << known.query;
         EXPECT_NEAR(list->places[pick.placeIndex].elevationM, known.elevationM, heightBandM) << known.query;
+    }
+}
+
+// Towns whose authority computes its timetable at a point of its own (and, the Habous ministry, a
+// height) are listed there, not at GeoNames' point: places/data/authority-points.tsv, from the
+// place lines of the authorities' tables in tests/engine/data/authorities.
+TEST_F(PlaceSearch, TownsOfAnAuthorityAreAtItsPoint) {
+    const struct {
+        const char* query;
+        int32_t latitudeE4;
+        int32_t longitudeE4;
+        int elevationM;
+    } towns[] = {
+        {"Cairo, EG", 300776, 312747, 23},      // the Survey Authority's, read from its tables
+        {"Tabuk, SA", 283775, 365350, 768},     // the Umm al-Qura calendar's, read from its tables
+        {"Ankara, TR", 399380, 328480, 874},    // Diyanet's published point, GeoNames' height
+        {"Abu Dhabi, AE", 244594, 543006, 6},   // the Awqaf service's city list
+        {"Ifrane, MA", 335333, -50992, 1336},   // the Habous ministry's point and height
+        {"Karachi, PK", 248608, 670104, 8},     // no such point: GeoNames'
+    };
+    for (const auto& town : towns) {
+        const PlacePick pick = pickPlace(*list, parsePlaceQuery(town.query, textUtf8), 2);
+        ASSERT_EQ(pick.status, placePickFound) << town.query;
+        const Place& place = list->places[pick.placeIndex];
+        EXPECT_EQ(place.latitudeE4, town.latitudeE4) << town.query;
+        EXPECT_EQ(place.longitudeE4, town.longitudeE4) << town.query;
+        EXPECT_EQ(place.elevationM, town.elevationM) << town.query;
     }
 }
 

@@ -1,12 +1,17 @@
 // placegen: turns the committed place table (tools/places/extract_places.py wrote it, a gzip'd
 // tab-separated text) into places.dat (layout in places/place_file.h). Runs on the build host.
 //
-//   placegen TABLE.tsv.gz OUT/places.dat
+//   placegen TABLE.tsv.gz [POINTS.tsv] OUT/places.dat
 //
 // Lines starting with '#' are comments. Each other line: NAME, ASCII-NAME, COUNTRY-CODE, LATITUDE,
 // LONGITUDE (decimal degrees, at most 4 decimals), IANA-ZONE, POPULATION, ELEVATION-M (whole metres,
 // signed). NAME is UTF-8 that code page 1252 can write. Any line out of form stops the build with
 // its number.
+//
+// POINTS (plain text, tools/places/authority_points.py writes it) gives, for some towns, the point
+// and height their authority computes its timetable at, to be listed instead of the table's:
+// COUNTRY-CODE, ASCII-NAME, LATITUDE, LONGITUDE, ELEVATION-M and whose point it is (free text). Each
+// line must name exactly one place of the table; anything else stops the build.
 #include "place_file.h"
 #include "text_fold.h"
 
@@ -148,31 +153,91 @@ bool readTable(const char* path, std::vector<std::string>& zoneNames, std::vecto
     return good;
 }
 
+// Moves the places POINTS names to the points (and heights) it gives.
+bool applyPoints(const char* path, std::vector<Place>& places) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
+        std::fprintf(stderr, "placegen: cannot open %s\n", path);
+        return false;
+    }
+    char buffer[512];
+    unsigned long lineNumber = 0;
+    bool good = true;
+    while (good && std::fgets(buffer, sizeof buffer, file) != nullptr) {
+        ++lineNumber;
+        std::string line(buffer);
+        if (line.empty() || line.back() != '\n') {
+            std::fprintf(stderr, "placegen: %s:%lu: line too long or unended\n", path, lineNumber);
+            good = false;
+            break;
+        }
+        line.pop_back();
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        const std::vector<std::string> fields = splitTabs(line);
+        int32_t latitudeE4 = 0;
+        int32_t longitudeE4 = 0;
+        int16_t elevationM = 0;
+        if (fields.size() != 6 || fields[0].size() != 2 || !parseDegreesE4(fields[2], latitudeE4) ||
+            !parseDegreesE4(fields[3], longitudeE4) || !parseElevation(fields[4], elevationM) ||
+            latitudeE4 < -900000 || latitudeE4 > 900000 || longitudeE4 < -1800000 || longitudeE4 > 1800000) {
+            std::fprintf(stderr, "placegen: %s:%lu: line out of form\n", path, lineNumber);
+            good = false;
+            break;
+        }
+        Place* named = nullptr;
+        int matches = 0;
+        for (Place& place : places) {
+            if (fields[0] == place.countryCode && fields[1] == place.asciiName) {
+                named = &place;
+                ++matches;
+            }
+        }
+        if (matches != 1) {
+            std::fprintf(stderr, "placegen: %s:%lu: %s, %s is in the place table %d times\n", path, lineNumber,
+                         fields[1].c_str(), fields[0].c_str(), matches);
+            good = false;
+            break;
+        }
+        named->latitudeE4 = latitudeE4;
+        named->longitudeE4 = longitudeE4;
+        named->elevationM = elevationM;
+    }
+    if (good && std::ferror(file)) {
+        std::fprintf(stderr, "placegen: cannot read %s\n", path);
+        good = false;
+    }
+    std::fclose(file);
+    return good;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: placegen TABLE.tsv.gz OUT/places.dat\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: placegen TABLE.tsv.gz [POINTS.tsv] OUT/places.dat\n");
         return 2;
     }
     std::vector<std::string> zoneNames;
     std::vector<Place> places;
-    if (!readTable(argv[1], zoneNames, places)) {
+    if (!readTable(argv[1], zoneNames, places) || (argc == 4 && !applyPoints(argv[2], places))) {
         return 1;
     }
+    const char* outPath = argv[argc - 1];
     std::vector<uint8_t> bytes;
     std::string error;
     if (!encodePlaceFile(zoneNames, places, bytes, error)) {
         std::fprintf(stderr, "placegen: %s\n", error.c_str());
         return 1;
     }
-    std::FILE* out = std::fopen(argv[2], "wb");
+    std::FILE* out = std::fopen(outPath, "wb");
     if (out == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() ||
         std::fclose(out) != 0) {
-        std::fprintf(stderr, "placegen: cannot write %s\n", argv[2]);
+        std::fprintf(stderr, "placegen: cannot write %s\n", outPath);
         return 1;
     }
     std::printf("placegen: %zu places, %zu zones, %zu bytes in %s\n", places.size(), zoneNames.size(),
-                bytes.size(), argv[2]);
+                bytes.size(), outPath);
     return 0;
 }
