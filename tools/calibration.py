@@ -11,6 +11,10 @@ import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 EARTH_RADIUS_M = 6371000.0
+# Heights a sunrise or sunset is computed at to be interpolated between, and the highest read.
+SAMPLE_HEIGHTS_M = (0, 800, 3000)
+HIGHEST_M = 4000
+SUNRISE, SUNSET = 1, 4
 
 
 def console_tool(arguments):
@@ -135,3 +139,43 @@ def read_point(cli, days, latitude, longitude, elevation_m, method, reach_deg=0.
             if best is None or key > best[0]:
                 best = (key, latitude + a * reach_deg, longitude + b * reach_deg)
     return best[1], best[2]
+
+
+def quadratic(xs, ys, x):
+    """The value at x of the parabola through three points."""
+    (x0, x1, x2), (y0, y1, y2) = xs, ys
+    return (y0 * (x - x1) * (x - x2) / ((x0 - x1) * (x0 - x2)) + y1 * (x - x0) * (x - x2) / ((x1 - x0) * (x1 - x2))
+            + y2 * (x - x0) * (x - x1) / ((x2 - x0) * (x2 - x1)))
+
+
+def read_height(cli, days, latitude, longitude, start_m, method):
+    """The height at which the method prints most of days' sunrises and sunsets (days: [(ISO date,
+    zone minutes, six published minutes or None)]) as published, to the nearest minute; of equally
+    good heights start_m where it is one, else the one whose times lie nearest the published on
+    average. Sunrise and sunset are computed at three heights a day and interpolated in the
+    geometric dip (quadratic; within a second over 0-2 degrees)."""
+    dips = tuple(dip_deg(h) for h in SAMPLE_HEIGHTS_M)
+    samples = []
+    for date, zone_minutes, published in days:
+        computed = [method_minutes(cli, latitude, longitude, h, date, zone_minutes, method)
+                    for h in SAMPLE_HEIGHTS_M]
+        samples.append(([c[SUNRISE] for c in computed], [c[SUNSET] for c in computed],
+                        published[SUNRISE], published[SUNSET]))
+
+    def score(height_m):
+        dip = dip_deg(height_m)
+        count, residual = 0, 0.0
+        for rises, sets, published_rise, published_set in samples:
+            for computed, published in ((quadratic(dips, rises, dip), published_rise),
+                                        (quadratic(dips, sets, dip), published_set)):
+                if published is None:
+                    continue
+                count += int(computed + 0.5) == published
+                residual += published - computed
+        return count, abs(residual)
+
+    scored = [(score(h), h) for h in range(0, HIGHEST_M + 1)]
+    best = max(s[0] for s, _ in scored)
+    if score(start_m)[0] == best:
+        return start_m
+    return min((s[1], h) for s, h in scored if s[0] == best)[1]

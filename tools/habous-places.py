@@ -67,9 +67,6 @@ TOWNS = {
     'Guelmim': (149, 28.983333, -10.066667, 301),
 }
 KEYS = ('fajr', 'sunrise', 'dhuhr', 'asr', 'maghrib', 'isha')
-SAMPLE_HEIGHTS_M = (0, 800, 3000)
-HIGHEST_M = 4000
-SUNRISE, SUNSET = 1, 4
 
 
 def month_of(path):
@@ -80,40 +77,6 @@ def month_of(path):
     zone_minutes = (1 if offset[0] == '+' else -1) * (int(offset[1:3]) * 60 + int(offset[4:6]))
     return [(date, zone_minutes, [calibration.minutes_of(day[key]) for key in KEYS])
             for date, day in sorted(table['days'].items())]
-
-
-def quadratic(xs, ys, x):
-    """The value at x of the parabola through three points."""
-    (x0, x1, x2), (y0, y1, y2) = xs, ys
-    return (y0 * (x - x1) * (x - x2) / ((x0 - x1) * (x0 - x2)) + y1 * (x - x0) * (x - x2) / ((x1 - x0) * (x1 - x2))
-            + y2 * (x - x0) * (x - x1) / ((x2 - x0) * (x2 - x1)))
-
-
-def read_height(cli, days, latitude, longitude, geonames_m):
-    """The height at which the method prints most of days' sunrises and sunsets as published."""
-    dips = tuple(calibration.dip_deg(h) for h in SAMPLE_HEIGHTS_M)
-    samples = []
-    for date, zone_minutes, published in days:
-        computed = [calibration.method_minutes(cli, latitude, longitude, h, date, zone_minutes, METHOD)
-                    for h in SAMPLE_HEIGHTS_M]
-        samples.append(([c[SUNRISE] for c in computed], [c[SUNSET] for c in computed],
-                        published[SUNRISE], published[SUNSET]))
-
-    def score(height_m):
-        dip = calibration.dip_deg(height_m)
-        count, residual = 0, 0.0
-        for rises, sets, published_rise, published_set in samples:
-            for computed, published in ((quadratic(dips, rises, dip), published_rise),
-                                        (quadratic(dips, sets, dip), published_set)):
-                count += int(computed + 0.5) == published
-                residual += published - computed
-        return count, abs(residual)
-
-    scored = [(score(h), h) for h in range(0, HIGHEST_M + 1)]
-    best = max(s[0] for s, _ in scored)
-    if score(geonames_m)[0] == best:
-        return geonames_m
-    return min((s[1], h) for s, h in scored if s[0] == best)[1]
 
 
 def share(cli, days, latitude, longitude, height_m):
@@ -132,9 +95,9 @@ def main():
                                                 'at centre', 'at these'))
     for name, (number, centre_lat, centre_lon, geonames_m) in sorted(TOWNS.items(), key=lambda item: item[1][0]):
         days = month_of(os.path.join(source_dir, '%d.json' % number))
-        height_m = read_height(cli, days, centre_lat, centre_lon, geonames_m)
+        height_m = calibration.read_height(cli, days, centre_lat, centre_lon, geonames_m, METHOD)
         latitude, longitude = calibration.read_point(cli, days, centre_lat, centre_lon, height_m, METHOD)
-        height_m = read_height(cli, days, latitude, longitude, geonames_m)
+        height_m = calibration.read_height(cli, days, latitude, longitude, geonames_m, METHOD)
         print('%-11s %9.4f %10.4f %6d %6d %8.1f %% %8.1f %%' % (
             name, latitude, longitude, height_m, geonames_m, share(cli, days, centre_lat, centre_lon, geonames_m),
             share(cli, days, latitude, longitude, height_m)))
