@@ -78,7 +78,7 @@ def console_minutes(cli, latitude, longitude, zone_hours, date, method, elevatio
 ROUNDINGS = {
     'egypt': ['near'] * 6,
     'makkah': ['near'] * 6,
-    'jordan': ['cut', 'near', 'up', 'up', 'near', 'up'],
+    'jordan': ['cut', 'near', 'near', 'near', 'near', 'near'],
     'kuwait': ['near'] * 6,
     'algeria': ['up'] * 6,
     'dubai': ['near', 'cut', 'near', 'near', 'cut', 'near'],

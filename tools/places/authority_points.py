@@ -10,7 +10,8 @@ where that folder's README says they are the authority's own: published by it (D
 points, the UAE Awqaf service's city list, the Al-Ojeiri calendar's point for Kuwait City, the Umm
 al-Qura calendar's town list for Jeddah) or read from its own tables and checked on months they were
 not read from (the Egyptian Survey Authority's Cairo and Alexandria, six towns of the Umm al-Qura
-calendar, and the 29 towns of the Moroccan Ministry of Habous, whose heights are read with them).
+calendar, the Jordanian ministry's Amman region and the 29 towns of the Moroccan Ministry of Habous,
+whose heights are read with them).
 A user who picks such a town gets the authority's minutes, not ones computed a few kilometres away
 (Cairo's table: 89 % of its minutes at GeoNames' point, 97 % at the Survey Authority's).
 
@@ -38,7 +39,8 @@ AWQAF_UAE = 'Awqaf UAE (its prayer-time service\'s city list)'
 DIYANET = 'Diyanet, Turkey (its reference point)'
 
 # Test data file, the town's name on its place line, country code, the place table's ASCII name,
-# whose point it is, and whether the authority's height is taken too.
+# whose point it is, and whether the authority's height is taken too (where the method that follows
+# it uses the height and the height was read with the point).
 TOWNS = [
     ('egypt-cairo.csv', 'Cairo', 'EG', 'Cairo', 'Egyptian Survey Authority (point read from its tables)', False),
     ('egypt-cairo.csv', 'Alexandria', 'EG', 'Alexandria',
@@ -51,6 +53,7 @@ TOWNS = [
     ('ummalqura-yearly.csv', 'Tabuk', 'SA', 'Tabuk', UMM_AL_QURA_READ, False),
     ('ummalqura-yearly.csv', 'Jeddah', 'SA', 'Jeddah', 'Umm al-Qura calendar (its town list)', False),
     ('kuwait-ojeiri.csv', 'Kuwait City', 'KW', 'Kuwait City', 'Al-Ojeiri calendar (its point)', False),
+    ('jordan-amman.csv', 'Amman', 'JO', 'Amman', 'Ministry of Awqaf, Jordan (its Amman region\'s point and height, read from its tables)', True),
     ('diyanet-yearly.csv', 'Istanbul', 'TR', 'Istanbul', DIYANET, False),
     ('diyanet-yearly.csv', 'Ankara', 'TR', 'Ankara', DIYANET, False),
     ('diyanet-yearly.csv', 'Adana', 'TR', 'Adana', DIYANET, False),
@@ -105,7 +108,7 @@ def main():
     options = parser.parse_args()
     table = place_table_rows()
     lines = [
-        '# The points (and, for the Moroccan ministry, the heights) the authorities compute their',
+        '# The points (and, where read with them, the heights) the authorities compute their',
         '# published timetables at, for the towns where tests/engine/data/authorities shows them; the',
         '# place list gives them in place of GeoNames\'. Written by tools/places/authority_points.py.',
         '# COUNTRY\tASCII-NAME\tLATITUDE\tLONGITUDE\tELEVATION-M\tWHOSE',
