@@ -114,6 +114,20 @@ bool parseLine(const std::string& line, std::map<std::string, uint16_t>& zones,
     return true;
 }
 
+enum LineKind { lineOutOfForm, lineComment, lineData };
+
+// A line as read into a buffer, without its end: a comment (or empty), data, or out of form (longer
+// than the buffer, or without an end: said on standard error with the line's number).
+LineKind takeLine(const char* path, unsigned long lineNumber, const char* read, std::string& line) {
+    line = read;
+    if (line.empty() || line.back() != '\n') {
+        std::fprintf(stderr, "placegen: %s:%lu: line too long or unended\n", path, lineNumber);
+        return lineOutOfForm;
+    }
+    line.pop_back();
+    return line.empty() || line[0] == '#' ? lineComment : lineData;
+}
+
 bool readTable(const char* path, std::vector<std::string>& zoneNames, std::vector<Place>& places) {
     gzFile table = gzopen(path, "rb");
     if (table == nullptr) {
@@ -124,16 +138,14 @@ bool readTable(const char* path, std::vector<std::string>& zoneNames, std::vecto
     std::vector<char> buffer(4096);
     unsigned long lineNumber = 0;
     bool good = true;
+    std::string line;
     while (good && gzgets(table, buffer.data(), static_cast<int>(buffer.size())) != nullptr) {
-        ++lineNumber;
-        std::string line(buffer.data());
-        if (line.empty() || line.back() != '\n') {
-            std::fprintf(stderr, "placegen: %s:%lu: line too long or unended\n", path, lineNumber);
+        const LineKind kind = takeLine(path, ++lineNumber, buffer.data(), line);
+        if (kind == lineOutOfForm) {
             good = false;
             break;
         }
-        line.pop_back();
-        if (line.empty() || line[0] == '#') {
+        if (kind == lineComment) {
             continue;
         }
         Place place{};
@@ -163,16 +175,14 @@ bool applyPoints(const char* path, std::vector<Place>& places) {
     char buffer[512];
     unsigned long lineNumber = 0;
     bool good = true;
+    std::string line;
     while (good && std::fgets(buffer, sizeof buffer, file) != nullptr) {
-        ++lineNumber;
-        std::string line(buffer);
-        if (line.empty() || line.back() != '\n') {
-            std::fprintf(stderr, "placegen: %s:%lu: line too long or unended\n", path, lineNumber);
+        const LineKind kind = takeLine(path, ++lineNumber, buffer, line);
+        if (kind == lineOutOfForm) {
             good = false;
             break;
         }
-        line.pop_back();
-        if (line.empty() || line[0] == '#') {
+        if (kind == lineComment) {
             continue;
         }
         const std::vector<std::string> fields = splitTabs(line);
