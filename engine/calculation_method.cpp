@@ -86,8 +86,8 @@ void printedMinuteRoundings(const PrayerOptions& options, MinuteRounding (&round
         roundings[i] = method.timeRoundings ? method.timeRoundings[i] : method.rounding;
 }
 
-// The authorities that round their times two ways: Habous cuts the minutes of dawn and rounds the
-// other times to the nearest; Kemenag rounds its prayers up and its sunrise down, each to the safe
+// The authorities that round their times two ways: Habous and the Jordanian ministry cut the
+// minutes of dawn and round the other times to the nearest; Kemenag rounds its prayers up and its sunrise down, each to the safe
 // side of the moment (a prayer never printed before its time, sunrise never after its own).
 const MinuteRounding habousRoundings[prayerTimeCount] = {MinuteRounding::cut,     MinuteRounding::nearest,
                                                          MinuteRounding::nearest, MinuteRounding::nearest,
