@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes places/data/authority-points.tsv: for the towns whose authority computes its published
-timetable at a point (and, for the Moroccan ministry, a height) of its own, that point, which the
-place list then gives in place of GeoNames' (tools/places/placegen applies it).
+timetable at a point (and, for the Moroccan and Jordanian ministries, a height) of its own, that
+point, which the place list then gives in place of GeoNames' (tools/places/placegen applies it).
 
     python3 tools/places/authority_points.py [--out places/data/authority-points.tsv]
 
@@ -37,6 +37,7 @@ HABOUS_FILES = ('morocco-habous.csv', 'morocco-habous-cities.csv')
 UMM_AL_QURA_READ = 'Umm al-Qura calendar (point read from its tables)'
 AWQAF_UAE = 'Awqaf UAE (its prayer-time service\'s city list)'
 DIYANET = 'Diyanet, Turkey (its reference point)'
+JORDAN = 'Ministry of Awqaf, Jordan (its Amman region\'s point and height, read from its tables)'
 
 # Test data file, the town's name on its place line, country code, the place table's ASCII name,
 # whose point it is, and whether the authority's height is taken too (where the method that follows
@@ -53,7 +54,7 @@ TOWNS = [
     ('ummalqura-yearly.csv', 'Tabuk', 'SA', 'Tabuk', UMM_AL_QURA_READ, False),
     ('ummalqura-yearly.csv', 'Jeddah', 'SA', 'Jeddah', 'Umm al-Qura calendar (its town list)', False),
     ('kuwait-ojeiri.csv', 'Kuwait City', 'KW', 'Kuwait City', 'Al-Ojeiri calendar (its point)', False),
-    ('jordan-amman.csv', 'Amman', 'JO', 'Amman', 'Ministry of Awqaf, Jordan (its Amman region\'s point and height, read from its tables)', True),
+    ('jordan-amman.csv', 'Amman', 'JO', 'Amman', JORDAN, True),
     ('diyanet-yearly.csv', 'Istanbul', 'TR', 'Istanbul', DIYANET, False),
     ('diyanet-yearly.csv', 'Ankara', 'TR', 'Ankara', DIYANET, False),
     ('diyanet-yearly.csv', 'Adana', 'TR', 'Adana', DIYANET, False),
