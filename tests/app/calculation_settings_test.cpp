@@ -174,7 +174,7 @@ TEST_F(CalculationSettingsTest, MethodListHoldsEveryMethodAndTheDialogShowsTheCh
                                        "gulf",    "kuwait", "qatar",   "singapore",    "turkey",  "tehran",
                                        "jafari",  "france", "russia",  "moonsighting", "dubai",   "morocco",
                                        "uk",      "jakim",  "kemenag", "algeria",      "tunisia", "jordan",
-                                       "oman"};
+                                       "oman",    "iacad"};
     createMainWindow();
     Calculation.methodIndex = findCalculationMethod("tehran");
     Calculation.asrShadowFactor = 2;

@@ -14,7 +14,7 @@ TEST(CalculationMethod, NamesAreFoundIgnoringCase) {
     const char* names[] = {"selvara", "mwl",     "isna",         "egypt",  "karachi", "makkah", "gulf",
                            "kuwait",  "qatar",   "singapore",    "turkey", "tehran",  "jafari", "france",
                            "russia",  "moonsighting", "dubai",   "morocco", "uk",     "jakim",  "kemenag",
-                           "algeria", "tunisia", "jordan",  "oman"};
+                           "algeria", "tunisia", "jordan",  "oman",   "iacad"};
     const int nameCount = static_cast<int>(sizeof names / sizeof names[0]);
     ASSERT_EQ(calculationMethodCount, nameCount);
     for (int i = 0; i < nameCount; ++i) {
