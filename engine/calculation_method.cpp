@@ -173,8 +173,7 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 //   in March and December (from nothing for an island or a village to 2.2 minutes for Al Ain), as the
 //   eastern edge of a wide area would give; about a minute in its towns (median 0.9): dawn a minute
 //   before the 18-degree moment, to the nearest, and sunrise 3 minutes before the sun with the
-//   minutes cut. The emirate of Dubai's own tables (Dubai, Hatta) drift with the season against any
-//   of these rules: another computation.
+//   minutes cut. The service's Dubai gives the emirate of Dubai's own times: iacad.
 // - morocco: the Ministry of Habous: 19 and 17 degrees, sunrise lowered by 0.90 of the dip of the
 //   town's height and sunset by 0.80: its tables for 29 towns (7 to 1,648 m) in autumn 2026, each
 //   town at the point and height they show (tools/habous-places.py), match 99.2 % of their times

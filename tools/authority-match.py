@@ -15,7 +15,8 @@ import sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DATA = os.path.join(ROOT, 'tests', 'engine', 'data', 'authorities')
 
-# Authority, data file, method and Asr school: the table of the engine test. The place's elevation
+# Authority, data file, method, Asr school and the place of the file the table is ("!NAME": every
+# place but that one; None: all of them): the table of the engine test. The place's elevation
 # is passed only to a method whose authority uses it (--elevation also turns it on for the others).
 TABLES = [
     ('Qatar Calendar House', 'qatar-doha.csv', 'qatar', 'standard'),
@@ -34,8 +35,9 @@ TABLES = [
     ('Religious Aff. Algeria', 'algeria-algiers.csv', 'algeria', 'standard'),
     ('Umm al-Qura', 'ummalqura-riyadh.csv', 'makkah', 'standard'),
     ('Umm al-Qura (yearly)', 'ummalqura-yearly.csv', 'makkah', 'standard'),
-    ('Awqaf UAE', 'awqaf-dubai.csv', 'dubai', 'standard'),
-    ('Awqaf UAE (2026)', 'awqaf-dubai-2026.csv', 'dubai', 'standard'),
+    ('IACAD Dubai (Awqaf)', 'awqaf-dubai.csv', 'iacad', 'standard'),
+    ('Awqaf UAE (2026)', 'awqaf-dubai-2026.csv', 'dubai', 'standard', '!Dubai'),
+    ('IACAD Dubai (2026)', 'awqaf-dubai-2026.csv', 'iacad', 'standard', 'Dubai'),
     ('Qatar CH (Ramadan)', 'qatar-ramadan-doha.csv', 'qatar', 'standard'),
     ('Awqaf Jordan', 'jordan-amman.csv', 'jordan', 'standard'),
     ('Survey Authority Egypt', 'egypt-cairo.csv', 'egypt', 'standard'),
@@ -87,9 +89,11 @@ def main():
     cli = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, 'build', 'native', 'cli', 'selvara-cli')
     print('%-24s %-13s %5s %6s %7s %7s' % ('authority', 'method', 'days', 'times', 'matched', 'share'))
     all_times = all_matched = 0
-    for authority, file_name, method, asr in TABLES:
+    for authority, file_name, method, asr, *only in TABLES:
         days = times = matched = 0
         for name, lat, lon, elevation, rows in read_places(os.path.join(DATA, file_name)):
+            if only and not (name != only[0][1:] if only[0].startswith('!') else name == only[0]):
+                continue
             months = collections.defaultdict(list)
             for date, zone, published in rows:
                 months[(int(date[0:4]), int(date[5:7]), zone)].append((date, published))

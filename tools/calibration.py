@@ -82,6 +82,7 @@ ROUNDINGS = {
     'kuwait': ['near'] * 6,
     'algeria': ['up'] * 6,
     'dubai': ['near', 'cut', 'near', 'near', 'cut', 'near'],
+    'iacad': ['cut', 'near', 'near', 'near', 'cut', 'near'],
     'qatar': ['near'] * 6,
     'singapore': ['up'] * 6,
     'morocco': ['cut', 'near', 'near', 'near', 'near', 'near'],
