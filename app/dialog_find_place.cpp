@@ -125,14 +125,14 @@ const Place* selectedPlace(HWND dialog) {
     return &placeList->places[static_cast<size_t>(item.lParam)];
 }
 
-// The offer beside the check box: the usual method of the selected town's country, with its
-// authority, and the Asr school ("PK: karachi, University of Islamic Sciences, Karachi; Asr
-// Hanafi"). Without a selected town the box is greyed.
+// The offer beside the check box: the usual method of the selected town (its country's, or its
+// own), with its authority, and the Asr school ("PK: karachi, University of Islamic Sciences,
+// Karachi; Asr Hanafi"). Without a selected town the box is greyed.
 void showCustomaryMethod(HWND dialog) {
     const Place* place = selectedPlace(dialog);
     char text[160] = "";
     if (place != nullptr) {
-        const CustomaryMethod& custom = customaryMethodFor(place->countryCode);
+        const CustomaryMethod& custom = customaryMethodForTown(place->countryCode, place->asciiName.c_str());
         const int method = findCalculationMethod(custom.methodName);
         const char* authority = method >= 0 ? calculationMethods[method].authority : "";
         std::snprintf(text, sizeof text, "%s: %s%s%s;  Asr %s", place->countryCode, custom.methodName,

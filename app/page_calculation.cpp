@@ -194,7 +194,7 @@ static void takePlaceFromList(HWND page) {
     Calculation.elevationM = found.elevationM;
     Calculation.takeCustomaryMethod = found.takeCustomaryMethod ? 1 : 0;
     if (found.takeCustomaryMethod) {
-        const CustomaryMethod& custom = customaryMethodFor(found.countryCode);
+        const CustomaryMethod& custom = customaryMethodForTown(found.countryCode, found.townName);
         const int method = findCalculationMethod(custom.methodName);
         Calculation.methodIndex = method >= 0 ? method : defaultCalculationMethod;
         Calculation.asrShadowFactor = custom.asrShadowFactor;

@@ -60,9 +60,10 @@ int refusePlace(const char* reason, const char* query, const PlaceList& list,
     return exitUsage;
 }
 
-// --method auto: the method and, unless --asr says otherwise, the Asr school of the country.
-void takeCustomaryMethod(const char* countryCode, PrayerArguments& prayer) {
-    const CustomaryMethod& custom = customaryMethodFor(countryCode);
+// --method auto: the method and, unless --asr says otherwise, the Asr school of the town (its
+// country's, but for the few towns with a custom of their own).
+void takeCustomaryMethod(const Place& town, PrayerArguments& prayer) {
+    const CustomaryMethod& custom = customaryMethodForTown(town.countryCode, town.asciiName.c_str());
     const int method = findCalculationMethod(custom.methodName);
     prayer.options.methodIndex = method >= 0 ? method : findCalculationMethod(noCustomaryMethod.methodName);
     if (!prayer.haveAsr)
@@ -136,7 +137,7 @@ int applyPlaceArgument(const PlaceArguments& place, bool haveCoordinates, Prayer
     if (!prayer.haveElevation)
         prayer.options.elevationM = found.elevationM;
     if (prayer.methodAuto)
-        takeCustomaryMethod(found.countryCode, prayer);
+        takeCustomaryMethod(found, prayer);
     return exitOk;
 }
 

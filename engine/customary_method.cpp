@@ -43,6 +43,15 @@ const int customaryMethodCount = static_cast<int>(sizeof customaryMethods / size
 
 const CustomaryMethod noCustomaryMethod = {"", "mwl", standard};
 
+// Dubai is the place list's only town of the emirate of Dubai, whose Islamic Affairs and Charitable
+// Activities Department keeps the emirate's times (the Awqaf service gives its Dubai those, not
+// the federal rule of its other cities).
+const CustomaryTownMethod customaryTownMethods[] = {
+    {"AE", "Dubai", {"AE", "iacad", standard}},
+};
+const int customaryTownMethodCount =
+    static_cast<int>(sizeof customaryTownMethods / sizeof customaryTownMethods[0]);
+
 namespace {
 
 char upperAscii(char c) {
@@ -69,7 +78,28 @@ const CustomaryMethod* findRow(const char* countryCode) {
     return nullptr;
 }
 
+// Equal ignoring ASCII case.
+bool sameIgnoringCase(const char* a, const char* b) {
+    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+        if (upperAscii(*a) != upperAscii(*b)) {
+            return false;
+        }
+    }
+    return *a == *b;
+}
+
 }  // namespace
+
+const CustomaryMethod& customaryMethodForTown(const char* countryCode, const char* townName) {
+    if (countryCode != nullptr && townName != nullptr) {
+        for (const CustomaryTownMethod& row : customaryTownMethods) {
+            if (sameIgnoringCase(row.countryCode, countryCode) && sameIgnoringCase(row.townName, townName)) {
+                return row.custom;
+            }
+        }
+    }
+    return customaryMethodFor(countryCode);
+}
 
 const CustomaryMethod& customaryMethodFor(const char* countryCode) {
     const CustomaryMethod* row = findRow(countryCode);

@@ -22,6 +22,21 @@ extern const CustomaryMethod noCustomaryMethod;
 // row, a code that is not two letters, or a null pointer.
 const CustomaryMethod& customaryMethodFor(const char* countryCode);
 
+// A town whose mosques follow another authority than the rest of its country: the country code,
+// the town's name as the place list gives it (compared ignoring ASCII case) and the town's custom.
+struct CustomaryTownMethod {
+    const char* countryCode;
+    const char* townName;
+    CustomaryMethod custom;
+};
+
+extern const CustomaryTownMethod customaryTownMethods[];
+extern const int customaryTownMethodCount;
+
+// The custom of a town: its own row where it has one, its country's (customaryMethodFor) otherwise;
+// a null name is no town of its own.
+const CustomaryMethod& customaryMethodForTown(const char* countryCode, const char* townName);
+
 // True when the country has a row of its own.
 bool hasCustomaryMethod(const char* countryCode);
 

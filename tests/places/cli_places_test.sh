@@ -119,6 +119,12 @@ same_times "auto for Istanbul is turkey" \
 same_times "auto for a country without its own custom is mwl" \
     times --place Berlin --method auto --date 2026-01-10 -- \
     times --place Berlin --method mwl --date 2026-01-10
+same_times "auto for Dubai is the emirate's own iacad" \
+    times --place "Dubai, AE" --method auto --date 2026-03-20 -- \
+    times --place "Dubai, AE" --method iacad --date 2026-03-20
+same_times "auto for Sharjah is the federal dubai" \
+    times --place "Sharjah, AE" --method auto --date 2026-03-20 -- \
+    times --place "Sharjah, AE" --method dubai --date 2026-03-20
 same_times "auto for Fes is morocco" \
     times --place Fes --method auto --date 2026-03-20 -- \
     times --place Fes --method morocco --date 2026-03-20

@@ -83,4 +83,25 @@ TEST(CustomaryMethod, LooksUpEachCountry) {
     EXPECT_FALSE(hasCustomaryMethod(nullptr));
 }
 
+// A town with a custom of its own takes it, whatever the case of its name; every other town, and a
+// town of the same name in another country, its country's.
+TEST(CustomaryMethod, ATownWithItsOwnCustomTakesIt) {
+    struct Town {
+        const char* countryCode;
+        const char* name;
+        const char* methodName;
+    };
+    const Town towns[] = {
+        {"AE", "Dubai", "iacad"},   {"ae", "DUBAI", "iacad"},   {"AE", "Sharjah", "dubai"},
+        {"AE", "Dubai City", "dubai"}, {"AE", nullptr, "dubai"}, {"IN", "Dubai", "karachi"},
+        {nullptr, "Dubai", "mwl"},
+    };
+    for (const Town& town : towns) {
+        EXPECT_STREQ(customaryMethodForTown(town.countryCode, town.name).methodName, town.methodName)
+            << (town.countryCode ? town.countryCode : "null") << " " << (town.name ? town.name : "null");
+    }
+    for (int i = 0; i < customaryTownMethodCount; ++i)
+        EXPECT_GE(findCalculationMethod(customaryTownMethods[i].custom.methodName), 0);
+}
+
 }  // namespace
