@@ -37,7 +37,7 @@ const char usageText[] =
     "  NAME: selvara (default), mwl, isna, egypt, karachi, makkah, gulf, kuwait, qatar, singapore,\n"
     "        turkey, tehran, jafari, france, russia, moonsighting, dubai, morocco, uk, jakim,\n"
     "        kemenag, algeria, tunisia, jordan, oman, iacad; auto (with --place): the customary\n"
-    "        method and Asr school of the town's country\n"
+    "        method and Asr school of the town's country (or of the town itself: Dubai, iacad)\n"
     "  --adjust: whole minutes (-120 to 120) added to dawn, sunrise, noon, afternoon, sunset, evening\n"
     "  --elevation: metres above sea level (-500 to 9000) for the horizon at sunrise and sunset\n"
     "  --high-lat: where the twilight does not end, a share of the night (default: the method's)\n"
