@@ -1,5 +1,6 @@
 #include "customary_method.h"
 
+#include "ascii_names.h"
 #include "calculation_method.h"
 
 namespace {
@@ -78,22 +79,12 @@ const CustomaryMethod* findRow(const char* countryCode) {
     return nullptr;
 }
 
-// Equal ignoring ASCII case.
-bool sameIgnoringCase(const char* a, const char* b) {
-    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-        if (upperAscii(*a) != upperAscii(*b)) {
-            return false;
-        }
-    }
-    return *a == *b;
-}
-
 }  // namespace
 
 const CustomaryMethod& customaryMethodForTown(const char* countryCode, const char* townName) {
     if (countryCode != nullptr && townName != nullptr) {
         for (const CustomaryTownMethod& row : customaryTownMethods) {
-            if (sameIgnoringCase(row.countryCode, countryCode) && sameIgnoringCase(row.townName, townName)) {
+            if (sameNameIgnoringCase(row.countryCode, countryCode) && sameNameIgnoringCase(row.townName, townName)) {
                 return row.custom;
             }
         }
