@@ -109,7 +109,7 @@ def main():
         all_matched += matched
         print('%-24s %-13s %5d %6d %7d %6.1f %%' % (authority, method, days, times, matched,
                                                     100.0 * matched / times if times else 0.0))
-    print('%-24s %-13s %5s %6d %7d %6.1f %%' % ('all', '', '', all_times, all_matched,
+    print('%-24s %-13s %5s %6d %7d %6.2f %%' % ('all', '', '', all_times, all_matched,
                                                 100.0 * all_matched / all_times if all_times else 0.0))
 
 

@@ -78,7 +78,7 @@ def console_minutes(cli, latitude, longitude, zone_hours, date, method, elevatio
 ROUNDINGS = {
     'egypt': ['near'] * 6,
     'makkah': ['near'] * 6,
-    'jordan': ['cut', 'near', 'near', 'near', 'near', 'near'],
+    'jordan': ['cut', 'cut', 'near', 'near', 'near', 'near'],
     'kuwait': ['near'] * 6,
     'algeria': ['up'] * 6,
     'dubai': ['near', 'cut', 'near', 'near', 'cut', 'near'],
@@ -154,8 +154,10 @@ def read_height(cli, days, latitude, longitude, start_m, method):
     zone minutes, six published minutes or None)]) as published, to the nearest minute; of equally
     good heights start_m where it is one, else the one whose times lie nearest the published on
     average. Sunrise and sunset are computed at three heights a day and interpolated in the
-    geometric dip (quadratic; within a second over 0-2 degrees)."""
+    geometric dip (quadratic; within a second over 0-2 degrees) and printed with the method's
+    roundings of the two."""
     dips = tuple(dip_deg(h) for h in SAMPLE_HEIGHTS_M)
+    rise_rounding, set_rounding = ROUNDINGS[method][SUNRISE], ROUNDINGS[method][SUNSET]
     samples = []
     for date, zone_minutes, published in days:
         computed = [method_minutes(cli, latitude, longitude, h, date, zone_minutes, method)
@@ -167,11 +169,11 @@ def read_height(cli, days, latitude, longitude, start_m, method):
         dip = dip_deg(height_m)
         count, residual = 0, 0.0
         for rises, sets, published_rise, published_set in samples:
-            for computed, published in ((quadratic(dips, rises, dip), published_rise),
-                                        (quadratic(dips, sets, dip), published_set)):
+            for computed, published, rounding in ((quadratic(dips, rises, dip), published_rise, rise_rounding),
+                                                  (quadratic(dips, sets, dip), published_set, set_rounding)):
                 if published is None:
                     continue
-                count += int(computed + 0.5) == published
+                count += printed(computed, rounding) == published
                 residual += published - computed
         return count, abs(residual)
 

@@ -20,13 +20,14 @@ point (30.0626 N 31.2497 E), it printed:
 With --height (for a method that takes the place's height) the height is read too, as
 tools/habous-places.py reads it: the height at which the method prints most of the chosen months'
 sunrises and sunsets as published, then the point at that height, then the height again at the
-point; the file's height is kept where it does as well. For Amman's table (jordan-amman.csv, the
-ministry's region of Amman, Balqa, Zarqa and Madaba), when the file held Amman's centre at GeoNames'
-757 m, it printed:
+point, and so on in turn until neither moves (a few rounds at the most); the file's height is kept
+where it does as well. Sunrise and sunset are printed with the method's own roundings. For Amman's
+table (jordan-amman.csv, the ministry's region of Amman, Balqa, Zarqa and Madaba), when the file
+held Amman's centre at GeoNames' 757 m, it printed:
 
-    point 32.0447 35.8578 at 780 m   read from 1-6: 88.0 %   the rest: 88.8 %   the file's point: 66.7 % / 72.0 %
+    point 32.0297 35.8428 at 853 m   read from 1-6: 95.6 %   the rest: 94.1 %   the file's point: 59.7 % / 63.7 %
 
-and the file now holds that point and height (the year's noons 91.0 % there, 62.2 % at the centre).
+and the file now holds that point and height (the year's noons 97.5 % there).
 
 Nothing is changed: the place line is the reader's to write, with this script's figures beside it.
 """
@@ -95,8 +96,19 @@ def main():
         height_m = calibration.read_height(options.cli, read_days, lat0, lon0, file_m, options.method)
     lat, lon = calibration.read_point(options.cli, read_days, lat0, lon0, height_m, options.method,
                                       options.reach, options.step)
-    if options.height:
-        height_m = calibration.read_height(options.cli, read_days, lat, lon, file_m, options.method)
+    # The point read at one height and the height read at that point pull on each other (a higher
+    # horizon and a point further north both lengthen the day): read them in turn until neither
+    # moves, a few rounds at the most, the point always within --reach of the file's.
+    for _ in range(4 if options.height else 0):
+        read_m = calibration.read_height(options.cli, read_days, lat, lon, file_m, options.method)
+        if read_m == height_m:
+            break
+        height_m = read_m
+        point = calibration.read_point(options.cli, read_days, lat0, lon0, height_m, options.method,
+                                       options.reach, options.step)
+        if point == (lat, lon):
+            break
+        lat, lon = point
 
     def measured(at_lat, at_lon, at_m, chosen):
         return calibration.matched_count(

@@ -132,16 +132,16 @@ const AuthorityTable authorityTables[] = {
     {"Awqaf UAE (2026)", "awqaf-dubai-2026.csv", "dubai", standardAsrShadowFactor, 0.897, false, "!Dubai"},
     {"IACAD Dubai (2026)", "awqaf-dubai-2026.csv", "iacad", standardAsrShadowFactor, 0.925, false, "Dubai"},
     {"Qatar CH (Ramadan)", "qatar-ramadan-doha.csv", "qatar", standardAsrShadowFactor, 0.953},
-    {"Awqaf Jordan", "jordan-amman.csv", "jordan", standardAsrShadowFactor, 0.879},
+    {"Awqaf Jordan", "jordan-amman.csv", "jordan", standardAsrShadowFactor, 0.943},
     {"Survey Authority Egypt", "egypt-cairo.csv", "egypt", standardAsrShadowFactor, 0.968},
     {"Al-Ojeiri, Kuwait", "kuwait-ojeiri.csv", "kuwait", standardAsrShadowFactor, 0.935},
     {"Endowments Oman", "oman-muscat.csv", "oman", standardAsrShadowFactor, 0.981},
 };
 
 // The share of all published times matched, over every authority (measured, less half a point).
-constexpr double leastOverallMatchedShare = 0.935;
+constexpr double leastOverallMatchedShare = 0.938;
 // The same over the authorities' own tables only.
-constexpr double leastOwnTablesMatchedShare = 0.942;
+constexpr double leastOwnTablesMatchedShare = 0.945;
 
 struct MatchCount {
     int days = 0;
@@ -218,9 +218,9 @@ TEST(AuthorityTimetables, PublishedMinutesAreMatched) {
         EXPECT_GT(count.times, 0) << table.authority;
         EXPECT_GE(share(count.matched, count.times), table.leastMatchedShare) << table.authority;
     }
-    std::printf("%-24s %-13s %5s %6d %7d %6.1f %%\n", "all", "", "", allTimes, allMatched,
+    std::printf("%-24s %-13s %5s %6d %7d %6.2f %%\n", "all", "", "", allTimes, allMatched,
                 100.0 * share(allMatched, allTimes));
-    std::printf("%-24s %-13s %5s %6d %7d %6.1f %%\n", "authorities' own tables", "", "", ownTimes, ownMatched,
+    std::printf("%-24s %-13s %5s %6d %7d %6.2f %%\n", "authorities' own tables", "", "", ownTimes, ownMatched,
                 100.0 * share(ownMatched, ownTimes));
     EXPECT_GE(share(allMatched, allTimes), leastOverallMatchedShare);
     EXPECT_GE(share(ownMatched, ownTimes), leastOwnTablesMatchedShare);
