@@ -88,6 +88,10 @@ ROUNDINGS = {
     'morocco': ['cut', 'near', 'near', 'near', 'near', 'near'],
 }
 METHODS_USING_ELEVATION = ('morocco', 'makkah', 'jordan')
+# Methods whose horizon never rises above a least depression (makkah: 0.36 degrees, the dip of
+# about 83 m at its share): their sunrise and sunset stop following the dip below that height, so
+# read_height's parabola through 0, 800 and 3000 m does not hold for them.
+METHODS_WITH_LEAST_HORIZON = ('makkah',)
 
 
 def printed(minutes, rounding):
@@ -156,6 +160,8 @@ def read_height(cli, days, latitude, longitude, start_m, method):
     average. Sunrise and sunset are computed at three heights a day and interpolated in the
     geometric dip (quadratic; within a second over 0-2 degrees) and printed with the method's
     roundings of the two."""
+    if method in METHODS_WITH_LEAST_HORIZON:
+        sys.exit('read_height: %s keeps a least horizon; its heights cannot be read this way' % method)
     dips = tuple(dip_deg(h) for h in SAMPLE_HEIGHTS_M)
     rise_rounding, set_rounding = ROUNDINGS[method][SUNRISE], ROUNDINGS[method][SUNSET]
     samples = []
