@@ -155,7 +155,7 @@ def quadratic(xs, ys, x):
 
 def read_height(cli, days, latitude, longitude, start_m, method):
     """The height at which the method prints most of days' sunrises and sunsets (days: [(ISO date,
-    zone minutes, six published minutes or None)]) as published, to the nearest minute; of equally
+    zone minutes, six published minutes or None)]) as published, to the metre; of equally
     good heights start_m where it is one, else the one whose times lie nearest the published on
     average. Sunrise and sunset are computed at three heights a day and interpolated in the
     geometric dip (quadratic; within a second over 0-2 degrees) and printed with the method's
