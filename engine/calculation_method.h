@@ -4,6 +4,7 @@
 // afternoon shadow rule, a minute adjustment per time, the elevation, the high-latitude rule).
 #pragma once
 
+#include "authority_areas.h"
 #include "prayer_times.h"
 
 #include <cstddef>
@@ -91,6 +92,9 @@ struct CalculationMethod {
     // same, elevationDipShare): Habous' tables set nearer the sun than they rise, the more so the
     // higher the town.
     double sunsetDipShare = 0.0;
+    // An authority that publishes a timetable for each of its areas, with each area's own minutes
+    // on dawn: its areas (null: the method's own minutes everywhere).
+    const AuthorityAreaList* areas = nullptr;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.

@@ -384,6 +384,11 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
     const Rules rules = rulesOf(latitudeDeg, options);
     const Place real = placeAt(latitudeDeg, longitudeDeg);
     const Place substitute = placeAt(latitudeDeg < 0.0 ? -substituteLatitudeDeg : substituteLatitudeDeg, longitudeDeg);
+    const double areaHours =
+        rules.method->areas ? areaMorningMinutes(*rules.method->areas, rules.method->offsetMinutes[0], latitudeDeg,
+                                                 longitudeDeg) /
+                                  minutesPerHour
+                            : 0.0;
     for (int i = 0; i < count; ++i) {
         const LocalDate& date = dates[i];
         LocalDate sunDate = date;
@@ -405,6 +410,7 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
         if (std::isnan(day.sunrise) || std::isnan(day.sunset))
             day = timesAt(sun, substitute, rules, intervalMinutes, date);
         addMinutes(day, rules.method->offsetMinutes);
+        day.dawn += areaHours;
         // Near the poles the night may last only minutes: an authority's minutes on sunset or
         // sunrise must not put the evening prayer before Maghrib, or dawn after sunrise.
         day.evening = std::max(day.evening, day.sunset);

@@ -111,15 +111,17 @@ void BM_WriteTimetableMonth(benchmark::State& state) {
 
 // One day through the method layer: the default method (evening an interval after sunset) against
 // methods whose evening (mwl) or Maghrib and evening (tehran) are angles, each with its own
-// high-latitude share where the sun does not reach the angle (Oslo).
-void computeOneMethodDay(benchmark::State& state, const char* method, double latitudeDeg) {
+// high-latitude share where the sun does not reach the angle (Oslo), and dubai, which looks up the
+// nearest of its authority's areas for each call (Abu Dhabi).
+void computeOneMethodDay(benchmark::State& state, const char* method, double latitudeDeg, double longitudeDeg = 15.59,
+                         int zoneMinutes = 60) {
     PrayerOptions options;
     options.methodIndex = findCalculationMethod(method);
     int year = 2026;
     int month = 1;
     int day = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(computeDayTimes(year, month, day, latitudeDeg, 15.59, 60, options));
+        benchmark::DoNotOptimize(computeDayTimes(year, month, day, latitudeDeg, longitudeDeg, zoneMinutes, options));
         nextDayOf2026(year, month, day);
     }
 }
@@ -132,6 +134,9 @@ void BM_DayTimes_Mwl_Zagreb(benchmark::State& state) {
 }
 void BM_DayTimes_Tehran_Zagreb(benchmark::State& state) {
     computeOneMethodDay(state, "tehran", 45.49);
+}
+void BM_DayTimes_Dubai_AbuDhabi(benchmark::State& state) {
+    computeOneMethodDay(state, "dubai", 24.45, 54.40, 240);
 }
 void BM_DayTimes_Selvara_Oslo(benchmark::State& state) {
     computeOneMethodDay(state, "selvara", 59.91);
@@ -171,6 +176,9 @@ void BM_StandardMonth_Makkah_Makkah(benchmark::State& state) {
 }
 void BM_StandardMonth_Tehran_Tehran(benchmark::State& state) {
     computeStandardMonths(state, "tehran", 35.69, 51.39, 210);
+}
+void BM_StandardMonth_Dubai_AbuDhabi(benchmark::State& state) {
+    computeStandardMonths(state, "dubai", 24.45, 54.40, 240);
 }
 
 // One day for many places in turn (a bulk run's order within a day): 1,000 places spread over
@@ -214,6 +222,7 @@ void BM_ZoneOffsetAtLocalNoon(benchmark::State& state) {
 BENCHMARK(BM_DayTimes_Selvara_Zagreb);
 BENCHMARK(BM_DayTimes_Mwl_Zagreb);
 BENCHMARK(BM_DayTimes_Tehran_Zagreb);
+BENCHMARK(BM_DayTimes_Dubai_AbuDhabi);
 BENCHMARK(BM_DayTimes_Selvara_Oslo);
 BENCHMARK(BM_DayTimes_Mwl_Oslo);
 BENCHMARK(BM_StandardMonth_Mwl_Zagreb);
@@ -221,6 +230,7 @@ BENCHMARK(BM_StandardMonth_Mwl_Oslo);
 BENCHMARK(BM_StandardMonth_Turkey_Ankara);
 BENCHMARK(BM_StandardMonth_Makkah_Makkah);
 BENCHMARK(BM_StandardMonth_Tehran_Tehran);
+BENCHMARK(BM_StandardMonth_Dubai_AbuDhabi);
 BENCHMARK(BM_StandardDay_ManyPlaces);
 BENCHMARK(BM_ZoneOffsetAtLocalNoon);
 BENCHMARK(BM_ComputePrayerTimes_Zagreb);

@@ -258,6 +258,46 @@ TEST(StandardEvents, MethodsAddTheirMinutesToTheEvents) {
     }
 }
 
+// Awqaf UAE's areas (dubai): a place takes the dawn minutes of the area whose point is nearest,
+// among the lowland areas (Al Ain's centre lies nearer Jebel Hafeet's summit than Al Ain's point),
+// sunrise keeps the rule's 3 minutes, and beyond every area (Muscat) dawn keeps the rule's minute.
+TEST(StandardEvents, AwqafAreasGiveDawnTheNearestAreasMinutes) {
+    struct AreaCase {
+        const char* town;
+        double latitudeDeg, longitudeDeg;
+        double areaLatitudeDeg, areaLongitudeDeg;  // the area's point; not a number: beyond every area
+    };
+    const double none = std::nan("");
+    const AreaCase cases[] = {
+        {"Al Ain City", 24.1917, 55.7606, 24.212777, 55.531110},
+        {"Musaffah", 24.3589, 54.4827, 24.459444, 54.300555},
+        {"Ras Al Khaimah City", 25.7895, 55.9432, 25.737777, 55.885277},
+        {"Muscat", 23.5880, 58.3829, none, none},
+    };
+    const PrayerOptions dubai = optionsOf("dubai");
+    const PrayerOptions karachi = optionsOf("karachi");  // the same 18 degrees, nothing added
+    const auto dawnAndSunriseMinutes = [&](double latitudeDeg, double longitudeDeg, double (&minutes)[2]) {
+        const PrayerTimes d = computeDayTimes(2026, 4, 10, latitudeDeg, longitudeDeg, 240, dubai);
+        const PrayerTimes k = computeDayTimes(2026, 4, 10, latitudeDeg, longitudeDeg, 240, karachi);
+        minutes[0] = (d.dawn - k.dawn) * minutesPerHour;
+        minutes[1] = (d.sunrise - k.sunrise) * minutesPerHour;
+    };
+    for (const AreaCase& c : cases) {
+        double atTown[2];
+        dawnAndSunriseMinutes(c.latitudeDeg, c.longitudeDeg, atTown);
+        EXPECT_NEAR(atTown[1], -3.0, 1e-6) << c.town;
+        if (std::isnan(c.areaLatitudeDeg)) {
+            EXPECT_NEAR(atTown[0], -1.0, 1e-6) << c.town;
+            continue;
+        }
+        double atArea[2];
+        dawnAndSunriseMinutes(c.areaLatitudeDeg, c.areaLongitudeDeg, atArea);
+        EXPECT_NEAR(atTown[0], atArea[0], 1e-6) << c.town;
+        EXPECT_GT(std::fabs(atTown[0] + 1.0), 0.005) << c.town << ": the rule's minute, not its area's";
+    }
+    EXPECT_EQ(areaMorningMinutes(awqafAreas, -1, std::nan(""), 55.0), 0.0);
+}
+
 struct RoundingCase {
     double hours;
     const char* cut;
