@@ -17,6 +17,7 @@ const char productList[productListRows][productTextSize] = {
     "PrayingTimes.txt - [ Freeware ] - The month's prayer times as fixed-column text, ready to print",
     "panim.dat - [ Freeware ] - The 44 pictures of the prayer animation, 120 x 120 pixels each",
     "places.dat - [ Freeware ] - 26,440 towns by name; data from GeoNames (www.geonames.org), CC BY 4.0",
+    "Awqaf UAE areas - [ Freeware ] - Dawn minutes of each area: github.com/xalifaaa/prayer-times-ics-generator, MIT",
     "Hijri calendar - [ Freeware ] - Month grids of the Umm al-Qura Hijri years 1318 to 1500 (1900-2077)",
     "Prayer guide - [ Freeware ] - The twelve prayers step by step, with the recitations and meanings",
     "Introduction - [ Freeware ] - Belief, ablution, the daily prayers, the call to prayer and a guide",

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-constexpr int productListRows = 10;
+constexpr int productListRows = 11;
 constexpr int productTextSize = 192;
 
 // The rows of the list, one text each: name, " - [ Freeware ] - ", description.

@@ -72,7 +72,7 @@ TEST_F(AuthorPageTest, TheLogoBitmapIsDrawnAt287By53) {
     EXPECT_EQ(crescent, RGB(245, 196, 60));
 }
 
-TEST_F(AuthorPageTest, ListShowsNineRowsWithTheProgramIcon) {
+TEST_F(AuthorPageTest, ListShowsEveryRowWithTheProgramIcon) {
     openAuthor();
     ASSERT_EQ(SendMessageA(list(), LVM_GETITEMCOUNT, 0, 0), productListRows);
 
