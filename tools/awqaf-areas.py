@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes engine/awqaf_areas.cpp: Awqaf UAE's areas and the minutes of each area's own on dawn and
-sunrise (engine/authority_areas.h), read from the service's calendars:
+"""Writes engine/awqaf_areas.cpp: Awqaf UAE's areas and the minutes of each area's own on dawn
+(engine/authority_areas.h), read from the service's calendars:
 
     tools/awqaf-areas.py CALENDARS LOCATIONS.json [path/to/selvara-cli] > engine/awqaf_areas.cpp
 
@@ -139,7 +139,10 @@ def main():
             if abs(offset - dawn_minutes) > MOST_SPREAD_MINUTES:
                 sys.exit('%s, %s: dawn %+.2f minutes from the 18-degree moment, the others %+.2f'
                          % (', '.join(names), date, offset, dawn_minutes))
-        sunset_minutes = mean([sunsets[date] - events[date][1] for date in dates if date in sunsets])
+        sunset_offsets = [sunsets[date] - events[date][1] for date in dates if date in sunsets]
+        if not sunset_offsets:
+            sys.exit('no Maghrib for %s' % ', '.join(names))
+        sunset_minutes = mean(sunset_offsets)
         if sunset_minutes > LATEST_LOWLAND_SUNSET_MINUTES:
             left_out.append('%s (sunset %+.1f minutes after the sea-level sun)' % (', '.join(names), sunset_minutes))
             continue
