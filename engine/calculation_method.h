@@ -95,6 +95,10 @@ struct CalculationMethod {
     // An authority that publishes a timetable for each of its areas, with each area's own minutes
     // on dawn: its areas (null: the method's own minutes everywhere).
     const AuthorityAreaList* areas = nullptr;
+    // The transit and the afternoon found with the sun held where it stands at 0h UT of the date,
+    // as a computation that takes the sun once a day for those two, while the rising, setting and
+    // twilight times follow the sun (sunAtUtcMidnight holds it for all six).
+    bool noonSunAtUtcMidnight = false;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.

@@ -282,6 +282,15 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     const CalculationMethod& method = *rules.method;
     PrayerTimes times;
     const double transit = transitOf(sun, place);
+    DaySun heldSun;
+    const DaySun* noonSunOf = &sun;
+    if (method.noonSunAtUtcMidnight) {
+        heldSun = sun;
+        holdSunAtUtcMidnight(heldSun);
+        noonSunOf = &heldSun;
+    }
+    const DaySun& noonSun = *noonSunOf;
+    const double noonTransit = method.noonSunAtUtcMidnight ? transitOf(noonSun, place) : transit;
     const double sunrise = eventAt(sun, place, transit, rules.sinSunriseAltitude, -1.0);
     const double sunset = eventAt(sun, place, transit, rules.sinSunsetAltitude, 1.0);
     times.sunrise = sunrise;
@@ -292,13 +301,13 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
         if (!std::isnan(lowered))
             times.sunrise = lowered;
     }
-    times.noon = transit;
+    times.noon = noonTransit;
 
     // The noon shadow at the transit's declination; a day whose sun is too low for the shadow
     // rule takes the middle of the afternoon.
-    const double p = daysFromMiddle(sun, transit);
-    const double sinDeclination = valueAt(sun.sinDeclination, p);
-    const double cosDeclination = valueAt(sun.cosDeclination, p);
+    const double p = daysFromMiddle(noonSun, noonTransit);
+    const double sinDeclination = valueAt(noonSun.sinDeclination, p);
+    const double cosDeclination = valueAt(noonSun.cosDeclination, p);
     const double noonZenithCos = place.sinLatitude * sinDeclination + place.cosLatitude * cosDeclination;
     const double noonZenithSin = std::sqrt(std::fmax(0.0, 1.0 - noonZenithCos * noonZenithCos));
     const double shadowRatio = rules.asrShadowFactor + noonZenithSin / noonZenithCos;
@@ -307,15 +316,15 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
         sinAfternoonAltitude =
             sinOfDeg(trueAltitudeOfApparentDeg(std::asin(sinAfternoonAltitude) * degreesPerRadian));
     if (method.asrSunAtTransit) {
-        const double cosine = hourAngleCosine(sun, place, transit, sinAfternoonAltitude);
+        const double cosine = hourAngleCosine(noonSun, place, noonTransit, sinAfternoonAltitude);
         times.afternoon = cosine >= -1.0 && cosine <= 1.0
-                              ? clockAtHourAngle(sun, place, transit, std::acos(cosine) * degreesPerRadian)
+                              ? clockAtHourAngle(noonSun, place, noonTransit, std::acos(cosine) * degreesPerRadian)
                               : NAN;
     } else {
-        times.afternoon = eventAt(sun, place, transit, sinAfternoonAltitude, 1.0);
+        times.afternoon = eventAt(noonSun, place, noonTransit, sinAfternoonAltitude, 1.0);
     }
     if (std::isnan(times.afternoon) || !(noonZenithCos > 0.0))
-        times.afternoon = transit + 0.5 * (sunset - transit);
+        times.afternoon = noonTransit + 0.5 * (sunset - noonTransit);
 
     const double nightHours = hoursPerDay - (sunset - sunrise);
     const int shadowFactor = rules.asrShadowFactor;

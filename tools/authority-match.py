@@ -43,6 +43,7 @@ TABLES = [
     ('Survey Authority Egypt', 'egypt-cairo.csv', 'egypt', 'standard'),
     ('Al-Ojeiri, Kuwait', 'kuwait-ojeiri.csv', 'kuwait', 'standard'),
     ('Endowments Oman', 'oman-muscat.csv', 'oman', 'standard'),
+    ('INM Tunisia', 'tunisia-tunis.csv', 'tunisia', 'standard'),
 ]
 METHODS_USING_ELEVATION = ('morocco', 'makkah', 'jordan')
 

@@ -86,6 +86,7 @@ ROUNDINGS = {
     'qatar': ['near'] * 6,
     'singapore': ['up'] * 6,
     'morocco': ['cut', 'near', 'near', 'near', 'near', 'near'],
+    'tunisia': ['cut', 'cut', 'near', 'near', 'cut', 'cut'],
 }
 METHODS_USING_ELEVATION = ('morocco', 'makkah', 'jordan')
 # Methods whose horizon never rises above a least depression (makkah: 0.36 degrees, the dip of
