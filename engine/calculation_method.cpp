@@ -204,8 +204,15 @@ const MinuteRounding kemenagRoundings[prayerTimeCount] = {MinuteRounding::up, Mi
 //   nearest.
 // - uk: Wifaq ul Ulama (wifaqululama.co.uk/salahtimes): 18 degrees, noon and sunset 4 minutes after
 //   zawal and sunset, the evening at the earlier of 18 degrees and a seventh of the night all year.
-//   Its dawn where 18 degrees is not reached is the last day that reaches it, which the high-latitude
-//   rules here do not offer: the seventh of the night stands in.
+//   Its dawn is at 18 degrees wherever the sun reaches them; where it does not, the site names the
+//   last day that reaches them (Aqrabul-Ayyam) and the middle of the night (Nisful-Layl): the
+//   middle of the night bounds dawn here, so a seventh of the night, the evening's bound, no longer
+//   cuts dawn short from April to September (London's 1 May: 03:02, not 04:13). Twelve London days
+//   of 2024 quoted from a test page of the site (github.com/wifaqululama/adhan,
+//   Shared/Times/London-UnitedKingdom.json) agree on dawn (11 of 12 to the minute, 1 June and 1
+//   July at the middle of the night); their evenings in winter come at 15 degrees and their noons
+//   and sunsets 5 minutes after the sun, which the published method does not say, so they are not
+//   followed.
 // - jakim: JAKIM's 18 degrees for dawn since 2019 (Mufti of Selangor, "Fajar sadiq dalam menentukan
 //   permulaan waktu solat subuh") and 18 for the evening, with its precautionary minutes read from the
 //   e-Solat zone tables.
@@ -302,7 +309,8 @@ const CalculationMethod calculationMethods[] = {
      MinuteRounding::nearest, HighLatitudeRule::twilightAngle, true, nullptr, nullptr, false, habousRoundings,
      0.0, 0, 0, 0.90, 0, 0.0, true, false, 0.80},
     {"uk", 18.0, 18.0, 0.0, 0.0, 0.0, "Wifaq ul Ulama, United Kingdom", {0, 0, 4, 0, 4, 0},
-     MinuteRounding::nearest, HighLatitudeRule::seventhOfNight, false, nullptr, nullptr},
+     MinuteRounding::nearest, HighLatitudeRule::seventhOfNight, false, nullptr, nullptr, false, nullptr, 0.0, 0, 0,
+     1.0, 0, 0.0, false, false, 0.0, nullptr, false, HighLatitudeRule::middleOfNight},
     {"jakim", 18.0, 18.0, 0.0, 0.0, 0.0, "JAKIM, Malaysia", {1, -1, 2, 1, 1, 1}, MinuteRounding::nearest,
      HighLatitudeRule::twilightAngle, false, nullptr, nullptr},
     {"kemenag", 20.0, 18.0, 0.0, 0.0, 1.0, "Kementerian Agama, Indonesia", {2, -2, 3, 2, 2, 2},

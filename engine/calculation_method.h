@@ -99,6 +99,9 @@ struct CalculationMethod {
     // as a computation that takes the sun once a day for those two, while the rising, setting and
     // twilight times follow the sun (sunAtUtcMidnight holds it for all six).
     bool noonSunAtUtcMidnight = false;
+    // Where the authority bounds dawn by another share of the night than the evening prayer: dawn's
+    // rule (methodDefault: highLatitudeRule for both). A rule the user chooses holds for both.
+    HighLatitudeRule dawnHighLatitudeRule = HighLatitudeRule::methodDefault;
 };
 
 // The methods, "selvara" (the program's own fixed values) first.

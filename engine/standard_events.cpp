@@ -212,6 +212,7 @@ struct Rules {
     double sinMaghribAltitude;
     double sinPrintedSunriseAltitude;
     HighLatitudeRule highLatitudeRule;
+    HighLatitudeRule dawnHighLatitudeRule;
 };
 
 // The true altitude of the sun seen at apparentDeg above the horizon: less the refraction of the
@@ -248,6 +249,13 @@ Rules rulesOf(double latitudeDeg, const PrayerOptions& options) {
     rules.sinMaghribAltitude = sinOfDeg(-rules.method->maghribDepressionDeg);
     rules.sinPrintedSunriseAltitude = sinOfDeg(-rules.method->sunriseDepressionDeg);
     rules.highLatitudeRule = effectiveHighLatitudeRule(options);
+    // The method's own rule stands where the user chose none (or one of no meaning).
+    const bool methodsOwnRule =
+        options.highLatitudeRule == HighLatitudeRule::methodDefault || options.highLatitudeRule != rules.highLatitudeRule;
+    rules.dawnHighLatitudeRule =
+        methodsOwnRule && rules.method->dawnHighLatitudeRule != HighLatitudeRule::methodDefault
+            ? rules.method->dawnHighLatitudeRule
+            : rules.highLatitudeRule;
     return rules;
 }
 
@@ -337,7 +345,7 @@ PrayerTimes timesAt(const DaySun& sun, const Place& place, const Rules& rules, d
     } else {
         times.dawn = eventAt(sun, place, transit, rules.sinDawnAltitude, -1.0);
     }
-    boundTwilight(times.dawn, sunrise, -1.0, nightShare(rules.highLatitudeRule, method.dawnDepressionDeg),
+    boundTwilight(times.dawn, sunrise, -1.0, nightShare(rules.dawnHighLatitudeRule, method.dawnDepressionDeg),
                   nightHours);
 
     times.sunset = sunset;

@@ -298,6 +298,34 @@ TEST(StandardEvents, AwqafAreasGiveDawnTheNearestAreasMinutes) {
     EXPECT_EQ(areaMorningMinutes(awqafAreas, -1, std::nan(""), 55.0), 0.0);
 }
 
+// Wifaq ul Ulama (uk): dawn at 18 degrees wherever the sun reaches them and at the middle of the
+// night where it does not, while the evening keeps the earlier of 18 degrees and a seventh of the
+// night; a rule the user picks bounds both. Dawns of London as Wifaq's site printed them for 2024.
+TEST(StandardEvents, WifaqDawnTakesTheMiddleOfTheNightAndItsEveningTheSeventh) {
+    struct DawnCase {
+        int month;
+        int zoneMinutes;
+        int publishedMinutes;  // of the day
+    };
+    const DawnCase cases[] = {
+        {1, 0, 6 * 60 + 3}, {5, 60, 3 * 60 + 2}, {6, 60, 59}, {7, 60, 60 + 4}, {10, 60, 5 * 60 + 10},
+    };
+    const double latitudeDeg = 51.507194;
+    const double longitudeDeg = -0.116711;
+    const PrayerOptions uk = optionsOf("uk");
+    const PrayerOptions seventh = optionsOf("uk", HighLatitudeRule::seventhOfNight);
+    for (const DawnCase& c : cases) {
+        const PrayerTimes t = computeDayTimes(2024, c.month, 1, latitudeDeg, longitudeDeg, c.zoneMinutes, uk);
+        EXPECT_NEAR(t.dawn * minutesPerHour, c.publishedMinutes, 0.5) << "month " << c.month;
+        const PrayerTimes s = computeDayTimes(2024, c.month, 1, latitudeDeg, longitudeDeg, c.zoneMinutes, seventh);
+        const double sunsetHours = t.sunset - chosenMethod(uk).offsetMinutes[4] / minutesPerHour;
+        const double nightHours = 24.0 - (sunsetHours - t.sunrise);
+        EXPECT_NEAR(t.evening, s.evening, exactHours) << "month " << c.month;
+        EXPECT_GE(s.dawn, t.dawn - exactHours) << "month " << c.month;
+        EXPECT_GE(s.dawn, t.sunrise - nightHours / 7.0 - 1e-6) << "month " << c.month;
+    }
+}
+
 struct RoundingCase {
     double hours;
     const char* cut;
