@@ -14,8 +14,8 @@ constexpr double kmPerDegree = earthRadiusKm * radiansPerDegree;
 // place: north-south degrees as they are, east-west ones shortened by the cosine of the latitude.
 // Within 100 km that is the great-circle distance to a few parts in a thousand, and one cosine a call
 // keeps a one-day computation at a few nanoseconds an area.
-double areaMorningMinutes(const AuthorityAreaList& list, int methodDawnMinutes, double latitudeDeg,
-                          double longitudeDeg) {
+double areaDawnMinutes(const AuthorityAreaList& list, int methodDawnMinutes, double latitudeDeg,
+                       double longitudeDeg) {
     const double eastKmPerDegree = kmPerDegree * std::cos(latitudeDeg * radiansPerDegree);
     const AuthorityArea* nearest = nullptr;
     double nearestSquareKm = list.reachKm * list.reachKm;

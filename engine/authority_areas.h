@@ -20,8 +20,8 @@ struct AuthorityAreaList {
 // Minutes to add to the dawn of a method whose own dawn minutes are methodDawnMinutes, at a place:
 // the nearest area's dawn minutes less the method's; 0 beyond the list's reach (or for a place of no
 // meaning).
-double areaMorningMinutes(const AuthorityAreaList& list, int methodDawnMinutes, double latitudeDeg,
-                          double longitudeDeg);
+double areaDawnMinutes(const AuthorityAreaList& list, int methodDawnMinutes, double latitudeDeg,
+                       double longitudeDeg);
 
 // Awqaf UAE's areas (awqaf_areas.cpp, written by tools/awqaf-areas.py).
 extern const AuthorityAreaList awqafAreas;

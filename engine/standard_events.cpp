@@ -402,10 +402,10 @@ void computeStandardTimesRun(double latitudeDeg, double longitudeDeg, const Pray
     const Place real = placeAt(latitudeDeg, longitudeDeg);
     const Place substitute = placeAt(latitudeDeg < 0.0 ? -substituteLatitudeDeg : substituteLatitudeDeg, longitudeDeg);
     const double areaHours =
-        rules.method->areas ? areaMorningMinutes(*rules.method->areas, rules.method->offsetMinutes[0], latitudeDeg,
-                                                 longitudeDeg) /
-                                  minutesPerHour
-                            : 0.0;
+        rules.method->areas
+            ? areaDawnMinutes(*rules.method->areas, rules.method->offsetMinutes[0], latitudeDeg, longitudeDeg) /
+                  minutesPerHour
+            : 0.0;
     for (int i = 0; i < count; ++i) {
         const LocalDate& date = dates[i];
         LocalDate sunDate = date;

@@ -25,11 +25,11 @@ import glob
 import json
 import os
 import re
-import subprocess
+import statistics
 import sys
 from concurrent.futures import ThreadPoolExecutor
 
-from calibration import console_tool
+from calibration import console_minutes, console_tool
 
 # The dubai method's own minute on dawn (engine/calculation_method.cpp), for the emirate of Dubai's
 # areas, whose own times follow another rule.
@@ -87,18 +87,6 @@ def calendar_files(calendars):
     return files
 
 
-def sun_events(cli, latitude, longitude, date):
-    """The 18-degree dawn and the sea-level sunset at a point (minutes of the day, unrounded)."""
-    out = subprocess.run([cli, 'times', '--lat', str(latitude), '--lon', str(longitude), '--zone',
-                          str(ZONE_HOURS), '--date', date, '--method', 'karachi'],
-                         check=True, capture_output=True, text=True).stdout.split()
-    return float(out[0]) * 60.0, float(out[4]) * 60.0
-
-
-def mean(values):
-    return sum(values) / len(values)
-
-
 def main():
     if len(sys.argv) < 3 or sys.argv[1] in ('-h', '--help'):
         print(__doc__.strip())
@@ -131,18 +119,20 @@ def main():
             sys.exit('no calendar for %s' % ', '.join(names))
         dates = sorted(dawns)
         with ThreadPoolExecutor(4) as pool:
-            events = dict(zip(dates, pool.map(lambda date: sun_events(cli, latitude, longitude, date), dates)))
+            # The 18-degree dawn (0) and the sea-level sunset (4) of a method that adds nothing.
+            events = dict(zip(dates, pool.map(
+                lambda date: console_minutes(cli, latitude, longitude, ZONE_HOURS, date, 'karachi'), dates)))
         offsets = [dawns[date] - events[date][0] for date in dates]
-        dawn_minutes = mean(offsets)
+        dawn_minutes = statistics.mean(offsets)
         for date, offset in zip(dates, offsets):
             # The nearest minute of a steady moment: one further off is a damaged file.
             if abs(offset - dawn_minutes) > MOST_SPREAD_MINUTES:
                 sys.exit('%s, %s: dawn %+.2f minutes from the 18-degree moment, the others %+.2f'
                          % (', '.join(names), date, offset, dawn_minutes))
-        sunset_offsets = [sunsets[date] - events[date][1] for date in dates if date in sunsets]
+        sunset_offsets = [sunsets[date] - events[date][4] for date in dates if date in sunsets]
         if not sunset_offsets:
             sys.exit('no Maghrib for %s' % ', '.join(names))
-        sunset_minutes = mean(sunset_offsets)
+        sunset_minutes = statistics.mean(sunset_offsets)
         if sunset_minutes > LATEST_LOWLAND_SUNSET_MINUTES:
             left_out.append('%s (sunset %+.1f minutes after the sea-level sun)' % (', '.join(names), sunset_minutes))
             continue

@@ -295,7 +295,7 @@ TEST(StandardEvents, AwqafAreasGiveDawnTheNearestAreasMinutes) {
         EXPECT_NEAR(atTown[0], atArea[0], 1e-6) << c.town;
         EXPECT_GT(std::fabs(atTown[0] + 1.0), 0.005) << c.town << ": the rule's minute, not its area's";
     }
-    EXPECT_EQ(areaMorningMinutes(awqafAreas, -1, std::nan(""), 55.0), 0.0);
+    EXPECT_EQ(areaDawnMinutes(awqafAreas, -1, std::nan(""), 55.0), 0.0);
 }
 
 // Wifaq ul Ulama (uk): dawn at 18 degrees wherever the sun reaches them and at the middle of the
